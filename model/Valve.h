@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+
+#include "model/bazna.h"
+
+// Any valve of the system. Its behaviour is one quadratic characteristic:
+// pressureDrop = flowCoefficient x flow^2 + constantTerm.
+// Constructed from the port named by `side`; the other port follows from the
+// drop. The constructor leaves the name "basic": every user names its valve.
+class Valve : public bazna {
+public:
+    Valve(double portPressure, double flow, double flowCoefficient, double constantTerm,
+          PortSide side);
+
+    void setName(const std::string& text);
+    // Recomputes pressureDrop from the stored fields; port pressures untouched.
+    void computeDrop();
+    double drop() const { return pressureDrop; }
+
+    // Empties `lines` first, then writes the valve's five lines.
+    void writeReport(ReportLines& lines) override;
+
+    double constantTerm = 0.0;     // bar, the drop at zero flow
+    double flowCoefficient = 0.0;  // bar / (l/min)^2
+};

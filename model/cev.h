@@ -1,0 +1,52 @@
+#pragma once
+
+#include <string>
+
+#include "model/bazna.h"
+
+// A straight pipe line: from diameter, length, fluid and wall material and
+// either the mean velocity or the flow, computes the other of the two, the
+// Reynolds number, the flow regime, the friction factor and the pressure drop.
+//
+// flowGiven != 0: speedOrFlow is the flow in l/min; 0: the velocity in m/s.
+// material 1..6 selects the wall roughness; anything else is copper's.
+class cev : public bazna {
+public:
+    cev(double speedOrFlow, double length, double density, double diameter, double viscosity,
+        unsigned material, int flowGiven);
+
+    // pressureDrop from the friction law of the current regime.
+    void computePressureDrop() override;
+    void writeReport(ReportLines& lines) override;
+
+    void computeReynolds();
+    void setRoughness(unsigned material);
+    // Returns the regime's name and sets frictionFactor.
+    std::string classifyFlow();
+
+    double diameter = 0.0;           // mm
+    double frictionFactor = 0.0;     // Darcy lambda
+    double velocity = 0.0;           // m/s
+    double length = 0.0;             // as the caller passes it (metres on the line page)
+    double reynolds = 0.0;
+    double relativeRoughness = 0.0;  // roughness k [mm] / diameter [mm]
+    std::string flowType;
+    double laminarConstant = 0.0;    // 64 for a pipe, 75 for a hose
+
+protected:
+    // Base defaults, empty regime, type code and name of a pipe; no calculation.
+    // Only the hose constructor starts from it.
+    cev();
+    // The calculation shared by pipe and hose.
+    void calculate(double speedOrFlow, double length, double density, double diameter,
+                   double viscosity, unsigned material, int flowGiven);
+};
+
+// A hose line: the pipe's calculation with its own laminar constant and report.
+class crevo : public cev {
+public:
+    crevo(double speedOrFlow, double length, double density, double diameter, double viscosity,
+          unsigned material, int flowGiven);
+
+    void writeReport(ReportLines& lines) override;
+};
