@@ -1,0 +1,23 @@
+#include "tests/support/ScriptedDesktop.h"
+
+#include <QDialog>
+#include <QMessageBox>
+
+int ScriptedDesktop::runDialog(QDialog& dialog) {
+    Shown entry{QString::fromLatin1(dialog.metaObject()->className()), dialog.windowTitle(), {}};
+    if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
+        entry.text = box->text();
+    }
+    shown.push_back(entry);
+    if (!answers_.empty()) {
+        auto answer = std::move(answers_.front());
+        answers_.pop_front();
+        return answer(dialog);
+    }
+    if (qobject_cast<QMessageBox*>(&dialog) != nullptr) {
+        return QMessageBox::Ok;
+    }
+    return QDialog::Rejected;
+}
+
+void ScriptedDesktop::openUrl(const QUrl& url) { opened.push_back(url); }
