@@ -4,6 +4,10 @@
 #include <QDialog>
 #include <QUrl>
 
-int Desktop::runDialog(QDialog& dialog) { return dialog.exec(); }
+int Desktop::runDialog(QDialog& dialog) {
+    return dialog.exec();
+}
 
-void Desktop::openUrl(const QUrl& url) { QDesktopServices::openUrl(url); }
+void Desktop::openUrl(const QUrl& url) {
+    QDesktopServices::openUrl(url);
+}

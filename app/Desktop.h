@@ -7,7 +7,7 @@ class QUrl;
 // file and print dialogs) and handing a document or web address to the
 // desktop's default program. Tests put a scripted desktop in its place.
 class Desktop {
-public:
+  public:
     virtual ~Desktop() = default;
     // Runs the dialog modally and returns its result (QDialog::Accepted, a
     // QMessageBox button, ...).

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <concepts>
 #include <exception>
 #include <functional>
 #include <utility>
@@ -25,7 +26,9 @@ template <typename Sender, typename Signal, typename Body>
 QMetaObject::Connection connectGuarded(Sender* sender, Signal signal, QObject* context,
                                        FailureRoute& route, Body body) {
     return QObject::connect(sender, signal, context,
-                            [&route, body = std::move(body)](auto... args) {
-                                runGuarded(route, [&] { body(args...); });
-                            });
+                            [&route, body = std::move(body)](auto... args)
+                                // Constrained, so Qt hands over only the
+                                // arguments the body takes.
+                                requires std::invocable<const Body&, decltype(args)...>
+                            { runGuarded(route, [&] { body(args...); }); });
 }

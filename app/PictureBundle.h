@@ -9,7 +9,7 @@
 
 // The bundle holds a picture for a number but not this one.
 class ResourceNotFound : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
@@ -17,7 +17,7 @@ public:
 // so that the program runs without it. The bundle is registered only while one
 // picture is read and released right after.
 class PictureBundle {
-public:
+  public:
     static constexpr const char* kFileName = "tormel.rcc";
 
     // Looks for the bundle in these folders, first match wins.
@@ -36,6 +36,6 @@ public:
     // silently. A bundle without that number: throws ResourceNotFound.
     std::optional<QImage> picture(int number, QSize size) const;
 
-private:
+  private:
     QStringList searchDirs_;
 };

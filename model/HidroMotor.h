@@ -10,7 +10,7 @@
 // the constructor computes the other three by calling the formula operations
 // in a fixed order per mode. Any other mode leaves everything at 0.
 class HidroMotor : public bazna {
-public:
+  public:
     HidroMotor(double A, double B, double C, double etaHm, double etaV, unsigned mode);
 
     void writeReport(ReportLines& lines) override;
@@ -27,10 +27,10 @@ public:
     void torqueFromPressure();
     void pressureFromPower();
 
-    double power = 0.0;  // kW
-    std::int32_t speed = 0;  // r/min, truncated toward zero
+    double power = 0.0;         // kW
+    std::int32_t speed = 0;     // r/min, truncated toward zero
     double displacement = 0.0;  // cm3 per revolution
-    double torque = 0.0;  // daNm
+    double torque = 0.0;        // daNm
     double volumetricEfficiency = 0.0;
     double hydromechanicalEfficiency = 0.0;
     double totalEfficiency = 0.0;

@@ -9,7 +9,7 @@
 // Constructed from the port named by `side`; the other port follows from the
 // drop. The constructor leaves the name "basic": every user names its valve.
 class Valve : public bazna {
-public:
+  public:
     Valve(double portPressure, double flow, double flowCoefficient, double constantTerm,
           PortSide side);
 
@@ -23,4 +23,9 @@ public:
 
     double constantTerm = 0.0;     // bar, the drop at zero flow
     double flowCoefficient = 0.0;  // bar / (l/min)^2
+
+  private:
+    // The characteristic without a fault watch of its own; the constructor
+    // runs it under the watch of the whole construction.
+    double dropFromCharacteristic() const;
 };

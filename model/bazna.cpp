@@ -24,4 +24,6 @@ void bazna::setPortPressure(double pressure, PortSide side) {
     watch.check();
 }
 
-void bazna::assignName(const std::string& text) { name = text.substr(0, kNameCapacity); }
+void bazna::assignName(const std::string& text) {
+    name = text.substr(0, kNameCapacity);
+}

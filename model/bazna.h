@@ -15,7 +15,7 @@ enum class PortSide { Intake, Outlet };
 // unknowns in its constructor; afterwards its fields are read and, on request,
 // it appends its report lines.
 class bazna {
-public:
+  public:
     // A name holds at most this many characters (a 254-byte buffer with its
     // terminator in the original element family; longer names are cut).
     static constexpr std::size_t kNameCapacity = 253;
@@ -44,7 +44,7 @@ public:
     double viscosity = 0.41;    // mm2/s
     double flow = 0.0;          // l/min
 
-protected:
+  protected:
     // Copies a display name, cut to the name capacity.
     void assignName(const std::string& text);
 };

@@ -11,7 +11,7 @@
 // flowGiven != 0: speedOrFlow is the flow in l/min; 0: the velocity in m/s.
 // material 1..6 selects the wall roughness; anything else is copper's.
 class cev : public bazna {
-public:
+  public:
     cev(double speedOrFlow, double length, double density, double diameter, double viscosity,
         unsigned material, int flowGiven);
 
@@ -24,27 +24,51 @@ public:
     // Returns the regime's name and sets frictionFactor.
     std::string classifyFlow();
 
-    double diameter = 0.0;           // mm
-    double frictionFactor = 0.0;     // Darcy lambda
-    double velocity = 0.0;           // m/s
-    double length = 0.0;             // as the caller passes it (metres on the line page)
+    double diameter = 0.0;        // mm
+    double frictionFactor = 0.0;  // Darcy lambda
+    double velocity = 0.0;        // m/s
+    double length = 0.0;          // as the caller passes it (metres on the line page)
     double reynolds = 0.0;
     double relativeRoughness = 0.0;  // roughness k [mm] / diameter [mm]
     std::string flowType;
-    double laminarConstant = 0.0;    // 64 for a pipe, 75 for a hose
+    double laminarConstant = 0.0;  // 64 for a pipe, 75 for a hose
 
-protected:
+  protected:
     // Base defaults, empty regime, type code and name of a pipe; no calculation.
     // Only the hose constructor starts from it.
     cev();
     // The calculation shared by pipe and hose.
     void calculate(double speedOrFlow, double length, double density, double diameter,
                    double viscosity, unsigned material, int flowGiven);
+
+    // The friction factor of a hydraulically smooth line above Re 100000, by
+    // fixed-point iteration from 0.9. The iteration settles within a few rounds
+    // for any finite Re in that range; a run that has not settled after
+    // maxRounds is a fault, not a result.
+    static double approximateFrictionFactor(double reynolds, int maxRounds);
+    static constexpr int kMaxApproximationRounds = 100;
+
+  private:
+    struct Regime {
+        const char* name;
+        double frictionFactor;
+    };
+    // The calculation steps without a fault watch of their own: the
+    // constructor runs them all under one watch, the public operations each
+    // under theirs and store a result only once it is known to be sound.
+    void velocityAndFlow(double speedOrFlow, int flowGiven);
+    double reynoldsFromVelocity() const;
+    double relativeRoughnessOf(unsigned material) const;
+    Regime regimeOfFlow() const;
+    double frictionLawDrop() const;
+    // Throws when a result is inf or nan although no status flag was raised
+    // (e.g. an infinite input passed straight through).
+    void requireFiniteResults() const;
 };
 
 // A hose line: the pipe's calculation with its own laminar constant and report.
 class crevo : public cev {
-public:
+  public:
     crevo(double speedOrFlow, double length, double density, double diameter, double viscosity,
           unsigned material, int flowGiven);
 

@@ -13,11 +13,27 @@ constexpr const char* kOverflow = "Floating point overflow";
 
 }  // namespace
 
-FloatingPointWatch::FloatingPointWatch() { std::feclearexcept(FE_ALL_EXCEPT); }
+namespace {
 
-void FloatingPointWatch::check() const {
-    const int raised = std::fetestexcept(FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW);
+constexpr int kFaults = FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW;
+
+}  // namespace
+
+#if !(defined(__x86_64__) && defined(__GNUC__))
+int FloatingPointWatch::raisedFaults() {
+    return std::fetestexcept(kFaults);
+}
+#else
+// The status bits read directly are the ones the standard flags name.
+static_assert(FE_INVALID == 0x01 && FE_DIVBYZERO == 0x04 && FE_OVERFLOW == 0x08);
+#endif
+
+void FloatingPointWatch::clearFaults() {
     std::feclearexcept(FE_ALL_EXCEPT);
+}
+
+void FloatingPointWatch::throwFault(int raised) {
+    clearFaults();
     // Division by zero is named first: 0/0 raises invalid, x/0 raises divide.
     if (raised & FE_DIVBYZERO) {
         throw FloatingPointFault(kDivisionByZero);
@@ -25,9 +41,7 @@ void FloatingPointWatch::check() const {
     if (raised & FE_INVALID) {
         throw FloatingPointFault(kInvalidOperation);
     }
-    if (raised & FE_OVERFLOW) {
-        throw FloatingPointFault(kOverflow);
-    }
+    throw FloatingPointFault(kOverflow);
 }
 
 void requireFinite(long double value) {

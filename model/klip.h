@@ -5,7 +5,7 @@
 // The common part of the cylinders: diameters, areas, stroke speed, force.
 // pressureIn is the working pressure p1, pressureOut the back pressure p2.
 class klip : public bazna {
-public:
+  public:
     klip();
 
     double pistonDiameter = 0.0;  // mm, D
@@ -27,18 +27,17 @@ public:
 // p2 (outletPressure) and the efficiency are given in every mode. Any other
 // mode sets p1, F, D, d, Q1 and Q2 to 1.0 and computes nothing.
 class klipJednostrani : public klip {
-public:
+  public:
     klipJednostrani();
-    klipJednostrani(double first, double second, double third, double fourth,
-                    double outletPressure, double efficiency, bool pullDirection,
-                    unsigned mode);
+    klipJednostrani(double first, double second, double third, double fourth, double outletPressure,
+                    double efficiency, bool pullDirection, unsigned mode);
 
     void writeReport(ReportLines& lines) override;
 
     double inletFlow = 0.0;   // l/min, Q1: into the pressurised chamber
     double outletFlow = 0.0;  // l/min, Q2: out of the other chamber
 
-protected:
+  protected:
     void computeAreas();
     void computeForce(bool pull);
     void computePressure(bool pull);
@@ -51,13 +50,13 @@ protected:
 // flow in equals the flow out and there is no load direction. Same modes as
 // klipJednostrani; pistonArea and rodSideArea both hold the annulus.
 class klipDvostrani : public klipJednostrani {
-public:
-    klipDvostrani(double first, double second, double third, double fourth,
-                  double outletPressure, double efficiency, unsigned mode);
+  public:
+    klipDvostrani(double first, double second, double third, double fourth, double outletPressure,
+                  double efficiency, unsigned mode);
 
     void writeReport(ReportLines& lines) override;
 
-protected:
+  protected:
     void computeAnnulusArea();
     void computeForce();
     void computePressure();

@@ -16,7 +16,7 @@ namespace numtext {
 
 // One argument of Format: a floating-point value, an integer or a text.
 class FormatArg {
-public:
+  public:
     FormatArg(double v) : value_(static_cast<long double>(v)) {}
     FormatArg(long double v) : value_(v) {}
     FormatArg(int v) : value_(static_cast<std::int64_t>(v)) {}
@@ -28,7 +28,7 @@ public:
 
     const std::variant<long double, std::int64_t, std::string>& value() const { return value_; }
 
-private:
+  private:
     std::variant<long double, std::int64_t, std::string> value_;
 };
 

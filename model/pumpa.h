@@ -18,7 +18,7 @@
 // Any other mode leaves every quantity and both efficiencies at 0.
 // The working pressure is pressureOut; the delivered flow is flow.
 class pumpa : public bazna {
-public:
+  public:
     pumpa(double A, double B, double C, double etaV, double etaHm, unsigned mode);
 
     void writeReport(ReportLines& lines) override;
@@ -26,8 +26,8 @@ public:
     // totalEfficiency = etaHm x etaV
     void setTotalEfficiency(double etaHm, double etaV);
 
-    double power = 0.0;  // kW
-    std::int32_t speed = 0;  // r/min, truncated toward zero
+    double power = 0.0;         // kW
+    std::int32_t speed = 0;     // r/min, truncated toward zero
     double displacement = 0.0;  // cm3 per revolution
     double volumetricEfficiency = 0.0;
     double hydromechanicalEfficiency = 0.0;

@@ -20,4 +20,6 @@ int ScriptedDesktop::runDialog(QDialog& dialog) {
     return QDialog::Rejected;
 }
 
-void ScriptedDesktop::openUrl(const QUrl& url) { opened.push_back(url); }
+void ScriptedDesktop::openUrl(const QUrl& url) {
+    opened.push_back(url);
+}

@@ -15,7 +15,7 @@ class QDialog;
 // expects; a dialog with no queued answer is a message box answered "OK", or
 // any other dialog cancelled.
 class ScriptedDesktop : public Desktop {
-public:
+  public:
     struct Shown {
         QString className;  // "QMessageBox", "QFileDialog", "QPrintDialog", ...
         QString title;
@@ -31,6 +31,6 @@ public:
     std::vector<Shown> shown;
     std::vector<QUrl> opened;
 
-private:
+  private:
     std::deque<std::function<int(QDialog&)>> answers_;
 };

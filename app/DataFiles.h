@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Where the program looks for the files it reads at run time (help, valve
+// data): the working directory first, so a user's own copy wins, then beside
+// the program, then the installed data folder. `folder` is the sub-folder
+// the file lives in beside the program and in the data folder ("valves").
+QStringList dataFileCandidates(const QString& name, const QString& folder = {});
+
+// The first candidate that exists, or an empty text.
+QString findDataFile(const QString& name, const QString& folder = {});

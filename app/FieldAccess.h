@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+class QSlider;
+class QWidget;
+
+// The text a field exit puts into a field whose text is no number.
+inline const QString DefaultFieldText = QStringLiteral("1.0");
+
+// Lime green marks a known input of the selected calculation mode.
+inline const QColor kKnownFieldColour{0, 255, 0};
+
+// A field is a one-line edit or an editable combo box; these read and write
+// either kind.
+QString fieldText(const QWidget* field);
+void setFieldText(QWidget* field, const QString& text);
+
+// The field's number (point as decimal separator). A text that is no number
+// throws ConversionError, which the caller lets reach the application-wide
+// message.
+double fieldValue(const QWidget* field);
+
+// Field background through the palette's Base role.
+void setFieldColour(QWidget* field, const QColor& colour);
+// The system's normal edit background.
+QColor windowColour();
+QColor fieldColour(const QWidget* field);
+
+// Moves a slider to a value truncated toward zero, clamped to the slider's
+// range. The slider's change handler runs only if the position changes.
+void moveSlider(QSlider* slider, long double value);
+
+// Texts formatted with the framework rules, as Qt strings.
+QString formatText(const char* format, long double value);

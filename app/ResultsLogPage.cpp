@@ -1,0 +1,195 @@
+#include "app/ResultsLogPage.h"
+
+#include <QFileDialog>
+#include <QFontDatabase>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScrollBar>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <algorithm>
+
+#include "app/Desktop.h"
+#include "app/HandlerGuard.h"
+#include "app/ResultsLogState.h"
+#include "app/RtfWriter.h"
+#include "app/SystemError.h"
+
+namespace {
+
+const QString kTextFilter = QStringLiteral("Tekst fajl (*.txt)");
+const QString kRtfFilter = QStringLiteral("Rich text (*.rtf)");
+const QString kPrintJobName = QStringLiteral("Hydraulic calculator - values");
+
+constexpr int kMargin = 8;
+constexpr int kButtonTop = 4;
+constexpr int kButtonHeight = 32;
+constexpr int kButtonWidth = 105;  // wide enough for the captions in the usual fonts
+constexpr int kButtonGap = 6;
+constexpr int kLogTop = kButtonTop + kButtonHeight + 6;
+constexpr int kLogWidth = 833;
+constexpr int kLogHeight = 361;
+
+bool isRtfName(const QString& fileName) {
+    return fileName.endsWith(QStringLiteral(".rtf"), Qt::CaseInsensitive);
+}
+
+}  // namespace
+
+ResultsLogPage::ResultsLogPage(ResultsLogState& state, Desktop& desktop, FailureRoute& failures,
+                               QWidget* parent)
+    : QWidget(parent), state_(state), desktop_(desktop), failures_(failures) {
+    setObjectName(QStringLiteral("tbInfo"));
+
+    int left = kMargin;
+    auto* saveAs = addButton("BitBtn2", QStringLiteral("Save as..."),
+                             QStringLiteral(":/program/glyphs/save-as.svg"), left);
+    left = saveAs->geometry().right() + 1 + kButtonGap;
+    auto* save = addButton("BitBtn1", QStringLiteral("Save"),
+                           QStringLiteral(":/program/glyphs/save.svg"), left);
+    left = save->geometry().right() + 1 + kButtonGap;
+    auto* erase = addButton("btnClear", QStringLiteral("Erase text"),
+                            QStringLiteral(":/program/glyphs/erase.svg"), left);
+    left = erase->geometry().right() + 1 + kButtonGap;
+    auto* print = addButton("BitBtn6", QStringLiteral("Print"),
+                            QStringLiteral(":/program/glyphs/print.svg"), left);
+
+    log_ = new QTextEdit(this);
+    log_->setObjectName(QStringLiteral("RichEdit1"));
+    log_->setAcceptRichText(true);
+    log_->setReadOnly(false);
+    log_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Reports are tables of blank-padded columns; only a fixed pitch keeps them aligned.
+    log_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    log_->setGeometry(kMargin, kLogTop, kLogWidth, kLogHeight);
+
+    setMinimumSize(kMargin * 2 + kLogWidth, kLogTop + kLogHeight + kMargin);
+
+    connectGuarded(saveAs, &QPushButton::clicked, this, failures_,
+                   [this](bool) { BitBtn2Click(); });
+    connectGuarded(save, &QPushButton::clicked, this, failures_, [this](bool) { BitBtn1Click(); });
+    connectGuarded(erase, &QPushButton::clicked, this, failures_,
+                   [this](bool) { btnClearClick(); });
+    connectGuarded(print, &QPushButton::clicked, this, failures_, [this](bool) { BitBtn6Click(); });
+}
+
+QPushButton* ResultsLogPage::addButton(const char* objectName, const QString& caption,
+                                       const QString& glyph, int left) {
+    auto* button = new QPushButton(QIcon(glyph), caption, this);
+    button->setObjectName(QString::fromLatin1(objectName));
+    button->setIconSize(QSize(20, 20));
+    // Fonts differ between desktops: never narrower than the caption needs.
+    const int width = std::max(kButtonWidth, button->sizeHint().width());
+    const int height = std::max(kButtonHeight, button->sizeHint().height());
+    button->setGeometry(left, kButtonTop, width, height);
+    return button;
+}
+
+void ResultsLogPage::appendReport(const ReportLines& lines) {
+    QString report;
+    for (const std::string& line : lines) {
+        report += QString::fromStdString(line);
+        report += QChar(u'\n');
+    }
+    // Each report starts on a line of its own and ends with one blank line;
+    // the text is inserted as plain text, so a "<" in a report stays a "<".
+    QTextCursor cursor(log_->document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.beginEditBlock();
+    if (!log_->document()->isEmpty()) {
+        cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+    }
+    cursor.insertText(report, QTextCharFormat());
+    cursor.endEditBlock();
+
+    log_->moveCursor(QTextCursor::End);
+    // The caret sits on the blank separator line; the scroll bar's end also
+    // shows the document margin below it.
+    log_->verticalScrollBar()->setValue(log_->verticalScrollBar()->maximum());
+}
+
+QString ResultsLogPage::text() const {
+    return log_->toPlainText();
+}
+
+void ResultsLogPage::BitBtn2Click() {
+    QFileDialog dialog(this, QStringLiteral("Snimi proracune kao.."));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setNameFilters({kTextFilter, kRtfFilter});
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    if (!state_.fileName.isEmpty()) {
+        dialog.selectFile(state_.fileName);
+    }
+    QFileDialog* dialogPtr = &dialog;
+    connectGuarded(&dialog, &QFileDialog::filterSelected, this, failures_,
+                   [dialogPtr](const QString& filter) {
+                       dialogPtr->setDefaultSuffix(filter == kRtfFilter ? QStringLiteral("rtf")
+                                                                        : QStringLiteral("txt"));
+                   });
+
+    if (desktop_.runDialog(dialog) != QDialog::Accepted) {
+        return;
+    }
+    const QString fileName = dialog.selectedFiles().value(0);
+    if (fileName.isEmpty()) {
+        return;
+    }
+    writeLogFile(fileName);
+    // Only a file that was really written becomes the target of "Save".
+    state_.fileName = fileName;
+    state_.hasFile = true;
+}
+
+void ResultsLogPage::BitBtn1Click() {
+    if (state_.hasFile) {
+        writeLogFile(state_.fileName);
+    } else {
+        BitBtn2Click();
+    }
+}
+
+void ResultsLogPage::btnClearClick() {
+    log_->clear();
+    state_.hasFile = false;
+}
+
+void ResultsLogPage::BitBtn6Click() {
+    QPrinter printer;
+    QPrintDialog dialog(&printer, this);
+    if (desktop_.runDialog(dialog) != QDialog::Accepted) {
+        return;
+    }
+    printer.setDocName(kPrintJobName);
+    log_->document()->print(&printer);
+    if (printer.printerState() == QPrinter::Error) {
+        throw SystemError("Printing \"" + kPrintJobName.toStdString() + "\" failed",
+                          "The printer or the print file could not be written.");
+    }
+}
+
+void ResultsLogPage::writeLogFile(const QString& fileName) const {
+    const QByteArray content = isRtfName(fileName) ? rtfFromPlainText(text()) : text().toUtf8();
+
+    // The content goes to a temporary file that replaces the old one only
+    // once it is complete, so a failure never leaves half a log behind.
+    QSaveFile file(fileName);
+    const auto failure = [&fileName](const QString& systemText) {
+        return SystemError("Cannot save the results to " + fileName.toStdString(),
+                           systemText.toStdString());
+    };
+    if (!file.open(QIODevice::WriteOnly)) {
+        throw failure(file.errorString());
+    }
+    if (file.write(content) != content.size()) {
+        const QString systemText = file.errorString();
+        file.cancelWriting();
+        throw failure(systemText);
+    }
+    if (!file.commit()) {
+        throw failure(file.errorString());
+    }
+}

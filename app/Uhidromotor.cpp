@@ -1,0 +1,229 @@
+#include "app/Uhidromotor.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QIcon>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QUrl>
+
+#include "app/ClickableLabel.h"
+#include "app/DataFiles.h"
+#include "app/DigitKeyFilter.h"
+#include "app/FieldAccess.h"
+#include "app/FieldWidgets.h"
+#include "app/ResultsLogPage.h"
+#include "app/SystemError.h"
+#include "app/WorkingFluidPanel.h"
+#include "pages/PumpPage.h"
+
+namespace {
+
+constexpr int kPagesHeight = 455;
+constexpr int kPanelHeight = 114;
+// The caption of the application-wide message is cut like its 256-byte buffer.
+constexpr int kCaptionLimit = 255;
+
+constexpr int kPumpPicture = 2021;
+
+// A page whose calculator has not been built yet: its tab shows the caption.
+QWidget* placeholderPage(const char* name) {
+    auto* page = new QWidget;
+    page->setObjectName(QString::fromLatin1(name));
+    return page;
+}
+
+}  // namespace
+
+TfrmKalvorMain::TfrmKalvorMain(QWidget* parent, std::unique_ptr<Desktop> desktop)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      desktop_(desktop ? std::move(desktop) : std::make_unique<Desktop>()) {
+    setObjectName(QStringLiteral("frmKalvorMain"));
+    setWindowTitle(QStringLiteral("Hydraulic calculator QX7  ver: 1.0"));
+    setWindowIcon(QIcon(QStringLiteral(":/program/hydrocalc.svg")));
+    QFont windowFont(QStringLiteral("DejaVu Sans"));
+    windowFont.setPixelSize(11);
+    setFont(windowFont);
+    setFixedSize(kClientWidth, kClientHeight);
+    move(250, 133);
+    FormCreate();
+}
+
+TfrmKalvorMain::~TfrmKalvorMain() = default;
+
+void TfrmKalvorMain::FormCreate() {
+    // Failures of every handler of every page end in reportFailure: the pages
+    // connect through the guard with this window as the route.
+    edSnagaKeyPress_ = new DigitKeyFilter(this);
+    edNKeyPress_ = new DigitKeyFilter(this);
+    valveDataLines.clear();
+    buildPages();
+    connectPanel();
+}
+
+void TfrmKalvorMain::buildPages() {
+    auto* Panel1 = new QWidget(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setGeometry(0, 0, kClientWidth, kPagesHeight);
+    PageControl1 = new QTabWidget(Panel1);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    PageControl1->setGeometry(0, 0, kClientWidth, kPagesHeight);
+    PageControl1->setIconSize(QSize(20, 20));
+    // Seven tabs share the window's width; none may hide behind scroll arrows.
+    PageControl1->tabBar()->setUsesScrollButtons(false);
+    PageControl1->tabBar()->setElideMode(Qt::ElideNone);
+
+    pumpPage_ = new PumpPage(*this);
+    resultsLog_ = new ResultsLogPage(logState_, *desktop_, *this);
+
+    struct Tab {
+        QWidget* page;
+        const char* caption;
+        int image;
+    };
+    const Tab tabs[] = {
+        {pumpPage_, "Pump", 0},
+        {placeholderPage("tdHidromotor"), "Hydro motor", 1},
+        {placeholderPage("tsHidrocilinder"), "Hydro Cylinder", 2},
+        {placeholderPage("tsUsputni"), "Pipe pressure drop", 3},
+        {placeholderPage("tsLokalni"), "Valve pressure drop", 4},
+        {placeholderPage("tbProst"), "Simple pipeline", 6},
+        {resultsLog_, "Result's", 5},
+    };
+    for (const Tab& tab : tabs) {
+        const QIcon icon(QStringLiteral(":/program/tabs/%1.svg").arg(tab.image));
+        PageControl1->addTab(tab.page, icon, QString::fromLatin1(tab.caption));
+    }
+    // The log's tab stands out from the calculators.
+    PageControl1->tabBar()->setTabTextColor(PageControl1->count() - 1, QColor(0, 0, 160));
+    PageControl1->setCurrentIndex(1);
+
+    panel_ = new WorkingFluidPanel(this);
+    panel_->setGeometry(0, kPagesHeight, kClientWidth, kPanelHeight);
+}
+
+void TfrmKalvorMain::connectPanel() {
+    connectGuarded(panel_->btnExit, &QPushButton::clicked, this, *this, [this] { btnExitClick(); });
+    connectGuarded(panel_->spdHelp, &QToolButton::clicked, this, *this, [this] { spdHelpClick(); });
+    connectGuarded(panel_->StaticText1, &ClickableLabel::clicked, this, *this,
+                   [this] { StaticText1Click(); });
+}
+
+bool TfrmKalvorMain::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate && !activated_) {
+        activated_ = true;
+        runGuarded(*this, [this] { FormActivate(); });
+    }
+    return QWidget::event(event);
+}
+
+void TfrmKalvorMain::FormActivate() {
+    try {
+        lineDiagramDrawn = false;
+        pumpPage_->initialiseEfficiencyFields();
+        pumpPage_->btnResetClick();
+        loadDirection = false;
+        // No bundle: no picture and no word about it. A bundle without the
+        // picture is a faulty installation and is reported.
+        const QSize pictureSize(334, 242);
+        if (auto picture = pictures_.picture(kPumpPicture, pictureSize)) {
+            pumpPage_->setPicture(*picture);
+        }
+    } catch (const std::exception& failure) {
+        showMessage(QStringLiteral("ERROR: Aplication start"), QString::fromUtf8(failure.what()));
+    }
+}
+
+void TfrmKalvorMain::closeEvent(QCloseEvent* event) {
+    valveDataLines.clear();
+    event->accept();
+}
+
+void TfrmKalvorMain::btnExitClick() {
+    close();
+}
+
+void TfrmKalvorMain::spdHelpClick() {
+    // A missing help file is not this program's to report.
+    const QString help = findDataFile(QStringLiteral("HCHelp.html"));
+    if (!help.isEmpty()) {
+        desktop_->openUrl(QUrl::fromLocalFile(help));
+    }
+}
+
+void TfrmKalvorMain::StaticText1Click() {
+    try {
+        desktop_->openUrl(QUrl(QString::fromLatin1(WorkingFluidPanel::kWebAddress)));
+    } catch (const std::exception&) {
+        showMessage(QStringLiteral("INNET CONNECITON ERROR"),
+                    QStringLiteral("COULDN'T ESTABLISH CONNECTION"));
+    }
+}
+
+int TfrmKalvorMain::runMessage(const QString& text, const QString& caption, int icon, int buttons) {
+    QMessageBox box(static_cast<QMessageBox::Icon>(icon), caption, text,
+                    static_cast<QMessageBox::StandardButtons>(buttons), this);
+    return desktop_->runDialog(box);
+}
+
+void TfrmKalvorMain::showMessage(const QString& text, const QString& caption) {
+    runMessage(text, caption, QMessageBox::NoIcon, QMessageBox::Ok | QMessageBox::Cancel);
+}
+
+void TfrmKalvorMain::reportFailure(const std::exception& failure) {
+    const QString message = QString::fromUtf8(failure.what());
+    const QString caption = (QStringLiteral("FATAL ERROR:: ") + message).left(kCaptionLimit);
+    QString text = message;
+    // The system's error text only where a system call failed.
+    if (const auto* system = dynamic_cast<const SystemError*>(&failure)) {
+        if (!system->systemText().empty()) {
+            text += QLatin1Char('\n') + QString::fromStdString(system->systemText());
+        }
+    }
+    runMessage(text, caption, QMessageBox::Warning, QMessageBox::Ok);
+}
+
+void TfrmKalvorMain::reportUnknownFailure() {
+    runMessage(QString(), QStringLiteral("FATAL ERROR:: "), QMessageBox::Warning, QMessageBox::Ok);
+}
+
+void TfrmKalvorMain::resetEditColours() {
+    for (QLineEdit* edit : findChildren<QLineEdit*>()) {
+        // Exactly the plain edit class: a combo box's inner edit is not a field.
+        if (edit->metaObject() == &QLineEdit::staticMetaObject && fieldTag(edit) > 10) {
+            setFieldColour(edit, windowColour());
+        }
+    }
+}
+
+void TfrmKalvorMain::markKnownFields(QWidget* first, QWidget* second, QWidget* third) {
+    for (QWidget* field : {first, second, third}) {
+        setFieldColour(field, kKnownFieldColour);
+    }
+}
+
+void TfrmKalvorMain::markKnownFields(QWidget* first, QWidget* second, QWidget* third,
+                                     QWidget* fourth) {
+    markKnownFields(first, second, third);
+    setFieldColour(fourth, kKnownFieldColour);
+}
+
+bool TfrmKalvorMain::writeCalculations() const {
+    return panel_->chBelezi->isChecked();
+}
+
+void TfrmKalvorMain::appendToLog(const ReportLines& lines) {
+    resultsLog_->appendReport(lines);
+}
+
+void TfrmKalvorMain::pumpFlowChanged(const QString& text) {
+    if (auto* circuitFlow = findChild<QWidget*>(QStringLiteral("edQ_prost"))) {
+        setFieldText(circuitFlow, text);
+    }
+}

@@ -1,0 +1,70 @@
+#include "app/WorkingFluidPanel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+#include "app/ClickableLabel.h"
+#include "app/FieldWidgets.h"
+#include "app/UpDown.h"
+
+WorkingFluidPanel::WorkingFluidPanel(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("Panel2"));
+    GroupBox1 = new QGroupBox(QStringLiteral("Working fluid"), this);
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    GroupBox1->setGeometry(4, 2, 859, 110);
+    QWidget* box = GroupBox1;
+
+    addCaption(box, QStringLiteral("Type"), 8, 32);
+    cmbUlje = addComboField(box, "cmbUlje", 80, 32, 145, 0, {QStringLiteral("DHV 32")});
+
+    addCaption(box, QStringLiteral("Density [kg/m3]"), 256, 32);
+    Edit1 = addEditField(box, "Edit1", 416, 32, 49, 0);
+    Edit1->setText(QStringLiteral("840"));
+    UpDown2 = new UpDown(Edit1, 800, 980, 2, 840, box);
+    UpDown2->setObjectName(QStringLiteral("UpDown2"));
+    UpDown2->setGeometry(465, 29, 17, 21);
+
+    addCaption(box, QStringLiteral("Kinematic viscosity [mm2/s]"), 256, 64);
+    Edit2 = addEditField(box, "Edit2", 416, 64, 49, 0);
+    Edit2->setText(QStringLiteral("12"));
+    UpDown1 = new UpDown(Edit2, 11, 230, 2, 12, box);
+    UpDown1->setObjectName(QStringLiteral("UpDown1"));
+    UpDown1->setGeometry(465, 61, 17, 21);
+
+    grOpcije = new QGroupBox(QStringLiteral("Options"), box);
+    grOpcije->setObjectName(QStringLiteral("grOpcije"));
+    grOpcije->setGeometry(496, 16, 241, 89);
+    chBelezi = new QCheckBox(QStringLiteral("Write calculations"), grOpcije);
+    chBelezi->setObjectName(QStringLiteral("chBelezi"));
+    chBelezi->setChecked(true);
+    chBelezi->setGeometry(48, 28, 180, 20);
+
+    spdHelp = new QToolButton(box);
+    spdHelp->setObjectName(QStringLiteral("spdHelp"));
+    spdHelp->setIcon(QIcon(QStringLiteral(":/program/glyphs/help.svg")));
+    spdHelp->setText(QStringLiteral("?"));
+    spdHelp->setAutoRaise(true);
+    spdHelp->setToolTip(QStringLiteral("Help me .."));
+    spdHelp->setGeometry(828, 16, 23, 22);
+
+    btnExit = new QPushButton(QStringLiteral("Exit"), box);
+    btnExit->setObjectName(QStringLiteral("btnExit"));
+    btnExit->setGeometry(760, 64, 91, 33);
+
+    StaticText1 = new ClickableLabel(QStringLiteral("hydrocalc.example.org"), box);
+    StaticText1->setObjectName(QStringLiteral("StaticText1"));
+    StaticText1->setToolTip(QStringLiteral("Go to Internet page"));
+    QFont linkFont = StaticText1->font();
+    linkFont.setItalic(true);
+    linkFont.setPixelSize(16);
+    StaticText1->setFont(linkFont);
+    StaticText1->setStyleSheet(QStringLiteral("color: red;"));
+    StaticText1->setCursor(Qt::PointingHandCursor);
+    StaticText1->setGeometry(8, 76, 230, 24);
+}

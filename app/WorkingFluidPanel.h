@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QWidget>
+
+class ClickableLabel;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QToolButton;
+class UpDown;
+
+// The panel below the pages: the working fluid (type, density, viscosity),
+// the option that sends reports to the log, help, the web link and "Exit".
+// It only holds the controls; the main window reacts to them.
+class WorkingFluidPanel : public QWidget {
+    Q_OBJECT
+  public:
+    // The maker's web page that the link text opens.
+    static constexpr const char* kWebAddress = "https://hydrocalc.example.org/index.html";
+
+    explicit WorkingFluidPanel(QWidget* parent);
+
+    QGroupBox* GroupBox1 = nullptr;
+    QComboBox* cmbUlje = nullptr;
+    QLineEdit* Edit1 = nullptr;  // density, kg/m3
+    UpDown* UpDown2 = nullptr;
+    QLineEdit* Edit2 = nullptr;  // kinematic viscosity, mm2/s
+    UpDown* UpDown1 = nullptr;
+    QGroupBox* grOpcije = nullptr;
+    QCheckBox* chBelezi = nullptr;
+    QToolButton* spdHelp = nullptr;
+    ClickableLabel* StaticText1 = nullptr;
+    QPushButton* btnExit = nullptr;
+};

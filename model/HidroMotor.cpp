@@ -1,0 +1,237 @@
+#include "model/HidroMotor.h"
+
+#include <array>
+
+#include "model/faults.h"
+#include "model/numtext.h"
+
+namespace {
+
+// The torque factor of daNm from cm3 times bar: 1.59 exactly, not 5/pi.
+constexpr long double kTorqueFactor = 1.59L;
+
+// A speed formula that divided by zero yields inf, which the truncation alone
+// would call an overflow; the flags the formula raised decide the message.
+std::int32_t truncateSpeed(long double value, const FloatingPointWatch& watch) {
+    try {
+        return truncateToInt32(value);
+    } catch (const FloatingPointFault&) {
+        watch.check();
+        throw;
+    }
+}
+
+// The three formula operations of each mode, in the order they run: each one
+// reads the results of those before it.
+using Operation = void (HidroMotor::*)();
+using ModeRow = std::array<Operation, 3>;
+
+constexpr std::array<ModeRow, 14> kModeRows{{
+    {&HidroMotor::displacementFromTorque, &HidroMotor::powerFromPressureAndFlow,
+     &HidroMotor::speedFromFlow},
+    {&HidroMotor::displacementFromTorque, &HidroMotor::flowFromPower, &HidroMotor::speedFromFlow},
+    {&HidroMotor::displacementFromTorque, &HidroMotor::flowFromSpeed,
+     &HidroMotor::powerFromPressureAndFlow},
+    {&HidroMotor::speedFromFlow, &HidroMotor::pressureFromTorque,
+     &HidroMotor::powerFromPressureAndFlow},
+    {&HidroMotor::displacementFromSpeed, &HidroMotor::pressureFromTorque,
+     &HidroMotor::powerFromPressureAndFlow},
+    {&HidroMotor::pressureFromTorque, &HidroMotor::flowFromSpeed,
+     &HidroMotor::powerFromPressureAndFlow},
+    {&HidroMotor::speedFromFlow, &HidroMotor::powerFromPressureAndFlow,
+     &HidroMotor::torqueFromPressure},
+    {&HidroMotor::displacementFromSpeed, &HidroMotor::torqueFromPressure,
+     &HidroMotor::powerFromPressureAndFlow},
+    {&HidroMotor::flowFromPower, &HidroMotor::torqueFromPressure, &HidroMotor::speedFromFlow},
+    {&HidroMotor::flowFromPower, &HidroMotor::displacementFromSpeed,
+     &HidroMotor::torqueFromPressure},
+    {&HidroMotor::flowFromSpeed, &HidroMotor::powerFromPressureAndFlow,
+     &HidroMotor::torqueFromPressure},
+    {&HidroMotor::speedFromFlow, &HidroMotor::pressureFromPower, &HidroMotor::torqueFromPressure},
+    {&HidroMotor::displacementFromSpeed, &HidroMotor::pressureFromPower,
+     &HidroMotor::torqueFromPressure},
+    {&HidroMotor::flowFromSpeed, &HidroMotor::pressureFromPower, &HidroMotor::torqueFromPressure},
+}};
+
+}  // namespace
+
+HidroMotor::HidroMotor(double A, double B, double C, double etaHm, double etaV, unsigned mode) {
+    assignName("Hidro motor");
+
+    switch (mode) {
+        case 1:
+            torque = A;
+            pressureIn = B;
+            flow = C;
+            break;
+        case 2:
+            torque = A;
+            pressureIn = B;
+            power = C;
+            break;
+        case 3:
+            torque = A;
+            pressureIn = B;
+            speed = truncateToInt32(C);
+            break;
+        case 4:
+            torque = A;
+            flow = B;
+            displacement = C;
+            break;
+        case 5:
+            torque = A;
+            flow = B;
+            speed = truncateToInt32(C);
+            break;
+        case 6:
+            torque = A;
+            displacement = B;
+            speed = truncateToInt32(C);
+            break;
+        case 7:
+            pressureIn = A;
+            flow = B;
+            displacement = C;
+            break;
+        case 8:
+            pressureIn = A;
+            flow = B;
+            speed = truncateToInt32(C);
+            break;
+        case 9:
+            pressureIn = A;
+            power = B;
+            displacement = C;
+            break;
+        case 10:
+            pressureIn = A;
+            power = B;
+            speed = truncateToInt32(C);
+            break;
+        case 11:
+            pressureIn = A;
+            displacement = B;
+            speed = truncateToInt32(C);
+            break;
+        case 12:
+            flow = A;
+            power = B;
+            displacement = C;
+            break;
+        case 13:
+            flow = A;
+            power = B;
+            speed = truncateToInt32(C);
+            break;
+        case 14:
+            power = A;
+            displacement = B;
+            speed = truncateToInt32(C);
+            break;
+        default:
+            // Every quantity stays 0; the efficiencies are not even stored.
+            return;
+    }
+
+    hydromechanicalEfficiency = etaHm;
+    volumetricEfficiency = etaV;
+    setTotalEfficiency();
+    for (const Operation operation : kModeRows[mode - 1]) {
+        (this->*operation)();
+    }
+
+    // A given quantity that is itself infinite or not a number passes the
+    // formulas without raising a flag; no motor may hold one.
+    for (const double value : {power, displacement, torque, pressureIn, flow, volumetricEfficiency,
+                               hydromechanicalEfficiency}) {
+        requireFinite(value);
+    }
+}
+
+// Each operation narrows its result to the field before the next one reads it,
+// and raises the fault of its own formula.
+
+void HidroMotor::setTotalEfficiency() {
+    FloatingPointWatch watch;
+    totalEfficiency = static_cast<double>(static_cast<long double>(volumetricEfficiency) *
+                                          hydromechanicalEfficiency);
+    watch.check();
+    requireFinite(totalEfficiency);
+}
+
+void HidroMotor::displacementFromTorque() {
+    FloatingPointWatch watch;
+    displacement = static_cast<double>(static_cast<long double>(torque) * 1000.0L /
+                                       (kTorqueFactor * pressureIn * totalEfficiency));
+    watch.check();
+}
+
+void HidroMotor::powerFromPressureAndFlow() {
+    FloatingPointWatch watch;
+    power = static_cast<double>(static_cast<long double>(pressureIn) * flow * totalEfficiency *
+                                (1.0L / 600.0L));
+    watch.check();
+}
+
+void HidroMotor::speedFromFlow() {
+    FloatingPointWatch watch;
+    speed = truncateSpeed(
+        static_cast<long double>(flow) * volumetricEfficiency * 1000.0L / displacement, watch);
+    watch.check();
+}
+
+void HidroMotor::flowFromPower() {
+    FloatingPointWatch watch;
+    flow = static_cast<double>(static_cast<long double>(power) * 600.0L /
+                               (static_cast<long double>(pressureIn) * totalEfficiency));
+    watch.check();
+}
+
+void HidroMotor::flowFromSpeed() {
+    FloatingPointWatch watch;
+    flow = static_cast<double>(static_cast<long double>(speed) * displacement /
+                               (1000.0L * volumetricEfficiency));
+    watch.check();
+}
+
+void HidroMotor::pressureFromTorque() {
+    FloatingPointWatch watch;
+    pressureIn = static_cast<double>(static_cast<long double>(torque) * 1000.0L /
+                                     (kTorqueFactor * totalEfficiency * displacement));
+    watch.check();
+}
+
+void HidroMotor::displacementFromSpeed() {
+    FloatingPointWatch watch;
+    displacement = static_cast<double>(1000.0L * volumetricEfficiency * flow /
+                                       static_cast<long double>(speed));
+    watch.check();
+}
+
+void HidroMotor::torqueFromPressure() {
+    FloatingPointWatch watch;
+    torque =
+        static_cast<double>(kTorqueFactor * displacement * pressureIn * totalEfficiency * 0.001L);
+    watch.check();
+}
+
+void HidroMotor::pressureFromPower() {
+    FloatingPointWatch watch;
+    pressureIn = static_cast<double>(static_cast<long double>(power) * 600.0L /
+                                     (static_cast<long double>(flow) * totalEfficiency));
+    watch.check();
+}
+
+void HidroMotor::writeReport(ReportLines& lines) {
+    // Wide enough for any double in "%.3f", so no motor line is ever cut.
+    constexpr std::size_t kLineBuffer = 512;
+    using numtext::cformat;
+    lines.push_back(" ==========   HYDRAULIC MOTOR CALCULATION =====================");
+    lines.push_back(cformat(kLineBuffer, " Power : %.3f kW ", power));
+    lines.push_back(cformat(kLineBuffer, " Flow  : %.3f [l/min] ", flow));
+    lines.push_back(cformat(kLineBuffer, " Torque  : %.3f [dNm] ", torque));
+    lines.push_back(cformat(kLineBuffer, "Pressure in: %.3f  [bar] ", pressureIn));
+    lines.push_back(cformat(kLineBuffer, "Angular spped: %d  [rpm] ", speed));
+    lines.push_back(cformat(kLineBuffer, "Displacement  je: %3.3f  [cm3] ", displacement));
+}

@@ -1,0 +1,276 @@
+#include "model/klip.h"
+
+#include <utility>
+
+#include "model/faults.h"
+#include "model/numtext.h"
+
+namespace {
+
+// Area of a circle in cm2 from a squared diameter in mm2: the cylinders use
+// pi as 3.14, and 0.0025 is the quarter of the mm2-to-cm2 factor 0.01.
+constexpr long double kPi = 3.14L;
+constexpr long double kQuarterMm2ToCm2 = 0.0025L;
+// bar times cm2 is daN; times 0.01 it is kN.
+constexpr long double kBarCm2ToKn = 0.01L;
+constexpr long double kKnToBarCm2 = 100.0L;
+// l/min through cm2 is 1/6 m/s.
+constexpr long double kSixth = 1.0L / 6.0L;
+constexpr long double kSix = 6.0L;
+
+// The single-acting report is formatted into a fixed line buffer; a longer
+// line is cut.
+constexpr std::size_t kSingleReportLineBuffer = 80;
+
+// A given quantity that is itself infinite or not a number passes the formulas
+// without raising a flag; no cylinder may hold one.
+void requireFiniteCylinder(const klipJednostrani& c) {
+    for (const double value :
+         {c.pressureIn, c.pressureOut, c.pistonDiameter, c.rodDiameter, c.strokeSpeed, c.pistonArea,
+          c.rodSideArea, c.efficiency, c.force, c.inletFlow, c.outletFlow}) {
+        requireFinite(value);
+    }
+}
+
+}  // namespace
+
+klip::klip() {
+    typeCode = 200;
+}
+
+klipJednostrani::klipJednostrani() {
+    typeCode = 201;
+    assignName("Single action hydro cylinder ");
+}
+
+klipJednostrani::klipJednostrani(double first, double second, double third, double fourth,
+                                 double outletPressure, double efficiency, bool pullDirection,
+                                 unsigned mode)
+    : klipJednostrani() {
+    this->efficiency = efficiency;
+    pressureOut = outletPressure;
+    switch (mode) {
+        case 1:
+            pressureIn = first;
+            inletFlow = second;
+            break;
+        case 2:
+            force = first;
+            inletFlow = second;
+            break;
+        case 3:
+            pressureIn = first;
+            strokeSpeed = second;
+            break;
+        case 4:
+            force = first;
+            strokeSpeed = second;
+            break;
+        default:
+            // Stroke speed and areas stay unset (0).
+            pressureIn = force = pistonDiameter = rodDiameter = 1.0;
+            inletFlow = outletFlow = 1.0;
+            requireFiniteCylinder(*this);
+            return;
+    }
+    pistonDiameter = third;
+    rodDiameter = fourth;
+
+    computeAreas();
+    switch (mode) {
+        case 1:
+            computeForce(pullDirection);
+            computeSpeed(pullDirection);
+            computeFlows(pullDirection);
+            break;
+        case 2:
+            computePressure(pullDirection);
+            computeSpeed(pullDirection);
+            computeFlows(pullDirection);
+            break;
+        case 3:
+            computeFlows(pullDirection);
+            computeForce(pullDirection);
+            break;
+        case 4:
+            computeFlows(pullDirection);
+            computePressure(pullDirection);
+            break;
+    }
+    requireFiniteCylinder(*this);
+}
+
+// Each step narrows its results to the fields before the next step reads them
+// and raises the fault of its own formulas.
+
+void klipJednostrani::computeAreas() {
+    FloatingPointWatch watch;
+    const long double D = pistonDiameter;
+    const long double d = rodDiameter;
+    pistonArea = static_cast<double>(D * D * kPi * kQuarterMm2ToCm2);
+    rodSideArea = static_cast<double>((D * D - d * d) * kPi * kQuarterMm2ToCm2);
+    watch.check();
+}
+
+// Under a pull load the annulus is the pressurised side and the piston side
+// returns oil; under a push load it is the other way round.
+void klipJednostrani::computeForce(bool pull) {
+    FloatingPointWatch watch;
+    const long double pressurised = pull ? rodSideArea : pistonArea;
+    const long double returning = pull ? pistonArea : rodSideArea;
+    force = static_cast<double>((static_cast<long double>(pressureIn) * pressurised -
+                                 static_cast<long double>(pressureOut) * returning) *
+                                kBarCm2ToKn);
+    watch.check();
+}
+
+void klipJednostrani::computePressure(bool pull) {
+    FloatingPointWatch watch;
+    const long double pressurised = pull ? rodSideArea : pistonArea;
+    const long double returning = pull ? pistonArea : rodSideArea;
+    pressureIn = static_cast<double>(
+        (static_cast<long double>(force) * kKnToBarCm2 + pressureOut * returning) / pressurised);
+    watch.check();
+}
+
+void klipJednostrani::computeSpeed(bool pull) {
+    FloatingPointWatch watch;
+    const long double pressurised = pull ? rodSideArea : pistonArea;
+    strokeSpeed = static_cast<double>(static_cast<long double>(inletFlow) / pressurised * kSixth);
+    watch.check();
+}
+
+void klipJednostrani::computeFlows(bool pull) {
+    FloatingPointWatch watch;
+    inletFlow = static_cast<double>(static_cast<long double>(strokeSpeed) * pistonArea * kSix);
+    outletFlow = static_cast<double>(static_cast<long double>(strokeSpeed) * rodSideArea * kSix);
+    watch.check();
+    swapFlows(pull);
+}
+
+// The flows above are those of the piston side and the annulus; the inlet is
+// whichever chamber the load direction pressurises.
+void klipJednostrani::swapFlows(bool pull) {
+    if (pull) {
+        std::swap(inletFlow, outletFlow);
+    }
+}
+
+void klipJednostrani::writeReport(ReportLines& lines) {
+    using numtext::cformat;
+    constexpr std::size_t n = kSingleReportLineBuffer;
+    lines.clear();
+    lines.push_back(" ----------- Single action cylinder calculaton -------------- ");
+    lines.push_back(cformat(n, " External force : %3.3f  [kN]", force));
+    lines.push_back(cformat(n, " Diameter of piston /piston rod   : %2.0f [mm] / %2.0f [mm]",
+                            pistonDiameter, rodDiameter));
+    lines.push_back(cformat(n, " Stroke speed : %3.3f  m/s", strokeSpeed));
+    lines.push_back(cformat(n, " Piston area : %3.3f  cm2", pistonArea));
+    lines.push_back(cformat(n, " Piston rod side area: %3.3f  cm2", rodSideArea));
+    lines.push_back(cformat(n, " Working pressure:  %3.2f  [bar]", pressureIn));
+    lines.push_back(cformat(n, " Outgoing pressure  %3.2f  [bar]", pressureOut));
+    lines.push_back(cformat(n, "Piston side flow  %3.3f  [l/min]", inletFlow));
+    lines.push_back(cformat(n, "Outgoing flow  %3.3f  [l/min]", outletFlow));
+}
+
+klipDvostrani::klipDvostrani(double first, double second, double third, double fourth,
+                             double outletPressure, double efficiency, unsigned mode) {
+    typeCode = 202;
+    assignName("Dvosmerni klip");
+    this->efficiency = efficiency;
+    pressureOut = outletPressure;
+    switch (mode) {
+        case 1:
+            pressureIn = first;
+            inletFlow = second;
+            break;
+        case 2:
+            force = first;
+            inletFlow = second;
+            break;
+        case 3:
+            pressureIn = first;
+            strokeSpeed = second;
+            break;
+        case 4:
+            force = first;
+            strokeSpeed = second;
+            break;
+        default:
+            pressureIn = force = pistonDiameter = rodDiameter = 1.0;
+            inletFlow = outletFlow = 1.0;
+            requireFiniteCylinder(*this);
+            return;
+    }
+    pistonDiameter = third;
+    rodDiameter = fourth;
+
+    computeAnnulusArea();
+    switch (mode) {
+        case 1:
+            computeForce();
+            computeSpeed();
+            break;
+        case 2:
+            computePressure();
+            computeSpeed();
+            break;
+        case 3:
+            computeFlows();
+            computeForce();
+            break;
+        case 4:
+            computeFlows();
+            computePressure();
+            break;
+    }
+    requireFiniteCylinder(*this);
+}
+
+void klipDvostrani::computeAnnulusArea() {
+    FloatingPointWatch watch;
+    const long double D = pistonDiameter;
+    const long double d = rodDiameter;
+    pistonArea = static_cast<double>((D * D - d * d) * kPi * kQuarterMm2ToCm2);
+    rodSideArea = pistonArea;
+    watch.check();
+}
+
+void klipDvostrani::computeForce() {
+    FloatingPointWatch watch;
+    force = static_cast<double>((static_cast<long double>(pressureIn) - pressureOut) * pistonArea *
+                                kBarCm2ToKn);
+    watch.check();
+}
+
+void klipDvostrani::computePressure() {
+    FloatingPointWatch watch;
+    pressureIn = static_cast<double>(static_cast<long double>(force) * kKnToBarCm2 / pistonArea +
+                                     pressureOut);
+    watch.check();
+}
+
+void klipDvostrani::computeSpeed() {
+    FloatingPointWatch watch;
+    strokeSpeed = static_cast<double>(static_cast<long double>(inletFlow) / pistonArea * kSixth);
+    watch.check();
+}
+
+void klipDvostrani::computeFlows() {
+    FloatingPointWatch watch;
+    inletFlow = static_cast<double>(static_cast<long double>(strokeSpeed) * pistonArea * kSix);
+    outletFlow = inletFlow;
+    watch.check();
+}
+
+void klipDvostrani::writeReport(ReportLines& lines) {
+    using numtext::Format;
+    lines.push_back(" ----------- Double action hydro cylinder calculation -------------- ");
+    lines.push_back(Format(" External Force :  %3.3f kN", {force}));
+    lines.push_back(Format(" Stroke speed : %3.3f  [m/s]", {strokeSpeed}));
+    lines.push_back(Format(" Pison diameater : %3.3f  [mm]", {pistonDiameter}));
+    lines.push_back(Format(" Pison rod diameter : %3.3f  [mm]", {rodDiameter}));
+    lines.push_back(Format(" Piston area  : %3.3f  [cm2]", {pistonArea}));
+    lines.push_back(Format("Working pressure  %3.2f  [bar]", {pressureIn}));
+    lines.push_back(Format("Flow:  %3.3f  [l/min]", {inletFlow}));
+}

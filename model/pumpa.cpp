@@ -1,0 +1,133 @@
+#include "model/pumpa.h"
+
+#include "model/faults.h"
+#include "model/numtext.h"
+
+namespace {
+
+// The report lines are formatted into a fixed line buffer; a longer line is cut.
+constexpr std::size_t kReportLineBuffer = 128;
+
+// A speed formula that divided by zero yields inf, which the truncation alone
+// would call an overflow; the flags the formula raised decide the message.
+std::int32_t truncateSpeed(long double value, const FloatingPointWatch& watch) {
+    try {
+        return truncateToInt32(value);
+    } catch (const FloatingPointFault&) {
+        watch.check();
+        throw;
+    }
+}
+
+}  // namespace
+
+pumpa::pumpa(double A, double B, double C, double etaV, double etaHm, unsigned mode) {
+    FloatingPointWatch watch;
+    switch (mode) {
+        case 1:
+            power = A;
+            pressureOut = B;
+            displacement = C;
+            break;
+        case 2:
+            power = A;
+            pressureOut = B;
+            speed = truncateToInt32(C);
+            break;
+        case 3:
+            displacement = A;
+            speed = truncateToInt32(B);
+            pressureOut = C;
+            break;
+        case 4:
+            displacement = A;
+            speed = truncateToInt32(B);
+            power = C;
+            break;
+        case 5:
+            flow = A;
+            displacement = B;
+            pressureOut = C;
+            break;
+        case 6:
+            flow = A;
+            displacement = B;
+            power = C;
+            break;
+        default:
+            // Every quantity and both efficiencies keep their initial 0.
+            assignName("Pump");
+            return;
+    }
+
+    volumetricEfficiency = etaV;
+    hydromechanicalEfficiency = etaHm;
+    setTotalEfficiency(hydromechanicalEfficiency, volumetricEfficiency);
+
+    // Each result is narrowed to its field before the next formula reads it,
+    // so a later formula sees exactly the value that is shown and reported.
+    const long double eta = totalEfficiency;
+    const long double etaVol = volumetricEfficiency;
+    switch (mode) {
+        case 1:
+            flow = static_cast<double>(600.0L * power * eta / pressureOut);
+            watch.check();
+            speed = truncateSpeed(1000.0L * flow / (displacement * etaVol), watch);
+            break;
+        case 2:
+            flow = static_cast<double>(600.0L * power * eta / pressureOut);
+            watch.check();
+            displacement = static_cast<double>(1000.0L * flow / (speed * etaVol));
+            break;
+        case 3:
+            flow = static_cast<double>(static_cast<long double>(speed) * displacement * etaVol *
+                                       0.001L);
+            watch.check();
+            power =
+                static_cast<double>(pressureOut * static_cast<long double>(flow) / (600.0L * eta));
+            break;
+        case 4:
+            flow = static_cast<double>(static_cast<long double>(speed) * displacement * etaVol *
+                                       0.001L);
+            watch.check();
+            pressureOut = static_cast<double>(600.0L * power * eta / flow);
+            break;
+        case 5:
+            speed = truncateSpeed(1000.0L * flow / (displacement * etaVol), watch);
+            watch.check();
+            power =
+                static_cast<double>(pressureOut * static_cast<long double>(flow) / (600.0L * eta));
+            break;
+        case 6:
+            speed = truncateSpeed(1000.0L * flow / (displacement * etaVol), watch);
+            watch.check();
+            pressureOut = static_cast<double>(600.0L * eta * power / flow);
+            break;
+    }
+    watch.check();
+
+    // A given quantity that is itself infinite or not a number passes the
+    // formulas without raising a flag; no pump may hold one.
+    for (const double value : {power, pressureOut, displacement, flow, volumetricEfficiency,
+                               hydromechanicalEfficiency}) {
+        requireFinite(value);
+    }
+    assignName("Pump");
+}
+
+void pumpa::setTotalEfficiency(double etaHm, double etaV) {
+    const long double product = static_cast<long double>(etaHm) * etaV;
+    totalEfficiency = static_cast<double>(product);
+    requireFinite(totalEfficiency);
+}
+
+void pumpa::writeReport(ReportLines& lines) {
+    using numtext::cformat;
+    lines.push_back(" ---------   PUMP CALCULATION       --------------------- ");
+    lines.push_back(cformat(kReportLineBuffer, " Power : %3.3f [kW] ", power));
+    lines.push_back(cformat(kReportLineBuffer, " Flow : %3.3f [l/min] ", flow));
+    lines.push_back(cformat(kReportLineBuffer, " Working pressure : %3.3f  [bar] ", pressureOut));
+    lines.push_back(cformat(kReportLineBuffer, " Revolution per minute: %d  [o/min] ", speed));
+    lines.push_back(
+        cformat(kReportLineBuffer, " Displacement volume  : %3.3f  [cm3] ", displacement));
+}

@@ -1,0 +1,145 @@
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <stdexcept>
+
+#include "app/ClickableLabel.h"
+#include "app/HandlerGuard.h"
+#include "app/SystemError.h"
+#include "app/UpDown.h"
+#include "tests/support/MainWindowFixture.h"
+
+namespace {
+
+using MainWindowTest = MainWindowFixture;
+
+TEST_F(MainWindowTest, SevenPagesInTabOrderAndTheWorkingFluidPanel) {
+    auto* pages = child<QTabWidget>("PageControl1");
+    ASSERT_EQ(pages->count(), 7);
+    const QStringList names{"tsPumpa",   "tdHidromotor", "tsHidrocilinder", "tsUsputni",
+                            "tsLokalni", "tbProst",      "tbInfo"};
+    const QStringList captions{"Pump",
+                               "Hydro motor",
+                               "Hydro Cylinder",
+                               "Pipe pressure drop",
+                               "Valve pressure drop",
+                               "Simple pipeline",
+                               "Result's"};
+    for (int i = 0; i < 7; ++i) {
+        EXPECT_EQ(pages->widget(i)->objectName(), names[i]);
+        EXPECT_EQ(pages->tabText(i), captions[i]);
+    }
+    EXPECT_EQ(child<QGroupBox>("GroupBox1")->title(), "Working fluid");
+    EXPECT_EQ(text("Edit1"), "840");
+    EXPECT_EQ(text("Edit2"), "12");
+    EXPECT_EQ(text("cmbUlje"), "");
+    EXPECT_TRUE(child<QCheckBox>("chBelezi")->isChecked());
+    EXPECT_EQ(child<QToolButton>("spdHelp")->toolTip(), "Help me ..");
+    EXPECT_EQ(child<QLabel>("StaticText1")->toolTip(), "Go to Internet page");
+}
+
+TEST_F(MainWindowTest, UpDownsStepWithinTheirRangesFromTheTypedNumber) {
+    auto* density = child<UpDown>("UpDown2");
+    density->stepUp();
+    EXPECT_EQ(text("Edit1"), "842");
+    child<QLineEdit>("Edit1")->setText("978");
+    density->stepUp();
+    density->stepUp();
+    EXPECT_EQ(text("Edit1"), "980");
+    // A text that is no number steps from the last position.
+    child<QLineEdit>("Edit1")->setText("heavy");
+    density->stepDown();
+    EXPECT_EQ(text("Edit1"), "978");
+    auto* viscosity = child<UpDown>("UpDown1");
+    for (int i = 0; i < 5; ++i) {
+        viscosity->stepDown();
+    }
+    EXPECT_EQ(text("Edit2"), "11");
+}
+
+TEST_F(MainWindowTest, AFailureEscapingAHandlerEndsInTheApplicationWideMessage) {
+    runGuarded(*window, [] { throw std::runtime_error("Floating point division by zero"); });
+    ASSERT_EQ(desktop->shown.size(), 1u);
+    EXPECT_EQ(desktop->shown[0].className, "QMessageBox");
+    EXPECT_EQ(desktop->shown[0].title, "FATAL ERROR:: Floating point division by zero");
+    EXPECT_EQ(desktop->shown[0].text, "Floating point division by zero");
+
+    // The caption is cut at 255 characters; the text keeps the whole message.
+    const std::string longMessage(400, 'x');
+    runGuarded(*window, [&] { throw std::runtime_error(longMessage); });
+    EXPECT_EQ(desktop->shown[1].title.size(), 255);
+    EXPECT_TRUE(desktop->shown[1].title.startsWith("FATAL ERROR:: xxx"));
+    EXPECT_EQ(desktop->shown[1].text.size(), 400);
+
+    // A failed system call adds the system's own text; nothing else does.
+    runGuarded(*window,
+               [] { throw SystemError("Cannot write log.txt", "No space left on device"); });
+    EXPECT_EQ(desktop->shown[2].text, "Cannot write log.txt\nNo space left on device");
+
+    runGuarded(*window, [] { throw 42; });
+    EXPECT_EQ(desktop->shown[3].title, "FATAL ERROR:: ");
+}
+
+TEST_F(MainWindowTest, HelpOpensTheManualFromTheWorkingDirectory) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(folder.path()));
+
+    QTest::mouseClick(child<QToolButton>("spdHelp"), Qt::LeftButton);
+    // No manual here, beside the test or installed: nothing happens, no message.
+    const bool installed = QFile::exists(QStringLiteral(HYDROCALC_DATA_DIR "/HCHelp.html"));
+    if (!installed) {
+        EXPECT_TRUE(desktop->opened.empty());
+    }
+    EXPECT_TRUE(desktop->shown.empty());
+
+    QFile manual(folder.filePath("HCHelp.html"));
+    ASSERT_TRUE(manual.open(QIODevice::WriteOnly));
+    manual.write("<html></html>");
+    manual.close();
+    desktop->opened.clear();
+    QTest::mouseClick(child<QToolButton>("spdHelp"), Qt::LeftButton);
+    ASSERT_EQ(desktop->opened.size(), 1u);
+    EXPECT_EQ(desktop->opened[0], QUrl::fromLocalFile(folder.filePath("HCHelp.html")));
+    QDir::setCurrent(previous);
+}
+
+TEST_F(MainWindowTest, TheLinkOpensTheWebPageOnEveryClick) {
+    auto* link = child<ClickableLabel>("StaticText1");
+    QTest::mouseClick(link, Qt::LeftButton);
+    QTest::mouseClick(link, Qt::LeftButton);
+    ASSERT_EQ(desktop->opened.size(), 2u);
+    EXPECT_EQ(desktop->opened[0].scheme(), "https");
+    EXPECT_EQ(desktop->opened[0], desktop->opened[1]);
+    EXPECT_TRUE(desktop->shown.empty());
+}
+
+// A desktop whose web request fails with an exception.
+class FailingDesktop : public ScriptedDesktop {
+  public:
+    void openUrl(const QUrl&) override { throw std::runtime_error("no browser"); }
+};
+
+TEST(MainWindowLink, AFailingRequestShowsTheConnectionMessage) {
+    auto failing = std::make_unique<FailingDesktop>();
+    FailingDesktop* desktop = failing.get();
+    TfrmKalvorMain window(nullptr, std::move(failing));
+    window.StaticText1Click();
+    ASSERT_EQ(desktop->shown.size(), 1u);
+    EXPECT_EQ(desktop->shown[0].title, "COULDN'T ESTABLISH CONNECTION");
+    EXPECT_EQ(desktop->shown[0].text, "INNET CONNECITON ERROR");
+}
+
+TEST_F(MainWindowTest, ExitClosesTheWindow) {
+    QTest::mouseClick(child<QPushButton>("btnExit"), Qt::LeftButton);
+    EXPECT_FALSE(window->isVisible());
+}
+
+}  // namespace

@@ -1,0 +1,263 @@
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTabWidget>
+#include <QTextEdit>
+
+#include "app/FieldWidgets.h"
+#include "tests/support/MainWindowFixture.h"
+
+namespace {
+
+class PumpPageTest : public MainWindowFixture {
+  protected:
+    void selectMode(int item) {
+        const auto buttons = child<QGroupBox>("RadioGroup1")->findChildren<QRadioButton*>();
+        ASSERT_GT(buttons.size(), item);
+        QTest::mouseClick(buttons.at(item), Qt::LeftButton);
+        ASSERT_TRUE(buttons.at(item)->isChecked());
+    }
+    void calculate() { QTest::mouseClick(child<QPushButton>("btnCalc"), Qt::LeftButton); }
+    void setEfficiencies(const QString& hydromechanical, const QString& volumetric) {
+        typeAndLeave("edNiM", hydromechanical);
+        typeAndLeave("edNiV", volumetric);
+    }
+    int slider(const char* name) { return child<QSlider>(name)->value(); }
+    QString log() { return child<QTextEdit>("RichEdit1")->toPlainText(); }
+    bool isLime(const char* name) { return fieldColour(field(name)) == QColor(0, 255, 0); }
+    bool isWindowColour(const char* name) { return fieldColour(field(name)) == windowColour(); }
+    void setLogging(bool on) { child<QCheckBox>("chBelezi")->setChecked(on); }
+};
+
+TEST_F(PumpPageTest, StartUpShowsTheMotorTabAndResetFields) {
+    EXPECT_EQ(child<QTabWidget>("PageControl1")->currentWidget()->objectName(), "tdHidromotor");
+    EXPECT_EQ(text("edNiM"), "0.96");
+    EXPECT_EQ(text("edNiV"), "0.96");
+    EXPECT_EQ(text("edSnaga"), "0.0");
+    EXPECT_EQ(text("edN"), "0");
+    EXPECT_EQ(text("edV"), "1.00");
+    EXPECT_EQ(text("edp"), "1");
+    EXPECT_EQ(text("edQ"), "1.00");
+    EXPECT_EQ(slider("TrackBar3"), 1);
+    EXPECT_EQ(slider("TrackBar5"), 96);
+    EXPECT_TRUE(desktop->shown.empty());
+    EXPECT_EQ(window->windowTitle(), "Hydraulic calculator QX7  ver: 1.0");
+    EXPECT_EQ(window->size(), QSize(867, 569));
+}
+
+TEST_F(PumpPageTest, StartUpRunsOnlyAtTheFirstActivation) {
+    typeAndLeave("edV", "50");
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    EXPECT_EQ(text("edV"), "50.00");
+}
+
+TEST_F(PumpPageTest, PowerPressureDisplacementGivesFlowAndSpeed) {
+    selectMode(0);
+    typeAndLeave("edSnaga", "10");
+    typeAndLeave("edp", "100");
+    typeAndLeave("edV", "50");
+    setEfficiencies("1.00", "1.00");
+    calculate();
+    EXPECT_EQ(text("edQ"), "60.00");
+    EXPECT_EQ(text("edN"), "1200");
+    EXPECT_EQ(slider("TrackBar7"), 60);
+    EXPECT_EQ(slider("TrackBar2"), 1200);
+    // Inputs come back in the result formats.
+    EXPECT_EQ(text("edSnaga"), "10.00");
+    EXPECT_EQ(text("edp"), "100");
+    EXPECT_EQ(text("edV"), "50.00");
+    EXPECT_TRUE(desktop->shown.empty());
+    const QString expected =
+        " ---------   PUMP CALCULATION       --------------------- \n"
+        " Power : 10.000 [kW] \n"
+        " Flow : 60.000 [l/min] \n"
+        " Working pressure : 100.000  [bar] \n"
+        " Revolution per minute: 1200  [o/min] \n"
+        " Displacement volume  : 50.000  [cm3] \n";
+    EXPECT_TRUE(log().startsWith(expected)) << log().toStdString();
+}
+
+TEST_F(PumpPageTest, EveryModeComputesItsTwoUnknowns) {
+    struct Case {
+        int item;
+        std::vector<std::pair<const char*, const char*>> inputs;
+        std::vector<std::pair<const char*, const char*>> results;
+    };
+    // Lossless pump: Q = n V / 1000, P = p Q / 600.
+    const std::vector<Case> cases = {
+        {1,
+         {{"edSnaga", "10"}, {"edp", "100"}, {"edN", "1200"}},
+         {{"edQ", "60.00"}, {"edV", "50.00"}}},
+        {2,
+         {{"edV", "10"}, {"edN", "1000"}, {"edp", "100"}},
+         {{"edQ", "10.00"}, {"edSnaga", "1.67"}}},
+        {3, {{"edV", "10"}, {"edN", "1000"}, {"edSnaga", "2"}}, {{"edQ", "10.00"}, {"edp", "120"}}},
+        {4,
+         {{"edQ", "30"}, {"edV", "20"}, {"edp", "200"}},
+         {{"edN", "1500"}, {"edSnaga", "10.00"}}},
+        {5, {{"edQ", "30"}, {"edV", "20"}, {"edSnaga", "5"}}, {{"edN", "1500"}, {"edp", "100"}}},
+    };
+    for (const Case& c : cases) {
+        selectMode(c.item);
+        for (const auto& [name, value] : c.inputs) {
+            typeAndLeave(name, QString::fromLatin1(value));
+        }
+        setEfficiencies("1", "1");
+        calculate();
+        for (const auto& [name, value] : c.results) {
+            EXPECT_EQ(text(name), value) << "item " << c.item << " field " << name;
+        }
+    }
+    EXPECT_TRUE(desktop->shown.empty());
+}
+
+TEST_F(PumpPageTest, HighPressureWarnsBeforeLoggingOnlyWithLoggingOn) {
+    selectMode(3);
+    typeAndLeave("edV", "10");
+    typeAndLeave("edN", "1000");
+    typeAndLeave("edSnaga", "60");
+    setEfficiencies("1", "1");
+    calculate();
+    ASSERT_EQ(desktop->shown.size(), 1u);
+    EXPECT_EQ(desktop->shown[0].title, "CALCULATION ERROR");
+    EXPECT_EQ(desktop->shown[0].text, "Warring, pressure higher  than 250 bar :: 3600.00 bar");
+    EXPECT_TRUE(log().contains(" Working pressure : 3600.000  [bar] "));
+    // The result stands in the fields.
+    EXPECT_EQ(text("edp"), "3600");
+    EXPECT_EQ(slider("TrackBar4"), 250);
+
+    setLogging(false);
+    const QString before = log();
+    calculate();
+    EXPECT_EQ(desktop->shown.size(), 1u);
+    EXPECT_EQ(log(), before);
+}
+
+TEST_F(PumpPageTest, CalculateWithoutAModeDoesNothing) {
+    typeAndLeave("edV", "20");
+    calculate();
+    EXPECT_TRUE(desktop->shown.empty());
+    EXPECT_TRUE(log().isEmpty());
+    EXPECT_EQ(text("edV"), "20.00");
+    EXPECT_EQ(text("edQ"), "1.00");
+}
+
+TEST_F(PumpPageTest, MissingOrZeroInputIsRefused) {
+    selectMode(0);
+    typeAndLeave("edSnaga", "10");
+    typeAndLeave("edp", "100");
+    typeAndLeave("edV", "50");
+    for (const QString& efficiency : {QString(), QStringLiteral("0"), QStringLiteral("0.0")}) {
+        desktop->shown.clear();
+        child<QLineEdit>("edNiM")->setText(efficiency);
+        calculate();
+        ASSERT_EQ(desktop->shown.size(), 1u) << efficiency.toStdString();
+        EXPECT_EQ(desktop->shown[0].title, "ERROR DATA INPUT");
+        EXPECT_EQ(desktop->shown[0].text, "Pump data improoperly entered");
+    }
+    // Selecting the mode reset the flow field; the slider was at its start already.
+    EXPECT_EQ(text("edQ"), "0.0");
+    EXPECT_TRUE(log().isEmpty());
+    // No upper limits: an efficiency of 5 passes the check.
+    desktop->shown.clear();
+    setEfficiencies("5", "1");
+    calculate();
+    EXPECT_TRUE(desktop->shown.empty());
+    EXPECT_EQ(text("edQ"), "300.00");
+}
+
+TEST_F(PumpPageTest, ABadNumberReachesTheApplicationWideMessage) {
+    selectMode(0);
+    typeAndLeave("edSnaga", "10");
+    typeAndLeave("edp", "100");
+    typeAndLeave("edV", "50");
+    // The efficiency fields have no exit rule, so a bad number stays in them.
+    typeAndLeave("edNiV", "1.2.3");
+    EXPECT_EQ(text("edNiV"), "1.2.3");
+    calculate();
+    ASSERT_EQ(desktop->shown.size(), 1u);
+    EXPECT_EQ(desktop->shown[0].title, "FATAL ERROR:: '1.2.3' is not a valid floating point value");
+    EXPECT_EQ(desktop->shown[0].text, "'1.2.3' is not a valid floating point value");
+    EXPECT_TRUE(log().isEmpty());
+    // The program goes on: a corrected input calculates.
+    typeAndLeave("edNiV", "1");
+    setEfficiencies("1", "1");
+    calculate();
+    EXPECT_EQ(text("edQ"), "60.00");
+}
+
+TEST_F(PumpPageTest, SelectingAModeResetsAndMarksExactlyThreeFields) {
+    typeAndLeave("edQ", "33");
+    selectMode(4);
+    EXPECT_EQ(text("edQ"), "1.00");
+    EXPECT_EQ(text("edSnaga"), "0.0");
+    EXPECT_TRUE(isLime("edQ"));
+    EXPECT_TRUE(isLime("edV"));
+    EXPECT_TRUE(isLime("edp"));
+    EXPECT_TRUE(isWindowColour("edSnaga"));
+    EXPECT_TRUE(isWindowColour("edN"));
+    EXPECT_TRUE(isWindowColour("edNiM"));
+    EXPECT_TRUE(isWindowColour("edNiV"));
+    EXPECT_EQ(text("edNiM"), "0.96");
+
+    selectMode(1);
+    EXPECT_TRUE(isLime("edSnaga"));
+    EXPECT_TRUE(isLime("edp"));
+    EXPECT_TRUE(isLime("edN"));
+    EXPECT_TRUE(isWindowColour("edQ"));
+    EXPECT_TRUE(isWindowColour("edV"));
+}
+
+TEST_F(PumpPageTest, SelectingAModeClearsTheMarksOfOtherTaggedFields) {
+    auto* motorPage = child<QWidget>("tdHidromotor");
+    // A tagged field of another calculator page and an untagged field.
+    QLineEdit* tagged = addEditField(motorPage, "edHMM", 10, 10, 50, 107);
+    QLineEdit* untagged = addEditField(motorPage, "edOther", 10, 40, 50, 0);
+    setFieldColour(tagged, kKnownFieldColour);
+    setFieldColour(untagged, kKnownFieldColour);
+    selectMode(2);
+    EXPECT_EQ(fieldColour(tagged), windowColour());
+    EXPECT_EQ(fieldColour(untagged), kKnownFieldColour);
+}
+
+TEST_F(PumpPageTest, ResetRestoresTheStartValuesButKeepsEfficiencies) {
+    selectMode(0);
+    typeAndLeave("edSnaga", "10");
+    typeAndLeave("edp", "100");
+    setEfficiencies("0.90", "0.80");
+    QTest::mouseClick(child<QPushButton>("btnReset"), Qt::LeftButton);
+    // The power slider moved back to 0, so its own format wrote the field.
+    EXPECT_EQ(text("edSnaga"), "0.00");
+    EXPECT_EQ(slider("TrackBar1"), 0);
+    EXPECT_EQ(text("edp"), "1");
+    EXPECT_EQ(slider("TrackBar4"), 1);
+    EXPECT_EQ(text("edNiM"), "0.90");
+    EXPECT_TRUE(isWindowColour("edSnaga"));
+    EXPECT_TRUE(isWindowColour("edp"));
+}
+
+TEST_F(PumpPageTest, FlowChangesAreMirroredIntoTheCircuitFlowField) {
+    QLineEdit* circuitFlow = addEditField(child<QWidget>("tbProst"), "edQ_prost", 10, 10, 60, 0);
+    typeAndLeave("edQ", "42");
+    EXPECT_EQ(circuitFlow->text(), "42.00");
+    child<QSlider>("TrackBar7")->setValue(17);
+    EXPECT_EQ(circuitFlow->text(), "17.00");
+}
+
+TEST_F(PumpPageTest, PicturesComeFromTheBundleWhenItIsThere) {
+    EXPECT_TRUE(child<QLabel>("Image1")->pixmap().isNull());
+    open({QStringLiteral(HYDROCALC_BUILD_APP_DIR)});
+    EXPECT_FALSE(child<QLabel>("Image1")->pixmap().isNull());
+    EXPECT_TRUE(desktop->shown.empty());
+}
+
+}  // namespace

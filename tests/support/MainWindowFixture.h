@@ -1,0 +1,67 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+#include <memory>
+
+#include "app/FieldAccess.h"
+#include "app/Uhidromotor.h"
+#include "tests/support/QtPrinters.h"
+#include "tests/support/ScriptedDesktop.h"
+
+// The real main window, shown and activated on the offscreen platform, with
+// a scripted desktop that records message boxes instead of showing them.
+class MainWindowFixture : public ::testing::Test {
+  protected:
+    void SetUp() override { open({}); }
+
+    // Opens a fresh window whose picture bundle is looked up in bundleDirs.
+    void open(const QStringList& bundleDirs) {
+        window.reset();
+        auto scripted = std::make_unique<ScriptedDesktop>();
+        desktop = scripted.get();
+        window = std::make_unique<TfrmKalvorMain>(nullptr, std::move(scripted));
+        window->pictures().setSearchDirs(bundleDirs);
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        ASSERT_TRUE(window->activated());
+    }
+
+    template <typename T>
+    T* child(const char* name) {
+        T* found = window->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
+    QWidget* field(const char* name) { return child<QWidget>(name); }
+    QString text(const char* name) { return fieldText(field(name)); }
+
+    // Types into a field as a user would: focus, select all, type the keys.
+    void type(const char* name, const QString& keys) {
+        QWidget* target = field(name);
+        target->setFocus();
+        if (auto* combo = qobject_cast<QComboBox*>(target)) {
+            combo->lineEdit()->selectAll();
+        } else if (auto* edit = qobject_cast<QLineEdit*>(target)) {
+            edit->selectAll();
+        }
+        QTest::keyClicks(target, keys);
+    }
+
+    // Leaving the field runs its exit.
+    void leave(const char* name) { field(name)->clearFocus(); }
+
+    void typeAndLeave(const char* name, const QString& keys) {
+        type(name, keys);
+        leave(name);
+    }
+
+    std::unique_ptr<TfrmKalvorMain> window;
+    ScriptedDesktop* desktop = nullptr;
+};
