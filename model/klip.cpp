@@ -43,10 +43,8 @@ klipJednostrani::klipJednostrani() {
     assignName("Single action hydro cylinder ");
 }
 
-klipJednostrani::klipJednostrani(double first, double second, double third, double fourth,
-                                 double outletPressure, double efficiency, bool pullDirection,
-                                 unsigned mode)
-    : klipJednostrani() {
+bool klipJednostrani::storeGiven(double first, double second, double third, double fourth,
+                                 double outletPressure, double efficiency, unsigned mode) {
     this->efficiency = efficiency;
     pressureOut = outletPressure;
     switch (mode) {
@@ -71,11 +69,20 @@ klipJednostrani::klipJednostrani(double first, double second, double third, doub
             pressureIn = force = pistonDiameter = rodDiameter = 1.0;
             inletFlow = outletFlow = 1.0;
             requireFiniteCylinder(*this);
-            return;
+            return false;
     }
     pistonDiameter = third;
     rodDiameter = fourth;
+    return true;
+}
 
+klipJednostrani::klipJednostrani(double first, double second, double third, double fourth,
+                                 double outletPressure, double efficiency, bool pullDirection,
+                                 unsigned mode)
+    : klipJednostrani() {
+    if (!storeGiven(first, second, third, fourth, outletPressure, efficiency, mode)) {
+        return;
+    }
     computeAreas();
     switch (mode) {
         case 1:
@@ -177,34 +184,9 @@ klipDvostrani::klipDvostrani(double first, double second, double third, double f
                              double outletPressure, double efficiency, unsigned mode) {
     typeCode = 202;
     assignName("Dvosmerni klip");
-    this->efficiency = efficiency;
-    pressureOut = outletPressure;
-    switch (mode) {
-        case 1:
-            pressureIn = first;
-            inletFlow = second;
-            break;
-        case 2:
-            force = first;
-            inletFlow = second;
-            break;
-        case 3:
-            pressureIn = first;
-            strokeSpeed = second;
-            break;
-        case 4:
-            force = first;
-            strokeSpeed = second;
-            break;
-        default:
-            pressureIn = force = pistonDiameter = rodDiameter = 1.0;
-            inletFlow = outletFlow = 1.0;
-            requireFiniteCylinder(*this);
-            return;
+    if (!storeGiven(first, second, third, fourth, outletPressure, efficiency, mode)) {
+        return;
     }
-    pistonDiameter = third;
-    rodDiameter = fourth;
-
     computeAnnulusArea();
     switch (mode) {
         case 1:

@@ -38,6 +38,10 @@ class klipJednostrani : public klip {
     double outletFlow = 0.0;  // l/min, Q2: out of the other chamber
 
   protected:
+    // Stores the mode's given quantities, p2 and the efficiency. An unknown
+    // mode gets its fallback values instead and the result is false.
+    bool storeGiven(double first, double second, double third, double fourth,
+                    double outletPressure, double efficiency, unsigned mode);
     void computeAreas();
     void computeForce(bool pull);
     void computePressure(bool pull);

@@ -18,6 +18,20 @@ file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/incomplete ${CMAKE_CURRENT_BINAR
 qt_add_binary_resources(test_bundle_incomplete ${TEST_BUNDLE_INCOMPLETE_QRC}
   DESTINATION ${CMAKE_CURRENT_BINARY_DIR}/incomplete/tormel.rcc)
 
+# Holds 2022 only: a bundle without the pump page's picture.
+set(TEST_BUNDLE_NO_PUMP_QRC ${CMAKE_CURRENT_BINARY_DIR}/no-pump-bundle.qrc)
+file(CONFIGURE OUTPUT ${TEST_BUNDLE_NO_PUMP_QRC} CONTENT [[
+<!DOCTYPE RCC>
+<RCC version="1.0">
+  <qresource prefix="/">
+    <file alias="2022.svg">@PROJECT_SOURCE_DIR@/resources/tormel/2022.svg</file>
+  </qresource>
+</RCC>
+]] @ONLY)
+file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/no-pump)
+qt_add_binary_resources(test_bundle_no_pump ${TEST_BUNDLE_NO_PUMP_QRC}
+  DESTINATION ${CMAKE_CURRENT_BINARY_DIR}/no-pump/tormel.rcc)
+
 # A text file under the bundle's name.
 set(TEST_BUNDLE_CORRUPT_TEXT ${CMAKE_CURRENT_BINARY_DIR}/corrupt-bundle.txt)
 file(CONFIGURE OUTPUT ${TEST_BUNDLE_CORRUPT_TEXT}
@@ -30,4 +44,4 @@ add_custom_command(
   VERBATIM)
 
 add_custom_target(test_bundles DEPENDS ${TEST_BUNDLE_CORRUPT})
-add_dependencies(test_bundles test_bundle_incomplete)
+add_dependencies(test_bundles test_bundle_incomplete test_bundle_no_pump)

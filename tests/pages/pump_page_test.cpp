@@ -260,4 +260,15 @@ TEST_F(PumpPageTest, PicturesComeFromTheBundleWhenItIsThere) {
     EXPECT_TRUE(desktop->shown.empty());
 }
 
+TEST_F(PumpPageTest, ABundleWithoutThePumpPictureIsReportedAtStartUp) {
+    open({QStringLiteral(HYDROCALC_TEST_DATA_DIR "/no-pump")});
+    ASSERT_EQ(desktop->shown.size(), 1u);
+    EXPECT_EQ(desktop->shown[0].text, "ERROR: Aplication start");
+    EXPECT_EQ(desktop->shown[0].title, "Resource 2021 not found");
+    EXPECT_TRUE(child<QLabel>("Image1")->pixmap().isNull());
+    // Everything before the pictures was done; the page still calculates.
+    EXPECT_EQ(text("edNiM"), "0.96");
+    EXPECT_EQ(text("edV"), "1.00");
+}
+
 }  // namespace
