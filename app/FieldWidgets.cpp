@@ -41,7 +41,9 @@ QSlider* addSlider(QWidget* page, const char* name, int left, int top, int width
     slider->setTickInterval(interval);
     slider->setSingleStep(1);
     slider->setPageStep(std::max(1, span / 10));
-    slider->setFocusPolicy(Qt::NoFocus);  // sliders are not tab stops
+    // Sliders are not tab stops, but a click still takes the focus (and so
+    // runs the exit of the field the user was in).
+    slider->setFocusPolicy(Qt::ClickFocus);
     slider->setGeometry(left, top - 4, width, kSliderHeight);
     return slider;
 }

@@ -18,6 +18,14 @@ TEST_F(FieldRulesTest, AValueBeyondTheSliderStaysInTheField) {
     EXPECT_EQ(text("edSnaga"), "75.00");
 }
 
+TEST_F(FieldRulesTest, ClickingASliderLeavesTheFieldTheUserWasIn) {
+    type("edSnaga", "12.5");
+    auto* displacement = child<QSlider>("TrackBar3");
+    QTest::mouseClick(displacement, Qt::LeftButton, {}, QPoint(5, displacement->height() / 2));
+    EXPECT_EQ(text("edSnaga"), "12.50");
+    EXPECT_EQ(position(*window, "TrackBar1"), 12);
+}
+
 TEST_F(FieldRulesTest, AnUnreadableNumberBecomesTheDefaultTextAndTheSliderStays) {
     typeAndLeave("edV", "25");
     typeAndLeave("edV", "1.2.3");
