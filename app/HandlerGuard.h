@@ -10,7 +10,7 @@
 // message of the main window. An exception never unwinds through the event
 // loop; every connection and event filter runs its body through runGuarded.
 class FailureRoute {
-public:
+  public:
     virtual ~FailureRoute() = default;
     virtual void reportFailure(const std::exception& failure) = 0;
     // Something was thrown that is no exception object.
@@ -25,10 +25,12 @@ void runGuarded(FailureRoute& route, const std::function<void()>& body) noexcept
 template <typename Sender, typename Signal, typename Body>
 QMetaObject::Connection connectGuarded(Sender* sender, Signal signal, QObject* context,
                                        FailureRoute& route, Body body) {
-    return QObject::connect(sender, signal, context,
-                            [&route, body = std::move(body)](auto... args)
-                                // Constrained, so Qt hands over only the
-                                // arguments the body takes.
-                                requires std::invocable<const Body&, decltype(args)...>
-                            { runGuarded(route, [&] { body(args...); }); });
+    return QObject::connect(
+        sender, signal, context,
+        [&route, body = std::move(body) ](auto... args)
+        // Constrained, so Qt hands over only the
+        // arguments the body takes.
+        requires std::invocable<const Body&, decltype(args)...> {
+            runGuarded(route, [&] { body(args...); });
+        });
 }

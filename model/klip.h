@@ -40,8 +40,8 @@ class klipJednostrani : public klip {
   protected:
     // Stores the mode's given quantities, p2 and the efficiency. An unknown
     // mode gets its fallback values instead and the result is false.
-    bool storeGiven(double first, double second, double third, double fourth,
-                    double outletPressure, double efficiency, unsigned mode);
+    bool storeGiven(double first, double second, double third, double fourth, double outletPressure,
+                    double efficiency, unsigned mode);
     void computeAreas();
     void computeForce(bool pull);
     void computePressure(bool pull);
