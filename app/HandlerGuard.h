@@ -20,17 +20,27 @@ class FailureRoute {
 // Runs body; a failure goes to the route and the handler is abandoned there.
 void runGuarded(FailureRoute& route, const std::function<void()>& body) noexcept;
 
-// connect() whose slot body runs guarded. The slot receives the signal's
-// arguments (or a prefix of them, as Qt allows).
+// A slot that runs its body guarded. Its call operator is constrained, so Qt
+// hands over only the signal arguments the body takes (or a prefix of them).
+template <typename Body>
+class GuardedSlot {
+  public:
+    GuardedSlot(FailureRoute& route, Body body) : route_(&route), body_(std::move(body)) {}
+
+    template <typename... Args>
+    requires std::invocable<const Body&, Args...>
+    void operator()(Args... args) const {
+        runGuarded(*route_, [&] { body_(args...); });
+    }
+
+  private:
+    FailureRoute* route_;
+    Body body_;
+};
+
+// connect() whose slot body runs guarded.
 template <typename Sender, typename Signal, typename Body>
 QMetaObject::Connection connectGuarded(Sender* sender, Signal signal, QObject* context,
                                        FailureRoute& route, Body body) {
-    return QObject::connect(
-        sender, signal, context,
-        [&route, body = std::move(body) ](auto... args)
-        // Constrained, so Qt hands over only the
-        // arguments the body takes.
-        requires std::invocable<const Body&, decltype(args)...> {
-            runGuarded(route, [&] { body(args...); });
-        });
+    return QObject::connect(sender, signal, context, GuardedSlot<Body>(route, std::move(body)));
 }
