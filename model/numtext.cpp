@@ -366,15 +366,23 @@ std::string cformat(std::size_t bufferSize, const char* format, ...) {
     if (bufferSize == 0) {
         return {};
     }
-    std::vector<char> buffer(bufferSize);
+    // Report lines are short: a buffer on the stack spares an allocation per line.
+    constexpr std::size_t kStackBuffer = 512;
+    char stackBuffer[kStackBuffer];
+    std::vector<char> heapBuffer;
+    char* buffer = stackBuffer;
+    if (bufferSize > kStackBuffer) {
+        heapBuffer.resize(bufferSize);
+        buffer = heapBuffer.data();
+    }
     va_list args;
     va_start(args, format);
     {
         CLocaleScope scope;
-        std::vsnprintf(buffer.data(), bufferSize, format, args);
+        std::vsnprintf(buffer, bufferSize, format, args);
     }
     va_end(args);
-    return std::string(buffer.data());
+    return std::string(buffer);
 }
 
 }  // namespace numtext
