@@ -4,13 +4,26 @@
 #include <QDir>
 #include <QFileInfo>
 
+QStringList installedDataDirs() {
+    QStringList dirs{
+        QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                        QStringLiteral("/../share/hydrocalc")),
+        QDir::cleanPath(QStringLiteral(HYDROCALC_DATA_DIR)),
+    };
+    dirs.removeDuplicates();
+    return dirs;
+}
+
 QStringList dataFileCandidates(const QString& name, const QString& folder) {
     const QString relative = folder.isEmpty() ? name : folder + QLatin1Char('/') + name;
-    return {
+    QStringList candidates{
         QDir::current().filePath(name),
         QDir(QCoreApplication::applicationDirPath()).filePath(relative),
-        QDir(QStringLiteral(HYDROCALC_DATA_DIR)).filePath(relative),
     };
+    for (const QString& dir : installedDataDirs()) {
+        candidates << QDir(dir).filePath(relative);
+    }
+    return candidates;
 }
 
 QString findDataFile(const QString& name, const QString& folder) {

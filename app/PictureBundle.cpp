@@ -8,6 +8,8 @@
 #include <QResource>
 #include <QSvgRenderer>
 
+#include "app/DataFiles.h"
+
 namespace {
 
 // Where the bundle's pictures appear while it is registered. A root of our own
@@ -48,7 +50,7 @@ ResourceNotFound notFound(int number) {
 PictureBundle::PictureBundle(QStringList searchDirs) : searchDirs_(std::move(searchDirs)) {}
 
 QStringList PictureBundle::defaultSearchDirs() {
-    return {QCoreApplication::applicationDirPath(), QStringLiteral(HYDROCALC_DATA_DIR)};
+    return QStringList{QCoreApplication::applicationDirPath()} + installedDataDirs();
 }
 
 QString PictureBundle::bundlePath() const {

@@ -10,6 +10,7 @@
 #include <stdexcept>
 
 #include "app/ClickableLabel.h"
+#include "app/DataFiles.h"
 #include "app/HandlerGuard.h"
 #include "app/SystemError.h"
 #include "app/UpDown.h"
@@ -109,6 +110,16 @@ TEST_F(MainWindowTest, HelpOpensTheManualFromTheWorkingDirectory) {
     ASSERT_EQ(desktop->opened.size(), 1u);
     EXPECT_EQ(desktop->opened[0], QUrl::fromLocalFile(folder.filePath("HCHelp.html")));
     QDir::setCurrent(previous);
+}
+
+TEST(DataFiles, WorkingDirectoryFirstThenBesideTheProgramThenTheDataFolder) {
+    const QStringList candidates = dataFileCandidates("Check Valve.dat", "valves");
+    ASSERT_GE(candidates.size(), 3);
+    EXPECT_EQ(candidates[0], QDir::current().filePath("Check Valve.dat"));
+    EXPECT_EQ(candidates[1], QCoreApplication::applicationDirPath() + "/valves/Check Valve.dat");
+    EXPECT_EQ(candidates[2], QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                                             "/../share/hydrocalc/valves/Check Valve.dat"));
+    EXPECT_TRUE(findDataFile("no such file.dat", "valves").isEmpty());
 }
 
 TEST_F(MainWindowTest, TheLinkOpensTheWebPageOnEveryClick) {
