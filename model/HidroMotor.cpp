@@ -10,17 +10,6 @@ namespace {
 // The torque factor of daNm from cm3 times bar: 1.59 exactly, not 5/pi.
 constexpr long double kTorqueFactor = 1.59L;
 
-// A speed formula that divided by zero yields inf, which the truncation alone
-// would call an overflow; the flags the formula raised decide the message.
-std::int32_t truncateSpeed(long double value, const FloatingPointWatch& watch) {
-    try {
-        return truncateToInt32(value);
-    } catch (const FloatingPointFault&) {
-        watch.check();
-        throw;
-    }
-}
-
 // The three formula operations of each mode, in the order they run: each one
 // reads the results of those before it.
 using Operation = void (HidroMotor::*)();
@@ -176,7 +165,7 @@ void HidroMotor::powerFromPressureAndFlow() {
 
 void HidroMotor::speedFromFlow() {
     FloatingPointWatch watch;
-    speed = truncateSpeed(
+    speed = truncateResultToInt32(
         static_cast<long double>(flow) * volumetricEfficiency * 1000.0L / displacement, watch);
     watch.check();
 }

@@ -62,3 +62,12 @@ int truncateToInt32(long double value) {
     }
     return static_cast<int>(truncated);
 }
+
+int truncateResultToInt32(long double value, const FloatingPointWatch& watch) {
+    try {
+        return truncateToInt32(value);
+    } catch (const FloatingPointFault&) {
+        watch.check();
+        throw;
+    }
+}

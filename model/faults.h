@@ -64,6 +64,11 @@ inline int FloatingPointWatch::raisedFaults() {
 // produced without raising a status flag, e.g. by a library call).
 void requireFinite(long double value);
 
+// truncateToInt32 for a formula's result: a formula that divided by zero
+// yields inf, which the truncation alone would call an overflow, so the flags
+// the formula raised decide the message.
+int truncateResultToInt32(long double value, const FloatingPointWatch& watch);
+
 // Truncates toward zero into a 32-bit speed; a value beyond the integer range
 // is an invalid operation rather than an undefined conversion.
 int truncateToInt32(long double value);

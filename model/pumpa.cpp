@@ -8,17 +8,6 @@ namespace {
 // The report lines are formatted into a fixed line buffer; a longer line is cut.
 constexpr std::size_t kReportLineBuffer = 128;
 
-// A speed formula that divided by zero yields inf, which the truncation alone
-// would call an overflow; the flags the formula raised decide the message.
-std::int32_t truncateSpeed(long double value, const FloatingPointWatch& watch) {
-    try {
-        return truncateToInt32(value);
-    } catch (const FloatingPointFault&) {
-        watch.check();
-        throw;
-    }
-}
-
 }  // namespace
 
 pumpa::pumpa(double A, double B, double C, double etaV, double etaHm, unsigned mode) {
@@ -72,7 +61,7 @@ pumpa::pumpa(double A, double B, double C, double etaV, double etaHm, unsigned m
         case 1:
             flow = static_cast<double>(600.0L * power * eta / pressureOut);
             watch.check();
-            speed = truncateSpeed(1000.0L * flow / (displacement * etaVol), watch);
+            speed = truncateResultToInt32(1000.0L * flow / (displacement * etaVol), watch);
             break;
         case 2:
             flow = static_cast<double>(600.0L * power * eta / pressureOut);
@@ -93,13 +82,13 @@ pumpa::pumpa(double A, double B, double C, double etaV, double etaHm, unsigned m
             pressureOut = static_cast<double>(600.0L * power * eta / flow);
             break;
         case 5:
-            speed = truncateSpeed(1000.0L * flow / (displacement * etaVol), watch);
+            speed = truncateResultToInt32(1000.0L * flow / (displacement * etaVol), watch);
             watch.check();
             power =
                 static_cast<double>(pressureOut * static_cast<long double>(flow) / (600.0L * eta));
             break;
         case 6:
-            speed = truncateSpeed(1000.0L * flow / (displacement * etaVol), watch);
+            speed = truncateResultToInt32(1000.0L * flow / (displacement * etaVol), watch);
             watch.check();
             pressureOut = static_cast<double>(600.0L * eta * power / flow);
             break;

@@ -1,36 +1,26 @@
 # Picture bundles for the tests, built into this folder (the tests'
-# HYDROCALC_TEST_DATA_DIR): one that lacks most pictures and one that is no
-# bundle at all. The complete bundle is the program's own, beside the program.
+# HYDROCALC_TEST_DATA_DIR): two that each hold one picture only and one that
+# is no bundle at all. The complete bundle is the program's own, beside the program.
 find_package(Qt6 6.4 REQUIRED COMPONENTS Core)
 
-# Holds 2021 only, under the same names as the real bundle.
-set(TEST_BUNDLE_INCOMPLETE_QRC ${CMAKE_CURRENT_BINARY_DIR}/incomplete-bundle.qrc)
-file(CONFIGURE OUTPUT ${TEST_BUNDLE_INCOMPLETE_QRC} CONTENT [[
-<!DOCTYPE RCC>
-<RCC version="1.0">
-  <qresource prefix="/">
-    <file alias="2021.svg">@PROJECT_SOURCE_DIR@/resources/tormel/2021.svg</file>
-  </qresource>
-</RCC>
-]] @ONLY)
-# rcc does not make the folder it writes into.
-file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/incomplete ${CMAKE_CURRENT_BINARY_DIR}/corrupt)
-qt_add_binary_resources(test_bundle_incomplete ${TEST_BUNDLE_INCOMPLETE_QRC}
-  DESTINATION ${CMAKE_CURRENT_BINARY_DIR}/incomplete/tormel.rcc)
+# A test bundle in folder `name` holding only the picture `number`, under the
+# same names as the real bundle.
+function(add_single_picture_bundle target name number)
+  set(qrc ${CMAKE_CURRENT_BINARY_DIR}/${name}-bundle.qrc)
+  # CONFIGURE rewrites the file only when its text changes, so rcc reruns only then.
+  file(CONFIGURE OUTPUT ${qrc} CONTENT "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n  <qresource prefix=\"/\">\n\
+    <file alias=\"${number}.svg\">${PROJECT_SOURCE_DIR}/resources/tormel/${number}.svg</file>\n\
+  </qresource>\n</RCC>\n" @ONLY)
+  # rcc does not make the folder it writes into.
+  file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/${name})
+  qt_add_binary_resources(${target} ${qrc} DESTINATION ${CMAKE_CURRENT_BINARY_DIR}/${name}/tormel.rcc)
+endfunction()
 
-# Holds 2022 only: a bundle without the pump page's picture.
-set(TEST_BUNDLE_NO_PUMP_QRC ${CMAKE_CURRENT_BINARY_DIR}/no-pump-bundle.qrc)
-file(CONFIGURE OUTPUT ${TEST_BUNDLE_NO_PUMP_QRC} CONTENT [[
-<!DOCTYPE RCC>
-<RCC version="1.0">
-  <qresource prefix="/">
-    <file alias="2022.svg">@PROJECT_SOURCE_DIR@/resources/tormel/2022.svg</file>
-  </qresource>
-</RCC>
-]] @ONLY)
-file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/no-pump)
-qt_add_binary_resources(test_bundle_no_pump ${TEST_BUNDLE_NO_PUMP_QRC}
-  DESTINATION ${CMAKE_CURRENT_BINARY_DIR}/no-pump/tormel.rcc)
+# Lacks most pictures, 2022 among them.
+add_single_picture_bundle(test_bundle_incomplete incomplete 2021)
+# Lacks the pump page's picture.
+add_single_picture_bundle(test_bundle_no_pump no-pump 2022)
+file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/corrupt)
 
 # A text file under the bundle's name.
 set(TEST_BUNDLE_CORRUPT_TEXT ${CMAKE_CURRENT_BINARY_DIR}/corrupt-bundle.txt)

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/model/ExpectFault.h"
+
 #include <cmath>
 #include <limits>
 
@@ -37,16 +39,6 @@ struct ApproximationProbe : cev {
     using cev::approximateFrictionFactor;
     using cev::kMaxApproximationRounds;
 };
-
-template <typename Action>
-void expectFault(Action action, const std::string& message) {
-    try {
-        action();
-        ADD_FAILURE() << "no fault, expected: " << message;
-    } catch (const FloatingPointFault& fault) {
-        EXPECT_EQ(fault.what(), message);
-    }
-}
 
 }  // namespace
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/model/ExpectFault.h"
+
 #include <string>
 
 #include "model/faults.h"
@@ -50,15 +52,6 @@ TEST(MotorModes, GivenSpeedIsTruncatedBeforeUse) {
     const HidroMotor motor(100, 50, 1500.7, 1, 1, 11);
     EXPECT_EQ(motor.speed, 1500);
     EXPECT_DOUBLE_EQ(motor.flow, 75);  // 1500 x 50 / 1000
-}
-
-void expectFault(void (*construct)(), const std::string& message) {
-    try {
-        construct();
-        ADD_FAILURE() << "no fault, expected " << message;
-    } catch (const FloatingPointFault& fault) {
-        EXPECT_EQ(std::string(fault.what()), message);
-    }
 }
 
 TEST(MotorFaults, SpeedBelowOneOrZeroDivisors) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/model/ExpectFault.h"
+
 #include <string>
 
 #include "model/faults.h"
@@ -70,15 +72,6 @@ TEST(Cylinders, UnknownModeSetsOnes) {
     EXPECT_EQ(single.name, "Single action hydro cylinder ");
     EXPECT_EQ(single.typeCode, 201);
     EXPECT_EQ(through.typeCode, 202);
-}
-
-void expectFault(void (*construct)(), const std::string& message) {
-    try {
-        construct();
-        ADD_FAILURE() << "no fault, expected " << message;
-    } catch (const FloatingPointFault& fault) {
-        EXPECT_EQ(std::string(fault.what()), message);
-    }
 }
 
 const std::string kDivide = "Floating point division by zero";

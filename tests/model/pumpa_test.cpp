@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/model/ExpectFault.h"
+
 #include <string>
 
 #include "model/faults.h"
@@ -53,15 +55,6 @@ TEST(PumpModes, SpeedsAreTruncatedAndNotFedBack) {
     const pumpa fed(60, 7, 100, 1, 1, 5);
     EXPECT_EQ(fed.speed, 8571);
     EXPECT_DOUBLE_EQ(fed.power, 10);
-}
-
-void expectFault(void (*construct)(), const std::string& message) {
-    try {
-        construct();
-        ADD_FAILURE() << "no fault, expected " << message;
-    } catch (const FloatingPointFault& fault) {
-        EXPECT_EQ(std::string(fault.what()), message);
-    }
 }
 
 TEST(PumpFaults, FormulaFaultsAbandonTheConstruction) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/model/ExpectFault.h"
+
 #include <limits>
 
 #include "model/faults.h"
@@ -11,16 +13,6 @@ namespace {
 // k = 0.02 bar/(l/min)^2 and p0 = 3 bar at 10 l/min: a drop of 5 bar.
 constexpr double kCoefficient = 0.02;
 constexpr double kConstant = 3.0;
-
-template <typename Action>
-void expectFault(Action action, const std::string& message) {
-    try {
-        action();
-        ADD_FAILURE() << "no fault, expected: " << message;
-    } catch (const FloatingPointFault& fault) {
-        EXPECT_EQ(fault.what(), message);
-    }
-}
 
 }  // namespace
 
