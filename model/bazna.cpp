@@ -13,15 +13,23 @@ void bazna::computePressureDrop() {
 void bazna::writeReport(ReportLines& /*lines*/) {}
 
 void bazna::setPortPressure(double pressure, PortSide side) {
+    // Both ports change together or not at all: an element left with one
+    // infinite port after a fault would poison whatever reads it next.
     FloatingPointWatch watch;
-    if (side == PortSide::Intake) {
+    const bool intake = side == PortSide::Intake;
+    const auto other =
+        static_cast<double>(intake ? static_cast<long double>(pressure) - pressureDrop
+                                   : static_cast<long double>(pressure) + pressureDrop);
+    watch.check();
+    requireFinite(other);
+    requireFinite(pressure);
+    if (intake) {
         pressureIn = pressure;
-        pressureOut = static_cast<double>(static_cast<long double>(pressure) - pressureDrop);
+        pressureOut = other;
     } else {
         pressureOut = pressure;
-        pressureIn = static_cast<double>(static_cast<long double>(pressure) + pressureDrop);
+        pressureIn = other;
     }
-    watch.check();
 }
 
 void bazna::assignName(const std::string& text) {

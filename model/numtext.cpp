@@ -270,7 +270,11 @@ std::string Format(std::string_view format, std::initializer_list<FormatArg> arg
                 if (n == nullptr) {
                     badFormat(format);
                 }
-                std::string digits = std::to_string(*n < 0 ? -*n : *n);
+                // Negated in the unsigned type: the most negative value has no
+                // positive counterpart in its own type.
+                const auto magnitude =
+                    *n < 0 ? 0U - static_cast<std::uint64_t>(*n) : static_cast<std::uint64_t>(*n);
+                std::string digits = std::to_string(magnitude);
                 if (precision > 0 && digits.size() < static_cast<std::size_t>(precision)) {
                     digits.insert(0, static_cast<std::size_t>(precision) - digits.size(), '0');
                 }
@@ -350,13 +354,11 @@ double StrToFloat(std::string_view text) {
     if (i != body.size()) {
         return fail();
     }
-    std::string plain(body);
-    if (!plain.empty() && plain[0] == '.') {
-        plain.insert(0, "0");
-    }
+    // The grammar above is a subset of from_chars's (which, like strtod, takes
+    // ".5" and "5."), so the checked text converts in place, without a copy.
     double value = 0;
-    const auto [ptr, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
-    if (ec != std::errc() || ptr != plain.data() + plain.size() || !std::isfinite(value)) {
+    const auto [ptr, ec] = std::from_chars(body.data(), body.data() + body.size(), value);
+    if (ec != std::errc() || ptr != body.data() + body.size() || !std::isfinite(value)) {
         return fail();
     }
     return negative ? -value : value;

@@ -44,9 +44,19 @@ TEST(ElementBase, DropIsIntakeMinusOutlet) {
     EXPECT_EQ(element.pressureDrop, 19.5);
 }
 
-TEST(ElementBase, OverflowingPortPressureThrows) {
+TEST(ElementBase, FaultingPortPressureLeavesBothPortsAlone) {
     bazna element;
+    element.pressureIn = 12.0;
+    element.pressureOut = 7.0;
     element.pressureDrop = std::numeric_limits<double>::max();
     EXPECT_THROW(element.setPortPressure(std::numeric_limits<double>::max(), PortSide::Outlet),
                  FloatingPointFault);
+    EXPECT_EQ(element.pressureIn, 12.0);
+    EXPECT_EQ(element.pressureOut, 7.0);
+
+    element.pressureDrop = 5.0;
+    EXPECT_THROW(element.setPortPressure(std::numeric_limits<double>::infinity(), PortSide::Intake),
+                 FloatingPointFault);
+    EXPECT_EQ(element.pressureIn, 12.0);
+    EXPECT_EQ(element.pressureOut, 7.0);
 }

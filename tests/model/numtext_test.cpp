@@ -62,6 +62,13 @@ TEST(FormatRules, IntegersTextsAndPercent) {
     EXPECT_EQ(Format("%f and %d", {1.0, 2}), "1.00 and 2");
 }
 
+TEST(FormatRules, IntegerLimitsKeepTheirDigits) {
+    // The most negative value has no positive counterpart in its own type.
+    EXPECT_EQ(Format("%d", {std::numeric_limits<long long>::min()}), "-9223372036854775808");
+    EXPECT_EQ(Format("%d", {std::numeric_limits<long long>::max()}), "9223372036854775807");
+    EXPECT_EQ(Format("%.20d", {std::numeric_limits<long long>::min()}), "-09223372036854775808");
+}
+
 TEST(FormatRules, MismatchedArgumentIsAConversionError) {
     EXPECT_THROW(Format("%d", {1.5}), ConversionError);
     EXPECT_THROW(Format("%s", {1.5}), ConversionError);
@@ -99,6 +106,7 @@ TEST(StrToFloatRules, AcceptsNumbersWithThePoint) {
     EXPECT_DOUBLE_EQ(StrToFloat("2.5E-2"), 0.025);
     EXPECT_DOUBLE_EQ(StrToFloat(".5"), 0.5);
     EXPECT_DOUBLE_EQ(StrToFloat("7."), 7.0);
+    EXPECT_DOUBLE_EQ(StrToFloat(" -.5e1 "), -5.0);
 }
 
 TEST(StrToFloatRules, RejectsWhatIsNoNumberWithTheTextInTheMessage) {
