@@ -129,26 +129,38 @@ cev::Regime cev::regimeOfFlow() const {
 }
 
 double cev::approximateFrictionFactor(double reynolds, int maxRounds) {
+    // Prandtl's law for hydraulically smooth pipes, 1/sqrt(lambda) =
+    // 2 log10(Re sqrt(lambda)) - 0.8, solved for x = 1/sqrt(lambda), where it
+    // reads f(x) = x + 2 log10(x) - 2 log10(Re) + 0.8 = 0. f rises and is
+    // concave, so Newton's steps from x = 2 log10(Re) - 0.8 (which lies above
+    // the root) land just below it and then climb to it monotonically, in a
+    // handful of rounds for any Re.
     const long double re = reynolds;
-    double previous = 0.9;
+    const long double constant = 2.0L * std::log10(re) - 0.8L;
+    constexpr long double kTwoOverLn10 = 2.0L / 2.302585092994045684017991454684364208L;
+    long double x = constant;
+    long double lambda = 1.0L / (x * x);
     for (int round = 0; round < maxRounds; ++round) {
-        const long double term =
-            std::log10(re * std::sqrt(static_cast<long double>(previous))) - 0.8L;
-        // term to the power -2
-        const double next = static_cast<double>(1.0L / (term * term));
-        if (std::fabs(static_cast<long double>(next) - previous) < 0.01L) {
-            return next;
+        const long double f = x + 2.0L * std::log10(x) - constant;
+        x -= f / (1.0L + kTwoOverLn10 / x);
+        const long double next = 1.0L / (x * x);
+        if (!std::isfinite(next)) {
+            // Re itself was inf or nan: there is no friction factor to find.
+            throw FloatingPointFault("Invalid floating point operation");
         }
-        previous = next;
+        if (std::fabs(next - lambda) < kApproximationTolerance * next) {
+            return static_cast<double>(next);
+        }
+        lambda = next;
     }
-    // Only a non-finite Re keeps the sequence from settling; looping on would
-    // hang the calculation.
-    throw FloatingPointFault("Invalid floating point operation");
+    throw FloatingPointFault("Friction factor by Prandtl's law did not converge");
 }
 
 double cev::frictionLawDrop() const {
+    // Darcy-Weisbach: dp = lambda (L / d) rho v^2 / 2 in Pa with L and d in m.
+    // With d in mm and dp in bar: lambda L rho v^2 x 1000 / (2 x 100000 x d).
     return static_cast<double>(static_cast<long double>(frictionFactor) * length * density *
-                               velocity * velocity / (1000.0L * diameter));
+                               velocity * velocity / (200.0L * diameter));
 }
 
 void cev::requireFiniteResults() const {
@@ -200,7 +212,7 @@ void cev::writeReport(ReportLines& lines) {
     lines.push_back(Format(" Reynold's number: Re = %.3f", {reynolds}));
     lines.push_back(Format(" Fluid flow speed  v =  %.3f [m/s]", {velocity}));
     lines.push_back(Format("Resistance coefficient Lambda = %f ", {frictionFactor}));
-    lines.push_back(Format("Pipe lenght L=  %.2f [mm]", {length}));
+    lines.push_back(Format("Pipe lenght L=  %.2f [m]", {length}));
     lines.push_back(Format("Pressure drop dP=  %.3f [bar]", {pressureDrop}));
     lines.push_back(Format("Resistance coefficient turbulence. k =  %f", {relativeRoughness}));
     lines.push_back(Format("Flow type :  %s", {flowType}));
@@ -212,7 +224,7 @@ void crevo::writeReport(ReportLines& lines) {
     lines.push_back(Format(" Reynolds number Re= %.3f", {reynolds}));
     lines.push_back(Format(" Flow velocity v= %.3f [m/s]", {velocity}));
     lines.push_back(Format("Resistance coefficient  Lambda = %f ", {frictionFactor}));
-    lines.push_back(Format("Length L=  %.2f [mm]", {length}));
+    lines.push_back(Format("Length L=  %.2f [m]", {length}));
     lines.push_back(Format("Pressure drop dP = %.3f [bar]", {pressureDrop}));
     lines.push_back(Format("Resistance coefficient turbl. k =   %f", {relativeRoughness}));
     lines.push_back(Format("Flow type :   %s", {flowType}));

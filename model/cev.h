@@ -27,7 +27,7 @@ class cev : public bazna {
     double diameter = 0.0;        // mm
     double frictionFactor = 0.0;  // Darcy lambda
     double velocity = 0.0;        // m/s
-    double length = 0.0;          // as the caller passes it (metres on the line page)
+    double length = 0.0;          // m
     double reynolds = 0.0;
     double relativeRoughness = 0.0;  // roughness k [mm] / diameter [mm]
     std::string flowType;
@@ -41,12 +41,14 @@ class cev : public bazna {
     void calculate(double speedOrFlow, double length, double density, double diameter,
                    double viscosity, unsigned material, int flowGiven);
 
-    // The friction factor of a hydraulically smooth line above Re 100000, by
-    // fixed-point iteration from 0.9. The iteration settles within a few rounds
-    // for any finite Re in that range; a run that has not settled after
-    // maxRounds is a fault, not a result.
+    // The friction factor of a hydraulically smooth line above Re 100000, from
+    // Prandtl's law, iterated until lambda changes by less than
+    // kApproximationTolerance of itself. It settles within a few rounds for
+    // any finite Re; a run that has not settled after maxRounds is a fault,
+    // not a result.
     static double approximateFrictionFactor(double reynolds, int maxRounds);
-    static constexpr int kMaxApproximationRounds = 100;
+    static constexpr int kMaxApproximationRounds = 50;
+    static constexpr long double kApproximationTolerance = 1e-12L;
 
   private:
     struct Regime {
