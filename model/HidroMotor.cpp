@@ -7,7 +7,10 @@
 
 namespace {
 
-// The torque factor of daNm from cm3 times bar: 1.59 exactly, not 5/pi.
+// The torque factor: M [daNm] = 1.59 x V [cm3] x p [bar] / 1000. 1.59 rounds
+// 5/pi = 1.5915 (M = V p / (2 pi) in SI units) and is kept because the figures
+// this calculator has always given rest on it; torque times angular speed
+// therefore comes out 0.1 % below the power.
 constexpr long double kTorqueFactor = 1.59L;
 
 // The three formula operations of each mode, in the order they run: each one
@@ -61,7 +64,7 @@ HidroMotor::HidroMotor(double A, double B, double C, double etaHm, double etaV, 
         case 3:
             torque = A;
             pressureIn = B;
-            speed = truncateToInt32(C);
+            speed = truncateSpeed(C);
             break;
         case 4:
             torque = A;
@@ -71,12 +74,12 @@ HidroMotor::HidroMotor(double A, double B, double C, double etaHm, double etaV, 
         case 5:
             torque = A;
             flow = B;
-            speed = truncateToInt32(C);
+            speed = truncateSpeed(C);
             break;
         case 6:
             torque = A;
             displacement = B;
-            speed = truncateToInt32(C);
+            speed = truncateSpeed(C);
             break;
         case 7:
             pressureIn = A;
@@ -86,7 +89,7 @@ HidroMotor::HidroMotor(double A, double B, double C, double etaHm, double etaV, 
         case 8:
             pressureIn = A;
             flow = B;
-            speed = truncateToInt32(C);
+            speed = truncateSpeed(C);
             break;
         case 9:
             pressureIn = A;
@@ -96,12 +99,12 @@ HidroMotor::HidroMotor(double A, double B, double C, double etaHm, double etaV, 
         case 10:
             pressureIn = A;
             power = B;
-            speed = truncateToInt32(C);
+            speed = truncateSpeed(C);
             break;
         case 11:
             pressureIn = A;
             displacement = B;
-            speed = truncateToInt32(C);
+            speed = truncateSpeed(C);
             break;
         case 12:
             flow = A;
@@ -111,12 +114,12 @@ HidroMotor::HidroMotor(double A, double B, double C, double etaHm, double etaV, 
         case 13:
             flow = A;
             power = B;
-            speed = truncateToInt32(C);
+            speed = truncateSpeed(C);
             break;
         case 14:
             power = A;
             displacement = B;
-            speed = truncateToInt32(C);
+            speed = truncateSpeed(C);
             break;
         default:
             // Every quantity stays 0; the efficiencies are not even stored.
@@ -140,6 +143,12 @@ HidroMotor::HidroMotor(double A, double B, double C, double etaHm, double etaV, 
 
 // Each operation narrows its result to the field before the next one reads it,
 // and raises the fault of its own formula.
+//
+// Which efficiency goes where: the leakage losses (volumetric) make the motor
+// take more flow than it displaces, so speed and flow use etaV; the friction
+// losses (hydromechanical) make the shaft give less torque than the pressure
+// on the displacement does, so torque uses etaHm; the power at the shaft,
+// torque times angular speed, then carries both: eta = etaV x etaHm.
 
 void HidroMotor::setTotalEfficiency() {
     FloatingPointWatch watch;
@@ -152,7 +161,7 @@ void HidroMotor::setTotalEfficiency() {
 void HidroMotor::displacementFromTorque() {
     FloatingPointWatch watch;
     displacement = static_cast<double>(static_cast<long double>(torque) * 1000.0L /
-                                       (kTorqueFactor * pressureIn * totalEfficiency));
+                                       (kTorqueFactor * pressureIn * hydromechanicalEfficiency));
     watch.check();
 }
 
@@ -165,7 +174,7 @@ void HidroMotor::powerFromPressureAndFlow() {
 
 void HidroMotor::speedFromFlow() {
     FloatingPointWatch watch;
-    speed = truncateResultToInt32(
+    speed = truncateSpeedResult(
         static_cast<long double>(flow) * volumetricEfficiency * 1000.0L / displacement, watch);
     watch.check();
 }
@@ -187,7 +196,7 @@ void HidroMotor::flowFromSpeed() {
 void HidroMotor::pressureFromTorque() {
     FloatingPointWatch watch;
     pressureIn = static_cast<double>(static_cast<long double>(torque) * 1000.0L /
-                                     (kTorqueFactor * totalEfficiency * displacement));
+                                     (kTorqueFactor * hydromechanicalEfficiency * displacement));
     watch.check();
 }
 
@@ -200,8 +209,8 @@ void HidroMotor::displacementFromSpeed() {
 
 void HidroMotor::torqueFromPressure() {
     FloatingPointWatch watch;
-    torque =
-        static_cast<double>(kTorqueFactor * displacement * pressureIn * totalEfficiency * 0.001L);
+    torque = static_cast<double>(kTorqueFactor * displacement * pressureIn *
+                                 hydromechanicalEfficiency * 0.001L);
     watch.check();
 }
 

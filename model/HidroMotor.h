@@ -28,7 +28,7 @@ class HidroMotor : public bazna {
     void pressureFromPower();
 
     double power = 0.0;         // kW
-    std::int32_t speed = 0;     // r/min, truncated toward zero
+    std::int32_t speed = 0;     // r/min, whole (truncateSpeed)
     double displacement = 0.0;  // cm3 per revolution
     double torque = 0.0;        // daNm
     double volumetricEfficiency = 0.0;

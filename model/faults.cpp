@@ -1,5 +1,6 @@
 #include "model/faults.h"
 
+#include <array>
 #include <cfenv>
 #include <cmath>
 #include <cstdint>
@@ -53,9 +54,35 @@ void requireFinite(long double value) {
     }
 }
 
-int truncateToInt32(long double value) {
+namespace {
+
+constexpr int kSpeedDigits = 12;
+// 10^0 to 10^12, each exact in binary.
+constexpr std::array<long double, kSpeedDigits + 1> kPowersOfTen = {
+    1e0L, 1e1L, 1e2L, 1e3L, 1e4L, 1e5L, 1e6L, 1e7L, 1e8L, 1e9L, 1e10L, 1e11L, 1e12L};
+
+// Rounds to kSpeedDigits significant digits every value whose truncation the
+// rounding can change and that can still be a 32-bit speed; below 0.5 the
+// truncation is 0 either way, and from 1e10 on the value is out of range.
+long double roundForSpeed(long double value) {
+    const long double magnitude = std::fabs(value);
+    if (!(magnitude >= 0.5L && magnitude < 1e10L)) {
+        return value;
+    }
+    int integerDigits = 0;
+    while (integerDigits < 10 &&
+           magnitude >= kPowersOfTen[static_cast<std::size_t>(integerDigits)]) {
+        ++integerDigits;
+    }
+    const long double scale = kPowersOfTen[static_cast<std::size_t>(kSpeedDigits - integerDigits)];
+    return std::round(value * scale) / scale;
+}
+
+}  // namespace
+
+int truncateSpeed(long double value) {
     requireFinite(value);
-    const long double truncated = std::trunc(value);
+    const long double truncated = std::trunc(roundForSpeed(value));
     if (truncated < static_cast<long double>(std::numeric_limits<std::int32_t>::min()) ||
         truncated > static_cast<long double>(std::numeric_limits<std::int32_t>::max())) {
         throw FloatingPointFault(kInvalidOperation);
@@ -63,9 +90,9 @@ int truncateToInt32(long double value) {
     return static_cast<int>(truncated);
 }
 
-int truncateResultToInt32(long double value, const FloatingPointWatch& watch) {
+int truncateSpeedResult(long double value, const FloatingPointWatch& watch) {
     try {
-        return truncateToInt32(value);
+        return truncateSpeed(value);
     } catch (const FloatingPointFault&) {
         watch.check();
         throw;

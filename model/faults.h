@@ -64,11 +64,14 @@ inline int FloatingPointWatch::raisedFaults() {
 // produced without raising a status flag, e.g. by a library call).
 void requireFinite(long double value);
 
-// truncateToInt32 for a formula's result: a formula that divided by zero
-// yields inf, which the truncation alone would call an overflow, so the flags
-// the formula raised decide the message.
-int truncateResultToInt32(long double value, const FloatingPointWatch& watch);
+// truncateSpeed for a formula's result: a formula that divided by zero yields
+// inf, which the truncation alone would call an overflow, so the flags the
+// formula raised decide the message.
+int truncateSpeedResult(long double value, const FloatingPointWatch& watch);
 
-// Truncates toward zero into a 32-bit speed; a value beyond the integer range
-// is an invalid operation rather than an undefined conversion.
-int truncateToInt32(long double value);
+// A speed in whole r/min, truncated toward zero after rounding to 12
+// significant digits: a speed that is whole on paper but lands a hair below
+// the integer in binary (60 x 0.96 x 1000 / 50 = 1151.999...) keeps its
+// value, while 1151.7 still gives 1151. A value beyond the 32-bit range is an
+// invalid operation rather than an undefined conversion.
+int truncateSpeed(long double value);

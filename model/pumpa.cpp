@@ -21,16 +21,16 @@ pumpa::pumpa(double A, double B, double C, double etaV, double etaHm, unsigned m
         case 2:
             power = A;
             pressureOut = B;
-            speed = truncateToInt32(C);
+            speed = truncateSpeed(C);
             break;
         case 3:
             displacement = A;
-            speed = truncateToInt32(B);
+            speed = truncateSpeed(B);
             pressureOut = C;
             break;
         case 4:
             displacement = A;
-            speed = truncateToInt32(B);
+            speed = truncateSpeed(B);
             power = C;
             break;
         case 5:
@@ -61,7 +61,7 @@ pumpa::pumpa(double A, double B, double C, double etaV, double etaHm, unsigned m
         case 1:
             flow = static_cast<double>(600.0L * power * eta / pressureOut);
             watch.check();
-            speed = truncateResultToInt32(1000.0L * flow / (displacement * etaVol), watch);
+            speed = truncateSpeedResult(1000.0L * flow / (displacement * etaVol), watch);
             break;
         case 2:
             flow = static_cast<double>(600.0L * power * eta / pressureOut);
@@ -82,13 +82,13 @@ pumpa::pumpa(double A, double B, double C, double etaV, double etaHm, unsigned m
             pressureOut = static_cast<double>(600.0L * power * eta / flow);
             break;
         case 5:
-            speed = truncateResultToInt32(1000.0L * flow / (displacement * etaVol), watch);
+            speed = truncateSpeedResult(1000.0L * flow / (displacement * etaVol), watch);
             watch.check();
             power =
                 static_cast<double>(pressureOut * static_cast<long double>(flow) / (600.0L * eta));
             break;
         case 6:
-            speed = truncateResultToInt32(1000.0L * flow / (displacement * etaVol), watch);
+            speed = truncateSpeedResult(1000.0L * flow / (displacement * etaVol), watch);
             watch.check();
             pressureOut = static_cast<double>(600.0L * eta * power / flow);
             break;

@@ -27,7 +27,7 @@ class pumpa : public bazna {
     void setTotalEfficiency(double etaHm, double etaV);
 
     double power = 0.0;         // kW
-    std::int32_t speed = 0;     // r/min, truncated toward zero
+    std::int32_t speed = 0;     // r/min, whole (truncateSpeed)
     double displacement = 0.0;  // cm3 per revolution
     double volumetricEfficiency = 0.0;
     double hydromechanicalEfficiency = 0.0;

@@ -13,8 +13,8 @@ namespace {
 // One operating point worked out by hand, with etaV 0.8 and etaHm 0.5 so that
 // a formula taking the wrong efficiency shows: p 100 bar, V 50 cm3, n 1200
 // r/min; Q = n V / (1000 etaV) = 75; P = p Q eta / 600 = 5;
-// M = 1.59 V p eta / 1000 = 3.18.
-constexpr double M = 3.18, p = 100, Q = 75, P = 5, V = 50, n = 1200;
+// M = 1.59 V p etaHm / 1000 = 3.975.
+constexpr double M = 3.975, p = 100, Q = 75, P = 5, V = 50, n = 1200;
 
 TEST(MotorModes, EveryModeReachesTheSameOperatingPoint) {
     const double known[14][3] = {{M, p, Q}, {M, p, P}, {M, p, n}, {M, Q, V}, {M, Q, n},
@@ -39,13 +39,41 @@ TEST(MotorModes, ModeSevenWithAndWithoutLosses) {
     EXPECT_DOUBLE_EQ(lossless.power, 10);
     EXPECT_DOUBLE_EQ(lossless.torque, 7.95);
 
-    // 60 x 0.96 x 1000 / 50 is 1152 on paper, but 0.96 is stored just below
-    // its decimal value and the speed is truncated.
-    EXPECT_EQ(HidroMotor(100, 60, 50, 1, 0.96, 7).speed, 1151);
+    // 60 x 0.96 x 1000 / 50 is 1152 on paper; in binary it lands a hair below.
+    EXPECT_EQ(HidroMotor(100, 60, 50, 1, 0.96, 7).speed, 1152);
 
     const HidroMotor lossy(100, 60, 50, 0.96, 0.96, 7);
+    EXPECT_EQ(lossy.speed, 1152);
     EXPECT_NEAR(lossy.power, 9.216, 1e-12);
-    EXPECT_NEAR(lossy.torque, 7.32672, 1e-12);  // eta, not etaHm alone
+    EXPECT_NEAR(lossy.torque, 7.632, 1e-12);  // etaHm alone: 1.59 x 50 x 100 x 0.96 / 1000
+}
+
+// P [kW] = M [daNm] x 10 x 2 pi n / 60 / 1000, whatever three quantities are
+// known. The torque factor 1.59 rounds 5/pi, so the torque side comes out
+// 1.59 pi / 5 of the power. Each mode starts from its own three figures, so no
+// mode can pass by returning a shared operating point.
+TEST(MotorModes, PowerIsTorqueTimesAngularSpeedInEveryMode) {
+    constexpr double kPi = 3.14159265358979323846;
+    constexpr double kFactorRounding = 1.59 * kPi / 5.0;
+    // torque 12.5 daNm, pressure 180 bar, flow 45 l/min, power 11 kW,
+    // displacement 32 cm3, speed 1450 r/min, in each mode's argument order
+    const double known[14][3] = {
+        {12.5, 180, 45},  {12.5, 180, 11}, {12.5, 180, 1450}, {12.5, 45, 32}, {12.5, 45, 1450},
+        {12.5, 32, 1450}, {180, 45, 32},   {180, 45, 1450},   {180, 11, 32},  {180, 11, 1450},
+        {180, 32, 1450},  {45, 11, 32},    {45, 11, 1450},    {11, 32, 1450}};
+    for (unsigned mode = 1; mode <= 14; ++mode) {
+        SCOPED_TRACE("mode " + std::to_string(mode));
+        const double* abc = known[mode - 1];
+        const HidroMotor motor(abc[0], abc[1], abc[2], 0.7, 0.8, mode);
+        ASSERT_GT(motor.speed, 100);
+        const double shaftPower = motor.torque * 10.0 * 2.0 * kPi * motor.speed / 60.0 / 1000.0;
+        // A computed speed is truncated to whole r/min after the power is
+        // known: the torque side may fall short by up to 1 r/min's worth.
+        EXPECT_LE(shaftPower, motor.power * kFactorRounding * (1 + 1e-12));
+        EXPECT_GE(shaftPower, motor.power * kFactorRounding * (1 - 1e-12 - 1.0 / motor.speed));
+        // The flow and the speed differ by the leakage alone.
+        EXPECT_NEAR(motor.flow * 0.8 * 1000.0 / motor.displacement, motor.speed, 1.0);
+    }
 }
 
 TEST(MotorModes, GivenSpeedIsTruncatedBeforeUse) {

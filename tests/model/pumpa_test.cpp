@@ -38,12 +38,17 @@ TEST(PumpModes, EachModeComputesItsTwoUnknowns) {
 
 TEST(PumpModes, LossyModeOneKeepsTheExactSpeed) {
     // Q = 60 x 0.9216 = 55.296; n = 55296 / (50 x 0.96) = 1152 exactly.
-    // Worked in extended precision the flow is the double nearest 55.296 and
-    // the speed stays at 1152; in plain double arithmetic the flow comes out
-    // one step lower and the speed truncates to 1151.
+    // Worked in extended precision the flow is the double nearest 55.296.
     const pumpa pump(10, 100, 50, 0.96, 0.96, 1);
     EXPECT_EQ(pump.flow, 55.296);
     EXPECT_EQ(pump.speed, 1152);
+}
+
+TEST(PumpModes, WholeSpeedsSurviveBinaryFractions) {
+    // 1000 x 11.04 / (10 x 0.96) is 1150 on paper and 1149.99999... in binary.
+    EXPECT_EQ(pumpa(11.04, 10, 100, 0.96, 1, 5).speed, 1150);
+    EXPECT_EQ(pumpa(11.04, 10, 5, 0.96, 1, 6).speed, 1150);
+    EXPECT_EQ(pumpa(11.037, 10, 100, 0.96, 1, 5).speed, 1149);  // 1149.69
 }
 
 TEST(PumpModes, SpeedsAreTruncatedAndNotFedBack) {
