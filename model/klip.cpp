@@ -120,12 +120,15 @@ void klipJednostrani::computeAreas() {
 }
 
 // Under a pull load the annulus is the pressurised side and the piston side
-// returns oil; under a push load it is the other way round.
+// returns oil; under a push load it is the other way round. Seal friction
+// takes its share of the hydraulic force: the rod delivers efficiency times
+// it, and a given rod force needs the hydraulic force divided by it.
 void klipJednostrani::computeForce(bool pull) {
     FloatingPointWatch watch;
     const long double pressurised = pull ? rodSideArea : pistonArea;
     const long double returning = pull ? pistonArea : rodSideArea;
-    force = static_cast<double>((static_cast<long double>(pressureIn) * pressurised -
+    force = static_cast<double>(static_cast<long double>(efficiency) *
+                                (static_cast<long double>(pressureIn) * pressurised -
                                  static_cast<long double>(pressureOut) * returning) *
                                 kBarCm2ToKn);
     watch.check();
@@ -136,7 +139,8 @@ void klipJednostrani::computePressure(bool pull) {
     const long double pressurised = pull ? rodSideArea : pistonArea;
     const long double returning = pull ? pistonArea : rodSideArea;
     pressureIn = static_cast<double>(
-        (static_cast<long double>(force) * kKnToBarCm2 + pressureOut * returning) / pressurised);
+        (static_cast<long double>(force) * kKnToBarCm2 / efficiency + pressureOut * returning) /
+        pressurised);
     watch.check();
 }
 
@@ -220,14 +224,16 @@ void klipDvostrani::computeAnnulusArea() {
 
 void klipDvostrani::computeForce() {
     FloatingPointWatch watch;
-    force = static_cast<double>((static_cast<long double>(pressureIn) - pressureOut) * pistonArea *
+    force = static_cast<double>(static_cast<long double>(efficiency) *
+                                (static_cast<long double>(pressureIn) - pressureOut) * pistonArea *
                                 kBarCm2ToKn);
     watch.check();
 }
 
 void klipDvostrani::computePressure() {
     FloatingPointWatch watch;
-    pressureIn = static_cast<double>(static_cast<long double>(force) * kKnToBarCm2 / pistonArea +
+    pressureIn = static_cast<double>(static_cast<long double>(force) * kKnToBarCm2 /
+                                         (static_cast<long double>(efficiency) * pistonArea) +
                                      pressureOut);
     watch.check();
 }

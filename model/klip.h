@@ -13,7 +13,7 @@ class klip : public bazna {
     double strokeSpeed = 0.0;     // m/s, v
     double pistonArea = 0.0;      // cm2, A1
     double rodSideArea = 0.0;     // cm2, A2
-    double efficiency = 0.0;      // stored only; no result uses it
+    double efficiency = 0.0;      // force at the rod / hydraulic force; flows and speeds ignore it
     double force = 0.0;           // kN, F
 };
 

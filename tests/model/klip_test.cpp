@@ -18,16 +18,17 @@ constexpr bool kPush = false;
 constexpr bool kPull = true;
 
 TEST(SingleActingCylinder, PushAndPullFromPressureAndFlow) {
+    // The rod gives 90 % of the hydraulic force; the flows take no share.
     const klipJednostrani push(100, 50, 100, 50, 0, 0.9, kPush, 1);
     EXPECT_DOUBLE_EQ(push.pistonArea, kA1);
     EXPECT_DOUBLE_EQ(push.rodSideArea, kA2);
-    EXPECT_DOUBLE_EQ(push.force, 78.5);
+    EXPECT_DOUBLE_EQ(push.force, 70.65);
     EXPECT_DOUBLE_EQ(push.strokeSpeed, 50 / kA1 / 6);
     EXPECT_DOUBLE_EQ(push.inletFlow, 50);
     EXPECT_DOUBLE_EQ(push.outletFlow, 37.5);
 
     const klipJednostrani pull(100, 50, 100, 50, 0, 0.9, kPull, 1);
-    EXPECT_DOUBLE_EQ(pull.force, kA2);
+    EXPECT_DOUBLE_EQ(pull.force, 0.9 * kA2);
     EXPECT_DOUBLE_EQ(pull.strokeSpeed, 50 / kA2 / 6);
     EXPECT_DOUBLE_EQ(pull.inletFlow, 50);
     EXPECT_DOUBLE_EQ(pull.outletFlow, 50 * kA1 / kA2);
@@ -57,6 +58,27 @@ TEST(SingleActingCylinder, ForceAndSpeedGivenModes) {
     EXPECT_EQ(noRod.outletFlow, noRod.inletFlow);
 }
 
+TEST(SingleActingCylinder, GivenForceNeedsMorePressureThroughTheEfficiency) {
+    // F 50 kN at 80 %: the oil must produce 62.5 kN against the back pressure.
+    EXPECT_DOUBLE_EQ(klipJednostrani(50, 0.1, 100, 50, 10, 0.8, kPush, 4).pressureIn,
+                     (6250 + 10 * kA2) / kA1);  // 87.118
+    EXPECT_DOUBLE_EQ(klipJednostrani(50, 0.1, 100, 50, 10, 0.8, kPull, 4).pressureIn,
+                     (6250 + 10 * kA1) / kA2);  // 119.490
+
+    // Force from pressure and pressure from that force meet again in either
+    // direction, the flow-given modes (1, 2) and the speed-given ones (3, 4).
+    for (const bool pull : {kPush, kPull}) {
+        const klipJednostrani m1(160, 40, 80, 45, 6, 0.85, pull, 1);
+        const klipJednostrani m2(m1.force, 40, 80, 45, 6, 0.85, pull, 2);
+        EXPECT_NEAR(m2.pressureIn, 160, 1e-12) << pull;
+        EXPECT_DOUBLE_EQ(m2.strokeSpeed, m1.strokeSpeed);
+        const klipJednostrani m3(160, 0.2, 80, 45, 6, 0.85, pull, 3);
+        EXPECT_DOUBLE_EQ(m3.force, m1.force) << pull;
+        EXPECT_NEAR(klipJednostrani(m3.force, 0.2, 80, 45, 6, 0.85, pull, 4).pressureIn, 160,
+                    1e-12);
+    }
+}
+
 TEST(Cylinders, UnknownModeSetsOnes) {
     const klipJednostrani single(5, 6, 7, 8, 9, 0.5, kPush, 0);
     const klipDvostrani through(5, 6, 7, 8, 9, 0.5, 5);
@@ -81,6 +103,9 @@ TEST(Cylinders, ZeroAreas) {
     expectFault([] { klipJednostrani(100, 50, 50, 50, 0, 1, kPull, 1); }, kDivide);
     expectFault([] { klipJednostrani(0, 50, 0, 0, 0, 1, kPush, 2); },
                 "Invalid floating point operation");
+    // No force reaches the rod through an efficiency of 0.
+    expectFault([] { klipJednostrani(50, 0.1, 100, 50, 0, 0, kPull, 4); }, kDivide);
+    expectFault([] { klipDvostrani(50, 50, 100, 50, 0, 0, 2); }, kDivide);
     // Equal diameters leave the through-rod cylinder no area.
     expectFault([] { klipDvostrani(100, 50, 80, 80, 0, 1, 1); }, kDivide);
     expectFault([] { klipDvostrani(50, 50, 80, 80, 0, 1, 2); }, kDivide);
@@ -120,7 +145,7 @@ TEST(DoubleActingCylinder, ModesOnTheAnnulus) {
     const klipDvostrani m1(100, 50, 100, 50, 0, 0.9, 1);
     EXPECT_DOUBLE_EQ(m1.pistonArea, kA2);
     EXPECT_DOUBLE_EQ(m1.rodSideArea, kA2);
-    EXPECT_DOUBLE_EQ(m1.force, kA2);
+    EXPECT_DOUBLE_EQ(m1.force, 0.9 * kA2);
     EXPECT_DOUBLE_EQ(m1.strokeSpeed, 50 / kA2 / 6);
     EXPECT_EQ(m1.name, "Dvosmerni klip");
 
@@ -132,6 +157,9 @@ TEST(DoubleActingCylinder, ModesOnTheAnnulus) {
     const klipDvostrani m4(50, 0.1, 100, 50, 5, 1, 4);
     EXPECT_DOUBLE_EQ(m4.inletFlow, 35.325);
     EXPECT_DOUBLE_EQ(m4.pressureIn, 5000 / kA2 + 5);  // 89.926
+    EXPECT_DOUBLE_EQ(klipDvostrani(50, 0.1, 100, 50, 5, 0.8, 4).pressureIn,
+                     6250 / kA2 + 5);  // 111.157
+    EXPECT_DOUBLE_EQ(klipDvostrani(100, 0.1, 100, 50, 20, 0.8, 3).force, 0.8 * 80 * kA2 * 0.01);
 
     EXPECT_EQ(klipDvostrani(100, 50, 100, 50, 100, 1, 1).force, 0);
 }
