@@ -1,0 +1,382 @@
+#include "circuit/CircuitArithmetic.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <limits>
+#include <memory>
+#include <utility>
+
+#include "model/Valve.h"
+#include "model/cev.h"
+#include "model/faults.h"
+#include "model/klip.h"
+#include "model/numtext.h"
+#include "model/pumpa.h"
+
+namespace {
+
+// The pump is given by power, pressure and displacement; the cylinder by
+// working pressure, flow and diameters.
+constexpr unsigned kPumpFromPowerPressureDisplacement = 1;
+constexpr unsigned kCylinderFromPressureAndFlow = 1;
+// The lines are calculated from the flow, not from a velocity.
+constexpr int kFlowGiven = 1;
+// The return line ends in the tank.
+constexpr double kTankPressure = 0.0;
+// The line page's tube types; the wall material numbers count from 1.
+constexpr int kTubeTypes = 6;
+
+constexpr char kSlotBar = '|';
+constexpr char kSlotPercent = '%';
+
+bool positive(double value) {
+    return std::isfinite(value) && value > 0.0;
+}
+
+std::string capitalised(std::string_view text) {
+    std::string result(text);
+    if (!result.empty()) {
+        result[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(result[0])));
+    }
+    return result;
+}
+
+bool isLineSlot(CircuitSlot slot) {
+    return slot == CircuitSlot::OperationLine || slot == CircuitSlot::ReturnLine;
+}
+
+// How the user fills the slot again.
+std::string slotRemedy(CircuitSlot slot) {
+    return isLineSlot(slot) ? "calculate the line on its page and take it over again"
+                            : "calculate the valve on its page and take it over again";
+}
+
+CircuitInputError slotError(CircuitSlot slot, std::string_view text, std::string_view form) {
+    if (text.empty()) {
+        return CircuitInputError("The " + std::string(slotLabel(slot)) +
+                                 " slot is empty: " + slotRemedy(slot));
+    }
+    return CircuitInputError("The " + std::string(slotLabel(slot)) + " slot '" + std::string(text) +
+                             "' is not " + std::string(form) +
+                             " with numbers: " + slotRemedy(slot));
+}
+
+// A slot's number: with the point, whatever the locale.
+double slotNumber(std::string_view part, CircuitSlot slot, std::string_view text,
+                  std::string_view form) {
+    try {
+        return numtext::StrToFloat(part);
+    } catch (const ConversionError&) {
+        throw slotError(slot, text, form);
+    }
+}
+
+std::optional<std::string> checkLine(CircuitSlot slot, const LineInputs& line) {
+    const std::string name = capitalised(slotLabel(slot));
+    const std::string remedy = ": " + slotRemedy(slot);
+    if (!positive(line.diameter)) {
+        return name + " diameter must be greater than 0 mm" + remedy;
+    }
+    if (!positive(line.length)) {
+        return name + " length must be greater than 0 m" + remedy;
+    }
+    if (line.materialIndex < 0 || line.materialIndex >= kTubeTypes) {
+        return name + " tube type must be one of the six tube types" + remedy;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> checkValve(CircuitSlot slot, const ValveInputs& valve) {
+    if (!std::isfinite(valve.constantTerm) || !std::isfinite(valve.flowCoefficient)) {
+        return capitalised(slotLabel(slot)) + " p0 and k must be numbers: " + slotRemedy(slot);
+    }
+    return std::nullopt;
+}
+
+unsigned wallMaterial(const LineInputs& line) {
+    return static_cast<unsigned>(line.materialIndex + 1);
+}
+
+// Builds a supply-side valve at the running pressure and returns its outlet
+// pressure, which feeds the next element.
+double addSupplyValve(prost_cevovod& chain, const ValveInputs& inputs, double intakePressure,
+                      double flow) {
+    auto valve = std::make_unique<Valve>(intakePressure, flow, inputs.flowCoefficient,
+                                         inputs.constantTerm, PortSide::Intake);
+    valve->setName(inputs.name);
+    const double outlet = valve->pressureOut;
+    chain.addElement(std::move(valve));
+    return outlet;
+}
+
+double dropAt(double drop, double flow, double q) {
+    if (!(flow > 0.0)) {
+        return 0.0;
+    }
+    // Also holds a q that is not a number to 0.
+    const double held = q > 0.0 ? std::min(q, flow) : 0.0;
+    const double share = held / flow;
+    return drop * share * share;
+}
+
+// The top of a diagram axis, a whole number at least 1 (the axis is drawn in
+// whole steps). A value the drawing's int cannot hold is a fault, not a
+// conversion with an undefined result.
+int axisTop(double value) {
+    if (!(value >= 1.0)) {
+        return 1;
+    }
+    if (value > static_cast<double>(std::numeric_limits<int>::max())) {
+        throw FloatingPointFault("Floating point overflow");
+    }
+    return static_cast<int>(value);
+}
+
+}  // namespace
+
+std::string_view slotLabel(CircuitSlot slot) {
+    switch (slot) {
+        case CircuitSlot::OperationLine:
+            return "operation line";
+        case CircuitSlot::ReturnLine:
+            return "return line";
+        case CircuitSlot::DirectionalValve:
+            return "directional control valve";
+        case CircuitSlot::BlockingValve:
+            return "blocking valve";
+        case CircuitSlot::Throttle:
+            return "throttle";
+    }
+    return "unknown";
+}
+
+LineInputs parseLineSlot(CircuitSlot slot, std::string_view text, int materialIndex) {
+    constexpr std::string_view kForm = "diameter|length";
+    const auto bar = text.find(kSlotBar);
+    if (bar == std::string_view::npos) {
+        throw slotError(slot, text, kForm);
+    }
+    LineInputs line;
+    line.diameter = slotNumber(text.substr(0, bar), slot, text, kForm);
+    line.length = slotNumber(text.substr(bar + 1), slot, text, kForm);
+    line.materialIndex = materialIndex;
+    return line;
+}
+
+ValveInputs parseValveSlot(CircuitSlot slot, std::string_view text) {
+    constexpr std::string_view kForm = "name|p0%k";
+    const auto bar = text.find(kSlotBar);
+    const auto percent =
+        bar == std::string_view::npos ? std::string_view::npos : text.find(kSlotPercent, bar + 1);
+    if (percent == std::string_view::npos) {
+        throw slotError(slot, text, kForm);
+    }
+    ValveInputs valve;
+    valve.name = std::string(text.substr(0, bar));
+    valve.constantTerm = slotNumber(text.substr(bar + 1, percent - bar - 1), slot, text, kForm);
+    valve.flowCoefficient = slotNumber(text.substr(percent + 1), slot, text, kForm);
+    return valve;
+}
+
+std::string lineSlotText(std::string_view diameter, std::string_view length) {
+    std::string text(diameter);
+    text += kSlotBar;
+    text += length;
+    return text;
+}
+
+std::string valveSlotText(std::string_view name, std::string_view constantTerm,
+                          std::string_view flowCoefficient) {
+    std::string text(name);
+    text += kSlotBar;
+    text += constantTerm;
+    text += kSlotPercent;
+    text += flowCoefficient;
+    return text;
+}
+
+std::optional<std::string> checkCylinderDiameters(double pistonDiameter, double rodDiameter) {
+    constexpr const char* kRemedy = ": set it on the cylinder page";
+    if (!positive(pistonDiameter)) {
+        return std::string("Piston diameter D1 must be greater than 0 mm") + kRemedy;
+    }
+    if (!positive(rodDiameter)) {
+        return std::string("Rod diameter D2 must be greater than 0 mm") + kRemedy;
+    }
+    if (pistonDiameter <= rodDiameter) {
+        return std::string(
+            "Piston diameter D1 must be greater than the rod diameter D2: correct the cylinder on "
+            "the cylinder page");
+    }
+    return std::nullopt;
+}
+
+double returnFlow(double supplyFlow, double pistonDiameter, double rodDiameter, CylinderKind kind,
+                  LoadDirection direction) {
+    if (kind == CylinderKind::DoubleActing) {
+        return supplyFlow;
+    }
+    if (auto problem = checkCylinderDiameters(pistonDiameter, rodDiameter)) {
+        throw CircuitInputError(*problem);
+    }
+    FloatingPointWatch watch;
+    const long double piston = static_cast<long double>(pistonDiameter) * pistonDiameter;
+    const long double annulus = piston - static_cast<long double>(rodDiameter) * rodDiameter;
+    const long double q = supplyFlow;
+    const auto result = static_cast<double>(
+        direction == LoadDirection::Push ? q * annulus / piston : q * piston / annulus);
+    watch.check();
+    requireFinite(result);
+    return result;
+}
+
+std::optional<std::string> validate(const CircuitInputs& inputs) {
+    // The divisors of the chain first: the flows and the cylinder's areas.
+    if (!positive(inputs.supplyFlow)) {
+        return std::string(
+            "Supply flow Q must be greater than 0 l/min: calculate the pump or type a flow");
+    }
+    const CylinderInputs& cylinder = inputs.cylinder;
+    if (auto problem = checkCylinderDiameters(cylinder.pistonDiameter, cylinder.rodDiameter)) {
+        return problem;
+    }
+    double back = 0.0;
+    try {
+        back = returnFlow(inputs.supplyFlow, cylinder.pistonDiameter, cylinder.rodDiameter,
+                          cylinder.kind, cylinder.direction);
+    } catch (const FloatingPointFault&) {
+        back = 0.0;  // beyond the double range: reported below like a vanishing flow
+    }
+    if (!positive(back)) {
+        return std::string(
+            "Return flow Qr must be greater than 0 l/min and within range: check the supply flow "
+            "Q and the cylinder's diameters D1 and D2");
+    }
+
+    const PumpInputs& pump = inputs.pump;
+    const std::pair<double, const char*> mustBePositive[] = {
+        {pump.power, "Pump power must be greater than 0 kW: calculate the pump"},
+        {pump.pressure, "Pump pressure must be greater than 0 bar: calculate the pump"},
+        {pump.displacement, "Pump displacement must be greater than 0 cm3: calculate the pump"},
+        {pump.volumetricEfficiency,
+         "Pump volumetric efficiency must be greater than 0: set it on the pump page"},
+        {pump.hydromechanicalEfficiency,
+         "Pump mechanical efficiency must be greater than 0: set it on the pump page"},
+        {inputs.density,
+         "Working fluid density must be greater than 0 kg/m3: set it below the pages"},
+        {inputs.viscosity,
+         "Working fluid viscosity must be greater than 0 mm2/s: set it below the pages"},
+        {cylinder.efficiency,
+         "Cylinder efficiency must be greater than 0: set it on the cylinder page"},
+    };
+    for (const auto& [value, message] : mustBePositive) {
+        if (!positive(value)) {
+            return std::string(message);
+        }
+    }
+    if (auto problem = checkLine(CircuitSlot::OperationLine, inputs.operationLine)) {
+        return problem;
+    }
+    if (auto problem = checkLine(CircuitSlot::ReturnLine, inputs.returnLine)) {
+        return problem;
+    }
+    if (auto problem = checkValve(CircuitSlot::DirectionalValve, inputs.directionalValve)) {
+        return problem;
+    }
+    if (inputs.blockingValve) {
+        if (auto problem = checkValve(CircuitSlot::BlockingValve, *inputs.blockingValve)) {
+            return problem;
+        }
+    }
+    if (inputs.throttle) {
+        if (auto problem = checkValve(CircuitSlot::Throttle, *inputs.throttle)) {
+            return problem;
+        }
+    }
+    return std::nullopt;
+}
+
+prost_cevovod buildCircuit(const CircuitInputs& inputs) {
+    if (auto problem = validate(inputs)) {
+        throw CircuitInputError(*problem);
+    }
+    const double Q = inputs.supplyFlow;
+    const CylinderInputs& cylinder = inputs.cylinder;
+    const double Qr = returnFlow(Q, cylinder.pistonDiameter, cylinder.rodDiameter, cylinder.kind,
+                                 cylinder.direction);
+
+    prost_cevovod chain(inputs.density, inputs.viscosity);
+    const PumpInputs& pump = inputs.pump;
+    chain.addElement(std::make_unique<pumpa>(
+        pump.power, pump.pressure, pump.displacement, pump.volumetricEfficiency,
+        pump.hydromechanicalEfficiency, kPumpFromPowerPressureDisplacement));
+
+    // The supply pressure, carried forward from the pump to the cylinder.
+    double p = pump.pressure;
+    const LineInputs& operation = inputs.operationLine;
+    auto operationLine =
+        std::make_unique<cev>(Q, operation.length, chain.density(), operation.diameter,
+                              chain.viscosity(), wallMaterial(operation), kFlowGiven);
+    operationLine->setPortPressure(p, PortSide::Intake);
+    p = operationLine->pressureOut;
+    chain.addElement(std::move(operationLine));
+    p = addSupplyValve(chain, inputs.directionalValve, p, Q);
+    if (inputs.blockingValve) {
+        p = addSupplyValve(chain, *inputs.blockingValve, p, Q);
+    }
+
+    // The back pressure, carried from the tank up to the cylinder's outlet.
+    const LineInputs& back = inputs.returnLine;
+    auto returnLine = std::make_unique<cev>(Qr, back.length, chain.density(), back.diameter,
+                                            chain.viscosity(), wallMaterial(back), kFlowGiven);
+    returnLine->setPortPressure(kTankPressure, PortSide::Outlet);
+    double pb = returnLine->pressureIn;
+    chain.addElement(std::move(returnLine));
+    if (inputs.throttle) {
+        const ValveInputs& t = *inputs.throttle;
+        auto throttle =
+            std::make_unique<Valve>(pb, Qr, t.flowCoefficient, t.constantTerm, PortSide::Outlet);
+        throttle->setName(t.name);
+        pb = throttle->pressureIn;
+        chain.addElement(std::move(throttle));
+    }
+
+    if (cylinder.kind == CylinderKind::SingleActing) {
+        const bool pull = cylinder.direction == LoadDirection::Pull;
+        chain.addElement(std::make_unique<klipJednostrani>(
+            p, Q, cylinder.pistonDiameter, cylinder.rodDiameter, pb, cylinder.efficiency, pull,
+            kCylinderFromPressureAndFlow));
+    } else {
+        chain.addElement(
+            std::make_unique<klipDvostrani>(p, Q, cylinder.pistonDiameter, cylinder.rodDiameter, pb,
+                                            cylinder.efficiency, kCylinderFromPressureAndFlow));
+    }
+
+    chain.computeSums(Q, Qr);
+    return chain;
+}
+
+double CircuitCharacteristic::supplyAt(double q) const {
+    return dropAt(supplyDrop, flow, q);
+}
+
+double CircuitCharacteristic::returnAt(double q) const {
+    return dropAt(returnDrop, flow, q);
+}
+
+std::optional<CircuitCharacteristic> characteristicOf(const prost_cevovod& chain) {
+    // Below 1 l/min the flow axis has no whole l/min to divide the box by.
+    constexpr double kSmallestDrawnFlow = 1.0;
+    const double Q = chain.supplyFlow();
+    if (!(Q >= kSmallestDrawnFlow)) {
+        return std::nullopt;
+    }
+    CircuitCharacteristic c;
+    c.flow = Q;
+    c.supplyDrop = chain.supplyDrop();
+    c.returnDrop = chain.returnDrop();
+    c.flowMax = axisTop(Q);
+    c.pressureMax = axisTop(std::ceil(std::max(c.supplyDrop, c.returnDrop)));
+    return c;
+}

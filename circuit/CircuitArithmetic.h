@@ -1,0 +1,154 @@
+#pragma once
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "circuit/prost_cevovod.h"
+
+// The arithmetic of the simple circuit, without a window: the inputs the
+// circuit page gathers, their checks, the parameter slots' texts, the return
+// flow, the building of the chain and the characteristic's data.
+//
+// The page's calculation, in order:
+//   CircuitInputs inputs = ...;          // fields of the pages, parsed slots
+//   if (auto problem = validate(inputs)) {
+//       showMessage(*problem, kCircuitCaption);  // nothing computed
+//       return;
+//   }
+//   prost_cevovod chain = buildCircuit(inputs);
+//   ReportLines lines; chain.writeReport(lines);  // appended to the log
+//   if (auto diagram = characteristicOf(chain)) { ... draw ... }
+// A slot that cannot be read throws CircuitInputError while the inputs are
+// gathered; the page shows it the same way.
+
+// The caption of every message about the circuit's inputs.
+inline constexpr const char* kCircuitCaption = "Simple pipeline";
+
+// An input of the circuit the user has to correct. what() names the input and
+// says how to fix it; the page shows it captioned kCircuitCaption.
+class CircuitInputError : public std::invalid_argument {
+  public:
+    using std::invalid_argument::invalid_argument;
+};
+
+enum class CylinderKind { SingleActing, DoubleActing };
+enum class LoadDirection { Push, Pull };
+
+// The five components' parameter slots, as the page keeps them.
+enum class CircuitSlot { OperationLine, ReturnLine, DirectionalValve, BlockingValve, Throttle };
+
+// The pump, built from the pump page's fields as for its first mode.
+struct PumpInputs {
+    double power = 0.0;         // kW
+    double pressure = 0.0;      // bar, also the supply pressure at the operation line
+    double displacement = 0.0;  // cm3 per revolution
+    double volumetricEfficiency = 0.0;
+    double hydromechanicalEfficiency = 0.0;
+};
+
+struct LineInputs {
+    double diameter = 0.0;  // mm
+    double length = 0.0;    // m
+    // The line page's tube type, counted from 0 (0..5); the pipe's wall
+    // material is this plus 1.
+    int materialIndex = 0;
+};
+
+struct ValveInputs {
+    std::string name;
+    double constantTerm = 0.0;     // p0, bar
+    double flowCoefficient = 0.0;  // k, bar per (l/min)^2
+};
+
+struct CylinderInputs {
+    CylinderKind kind = CylinderKind::SingleActing;
+    double pistonDiameter = 0.0;  // D1, mm
+    double rodDiameter = 0.0;     // D2, mm
+    double efficiency = 1.0;
+    // Single-acting only: the through-rod cylinder has no load direction.
+    LoadDirection direction = LoadDirection::Push;
+};
+
+struct CircuitInputs {
+    PumpInputs pump;
+    double supplyFlow = 0.0;  // Q, l/min
+    LineInputs operationLine;
+    LineInputs returnLine;
+    ValveInputs directionalValve;
+    std::optional<ValveInputs> blockingValve;  // check or double check valve
+    std::optional<ValveInputs> throttle;       // on the return side
+    CylinderInputs cylinder;
+    double density = 0.0;    // kg/m3
+    double viscosity = 0.0;  // mm2/s
+};
+
+// The slot's name as messages use it, e.g. "operation line".
+std::string_view slotLabel(CircuitSlot slot);
+
+// A line slot holds "diameter|length", the numbers as the line page shows
+// them (with the point). The tube type is kept beside the slot and passed in.
+// Throws CircuitInputError naming the slot when the text is empty, has no bar
+// or holds a part that is no number.
+LineInputs parseLineSlot(CircuitSlot slot, std::string_view text, int materialIndex);
+// A valve slot holds "name|p0%k": the name up to the first bar, p0 up to the
+// first percent sign after it, k after that. Throws CircuitInputError naming
+// the slot when the text is empty, lacks the bar or the percent sign, or a
+// number is no number.
+ValveInputs parseValveSlot(CircuitSlot slot, std::string_view text);
+
+// The slot texts the take-over editors store, from the texts of the fields.
+std::string lineSlotText(std::string_view diameter, std::string_view length);
+std::string valveSlotText(std::string_view name, std::string_view constantTerm,
+                          std::string_view flowCoefficient);
+
+// Why the cylinder's diameters cannot be calculated with, or nothing when they
+// can: both greater than 0 and the piston larger than the rod.
+std::optional<std::string> checkCylinderDiameters(double pistonDiameter, double rodDiameter);
+
+// The flow leaving the cylinder for the return line (l/min), from the flow Q
+// into it. Pushing, oil enters the piston side and the annulus returns
+// Q (D1^2 - D2^2) / D1^2; pulling, oil enters the annulus and the piston side
+// returns Q D1^2 / (D1^2 - D2^2); the through-rod cylinder returns Q.
+// For a single-acting cylinder, diameters that fail checkCylinderDiameters
+// throw CircuitInputError with that text; a result beyond the double range
+// throws FloatingPointFault.
+double returnFlow(double supplyFlow, double pistonDiameter, double rodDiameter, CylinderKind kind,
+                  LoadDirection direction);
+
+// The first input that would make the calculation divide by zero or compute
+// with a meaningless value, as a message naming it, or nothing when all are
+// sound. The flows and the cylinder's diameters are checked first. Computes
+// nothing that can fail.
+std::optional<std::string> validate(const CircuitInputs& inputs);
+
+// Builds the whole chain in flow order, carrying the supply pressure forward
+// from the pump and the return pressure back from the tank (0 bar), builds the
+// cylinder between them, and computes the chain's sums with Q and the return
+// flow. Inputs that validate rejects throw CircuitInputError with its message
+// before anything is built; a formula fault of an element (an overflow with
+// absurd values) propagates as FloatingPointFault.
+prost_cevovod buildCircuit(const CircuitInputs& inputs);
+
+// What the characteristic diagram draws: the supply side's drop
+// Ss (q / Q)^2 and the return side's Sr (q / Q)^2 over the flow q from 0 to
+// Q, on a flow axis 0..flowMax and a pressure axis 0..pressureMax.
+struct CircuitCharacteristic {
+    int flowMax = 0;          // l/min: Q truncated toward zero, at least 1
+    int pressureMax = 0;      // bar: max(Ss, Sr) rounded up, at least 1
+    double supplyDrop = 0.0;  // Ss, bar
+    double returnDrop = 0.0;  // Sr, bar
+    double flow = 0.0;        // Q, l/min
+
+    // The drops at a flow q in l/min; q is held to 0..flow, where the curves
+    // are defined, so the result is always finite.
+    double supplyAt(double q) const;
+    double returnAt(double q) const;
+};
+
+// The characteristic of a calculated chain, or nothing when its supply flow
+// is below 1 l/min (also when computeSums has not run): the flow axis would
+// have no whole l/min to draw. A pressure axis beyond the int range throws
+// FloatingPointFault.
+std::optional<CircuitCharacteristic> characteristicOf(const prost_cevovod& chain);

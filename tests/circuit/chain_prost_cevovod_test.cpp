@@ -1,0 +1,188 @@
+#include "circuit/prost_cevovod.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <utility>
+
+#include "circuit/CircuitArithmetic.h"
+#include "model/faults.h"
+
+namespace {
+
+constexpr std::int16_t kLine = 2019;
+
+// Counts its destructions and reports its name alone. Like the valve and the
+// cylinder it empties the list it reports into.
+class CountedElement : public bazna {
+  public:
+    CountedElement(int& freed, std::string label, double drop = 0.0, std::int16_t code = 1)
+        : freed_(freed) {
+        assignName(label);
+        pressureDrop = drop;
+        typeCode = code;
+    }
+    CountedElement(const CountedElement&) = delete;
+    CountedElement& operator=(const CountedElement&) = delete;
+    ~CountedElement() override { ++freed_; }
+
+    void writeReport(ReportLines& lines) override {
+        lines.clear();
+        lines.push_back(name);
+    }
+
+  private:
+    int& freed_;
+};
+
+std::unique_ptr<bazna> counted(int& freed, std::string label, double drop = 0.0,
+                               std::int16_t code = 1) {
+    return std::make_unique<CountedElement>(freed, std::move(label), drop, code);
+}
+
+// A chain whose sums come out as the given supply and return drops: the
+// return drop sits on a line behind the first three positions.
+prost_cevovod chainWithDrops(int& freed, double supplyDrop, double returnDrop) {
+    prost_cevovod chain(890.0, 46.0);
+    chain.addElement(counted(freed, "pump", supplyDrop));
+    chain.addElement(counted(freed, "operation line", 0.0, kLine));
+    chain.addElement(counted(freed, "valve"));
+    chain.addElement(counted(freed, "return line", returnDrop, kLine));
+    chain.addElement(counted(freed, "cylinder"));
+    return chain;
+}
+
+}  // namespace
+
+TEST(ChainOwnership, EachElementFreedOnceAlsoAfterMoves) {
+    int freed = 0;
+    {
+        prost_cevovod chain(890.0, 46.0);
+        auto first = counted(freed, "a");
+        const bazna* stored = first.get();
+        EXPECT_EQ(&chain.addElement(std::move(first)), stored);
+        chain.addElement(counted(freed, "b"));
+        chain.addElement(counted(freed, "c"));
+
+        prost_cevovod moved(std::move(chain));
+        prost_cevovod target(1.0, 1.0);
+        target.addElement(counted(freed, "replaced"));
+        target = std::move(moved);
+        EXPECT_EQ(freed, 1);  // only the element the assignment replaced
+        EXPECT_EQ(target.count(), 3u);
+        EXPECT_EQ(target.element(2).name, "c");
+        EXPECT_EQ(target.density(), 890.0);
+    }
+    EXPECT_EQ(freed, 4);
+}
+
+TEST(ChainOwnership, RejectsNoElementAndPositionsBeyondTheEnd) {
+    prost_cevovod chain(890.0, 46.0);
+    EXPECT_THROW(chain.addElement(nullptr), std::invalid_argument);
+    EXPECT_EQ(chain.count(), 0u);
+    EXPECT_THROW(chain.element(0), std::out_of_range);
+}
+
+TEST(ChainReport, HeadingThenEachElementAppendedToTheLog) {
+    int freed = 0;
+    prost_cevovod chain(890.0, 46.0);
+    chain.addElement(counted(freed, "first"));
+    chain.addElement(counted(freed, "second"));
+    chain.addElement(std::make_unique<bazna>());  // reports nothing
+
+    ReportLines log{"earlier calculation"};
+    chain.writeReport(log);
+    EXPECT_EQ(log, (ReportLines{"earlier calculation",
+                                " ----------- SIMPLE PIPELINE CALCULATION --------------- ", "",
+                                "first", "second"}));
+}
+
+TEST(ChainSums, LinesBehindThePumpSideAreTheReturnAndTheLastIsLeftOut) {
+    int freed = 0;
+    prost_cevovod chain(890.0, 46.0);
+    chain.addElement(counted(freed, "pump", 1.0));
+    // Lines at positions 1 and 2 are on the supply side.
+    chain.addElement(counted(freed, "line at 1", 10.0, kLine));
+    chain.addElement(counted(freed, "line at 2", 100.0, kLine));
+    chain.addElement(counted(freed, "line at 3", 1000.0, kLine));
+    chain.addElement(counted(freed, "throttle", 0.5));  // a valve on the return side: supply sum
+    chain.addElement(counted(freed, "last", 10000.0, kLine));
+
+    chain.computeSums(20.0, 50.0);
+    EXPECT_EQ(chain.supplyFlow(), 20.0);
+    EXPECT_EQ(chain.returnFlow(), 50.0);
+    EXPECT_DOUBLE_EQ(chain.supplyDrop(), 111.5);
+    EXPECT_DOUBLE_EQ(chain.returnDrop(), 1000.0);
+    EXPECT_DOUBLE_EQ(chain.supplyResistance(), 111.5 / 20.0);
+    EXPECT_DOUBLE_EQ(chain.returnResistance(), 20.0);
+}
+
+TEST(ChainSums, UnsoundFlowsOrDropsChangeNothing) {
+    int freed = 0;
+    prost_cevovod chain = chainWithDrops(freed, 6.0, 3.0);
+    chain.computeSums(20.0, 30.0);
+    for (const double bad : {0.0, -1.0, std::numeric_limits<double>::quiet_NaN(),
+                             std::numeric_limits<double>::infinity()}) {
+        EXPECT_THROW(chain.computeSums(bad, 30.0), std::invalid_argument) << bad;
+        EXPECT_THROW(chain.computeSums(20.0, bad), std::invalid_argument) << bad;
+    }
+    chain.element(0).pressureDrop = std::numeric_limits<double>::quiet_NaN();
+    EXPECT_THROW(chain.computeSums(10.0, 10.0), FloatingPointFault);
+    chain.element(0).pressureDrop = std::numeric_limits<double>::max();
+    chain.element(2).pressureDrop = std::numeric_limits<double>::max();
+    EXPECT_THROW(chain.computeSums(10.0, 10.0), FloatingPointFault);
+
+    EXPECT_EQ(chain.supplyFlow(), 20.0);
+    EXPECT_EQ(chain.supplyDrop(), 6.0);
+    EXPECT_DOUBLE_EQ(chain.returnResistance(), 0.1);
+}
+
+TEST(ChainCharacteristic, CurvesFromZeroToTheSumsAtTheSupplyFlow) {
+    int freed = 0;
+    prost_cevovod chain = chainWithDrops(freed, 12.3, 4.0);
+    chain.computeSums(20.0, 35.0);
+    const auto c = characteristicOf(chain);
+    ASSERT_TRUE(c.has_value());
+    EXPECT_EQ(c->flowMax, 20);
+    EXPECT_EQ(c->pressureMax, 13);
+    EXPECT_EQ(c->supplyAt(0.0), 0.0);
+    EXPECT_EQ(c->returnAt(0.0), 0.0);
+    EXPECT_DOUBLE_EQ(c->supplyAt(20.0), 12.3);
+    EXPECT_DOUBLE_EQ(c->returnAt(20.0), 4.0);
+    EXPECT_DOUBLE_EQ(c->supplyAt(10.0), 12.3 / 4.0);
+    // Outside 0..Q the curves hold their end values; nothing unbounded leaves.
+    EXPECT_DOUBLE_EQ(c->returnAt(1e308), 4.0);
+    EXPECT_EQ(c->supplyAt(-5.0), 0.0);
+    EXPECT_EQ(c->supplyAt(std::numeric_limits<double>::quiet_NaN()), 0.0);
+    EXPECT_EQ(CircuitCharacteristic{}.supplyAt(1.0), 0.0);
+}
+
+TEST(ChainCharacteristic, PressureAxisRoundsUpToAWholeBarAtLeastOne) {
+    struct Case {
+        double supply, ret;
+        int pressureMax;
+    };
+    for (const Case& c :
+         {Case{12.0, 3.0, 12}, Case{2.0, 15.2, 16}, Case{0.3, 0.2, 1}, Case{0.0, 0.0, 1}}) {
+        int freed = 0;
+        prost_cevovod chain = chainWithDrops(freed, c.supply, c.ret);
+        chain.computeSums(10.0, 10.0);
+        EXPECT_EQ(characteristicOf(chain)->pressureMax, c.pressureMax) << c.supply << " " << c.ret;
+    }
+}
+
+TEST(ChainCharacteristic, NoneBelowOneLitrePerMinute) {
+    int freed = 0;
+    prost_cevovod chain = chainWithDrops(freed, 5.0, 2.0);
+    EXPECT_FALSE(characteristicOf(chain).has_value());  // not calculated yet
+    chain.computeSums(0.99, 1.0);
+    EXPECT_FALSE(characteristicOf(chain).has_value());
+    chain.computeSums(1.0, 1.0);
+    EXPECT_EQ(characteristicOf(chain)->flowMax, 1);
+    chain.computeSums(20.7, 1.0);
+    EXPECT_EQ(characteristicOf(chain)->flowMax, 20);
+}
