@@ -8,6 +8,6 @@ int Desktop::runDialog(QDialog& dialog) {
     return dialog.exec();
 }
 
-void Desktop::openUrl(const QUrl& url) {
-    QDesktopServices::openUrl(url);
+bool Desktop::openUrl(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
 }

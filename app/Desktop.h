@@ -12,6 +12,6 @@ class Desktop {
     // Runs the dialog modally and returns its result (QDialog::Accepted, a
     // QMessageBox button, ...).
     virtual int runDialog(QDialog& dialog);
-    // The result of the request is not looked at by anyone.
-    virtual void openUrl(const QUrl& url);
+    // False when the desktop has no program to open it with.
+    virtual bool openUrl(const QUrl& url);
 };

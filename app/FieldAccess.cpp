@@ -2,10 +2,12 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
 #include <QSlider>
 #include <cmath>
+#include <string_view>
 
 #include "model/numtext.h"
 
@@ -16,6 +18,9 @@ QString fieldText(const QWidget* field) {
     if (const auto* combo = qobject_cast<const QComboBox*>(field)) {
         return combo->currentText();
     }
+    if (const auto* label = qobject_cast<const QLabel*>(field)) {
+        return label->text();
+    }
     return {};
 }
 
@@ -24,6 +29,8 @@ void setFieldText(QWidget* field, const QString& text) {
         edit->setText(text);
     } else if (auto* combo = qobject_cast<QComboBox*>(field)) {
         combo->setEditText(text);
+    } else if (auto* label = qobject_cast<QLabel*>(field)) {
+        label->setText(text);
     }
 }
 
@@ -60,5 +67,11 @@ void moveSlider(QSlider* slider, long double value) {
 }
 
 QString formatText(const char* format, long double value) {
+    // A whole-number format ("%d", "%.d") takes the value truncated.
+    const std::string_view spec(format);
+    if (!spec.empty() && spec.back() == 'd' && std::isfinite(value)) {
+        return QString::fromStdString(
+            numtext::Format(format, {static_cast<long long>(std::trunc(value))}));
+    }
     return QString::fromStdString(numtext::Format(format, {value}));
 }

@@ -12,8 +12,8 @@ inline const QString DefaultFieldText = QStringLiteral("1.0");
 // Lime green marks a known input of the selected calculation mode.
 inline const QColor kKnownFieldColour{0, 255, 0};
 
-// A field is a one-line edit or an editable combo box; these read and write
-// either kind.
+// A field is a one-line edit, an editable combo box or a value label; these
+// read and write any of them.
 QString fieldText(const QWidget* field);
 void setFieldText(QWidget* field, const QString& text);
 
@@ -32,5 +32,6 @@ QColor fieldColour(const QWidget* field);
 // range. The slider's change handler runs only if the position changes.
 void moveSlider(QSlider* slider, long double value);
 
-// Texts formatted with the framework rules, as Qt strings.
+// Texts formatted with the framework rules, as Qt strings. A whole-number
+// format ("%d") formats the value truncated toward zero.
 QString formatText(const char* format, long double value);

@@ -69,6 +69,13 @@ QComboBox* addComboField(QWidget* page, const char* name, int left, int top, int
     return combo;
 }
 
+QLabel* addValueLabel(QWidget* page, const char* name, int left, int top, int width) {
+    auto* label = new QLabel(page);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(left, top - 3, width, kFieldHeight);
+    return label;
+}
+
 QLabel* addRequiredMark(QWidget* page, const QString& hint, int left, int top) {
     auto* mark = new QLabel(QStringLiteral("*"), page);
     mark->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));

@@ -17,6 +17,8 @@ QSlider* addSlider(QWidget* page, const char* name, int left, int top, int width
 QLineEdit* addEditField(QWidget* page, const char* name, int left, int top, int width, int tag);
 QComboBox* addComboField(QWidget* page, const char* name, int left, int top, int width, int tag,
                          const QStringList& items);
+// A label that shows a pair's value where the user cannot type it.
+QLabel* addValueLabel(QWidget* page, const char* name, int left, int top, int width);
 // A red asterisk that tells the user the value must be given.
 QLabel* addRequiredMark(QWidget* page, const QString& hint, int left, int top);
 

@@ -11,11 +11,13 @@
 #include <QToolButton>
 #include <QUrl>
 
+#include "app/CalculatorPage.h"
 #include "app/ClickableLabel.h"
 #include "app/DataFiles.h"
 #include "app/DigitKeyFilter.h"
 #include "app/FieldAccess.h"
 #include "app/FieldWidgets.h"
+#include "app/ProjectPage.h"
 #include "app/ResultsLogPage.h"
 #include "app/SystemError.h"
 #include "app/WorkingFluidPanel.h"
@@ -27,8 +29,6 @@ constexpr int kPagesHeight = 455;
 constexpr int kPanelHeight = 114;
 // The caption of the application-wide message is cut like its 256-byte buffer.
 constexpr int kCaptionLimit = 255;
-
-constexpr int kPumpPicture = 2021;
 
 // A page whose calculator has not been built yet: its tab shows the caption.
 QWidget* placeholderPage(const char* name) {
@@ -62,9 +62,10 @@ void TfrmKalvorMain::FormCreate() {
     // connect through the guard with this window as the route.
     edSnagaKeyPress_ = new DigitKeyFilter(this);
     edNKeyPress_ = new DigitKeyFilter(this);
-    valveDataLines.clear();
+    shared_.valveDataLines.clear();
     buildPages();
     connectPanel();
+    wirePages();
 }
 
 void TfrmKalvorMain::buildPages() {
@@ -80,6 +81,7 @@ void TfrmKalvorMain::buildPages() {
     PageControl1->tabBar()->setElideMode(Qt::ElideNone);
 
     pumpPage_ = new PumpPage(*this);
+    calculators_ = {pumpPage_};
     resultsLog_ = new ResultsLogPage(logState_, *desktop_, *this);
 
     struct Tab {
@@ -115,8 +117,15 @@ void TfrmKalvorMain::connectPanel() {
                    [this] { StaticText1Click(); });
 }
 
+void TfrmKalvorMain::wirePages() {
+    // The circuit page takes the pump flow once it is built.
+}
+
 bool TfrmKalvorMain::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate && !activated_) {
+    // Without a window manager (a virtual display) the window may never be
+    // activated; its first showing starts the pages all the same.
+    const bool starts = event->type() == QEvent::WindowActivate || event->type() == QEvent::Show;
+    if (starts && !activated_) {
         activated_ = true;
         runGuarded(*this, [this] { FormActivate(); });
     }
@@ -125,15 +134,14 @@ bool TfrmKalvorMain::event(QEvent* event) {
 
 void TfrmKalvorMain::FormActivate() {
     try {
-        lineDiagramDrawn = false;
-        pumpPage_->initialiseEfficiencyFields();
-        pumpPage_->btnResetClick();
-        loadDirection = false;
-        // No bundle: no picture and no word about it. A bundle without the
+        shared_.loadDirection = false;
+        for (CalculatorPage* page : calculators_) {
+            page->startUp();
+        }
+        // No bundle: no picture and no word about it. A bundle without a
         // picture is a faulty installation and is reported.
-        const QSize pictureSize(334, 242);
-        if (auto picture = pictures_.picture(kPumpPicture, pictureSize)) {
-            pumpPage_->setPicture(*picture);
+        for (CalculatorPage* page : calculators_) {
+            page->loadPictures();
         }
     } catch (const std::exception& failure) {
         showMessage(QStringLiteral("ERROR: Aplication start"), QString::fromUtf8(failure.what()));
@@ -141,7 +149,7 @@ void TfrmKalvorMain::FormActivate() {
 }
 
 void TfrmKalvorMain::closeEvent(QCloseEvent* event) {
-    valveDataLines.clear();
+    shared_.valveDataLines.clear();
     event->accept();
 }
 
@@ -150,16 +158,32 @@ void TfrmKalvorMain::btnExitClick() {
 }
 
 void TfrmKalvorMain::spdHelpClick() {
-    // A missing help file is not this program's to report.
-    const QString help = findDataFile(QStringLiteral("HCHelp.html"));
-    if (!help.isEmpty()) {
-        desktop_->openUrl(QUrl::fromLocalFile(help));
+    const QString name = QStringLiteral("HCHelp.html");
+    const QString help = findDataFile(name);
+    if (help.isEmpty()) {
+        showMessage(QStringLiteral("The manual %1 was not found in the working folder, beside "
+                                   "the program or in %2.")
+                        .arg(name, installedDataDirs().join(QStringLiteral(", "))),
+                    QStringLiteral("Help"));
+        return;
+    }
+    openExternally(QUrl::fromLocalFile(help), QStringLiteral("the manual"));
+}
+
+void TfrmKalvorMain::openExternally(const QUrl& url, const QString& what) {
+    if (!desktop_->openUrl(url)) {
+        const QString where = url.isLocalFile() ? url.toLocalFile() : url.toString();
+        showMessage(QStringLiteral("No program on this desktop opens %1. Please open it "
+                                   "yourself:\n%2")
+                        .arg(what, where),
+                    QStringLiteral("Help"));
     }
 }
 
 void TfrmKalvorMain::StaticText1Click() {
     try {
-        desktop_->openUrl(QUrl(QString::fromLatin1(WorkingFluidPanel::kWebAddress)));
+        openExternally(QUrl(QString::fromLatin1(kProjectPage)),
+                       QStringLiteral("the project's web page"));
     } catch (const std::exception&) {
         showMessage(QStringLiteral("INNET CONNECITON ERROR"),
                     QStringLiteral("COULDN'T ESTABLISH CONNECTION"));
@@ -202,16 +226,22 @@ void TfrmKalvorMain::resetEditColours() {
     }
 }
 
-void TfrmKalvorMain::markKnownFields(QWidget* first, QWidget* second, QWidget* third) {
-    for (QWidget* field : {first, second, third}) {
+void TfrmKalvorMain::markKnownFields(std::initializer_list<QWidget*> fields) {
+    for (QWidget* field : fields) {
         setFieldColour(field, kKnownFieldColour);
     }
 }
 
-void TfrmKalvorMain::markKnownFields(QWidget* first, QWidget* second, QWidget* third,
-                                     QWidget* fourth) {
-    markKnownFields(first, second, third);
-    setFieldColour(fourth, kKnownFieldColour);
+DigitKeyFilter& TfrmKalvorMain::keyFilter(KeyFilterKind kind) {
+    return kind == KeyFilterKind::Whole ? *edNKeyPress_ : *edSnagaKeyPress_;
+}
+
+std::optional<QImage> TfrmKalvorMain::picture(int number, QSize size) {
+    return pictures_.picture(number, size);
+}
+
+WorkingFluidTexts TfrmKalvorMain::workingFluid() const {
+    return {panel_->Edit1->text(), panel_->Edit2->text()};
 }
 
 bool TfrmKalvorMain::writeCalculations() const {
@@ -220,10 +250,4 @@ bool TfrmKalvorMain::writeCalculations() const {
 
 void TfrmKalvorMain::appendToLog(const ReportLines& lines) {
     resultsLog_->appendReport(lines);
-}
-
-void TfrmKalvorMain::pumpFlowChanged(const QString& text) {
-    if (auto* circuitFlow = findChild<QWidget*>(QStringLiteral("edQ_prost"))) {
-        setFieldText(circuitFlow, text);
-    }
 }

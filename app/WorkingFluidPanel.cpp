@@ -11,6 +11,7 @@
 
 #include "app/ClickableLabel.h"
 #include "app/FieldWidgets.h"
+#include "app/ProjectPage.h"
 #include "app/UpDown.h"
 
 WorkingFluidPanel::WorkingFluidPanel(QWidget* parent) : QWidget(parent) {
@@ -57,7 +58,7 @@ WorkingFluidPanel::WorkingFluidPanel(QWidget* parent) : QWidget(parent) {
     btnExit->setObjectName(QStringLiteral("btnExit"));
     btnExit->setGeometry(760, 64, 91, 33);
 
-    StaticText1 = new ClickableLabel(QStringLiteral("hydrocalc.example.org"), box);
+    StaticText1 = new ClickableLabel(QString::fromLatin1(kProjectPageText), box);
     StaticText1->setObjectName(QStringLiteral("StaticText1"));
     StaticText1->setToolTip(QStringLiteral("Go to Internet page"));
     QFont linkFont = StaticText1->font();

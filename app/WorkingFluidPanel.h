@@ -17,9 +17,6 @@ class UpDown;
 class WorkingFluidPanel : public QWidget {
     Q_OBJECT
   public:
-    // The maker's web page that the link text opens.
-    static constexpr const char* kWebAddress = "https://hydrocalc.example.org/index.html";
-
     explicit WorkingFluidPanel(QWidget* parent);
 
     QGroupBox* GroupBox1 = nullptr;

@@ -19,7 +19,7 @@ namespace {
 class SilentDesktop : public Desktop {
   public:
     int runDialog(QDialog&) override { return 0; }
-    void openUrl(const QUrl&) override {}
+    bool openUrl(const QUrl&) override { return true; }
 };
 
 // Resident memory of this process in MB, from the kernel's status file.

@@ -1,8 +1,8 @@
 #include "pages/PumpPage.h"
 
 #include <QButtonGroup>
-#include <QComboBox>
 #include <QGroupBox>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -10,34 +10,193 @@
 #include <QRadioButton>
 #include <QSlider>
 
-#include "app/DigitKeyFilter.h"
 #include "app/FieldAccess.h"
 #include "app/FieldPairs.h"
-#include "app/FieldWidgets.h"
-#include "app/HandlerGuard.h"
-#include "app/Uhidromotor.h"
-#include "model/numtext.h"
 #include "model/pumpa.h"
 
 namespace {
 
-// Radio item texts in mode order; the pump's mode is the item index plus 1.
-const char* const kModeTexts[] = {
-    "Power, Pressure, Displacement",       "Power, Pressure, Speed range",
-    "Displacement, Speed range, Pressure", "Displacement,Speed range, Power",
-    "Flow, Displacement, Pressure",        "Flow,Displacement, Power",
+// The page's quantities, in the order of its pair table.
+enum Pair { Power, Speed, Displacement, Pressure, Flow, HydromechanicalEff, VolumetricEff };
+
+const char* const kRequiredHint = "Velicina mora biti zadata";
+
+std::vector<QuantityRow> pairTable() {
+    const QString required = QString::fromLatin1(kRequiredHint);
+    // caption, unit, slider, min, max, start, tick, field, tag, kind, items, scale,
+    // slider format, exit, exit format, key filter, placement, reset, reset text
+    return {
+        {"Shaft power",
+         "kW",
+         "TrackBar1",
+         0,
+         60,
+         0,
+         1,
+         "edSnaga",
+         100,
+         FieldKind::Combo,
+         {"1", "2", "3", "4", "5", "6", "7", "8", "10"},
+         1.0,
+         "%f",
+         ExitKind::Decimal,
+         "%2.2f",
+         KeyFilterKind::Decimal,
+         {248, 16, 362, 382, 752, 65, 822},
+         ResetKind::TextThenSlider,
+         "0.0"},
+        {"Speed range",
+         "r/min",
+         "TrackBar2",
+         0,
+         3000,
+         0,
+         10,
+         "edN",
+         101,
+         FieldKind::Combo,
+         {"100", "200", "300", "400", "500", "600", "700", "800", "900", "1000", "1500", "2000"},
+         1.0,
+         "%0.0f",
+         ExitKind::Whole,
+         nullptr,
+         KeyFilterKind::Whole,
+         {248, 56, 360, 386, 752, 65, 822},
+         ResetKind::TextThenSlider,
+         "0"},
+        {"Displacement",
+         "cm3",
+         "TrackBar3",
+         1,
+         1600,
+         8,
+         10,
+         "edV",
+         102,
+         FieldKind::Edit,
+         {},
+         1.0,
+         "%f",
+         ExitKind::Decimal,
+         "%2.2f",
+         KeyFilterKind::Decimal,
+         {248, 96, 368, 386, 760, 57, 822},
+         ResetKind::TextThenSlider,
+         "0.0"},
+        {"Pressure",
+         "bar",
+         "TrackBar4",
+         1,
+         250,
+         8,
+         1,
+         "edp",
+         103,
+         FieldKind::Edit,
+         {},
+         1.0,
+         "%0.0f",
+         ExitKind::Decimal,
+         "%2.2f",
+         KeyFilterKind::Decimal,
+         {248, 136, 330, 424, 760, 57, 822},
+         ResetKind::TextThenSlider,
+         "0.0"},
+        {"Flow:",
+         "l/min",
+         "TrackBar7",
+         1,
+         100,
+         8,
+         1,
+         "edQ",
+         104,
+         FieldKind::Edit,
+         {},
+         1.0,
+         "%2.2f",
+         ExitKind::Decimal,
+         "%2.2f",
+         KeyFilterKind::Decimal,
+         {248, 248, 288, 466, 760, 57, 822},
+         ResetKind::TextThenSlider,
+         "0.0"},
+        // The efficiencies are written by their sliders only, and keep their
+        // values on a reset.
+        {"Hydromechanical efficiency",
+         {},
+         "TrackBar5",
+         66,
+         99,
+         96,
+         1,
+         "edNiM",
+         105,
+         FieldKind::Edit,
+         {},
+         0.01,
+         "%2.2f",
+         ExitKind::None,
+         nullptr,
+         KeyFilterKind::Whole,
+         {288, 204, 288, 170, 464, 38, -1, 184, 450},
+         ResetKind::None,
+         {},
+         nullptr,
+         required},
+        {" Volumetric efficiency",
+         {},
+         "TrackBar6",
+         66,
+         99,
+         96,
+         1,
+         "edNiV",
+         106,
+         FieldKind::Edit,
+         {},
+         0.01,
+         "%2.2f",
+         ExitKind::None,
+         nullptr,
+         KeyFilterKind::Whole,
+         {544, 204, 544, 150, 700, 38, -1, 184, 680},
+         ResetKind::None,
+         {},
+         nullptr,
+         required},
+    };
+}
+
+// Radio item texts in mode order, with the pairs of the mode's A, B and C
+// arguments (the same pairs are marked and validated).
+struct Mode {
+    const char* text;
+    std::array<Pair, 3> known;
 };
-constexpr int kModeCount = 6;
+const Mode kModes[] = {
+    {"Power, Pressure, Displacement", {Power, Pressure, Displacement}},
+    {"Power, Pressure, Speed range", {Power, Pressure, Speed}},
+    {"Displacement, Speed range, Pressure", {Displacement, Speed, Pressure}},
+    {"Displacement,Speed range, Power", {Displacement, Speed, Power}},
+    {"Flow, Displacement, Pressure", {Flow, Displacement, Pressure}},
+    {"Flow,Displacement, Power", {Flow, Displacement, Power}},
+};
+constexpr int kModeCount = static_cast<int>(std::size(kModes));
 
 constexpr double kPressureWarningLimit = 250.0;  // bar
-const char* const kRequiredHint = "Velicina mora biti zadata";
+constexpr int kPumpPicture = 2021;
+
+// An efficiency is a fraction: more than 1 would give more power out than in.
+bool isEfficiency(double value) {
+    return value > 0.0 && value <= 1.0;
+}
 
 }  // namespace
 
-PumpPage::PumpPage(TfrmKalvorMain& main) : main_(main) {
+PumpPage::PumpPage(PageServices& services) : CalculatorPage(services) {
     setObjectName(QStringLiteral("tsPumpa"));
     buildControls();
-    bindPairs();
     connectHandlers();
 }
 
@@ -47,49 +206,13 @@ void PumpPage::buildControls() {
     RadioGroup1->setGeometry(0, 0, 240, 385);
     modeButtons_ = new QButtonGroup(this);
     for (int item = 0; item < kModeCount; ++item) {
-        auto* button = new QRadioButton(QString::fromLatin1(kModeTexts[item]), RadioGroup1);
+        auto* button = new QRadioButton(QString::fromLatin1(kModes[item].text), RadioGroup1);
         button->setGeometry(6, 28 + item * 32, 232, 24);
         modeButtons_->addButton(button, item);
     }
 
-    const QStringList powerList{"1", "2", "3", "4", "5", "6", "7", "8", "10"};
-    const QStringList speedList{"100", "200", "300", "400",  "500",  "600",
-                                "700", "800", "900", "1000", "1500", "2000"};
-
-    addCaption(this, QStringLiteral("Shaft power"), 248, 16);
-    TrackBar1 = addSlider(this, "TrackBar1", 362, 16, 382, 0, 60, 0, 1);
-    edSnaga = addComboField(this, "edSnaga", 752, 16, 65, 100, powerList);
-    addCaption(this, QStringLiteral("kW"), 822, 16);
-
-    addCaption(this, QStringLiteral("Speed range"), 248, 56);
-    TrackBar2 = addSlider(this, "TrackBar2", 360, 56, 386, 0, 3000, 0, 10);
-    edN = addComboField(this, "edN", 752, 56, 65, 101, speedList);
-    addCaption(this, QStringLiteral("r/min"), 822, 56);
-
-    addCaption(this, QStringLiteral("Displacement"), 248, 96);
-    TrackBar3 = addSlider(this, "TrackBar3", 368, 96, 386, 1, 1600, 8, 10);
-    edV = addEditField(this, "edV", 760, 96, 57, 102);
-    addCaption(this, QStringLiteral("cm3"), 822, 96);
-
-    addCaption(this, QStringLiteral("Pressure"), 248, 136);
-    TrackBar4 = addSlider(this, "TrackBar4", 330, 136, 424, 1, 250, 8, 1);
-    edp = addEditField(this, "edp", 760, 136, 57, 103);
-    addCaption(this, QStringLiteral("bar"), 822, 136);
-
-    addCaption(this, QStringLiteral("Hydromechanical efficiency"), 288, 184);
-    addRequiredMark(this, QString::fromLatin1(kRequiredHint), 450, 182);
-    TrackBar5 = addSlider(this, "TrackBar5", 288, 204, 170, 66, 99, 96, 1);
-    edNiM = addEditField(this, "edNiM", 464, 204, 38, 105);
-
-    addCaption(this, QStringLiteral(" Volumetric efficiency"), 544, 184);
-    addRequiredMark(this, QString::fromLatin1(kRequiredHint), 680, 182);
-    TrackBar6 = addSlider(this, "TrackBar6", 544, 204, 150, 66, 99, 96, 1);
-    edNiV = addEditField(this, "edNiV", 700, 204, 38, 106);
-
-    addCaption(this, QStringLiteral("Flow:"), 248, 248);
-    TrackBar7 = addSlider(this, "TrackBar7", 288, 248, 466, 1, 100, 8, 1);
-    edQ = addEditField(this, "edQ", 760, 248, 57, 104);
-    addCaption(this, QStringLiteral("l/min"), 822, 248);
+    pairs_ = new FieldPairs(services_, this);
+    pairs_->build(pairTable());
 
     btnCalc = new QPushButton(QIcon(QStringLiteral(":/program/glyphs/calculate.svg")),
                               QStringLiteral("Calculate"), this);
@@ -106,37 +229,22 @@ void PumpPage::buildControls() {
     Image1->setScaledContents(true);
 }
 
-void PumpPage::bindPairs() {
-    pairs_ = new FieldPairs(main_, this);
-    pairs_->bind({
-        {TrackBar1, edSnaga, 1.0, "%f", ExitKind::Decimal, "%2.2f"},
-        {TrackBar2, edN, 1.0, "%0.0f", ExitKind::Whole, nullptr},
-        {TrackBar3, edV, 1.0, "%f", ExitKind::Decimal, "%2.2f"},
-        {TrackBar4, edp, 1.0, "%0.0f", ExitKind::Decimal, "%2.2f"},
-        {TrackBar7, edQ, 1.0, "%2.2f", ExitKind::Decimal, "%2.2f"},
-        // The efficiencies are written by their sliders only.
-        {TrackBar5, edNiM, 0.01, "%2.2f", ExitKind::None, nullptr},
-        {TrackBar6, edNiV, 0.01, "%2.2f", ExitKind::None, nullptr},
-    });
-    for (QWidget* field : {static_cast<QWidget*>(edSnaga), static_cast<QWidget*>(edV),
-                           static_cast<QWidget*>(edp), static_cast<QWidget*>(edQ)}) {
-        main_.edSnagaKeyPress().attach(field);
-    }
-    for (QWidget* field :
-         {static_cast<QWidget*>(edN), static_cast<QWidget*>(edNiM), static_cast<QWidget*>(edNiV)}) {
-        main_.edNKeyPress().attach(field);
-    }
+void PumpPage::connectHandlers() {
+    connectGuarded(modeButtons_, &QButtonGroup::idToggled, this, services_,
+                   [this](int, bool checked) {
+                       if (checked) {
+                           RadioGroup1Click();
+                       }
+                   });
+    connectGuarded(btnCalc, &QPushButton::clicked, this, services_, [this] { btnCalcClick(); });
+    connectGuarded(btnReset, &QPushButton::clicked, this, services_, [this] { btnResetClick(); });
+    auto* flowField = qobject_cast<QLineEdit*>(field(Flow));
+    connectGuarded(flowField, &QLineEdit::textChanged, this, services_,
+                   [this](const QString& text) { emit flowChanged(text); });
 }
 
-void PumpPage::connectHandlers() {
-    connectGuarded(modeButtons_, &QButtonGroup::idToggled, this, main_, [this](int, bool checked) {
-        if (checked) {
-            RadioGroup1Click();
-        }
-    });
-    connectGuarded(btnCalc, &QPushButton::clicked, this, main_, [this] { btnCalcClick(); });
-    connectGuarded(btnReset, &QPushButton::clicked, this, main_, [this] { btnResetClick(); });
-    connectGuarded(edQ, &QLineEdit::textChanged, this, main_, [this] { edQChange(); });
+QWidget* PumpPage::field(int pair) const {
+    return pairs_->pair(pair).field;
 }
 
 int PumpPage::selectedItem() const {
@@ -144,50 +252,29 @@ int PumpPage::selectedItem() const {
 }
 
 std::array<QWidget*, 3> PumpPage::knownFields(int item) const {
-    switch (item) {
-        case 0:
-            return {edSnaga, edp, edV};
-        case 1:
-            return {edSnaga, edp, edN};
-        case 2:
-            return {edV, edN, edp};
-        case 3:
-            return {edV, edN, edSnaga};
-        case 4:
-            return {edQ, edV, edp};
-        default:
-            return {edQ, edV, edSnaga};
-    }
+    const auto& known = kModes[item].known;
+    return {field(known[0]), field(known[1]), field(known[2])};
 }
 
 void PumpPage::RadioGroup1Click() {
-    main_.resetEditColours();
-    setFieldColour(edSnaga, windowColour());
-    setFieldColour(edN, windowColour());
+    services_.resetEditColours();
+    // The colour reset passes over combo boxes.
+    setFieldColour(field(Power), windowColour());
+    setFieldColour(field(Speed), windowColour());
     btnResetClick();
     const int item = selectedItem();
     if (item < 0) {
         return;
     }
     const auto known = knownFields(item);
-    main_.markKnownFields(known[0], known[1], known[2]);
+    services_.markKnownFields({known[0], known[1], known[2]});
 }
 
 void PumpPage::btnResetClick() {
-    for (QWidget* field :
-         {static_cast<QWidget*>(edSnaga), static_cast<QWidget*>(edN), static_cast<QWidget*>(edV),
-          static_cast<QWidget*>(edp), static_cast<QWidget*>(edQ)}) {
-        setFieldColour(field, windowColour());
+    for (int pair : {Power, Speed, Displacement, Pressure, Flow}) {
+        setFieldColour(field(pair), windowColour());
     }
-    setFieldText(edSnaga, QStringLiteral("0.0"));
-    setFieldText(edN, QStringLiteral("0"));
-    setFieldText(edV, QStringLiteral("0.0"));
-    setFieldText(edp, QStringLiteral("0.0"));
-    setFieldText(edQ, QStringLiteral("0.0"));
-    // A slider that moves rewrites its field in the slider's format.
-    for (QSlider* slider : {TrackBar1, TrackBar2, TrackBar3, TrackBar4, TrackBar7}) {
-        slider->setValue(slider->minimum());
-    }
+    pairs_->resetAll();
 }
 
 bool PumpPage::validatePumpInputs() {
@@ -196,20 +283,22 @@ bool PumpPage::validatePumpInputs() {
         return false;
     }
     const auto known = knownFields(item);
-    const std::array<QWidget*, 5> checked{known[0], known[1], known[2], edNiV, edNiM};
-    for (QWidget* field : checked) {
-        if (fieldText(field).isEmpty()) {
+    const std::array<QWidget*, 5> checked{known[0], known[1], known[2], field(VolumetricEff),
+                                          field(HydromechanicalEff)};
+    for (QWidget* given : checked) {
+        if (fieldText(given).isEmpty()) {
             return false;
         }
     }
     // A text that is no number is not this check's business: its conversion
     // error reaches the application-wide message.
-    for (QWidget* field : checked) {
-        if (!(fieldValue(field) > 0.0)) {
+    for (QWidget* given : known) {
+        if (!(fieldValue(given) > 0.0)) {
             return false;
         }
     }
-    return true;
+    return isEfficiency(fieldValue(field(VolumetricEff))) &&
+           isEfficiency(fieldValue(field(HydromechanicalEff)));
 }
 
 void PumpPage::btnCalcClick() {
@@ -218,49 +307,57 @@ void PumpPage::btnCalcClick() {
         return;
     }
     if (!validatePumpInputs()) {
-        main_.showMessage(QStringLiteral("Pump data improoperly entered"),
-                          QStringLiteral("ERROR DATA INPUT"));
+        services_.showMessage(QStringLiteral("Pump data improoperly entered"),
+                              QStringLiteral("ERROR DATA INPUT"));
         return;
     }
     const auto known = knownFields(item);
-    pumpa pump(fieldValue(known[0]), fieldValue(known[1]), fieldValue(known[2]), fieldValue(edNiV),
-               fieldValue(edNiM), static_cast<unsigned>(item + 1));
+    pumpa pump(fieldValue(known[0]), fieldValue(known[1]), fieldValue(known[2]),
+               fieldValue(field(VolumetricEff)), fieldValue(field(HydromechanicalEff)),
+               static_cast<unsigned>(item + 1));
     showPumpResults(pump);
-    if (!main_.writeCalculations()) {
+    if (!services_.writeCalculations()) {
         return;
     }
     if (pump.pressureOut > kPressureWarningLimit) {
-        main_.showMessage(QStringLiteral("Warring, pressure higher  than 250 bar :: ") +
-                              formatText("%2.2f bar", pump.pressureOut),
-                          QStringLiteral("CALCULATION ERROR"));
+        services_.showMessage(QStringLiteral("Warring, pressure higher  than 250 bar :: ") +
+                                  formatText("%2.2f bar", pump.pressureOut),
+                              QStringLiteral("CALCULATION ERROR"));
     }
     ReportLines lines;
     pump.writeReport(lines);
-    main_.appendToLog(lines);
+    services_.appendToLog(lines);
 }
 
 void PumpPage::showPumpResults(const pumpa& pump) {
-    moveSlider(TrackBar1, pump.power);
-    setFieldText(edSnaga, formatText("%2.2f", pump.power));
-    moveSlider(TrackBar2, pump.speed);
-    setFieldText(edN, QString::number(pump.speed));
-    moveSlider(TrackBar3, pump.displacement);
-    setFieldText(edV, formatText("%2.2f", pump.displacement));
-    moveSlider(TrackBar4, pump.pressureOut);
-    setFieldText(edp, formatText("%2.0f", pump.pressureOut));
-    moveSlider(TrackBar7, pump.flow);
-    setFieldText(edQ, formatText("%2.2f", pump.flow));
+    FieldPairs::showResult(pairs_->pair(Power), pump.power, formatText("%2.2f", pump.power));
+    FieldPairs::showResult(pairs_->pair(Speed), pump.speed, QString::number(pump.speed));
+    FieldPairs::showResult(pairs_->pair(Displacement), pump.displacement,
+                           formatText("%2.2f", pump.displacement));
+    FieldPairs::showResult(pairs_->pair(Pressure), pump.pressureOut,
+                           formatText("%2.0f", pump.pressureOut));
+    FieldPairs::showResult(pairs_->pair(Flow), pump.flow, formatText("%2.2f", pump.flow));
 }
 
-void PumpPage::edQChange() {
-    main_.pumpFlowChanged(edQ->text());
+void PumpPage::startUp() {
+    for (int pair : {HydromechanicalEff, VolumetricEff}) {
+        const QuantityPair& efficiency = pairs_->pair(pair);
+        setFieldText(efficiency.field, formatText("%0.2f", efficiency.slider->value() * 0.01L));
+    }
+    btnResetClick();
 }
 
-void PumpPage::initialiseEfficiencyFields() {
-    edNiM->setText(formatText("%0.2f", TrackBar5->value() * 0.01L));
-    edNiV->setText(formatText("%0.2f", TrackBar6->value() * 0.01L));
+void PumpPage::loadPictures() {
+    if (auto picture = services_.picture(kPumpPicture, Image1->size() * 2)) {
+        Image1->setPixmap(QPixmap::fromImage(*picture));
+    }
 }
 
-void PumpPage::setPicture(const QImage& picture) {
-    Image1->setPixmap(QPixmap::fromImage(picture));
+PumpPage::Inputs PumpPage::inputs() const {
+    return {fieldText(field(Power)), fieldText(field(Pressure)), fieldText(field(Displacement)),
+            fieldText(field(VolumetricEff)), fieldText(field(HydromechanicalEff))};
+}
+
+QString PumpPage::flowText() const {
+    return fieldText(field(Flow));
 }

@@ -1,26 +1,24 @@
 #pragma once
 
-#include <QWidget>
+#include <QString>
 #include <array>
+
+#include "app/CalculatorPage.h"
 
 class FieldPairs;
 class QButtonGroup;
-class QComboBox;
 class QGroupBox;
 class QLabel;
-class QLineEdit;
 class QPushButton;
-class QSlider;
-class TfrmKalvorMain;
 class pumpa;
 
 // The pump page: the user picks which three of power, speed, displacement,
 // pressure and flow are known, sets them and the two efficiencies, and the
 // pump element computes the other two.
-class PumpPage : public QWidget {
+class PumpPage : public CalculatorPage {
     Q_OBJECT
   public:
-    explicit PumpPage(TfrmKalvorMain& main);
+    explicit PumpPage(PageServices& services);
 
     // Selected item of "Desired or known values", -1 with none.
     int selectedItem() const;
@@ -30,38 +28,33 @@ class PumpPage : public QWidget {
     void btnCalcClick();
     bool validatePumpInputs();
     void showPumpResults(const pumpa& pump);
-    void edQChange();
 
-    // Start-up: the efficiency fields take their sliders' values.
-    void initialiseEfficiencyFields();
-    void setPicture(const QImage& picture);
+    // The efficiency fields take their sliders' values; the quantities are reset.
+    void startUp() override;
+    void loadPictures() override;
+
+    // What the circuit reads of the pump: its mode-1 inputs and efficiencies.
+    struct Inputs {
+        QString power, pressure, displacement, volumetricEfficiency, hydromechanicalEfficiency;
+    };
+    Inputs inputs() const;
+    // The flow field's text ("double click for the last calculated pump flow").
+    QString flowText() const;
+
+  signals:
+    // Every change of the flow field's text.
+    void flowChanged(const QString& text);
 
   private:
     void buildControls();
-    void bindPairs();
     void connectHandlers();
+    QWidget* field(int pair) const;
     // The fields of a mode's A, B and C arguments.
     std::array<QWidget*, 3> knownFields(int item) const;
 
-    TfrmKalvorMain& main_;
     FieldPairs* pairs_ = nullptr;
-
     QGroupBox* RadioGroup1 = nullptr;
     QButtonGroup* modeButtons_ = nullptr;
-    QSlider* TrackBar1 = nullptr;  // power
-    QSlider* TrackBar2 = nullptr;  // speed
-    QSlider* TrackBar3 = nullptr;  // displacement
-    QSlider* TrackBar4 = nullptr;  // pressure
-    QSlider* TrackBar5 = nullptr;  // hydromechanical efficiency
-    QSlider* TrackBar6 = nullptr;  // volumetric efficiency
-    QSlider* TrackBar7 = nullptr;  // flow
-    QComboBox* edSnaga = nullptr;
-    QComboBox* edN = nullptr;
-    QLineEdit* edV = nullptr;
-    QLineEdit* edp = nullptr;
-    QLineEdit* edQ = nullptr;
-    QLineEdit* edNiM = nullptr;
-    QLineEdit* edNiV = nullptr;
     QPushButton* btnCalc = nullptr;
     QPushButton* btnReset = nullptr;
     QLabel* Image1 = nullptr;

@@ -12,6 +12,7 @@
 #include "app/ClickableLabel.h"
 #include "app/DataFiles.h"
 #include "app/HandlerGuard.h"
+#include "app/ProjectPage.h"
 #include "app/SystemError.h"
 #include "app/UpDown.h"
 #include "tests/support/MainWindowFixture.h"
@@ -94,12 +95,16 @@ TEST_F(MainWindowTest, HelpOpensTheManualFromTheWorkingDirectory) {
     ASSERT_TRUE(QDir::setCurrent(folder.path()));
 
     QTest::mouseClick(child<QToolButton>("spdHelp"), Qt::LeftButton);
-    // No manual here, beside the test or installed: nothing happens, no message.
+    // No manual here, beside the test or installed: the user is told where
+    // the program looked.
     const bool installed = QFile::exists(QStringLiteral(HYDROCALC_DATA_DIR "/HCHelp.html"));
     if (!installed) {
         EXPECT_TRUE(desktop->opened.empty());
+        ASSERT_EQ(desktop->shown.size(), 1u);
+        EXPECT_EQ(desktop->shown[0].title, "Help");
+        EXPECT_TRUE(desktop->shown[0].text.startsWith("The manual HCHelp.html was not found"));
+        desktop->shown.clear();
     }
-    EXPECT_TRUE(desktop->shown.empty());
 
     QFile manual(folder.filePath("HCHelp.html"));
     ASSERT_TRUE(manual.open(QIODevice::WriteOnly));
@@ -109,6 +114,14 @@ TEST_F(MainWindowTest, HelpOpensTheManualFromTheWorkingDirectory) {
     QTest::mouseClick(child<QToolButton>("spdHelp"), Qt::LeftButton);
     ASSERT_EQ(desktop->opened.size(), 1u);
     EXPECT_EQ(desktop->opened[0], QUrl::fromLocalFile(folder.filePath("HCHelp.html")));
+    EXPECT_TRUE(desktop->shown.empty());
+
+    // A desktop with no program for it: the message names the file.
+    desktop->canOpen = false;
+    QTest::mouseClick(child<QToolButton>("spdHelp"), Qt::LeftButton);
+    ASSERT_EQ(desktop->shown.size(), 1u);
+    EXPECT_TRUE(desktop->shown[0].text.contains(folder.filePath("HCHelp.html")))
+        << desktop->shown[0].text.toStdString();
     QDir::setCurrent(previous);
 }
 
@@ -129,13 +142,21 @@ TEST_F(MainWindowTest, TheLinkOpensTheWebPageOnEveryClick) {
     ASSERT_EQ(desktop->opened.size(), 2u);
     EXPECT_EQ(desktop->opened[0].scheme(), "https");
     EXPECT_EQ(desktop->opened[0], desktop->opened[1]);
+    EXPECT_EQ(desktop->opened[0].toString(), QString::fromLatin1(kProjectPage));
+    EXPECT_EQ(link->text(), QString::fromLatin1(kProjectPageText));
     EXPECT_TRUE(desktop->shown.empty());
+
+    // No browser: the message names the address so the user can open it.
+    desktop->canOpen = false;
+    QTest::mouseClick(link, Qt::LeftButton);
+    ASSERT_EQ(desktop->shown.size(), 1u);
+    EXPECT_TRUE(desktop->shown[0].text.contains(QString::fromLatin1(kProjectPage)));
 }
 
 // A desktop whose web request fails with an exception.
 class FailingDesktop : public ScriptedDesktop {
   public:
-    void openUrl(const QUrl&) override { throw std::runtime_error("no browser"); }
+    bool openUrl(const QUrl&) override { throw std::runtime_error("no browser"); }
 };
 
 TEST(MainWindowLink, AFailingRequestShowsTheConnectionMessage) {

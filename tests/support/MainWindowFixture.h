@@ -5,13 +5,22 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QTabWidget>
 #include <QTest>
 #include <memory>
+#include <stdexcept>
+#include <string>
 
 #include "app/FieldAccess.h"
 #include "app/Uhidromotor.h"
 #include "tests/support/QtPrinters.h"
 #include "tests/support/ScriptedDesktop.h"
+
+class MissingControl : public std::runtime_error {
+  public:
+    explicit MissingControl(const char* name)
+        : std::runtime_error(std::string("no control named ") + name) {}
+};
 
 // The real main window, shown and activated on the offscreen platform, with
 // a scripted desktop that records message boxes instead of showing them.
@@ -32,11 +41,21 @@ class MainWindowFixture : public ::testing::Test {
         ASSERT_TRUE(window->activated());
     }
 
+    // A control by name. A missing one fails and stops this test (the
+    // exception ends the test body), not the whole test program.
     template <typename T>
     T* child(const char* name) {
         T* found = window->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
+        if (found == nullptr) {
+            ADD_FAILURE() << "no control named " << name;
+            throw MissingControl(name);
+        }
         return found;
+    }
+
+    // Brings a page to the front, as a click on its tab does.
+    void showPage(const char* name) {
+        child<QTabWidget>("PageControl1")->setCurrentWidget(child<QWidget>(name));
     }
 
     QWidget* field(const char* name) { return child<QWidget>(name); }

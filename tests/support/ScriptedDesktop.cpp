@@ -20,6 +20,7 @@ int ScriptedDesktop::runDialog(QDialog& dialog) {
     return QDialog::Rejected;
 }
 
-void ScriptedDesktop::openUrl(const QUrl& url) {
+bool ScriptedDesktop::openUrl(const QUrl& url) {
     opened.push_back(url);
+    return canOpen;
 }

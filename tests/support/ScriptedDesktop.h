@@ -23,13 +23,15 @@ class ScriptedDesktop : public Desktop {
     };
 
     int runDialog(QDialog& dialog) override;
-    void openUrl(const QUrl& url) override;
+    bool openUrl(const QUrl& url) override;
 
     // The next dialog is handed to this answer, which returns its result.
     void queue(std::function<int(QDialog&)> answer) { answers_.push_back(std::move(answer)); }
 
     std::vector<Shown> shown;
     std::vector<QUrl> opened;
+    // What openUrl answers: false plays a desktop without a browser.
+    bool canOpen = true;
 
   private:
     std::deque<std::function<int(QDialog&)>> answers_;
