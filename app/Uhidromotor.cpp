@@ -21,7 +21,12 @@
 #include "app/ResultsLogPage.h"
 #include "app/SystemError.h"
 #include "app/WorkingFluidPanel.h"
+#include "circuit/CircuitPage.h"
+#include "pages/CylinderPage.h"
+#include "pages/LinePage.h"
+#include "pages/MotorPage.h"
 #include "pages/PumpPage.h"
+#include "pages/ValvePage.h"
 
 namespace {
 
@@ -29,13 +34,6 @@ constexpr int kPagesHeight = 455;
 constexpr int kPanelHeight = 114;
 // The caption of the application-wide message is cut like its 256-byte buffer.
 constexpr int kCaptionLimit = 255;
-
-// A page whose calculator has not been built yet: its tab shows the caption.
-QWidget* placeholderPage(const char* name) {
-    auto* page = new QWidget;
-    page->setObjectName(QString::fromLatin1(name));
-    return page;
-}
 
 }  // namespace
 
@@ -81,7 +79,12 @@ void TfrmKalvorMain::buildPages() {
     PageControl1->tabBar()->setElideMode(Qt::ElideNone);
 
     pumpPage_ = new PumpPage(*this);
-    calculators_ = {pumpPage_};
+    motorPage_ = new MotorPage(*this);
+    cylinderPage_ = new CylinderPage(*this);
+    linePage_ = new LinePage(*this);
+    valvePage_ = new ValvePage(*this);
+    circuitPage_ = new CircuitPage(*this);
+    calculators_ = {pumpPage_, motorPage_, cylinderPage_, linePage_, valvePage_, circuitPage_};
     resultsLog_ = new ResultsLogPage(logState_, *desktop_, *this);
 
     struct Tab {
@@ -91,11 +94,11 @@ void TfrmKalvorMain::buildPages() {
     };
     const Tab tabs[] = {
         {pumpPage_, "Pump", 0},
-        {placeholderPage("tdHidromotor"), "Hydro motor", 1},
-        {placeholderPage("tsHidrocilinder"), "Hydro Cylinder", 2},
-        {placeholderPage("tsUsputni"), "Pipe pressure drop", 3},
-        {placeholderPage("tsLokalni"), "Valve pressure drop", 4},
-        {placeholderPage("tbProst"), "Simple pipeline", 6},
+        {motorPage_, "Hydro motor", 1},
+        {cylinderPage_, "Hydro Cylinder", 2},
+        {linePage_, "Pipe pressure drop", 3},
+        {valvePage_, "Valve pressure drop", 4},
+        {circuitPage_, "Simple pipeline", 6},
         {resultsLog_, "Result's", 5},
     };
     for (const Tab& tab : tabs) {
@@ -118,7 +121,22 @@ void TfrmKalvorMain::connectPanel() {
 }
 
 void TfrmKalvorMain::wirePages() {
-    // The circuit page takes the pump flow once it is built.
+    // Every link between pages is made here, and only here.
+    auto pumpFlow = [this] { return pumpPage_->flowText(); };
+    auto cylinder = [this] { return cylinderPage_->definition(); };
+    connectGuarded(pumpPage_, &PumpPage::flowChanged, circuitPage_, *this,
+                   [this](const QString& text) { circuitPage_->setPumpFlow(text); });
+    cylinderPage_->setPumpFlowSource(pumpFlow);
+    valvePage_->setPumpFlowSource(pumpFlow);
+    connectGuarded(linePage_, &LinePage::diagramFlowRange, valvePage_, *this,
+                   [this](int flowCells) { valvePage_->setFlowSliderMaximum(flowCells); });
+    linePage_->setReturnFlowSources(
+        {pumpFlow, [this] { return circuitPage_->operationLineDrop(); }, cylinder});
+    circuitPage_->setSources({[this] { return pumpPage_->inputs(); }, pumpFlow,
+                              [this] { return linePage_->takeOver(); },
+                              [this] { return valvePage_->takeOver(); }, cylinder});
+    connectGuarded(circuitPage_, &CircuitPage::valveCalculationRequested, this, *this,
+                   [this] { valvePage_->BitBtn10Click(); });
 }
 
 bool TfrmKalvorMain::event(QEvent* event) {

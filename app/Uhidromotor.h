@@ -9,8 +9,13 @@
 #include "app/ResultsLogState.h"
 
 class CalculatorPage;
+class CircuitPage;
+class CylinderPage;
 class DigitKeyFilter;
+class LinePage;
+class MotorPage;
 class PumpPage;
+class ValvePage;
 class QTabWidget;
 class ResultsLogPage;
 class WorkingFluidPanel;
@@ -83,6 +88,11 @@ class TfrmKalvorMain : public QWidget, public PageServices {
     // The calculator pages in start-up order.
     std::vector<CalculatorPage*> calculators_;
     PumpPage* pumpPage_ = nullptr;
+    MotorPage* motorPage_ = nullptr;
+    CylinderPage* cylinderPage_ = nullptr;
+    LinePage* linePage_ = nullptr;
+    ValvePage* valvePage_ = nullptr;
+    CircuitPage* circuitPage_ = nullptr;
     ResultsLogPage* resultsLog_ = nullptr;
     WorkingFluidPanel* panel_ = nullptr;
 };

@@ -353,7 +353,7 @@ void PumpPage::loadPictures() {
     }
 }
 
-PumpPage::Inputs PumpPage::inputs() const {
+PumpTexts PumpPage::inputs() const {
     return {fieldText(field(Power)), fieldText(field(Pressure)), fieldText(field(Displacement)),
             fieldText(field(VolumetricEff)), fieldText(field(HydromechanicalEff))};
 }

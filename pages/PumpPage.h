@@ -4,6 +4,7 @@
 #include <array>
 
 #include "app/CalculatorPage.h"
+#include "pages/PageLinks.h"
 
 class FieldPairs;
 class QButtonGroup;
@@ -34,10 +35,7 @@ class PumpPage : public CalculatorPage {
     void loadPictures() override;
 
     // What the circuit reads of the pump: its mode-1 inputs and efficiencies.
-    struct Inputs {
-        QString power, pressure, displacement, volumetricEfficiency, hydromechanicalEfficiency;
-    };
-    Inputs inputs() const;
+    PumpTexts inputs() const;
     // The flow field's text ("double click for the last calculated pump flow").
     QString flowText() const;
 

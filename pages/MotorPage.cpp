@@ -1,0 +1,5 @@
+#include "pages/MotorPage.h"
+
+MotorPage::MotorPage(PageServices& services) : CalculatorPage(services) {
+    setObjectName(QStringLiteral("tdHidromotor"));
+}
