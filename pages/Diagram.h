@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QColor>
+#include <QSize>
+#include <QString>
+#include <optional>
+#include <vector>
+
+class QPainter;
+
+// One axis of a diagram: which whole values get a grid line and a number,
+// and where a value stands in pixels. Where the cells fit the box, a cell is
+// a whole number of pixels (the box's size divided by the count, integer
+// division); where they do not, the scale is continuous and the grid and the
+// numbers take coarser steps (1, 2, 5, 10, 20, 50, ...) so the diagram stays
+// readable.
+class AxisScale {
+  public:
+    // pixels: the box's extent; cells: the count of units along the axis (at
+    // least 1); numberEvery: the step of the numbers where they fit.
+    AxisScale(int pixels, int cells, int numberEvery);
+
+    // The pixel offset of a value from the axis's origin.
+    double offset(double value) const;
+    // True where one cell is a whole number of pixels (at least kMinGridPixels).
+    bool wholeCells() const { return cellPixels_ > 0; }
+    int cellPixels() const { return cellPixels_; }
+    int gridStep() const { return gridStep_; }
+    int numberStep() const { return numberStep_; }
+    int pixels() const { return pixels_; }
+    int cells() const { return cells_; }
+
+    static constexpr int kMinGridPixels = 3;
+    static constexpr int kMinNumberPixels = 28;
+
+  private:
+    int pixels_;
+    int cells_;
+    int cellPixels_ = 0;  // 0: continuous scale
+    double pixelsPerUnit_ = 0;
+    int gridStep_ = 1;
+    int numberStep_ = 1;
+};
+
+// The quadratic characteristic drop = k q^2 + p0, drawn from the first flow
+// up to the largest whole flow below the largest flow.
+struct DiagramCurve {
+    double constantTerm = 0;     // p0, bar
+    double flowCoefficient = 0;  // k, bar/(l/min)^2
+    double largestFlow = 0;      // QMAX, l/min
+    double largestDrop = 0;      // DPMAX, bar
+    int firstFlow = 0;           // Q0, l/min
+};
+
+// A caption written on the diagram, at a position given from the box's
+// corners (negative coordinates count from the right or bottom edge).
+struct DiagramCaption {
+    QString text;
+    int x = 0;
+    int y = 0;
+    QColor background;  // invalid: no background
+};
+
+// What a valve or line diagram shows. A page stores it after an action and
+// its paint box draws it; drawing never computes anything else.
+struct ValveDiagram {
+    int flowCells = 1;  // NX: the flow axis runs from 0 to NX
+    int dropCells = 1;  // NY: the pressure axis runs from 0 to NY
+    int firstFlow = 0;  // X0: the first number on the flow axis
+    std::optional<DiagramCurve> curve;
+    std::vector<DiagramCaption> captions;
+};
+
+// Counts a diagram can be drawn with: at least 1 and at most the largest a
+// real valve or line needs.
+bool drawableCounts(long long flowCells, long long dropCells);
+inline constexpr long long kMaxDiagramFlow = 10000;  // l/min
+inline constexpr long long kMaxDiagramDrop = 1000;   // bar
+
+// Colours of the diagram.
+inline const QColor kDiagramBackground{255, 255, 255};
+inline const QColor kDiagramGrid{0, 0, 0};
+inline const QColor kDiagramFlowNumbers{0, 0, 255};
+inline const QColor kDiagramDropNumbers{255, 0, 0};
+inline const QColor kDiagramCurve{0, 128, 0};
+
+// Draws the diagram into a box of the size: background, grid, axis numbers,
+// curve, captions. With no diagram, the empty box.
+void drawValveDiagram(QPainter& painter, QSize size, const std::optional<ValveDiagram>& diagram);
