@@ -17,6 +17,7 @@
 #include "app/DigitKeyFilter.h"
 #include "app/FieldAccess.h"
 #include "app/FieldWidgets.h"
+#include "app/FluidSelector.h"
 #include "app/ProjectPage.h"
 #include "app/ResultsLogPage.h"
 #include "app/SystemError.h"
@@ -111,6 +112,7 @@ void TfrmKalvorMain::buildPages() {
 
     panel_ = new WorkingFluidPanel(this);
     panel_->setGeometry(0, kPagesHeight, kClientWidth, kPanelHeight);
+    fluidSelector_ = new FluidSelector(*panel_, *this);
 }
 
 void TfrmKalvorMain::connectPanel() {

@@ -12,6 +12,7 @@ class CalculatorPage;
 class CircuitPage;
 class CylinderPage;
 class DigitKeyFilter;
+class FluidSelector;
 class LinePage;
 class MotorPage;
 class PumpPage;
@@ -95,4 +96,5 @@ class TfrmKalvorMain : public QWidget, public PageServices {
     CircuitPage* circuitPage_ = nullptr;
     ResultsLogPage* resultsLog_ = nullptr;
     WorkingFluidPanel* panel_ = nullptr;
+    FluidSelector* fluidSelector_ = nullptr;
 };

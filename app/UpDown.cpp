@@ -48,4 +48,5 @@ void UpDown::stepBy(int delta) {
     }
     position_ = std::clamp(position_ + delta, minimum_, maximum_);
     associate_->setText(QString::number(position_));
+    emit stepped(position_);
 }

@@ -17,6 +17,10 @@ class UpDown : public QWidget {
     void stepUp() { stepBy(step_); }
     void stepDown() { stepBy(-step_); }
 
+  signals:
+    // The user stepped; the field holds the new number.
+    void stepped(int position);
+
   private:
     void stepBy(int delta);
 

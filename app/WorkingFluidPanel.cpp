@@ -13,6 +13,7 @@
 #include "app/FieldWidgets.h"
 #include "app/ProjectPage.h"
 #include "app/UpDown.h"
+#include "model/fluids.h"
 
 WorkingFluidPanel::WorkingFluidPanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Panel2"));
@@ -22,19 +23,38 @@ WorkingFluidPanel::WorkingFluidPanel(QWidget* parent) : QWidget(parent) {
     QWidget* box = GroupBox1;
 
     addCaption(box, QStringLiteral("Type"), 8, 32);
-    cmbUlje = addComboField(box, "cmbUlje", 80, 32, 145, 0, {QStringLiteral("DHV 32")});
+    // The fluids of the table, then figures typed by hand. No fluid is
+    // chosen at start: the fields hold the start values until the user picks.
+    QStringList fluids;
+    for (const FluidGrade& fluid : fluidTable()) {
+        fluids << QString::fromStdString(fluid.name);
+    }
+    fluids << QString::fromUtf8(kUserDefinedFluid.data(), kUserDefinedFluid.size());
+    cmbUlje = addComboField(box, "cmbUlje", 80, 32, 145, 0, fluids);
+    cmbUlje->setEditable(false);
+    cmbUlje->setCurrentIndex(-1);
+    cmbUlje->setMaxVisibleItems(16);
+
+    addCaption(box, QStringLiteral("Temp. [\u00B0C]"), 8, 60);
+    edTemperatura = addEditField(box, "edTemperatura", 80, 60, 49, 0);
+    edTemperatura->setText(QStringLiteral("40"));
+    edTemperatura->setToolTip(
+        QStringLiteral("Working temperature of the fluid, -20 to 120 \u00B0C"));
+    UpDown3 = new UpDown(edTemperatura, -20, 120, 5, 40, box);
+    UpDown3->setObjectName(QStringLiteral("UpDown3"));
+    UpDown3->setGeometry(129, 57, 17, 21);
 
     addCaption(box, QStringLiteral("Density [kg/m3]"), 256, 32);
     Edit1 = addEditField(box, "Edit1", 416, 32, 49, 0);
     Edit1->setText(QStringLiteral("840"));
-    UpDown2 = new UpDown(Edit1, 800, 980, 2, 840, box);
+    UpDown2 = new UpDown(Edit1, 800, 1100, 2, 840, box);
     UpDown2->setObjectName(QStringLiteral("UpDown2"));
     UpDown2->setGeometry(465, 29, 17, 21);
 
     addCaption(box, QStringLiteral("Kinematic viscosity [mm2/s]"), 256, 64);
     Edit2 = addEditField(box, "Edit2", 416, 64, 49, 0);
     Edit2->setText(QStringLiteral("12"));
-    UpDown1 = new UpDown(Edit2, 11, 230, 2, 12, box);
+    UpDown1 = new UpDown(Edit2, 1, 1000, 2, 12, box);
     UpDown1->setObjectName(QStringLiteral("UpDown1"));
     UpDown1->setGeometry(465, 61, 17, 21);
 
@@ -67,5 +87,5 @@ WorkingFluidPanel::WorkingFluidPanel(QWidget* parent) : QWidget(parent) {
     StaticText1->setFont(linkFont);
     StaticText1->setStyleSheet(QStringLiteral("color: red;"));
     StaticText1->setCursor(Qt::PointingHandCursor);
-    StaticText1->setGeometry(8, 76, 230, 24);
+    StaticText1->setGeometry(8, 84, 230, 22);
 }

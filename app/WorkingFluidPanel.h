@@ -21,6 +21,8 @@ class WorkingFluidPanel : public QWidget {
 
     QGroupBox* GroupBox1 = nullptr;
     QComboBox* cmbUlje = nullptr;
+    QLineEdit* edTemperatura = nullptr;  // working temperature, °C
+    UpDown* UpDown3 = nullptr;
     QLineEdit* Edit1 = nullptr;  // density, kg/m3
     UpDown* UpDown2 = nullptr;
     QLineEdit* Edit2 = nullptr;  // kinematic viscosity, mm2/s

@@ -50,19 +50,20 @@ TEST_F(MainWindowTest, UpDownsStepWithinTheirRangesFromTheTypedNumber) {
     auto* density = child<UpDown>("UpDown2");
     density->stepUp();
     EXPECT_EQ(text("Edit1"), "842");
-    child<QLineEdit>("Edit1")->setText("978");
+    // The range reaches the water glycols' density.
+    child<QLineEdit>("Edit1")->setText("1098");
     density->stepUp();
     density->stepUp();
-    EXPECT_EQ(text("Edit1"), "980");
+    EXPECT_EQ(text("Edit1"), "1100");
     // A text that is no number steps from the last position.
     child<QLineEdit>("Edit1")->setText("heavy");
     density->stepDown();
-    EXPECT_EQ(text("Edit1"), "978");
+    EXPECT_EQ(text("Edit1"), "1098");
     auto* viscosity = child<UpDown>("UpDown1");
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < 6; ++i) {
         viscosity->stepDown();
     }
-    EXPECT_EQ(text("Edit2"), "11");
+    EXPECT_EQ(text("Edit2"), "1");
 }
 
 TEST_F(MainWindowTest, AFailureEscapingAHandlerEndsInTheApplicationWideMessage) {

@@ -1,0 +1,96 @@
+#include "app/FluidSelector.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+#include "app/FieldAccess.h"
+#include "app/UpDown.h"
+#include "app/WorkingFluidPanel.h"
+#include "model/faults.h"
+#include "model/fluids.h"
+#include "model/numtext.h"
+
+namespace {
+
+const QString kCaption = QStringLiteral("Working fluid");
+
+QString userDefinedText() {
+    return QString::fromUtf8(kUserDefinedFluid.data(), static_cast<int>(kUserDefinedFluid.size()));
+}
+
+}  // namespace
+
+FluidSelector::FluidSelector(WorkingFluidPanel& panel, PageServices& services)
+    : QObject(&panel), panel_(panel), services_(services) {
+    connectGuarded(panel_.cmbUlje, &QComboBox::activated, this, services_,
+                   [this] { cmbUljeChange(); });
+    connectGuarded(panel_.edTemperatura, &QLineEdit::editingFinished, this, services_,
+                   [this] { edTemperaturaExit(); });
+    connectGuarded(panel_.UpDown3, &UpDown::stepped, this, services_,
+                   [this] { edTemperaturaExit(); });
+    for (QLineEdit* figure : {panel_.Edit1, panel_.Edit2}) {
+        connectGuarded(figure, &QLineEdit::textEdited, this, services_,
+                       [this] { fluidFiguresTyped(); });
+    }
+    for (UpDown* stepper : {panel_.UpDown1, panel_.UpDown2}) {
+        connectGuarded(stepper, &UpDown::stepped, this, services_, [this] { fluidFiguresTyped(); });
+    }
+}
+
+void FluidSelector::cmbUljeChange() {
+    appliedTemperature_.clear();
+    applyChosenFluid();
+}
+
+void FluidSelector::edTemperaturaExit() {
+    // Leaving the field without a change writes and logs nothing again.
+    if (panel_.edTemperatura->text() == appliedTemperature_) {
+        return;
+    }
+    applyChosenFluid();
+}
+
+void FluidSelector::fluidFiguresTyped() {
+    const int userDefined = panel_.cmbUlje->findText(userDefinedText());
+    panel_.cmbUlje->setCurrentIndex(userDefined);
+    appliedTemperature_.clear();
+}
+
+void FluidSelector::applyChosenFluid() {
+    const FluidGrade* fluid = findFluid(panel_.cmbUlje->currentText().toStdString());
+    if (fluid == nullptr) {
+        // "User defined" (or nothing chosen): the fields are the user's.
+        return;
+    }
+    const QString temperatureText = panel_.edTemperatura->text();
+    double celsius = 0;
+    try {
+        celsius = numtext::StrToFloat(temperatureText.toStdString());
+    } catch (const ConversionError&) {
+        services_.showMessage(
+            QStringLiteral("The temperature '%1' is no number: type a temperature in \u00B0C.")
+                .arg(temperatureText),
+            kCaption);
+        return;
+    }
+    FluidState state;
+    try {
+        state = fluidAt(*fluid, celsius);
+    } catch (const FluidRangeError& outside) {
+        services_.showMessage(QString::fromUtf8(outside.what()), kCaption);
+        return;
+    }
+    const QString density = formatText("%0.0f", state.density);
+    const QString viscosity = formatText("%0.1f", state.viscosity);
+    panel_.Edit1->setText(density);
+    panel_.Edit2->setText(viscosity);
+    appliedTemperature_ = temperatureText;
+    if (services_.writeCalculations()) {
+        services_.appendToLog(
+            {QStringLiteral(" Working fluid: %1 at %2 \u00B0C, density %3 kg/m3, "
+                            "kinematic viscosity %4 mm2/s")
+                 .arg(panel_.cmbUlje->currentText(),
+                      QString::fromStdString(numtext::FloatToStr(celsius)), density, viscosity)
+                 .toStdString()});
+    }
+}

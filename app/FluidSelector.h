@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QObject>
+
+#include "app/PageServices.h"
+
+class WorkingFluidPanel;
+
+// Fills the density and viscosity fields of the working-fluid panel from the
+// chosen fluid and the working temperature. Typing either figure by hand
+// switches the panel to "User defined" and leaves the typed figures alone.
+class FluidSelector : public QObject {
+    Q_OBJECT
+  public:
+    FluidSelector(WorkingFluidPanel& panel, PageServices& services);
+
+    // A fluid (or "User defined") was chosen.
+    void cmbUljeChange();
+    // The temperature was typed and left, or stepped.
+    void edTemperaturaExit();
+    // The density or viscosity was changed by hand.
+    void fluidFiguresTyped();
+
+  private:
+    // Writes the chosen fluid's figures at the temperature; with "Write
+    // calculations" on, the log records which fluid was used.
+    void applyChosenFluid();
+
+    WorkingFluidPanel& panel_;
+    PageServices& services_;
+    // The temperature the fields were last written for, to log a change once.
+    QString appliedTemperature_;
+};

@@ -1,0 +1,94 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QTextEdit>
+
+#include "app/UpDown.h"
+#include "tests/support/MainWindowFixture.h"
+
+namespace {
+
+class WorkingFluidTest : public MainWindowFixture {
+  protected:
+    void choose(const QString& fluid) {
+        auto* combo = child<QComboBox>("cmbUlje");
+        const int index = combo->findText(fluid);
+        ASSERT_GE(index, 0) << fluid.toStdString();
+        combo->setCurrentIndex(index);
+        emit combo->activated(index);
+    }
+    void setTemperature(const QString& celsius) {
+        type("edTemperatura", celsius);
+        QTest::keyClick(field("edTemperatura"), Qt::Key_Return);
+    }
+    QString log() { return child<QTextEdit>("RichEdit1")->toPlainText(); }
+};
+
+TEST_F(WorkingFluidTest, StartValuesStayUntilAFluidIsChosen) {
+    auto* combo = child<QComboBox>("cmbUlje");
+    EXPECT_EQ(combo->currentIndex(), -1);
+    EXPECT_EQ(combo->itemText(0), "DHV 32");
+    EXPECT_EQ(combo->itemText(combo->count() - 1), "User defined");
+    EXPECT_EQ(text("Edit1"), "840");
+    EXPECT_EQ(text("Edit2"), "12");
+    EXPECT_EQ(text("edTemperatura"), "40");
+    EXPECT_TRUE(log().isEmpty());
+}
+
+TEST_F(WorkingFluidTest, AFluidAndATemperatureWriteDensityAndViscosity) {
+    // HLP 46: 46 mm2/s at 40 °C, 877 kg/m3 at 15 °C, expansion 0.0007 1/K.
+    choose("HLP 46");
+    EXPECT_EQ(text("Edit2"), "46.0");
+    EXPECT_EQ(text("Edit1"), "862");  // 877 / (1 + 0.0007 * 25) = 861.9
+    setTemperature("60");
+    // Walther through 46 and 6.8 mm2/s: 20.6 mm2/s at 60 °C.
+    EXPECT_EQ(text("Edit2"), "20.6");
+    EXPECT_EQ(text("Edit1"), "850");  // 877 / 1.0315 = 850.2
+    // The log says with which oil the figures were computed, once per change.
+    EXPECT_TRUE(
+        log().contains(" Working fluid: HLP 46 at 40 \u00B0C, density 862 kg/m3, "
+                       "kinematic viscosity 46.0 mm2/s"));
+    EXPECT_TRUE(log().contains("HLP 46 at 60 \u00B0C, density 850 kg/m3"));
+    const QString before = log();
+    QTest::keyClick(field("edTemperatura"), Qt::Key_Return);
+    EXPECT_EQ(log(), before);
+}
+
+TEST_F(WorkingFluidTest, TheUpDownStepsTheTemperature) {
+    choose("HLP 46");
+    child<UpDown>("UpDown3")->stepUp();
+    EXPECT_EQ(text("edTemperatura"), "45");
+    EXPECT_NE(text("Edit2"), "46.0");
+}
+
+TEST_F(WorkingFluidTest, TypedFiguresSwitchToUserDefinedAndStay) {
+    choose("HVLP 32");
+    type("Edit2", "25.5");
+    EXPECT_EQ(child<QComboBox>("cmbUlje")->currentText(), "User defined");
+    EXPECT_EQ(text("Edit2"), "25.5");
+    // A temperature change no longer overwrites the user's figures.
+    setTemperature("80");
+    EXPECT_EQ(text("Edit2"), "25.5");
+    child<UpDown>("UpDown2")->stepUp();
+    EXPECT_EQ(child<QComboBox>("cmbUlje")->currentText(), "User defined");
+}
+
+TEST_F(WorkingFluidTest, ATemperatureOutsideTheRangeIsRefusedAndChangesNothing) {
+    choose("HLP 46");
+    setTemperature("130");
+    ASSERT_EQ(desktop->shown.size(), 1u);
+    EXPECT_EQ(desktop->shown[0].title, "Working fluid");
+    EXPECT_TRUE(desktop->shown[0].text.contains("130")) << desktop->shown[0].text.toStdString();
+    EXPECT_EQ(text("Edit2"), "46.0");
+    setTemperature("1.2.3");
+    ASSERT_EQ(desktop->shown.size(), 2u);
+    EXPECT_EQ(text("Edit1"), "862");
+}
+
+TEST_F(WorkingFluidTest, WithLoggingOffNothingIsLogged) {
+    child<QCheckBox>("chBelezi")->setChecked(false);
+    choose("HLP 68");
+    EXPECT_EQ(text("Edit2"), "68.0");
+    EXPECT_TRUE(log().isEmpty());
+}
+
+}  // namespace
