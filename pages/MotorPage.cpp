@@ -1,5 +1,391 @@
 #include "pages/MotorPage.h"
 
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+
+#include "app/FieldAccess.h"
+#include "app/FieldPairs.h"
+#include "model/HidroMotor.h"
+
+namespace {
+
+// The page's quantities, in the order of its pair table.
+enum Pair { Torque, Pressure, Flow, Power, Displacement, Speed, HydromechanicalEff, VolumetricEff };
+
+const char* const kRequiredHint = "Velicina mora biti zadata";
+
+std::vector<QuantityRow> pairTable() {
+    const QString required = QString::fromLatin1(kRequiredHint);
+    // caption, unit, slider, min, max, start, tick, field, tag, kind, items, scale,
+    // slider format, exit, exit format, key filter, placement, reset, reset text,
+    // fail text, mark hint
+    return {
+        {"Torque [dN/m]",
+         {},
+         "tbHMM",
+         0,
+         300,
+         0,
+         10,
+         "edHMM",
+         107,
+         FieldKind::Edit,
+         {},
+         1.0,
+         "%.2f",
+         ExitKind::Decimal,
+         "%2.2f",
+         KeyFilterKind::Decimal,
+         {256, 16, 400, 300, 712, 72},
+         ResetKind::TextThenSlider,
+         "0.0"},
+        {"Pressure [bar]",
+         {},
+         "tbHMp",
+         0,
+         250,
+         1,
+         5,
+         "edHMp",
+         108,
+         FieldKind::Edit,
+         {},
+         1.0,
+         "%f",
+         ExitKind::Decimal,
+         "%2.0f",
+         KeyFilterKind::Decimal,
+         {256, 52, 400, 300, 712, 72},
+         ResetKind::TextThenSlider,
+         "0.0"},
+        {"Flow [l/min]",
+         {},
+         "tbHMQ",
+         0,
+         200,
+         0,
+         1,
+         "edHMQ",
+         109,
+         FieldKind::Edit,
+         {},
+         1.0,
+         "%f",
+         ExitKind::Decimal,
+         "%2.2f",
+         KeyFilterKind::Decimal,
+         {256, 88, 400, 300, 712, 72},
+         ResetKind::TextThenSlider,
+         "0.0"},
+        {"Power [kW]",
+         {},
+         "tbHMSnaga",
+         0,
+         60,
+         0,
+         10,
+         "edHMSnaga",
+         110,
+         FieldKind::Edit,
+         {},
+         1.0,
+         "%f",
+         ExitKind::Decimal,
+         "%f",
+         KeyFilterKind::Decimal,
+         {256, 124, 400, 300, 712, 72},
+         ResetKind::TextThenSlider,
+         "0"},
+        // The slider counts tenths of a cm3.
+        {"Displacement [cm3]",
+         {},
+         "tbHMv",
+         0,
+         1600,
+         1,
+         2,
+         "edHMv",
+         111,
+         FieldKind::Edit,
+         {},
+         0.1,
+         "%f",
+         ExitKind::Decimal,
+         "%f",
+         KeyFilterKind::Decimal,
+         {256, 160, 400, 300, 712, 72},
+         ResetKind::TextThenSlider,
+         "0.0"},
+        // A speed is a whole number: a fraction is no speed and gets the
+        // default text; the slider's own change rewrites the field.
+        {"Speed range [r/m]",
+         {},
+         "tbHMn",
+         0,
+         1500,
+         0,
+         5,
+         "edHMn",
+         112,
+         FieldKind::Edit,
+         {},
+         1.0,
+         "%d",
+         ExitKind::Integer,
+         nullptr,
+         KeyFilterKind::Whole,
+         {256, 196, 400, 300, 712, 72},
+         ResetKind::TextThenSlider,
+         "0.0"},
+        // The efficiencies are written by their sliders only and keep their
+        // values on a reset. They take the whole-number fields' key filter, as
+        // the pump's do: a letter typed there could only end in a fault.
+        {"Hydromechanical efficiency",
+         {},
+         "tbHMNim",
+         66,
+         99,
+         96,
+         1,
+         "edHMNiMeh",
+         113,
+         FieldKind::Edit,
+         {},
+         0.01,
+         "%f",
+         ExitKind::None,
+         nullptr,
+         KeyFilterKind::Whole,
+         {256, 256, 256, 170, 432, 44, -1, 234, 412},
+         ResetKind::None,
+         {},
+         nullptr,
+         required},
+        {" Volumetric efficiency",
+         {},
+         "tbHMNIv",
+         66,
+         99,
+         96,
+         1,
+         "edHMNIv",
+         114,
+         FieldKind::Edit,
+         {},
+         0.01,
+         "%f",
+         ExitKind::None,
+         nullptr,
+         KeyFilterKind::Whole,
+         {520, 256, 520, 170, 696, 44, -1, 234, 652},
+         ResetKind::None,
+         {},
+         nullptr,
+         required},
+    };
+}
+
+// Radio item texts in mode order, with the pairs of the mode's A, B and C
+// arguments (the same pairs are marked, validated and passed to the motor).
+struct Mode {
+    const char* text;
+    std::array<Pair, 3> known;
+};
+const Mode kModes[] = {
+    {"Torque, Pressure, Flow", {Torque, Pressure, Flow}},
+    {"Torque, Pressure, Power", {Torque, Pressure, Power}},
+    {"Torque, Pressure, Speed range", {Torque, Pressure, Speed}},
+    {"Torque, Flow, Displacement", {Torque, Flow, Displacement}},
+    {"Torque, Flow, Speed range", {Torque, Flow, Speed}},
+    {"Torque, Displacement, Speed range", {Torque, Displacement, Speed}},
+    {"Pressure, Flow, Displacement", {Pressure, Flow, Displacement}},
+    {"Pressure, Flow, Speed range", {Pressure, Flow, Speed}},
+    {"Pressure, Power, Displacement", {Pressure, Power, Displacement}},
+    {"Pressure, Power, Speed range", {Pressure, Power, Speed}},
+    {"Pressure, Displacement, Speed range", {Pressure, Displacement, Speed}},
+    {"Flow, Power, Displacement", {Flow, Power, Displacement}},
+    {"Flow, Power, Speed range", {Flow, Power, Speed}},
+    {"Power, Displacement, Speed range", {Power, Displacement, Speed}},
+};
+constexpr int kModeCount = static_cast<int>(std::size(kModes));
+
+// The quantities' sliders go back to their minimum in this order on a reset.
+constexpr Pair kResetSliderOrder[] = {Torque, Power, Pressure, Displacement, Flow, Speed};
+
+constexpr int kMotorPicture = 2022;
+
+// An efficiency is a fraction: more than 1 would give more power out than in.
+bool isEfficiency(double value) {
+    return value > 0.0 && value <= 1.0;
+}
+
+}  // namespace
+
 MotorPage::MotorPage(PageServices& services) : CalculatorPage(services) {
     setObjectName(QStringLiteral("tdHidromotor"));
+    buildControls();
+    connectHandlers();
+}
+
+void MotorPage::buildControls() {
+    RadioGroup2 = new QGroupBox(QStringLiteral("Known or desired values"), this);
+    RadioGroup2->setObjectName(QStringLiteral("RadioGroup2"));
+    RadioGroup2->setGeometry(0, 0, 244, 412);
+    modeButtons_ = new QButtonGroup(this);
+    for (int item = 0; item < kModeCount; ++item) {
+        auto* button = new QRadioButton(QString::fromLatin1(kModes[item].text), RadioGroup2);
+        button->setGeometry(6, 24 + item * 27, 236, 24);
+        modeButtons_->addButton(button, item);
+    }
+
+    pairs_ = new FieldPairs(services_, this);
+    pairs_->build(pairTable());
+    // The quantity fields open with their sliders' values.
+    for (int pair = Torque; pair <= Speed; ++pair) {
+        FieldPairs::sliderChanged(pairs_->pair(pair));
+    }
+
+    btnHMCalc = new QPushButton(QIcon(QStringLiteral(":/program/glyphs/calculate.svg")),
+                                QStringLiteral("Calculate"), this);
+    btnHMCalc->setObjectName(QStringLiteral("btnHMCalc"));
+    btnHMCalc->setGeometry(256, 330, 97, 33);
+    btnHMReset = new QPushButton(QIcon(QStringLiteral(":/program/glyphs/reset.svg")),
+                                 QStringLiteral("Reset"), this);
+    btnHMReset->setObjectName(QStringLiteral("btnHMReset"));
+    btnHMReset->setGeometry(360, 330, 97, 33);
+
+    Image2 = new QLabel(this);
+    Image2->setObjectName(QStringLiteral("Image2"));
+    Image2->setGeometry(680, 292, 167, 121);
+    Image2->setScaledContents(true);
+}
+
+void MotorPage::connectHandlers() {
+    connectGuarded(modeButtons_, &QButtonGroup::idToggled, this, services_,
+                   [this](int, bool checked) {
+                       if (checked) {
+                           RadioGroup2Click();
+                       }
+                   });
+    connectGuarded(btnHMCalc, &QPushButton::clicked, this, services_, [this] { btnHMCalcClick(); });
+    connectGuarded(btnHMReset, &QPushButton::clicked, this, services_,
+                   [this] { btnHMResetClick(); });
+}
+
+QWidget* MotorPage::field(int pair) const {
+    return pairs_->pair(pair).field;
+}
+
+int MotorPage::selectedItem() const {
+    return modeButtons_->checkedId();
+}
+
+std::array<QWidget*, 3> MotorPage::knownFields(int item) const {
+    const auto& known = kModes[item].known;
+    return {field(known[0]), field(known[1]), field(known[2])};
+}
+
+void MotorPage::RadioGroup2Click() {
+    services_.resetEditColours();
+    const int item = selectedItem();
+    if (item < 0) {
+        return;
+    }
+    const auto known = knownFields(item);
+    services_.markKnownFields({known[0], known[1], known[2]});
+}
+
+bool MotorPage::validateMotorInputs() {
+    const int item = selectedItem();
+    if (item < 0) {
+        return false;
+    }
+    const auto known = knownFields(item);
+    const std::array<QWidget*, 5> checked{known[0], known[1], known[2], field(HydromechanicalEff),
+                                          field(VolumetricEff)};
+    for (QWidget* given : checked) {
+        if (fieldText(given).isEmpty()) {
+            return false;
+        }
+    }
+    // A text that is no number is not this check's business: its conversion
+    // error reaches the application-wide message.
+    for (QWidget* given : known) {
+        if (!(fieldValue(given) > 0.0)) {
+            return false;
+        }
+    }
+    return isEfficiency(fieldValue(field(HydromechanicalEff))) &&
+           isEfficiency(fieldValue(field(VolumetricEff)));
+}
+
+void MotorPage::btnHMCalcClick() {
+    const int item = selectedItem();
+    if (item < 0) {
+        return;
+    }
+    if (!validateMotorInputs()) {
+        services_.showMessage(QStringLiteral("Iregular data input "),
+                              QStringLiteral("ERROR, HYDRO MOTOR DEFINITION "));
+        return;
+    }
+    const double etaV = fieldValue(field(VolumetricEff));
+    const double etaHm = fieldValue(field(HydromechanicalEff));
+    const auto known = knownFields(item);
+    // A fault inside the formulas (a given speed below 1 truncates to 0 and
+    // is divided by) leaves before anything on the page is written.
+    HidroMotor motor(fieldValue(known[0]), fieldValue(known[1]), fieldValue(known[2]), etaHm, etaV,
+                     static_cast<unsigned>(item + 1));
+    showMotorResults(motor);
+    if (services_.writeCalculations()) {
+        ReportLines lines;
+        motor.writeReport(lines);
+        services_.appendToLog(lines);
+    }
+}
+
+void MotorPage::showMotorResults(const HidroMotor& motor) {
+    FieldPairs::showResult(pairs_->pair(Torque), motor.torque, formatText("%f", motor.torque));
+    FieldPairs::showResult(pairs_->pair(Pressure), motor.pressureIn,
+                           formatText("%f", motor.pressureIn));
+    FieldPairs::showResult(pairs_->pair(Flow), motor.flow, formatText("%f", motor.flow));
+    FieldPairs::showResult(pairs_->pair(Power), motor.power, formatText("%f", motor.power));
+    FieldPairs::showResult(pairs_->pair(Displacement), motor.displacement,
+                           formatText("%f", motor.displacement));
+    FieldPairs::showResult(pairs_->pair(Speed), motor.speed, QString::number(motor.speed));
+}
+
+void MotorPage::btnHMResetClick() {
+    // The mode stays selected; its fields lose their green until it is
+    // clicked again.
+    services_.resetEditColours();
+    // All texts first: a slider that moves back then rewrites its own field
+    // in its format, one already at its minimum leaves the reset text.
+    for (int pair = Torque; pair <= Speed; ++pair) {
+        const QuantityPair& quantity = pairs_->pair(pair);
+        setFieldText(quantity.field, quantity.row.resetText);
+    }
+    for (Pair pair : kResetSliderOrder) {
+        QSlider* slider = pairs_->pair(pair).slider;
+        slider->setValue(slider->minimum());
+    }
+}
+
+void MotorPage::startUp() {
+    for (int pair : {HydromechanicalEff, VolumetricEff}) {
+        const QuantityPair& efficiency = pairs_->pair(pair);
+        setFieldText(efficiency.field, formatText("%.2f", efficiency.slider->value() * 0.01L));
+    }
+}
+
+void MotorPage::loadPictures() {
+    if (auto picture = services_.picture(kMotorPicture, Image2->size() * 2)) {
+        Image2->setPixmap(QPixmap::fromImage(*picture));
+    }
 }
