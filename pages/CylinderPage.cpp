@@ -1,9 +1,622 @@
 #include "pages/CylinderPage.h"
 
+#include <QAction>
+#include <QActionGroup>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QIcon>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QSvgRenderer>
+
+#include "app/FieldAccess.h"
+#include "app/FieldPairs.h"
+#include "app/FieldWidgets.h"
+#include "app/PictureBundle.h"
+#include "model/klip.h"
+#include "model/numtext.h"
+
+namespace {
+
+// The page's quantities, in the order of its pair table.
+enum Pair {
+    Force,
+    PressureIn,
+    PressureOut,
+    FlowIn,
+    FlowOut,
+    PistonDiameter,
+    RodDiameter,
+    Speed,
+    Efficiency
+};
+
+const char* const kRequiredHint = "Velicina mora biti zadata";
+const char* const kErrorCaption = "ERROR !!!";
+
+// Rows of the pairs on the right half of the page.
+constexpr int kCaptionLeft = 392;
+constexpr int kSliderLeft = 548;
+constexpr int kSliderWidth = 200;
+constexpr int kFieldLeft = 756;
+constexpr int kFieldWidth = 96;
+constexpr int kFirstRow = 58;
+constexpr int kRowStep = 40;
+constexpr int kMarkLeft = 381;
+
+constexpr PairPlacement rowAt(int row) {
+    return {kCaptionLeft, kFirstRow + row * kRowStep, kSliderLeft, kSliderWidth, kFieldLeft,
+            kFieldWidth};
+}
+
+std::vector<QuantityRow> pairTable() {
+    // caption, unit, slider, min, max, start, tick, field, tag, kind, items, scale,
+    // slider format, exit, exit format, key filter, placement, reset, reset text,
+    // fail text
+    return {
+        {"Resistant Force [kN]",
+         {},
+         "tbHCSila",
+         0,
+         500000,
+         0,
+         100,
+         "edHCF",
+         120,
+         FieldKind::Edit,
+         {},
+         0.001,
+         "%.2f",
+         ExitKind::Decimal,
+         "%f",
+         KeyFilterKind::Decimal,
+         rowAt(0),
+         ResetKind::TextThenSlider},
+        {"Pressure in [bar]",
+         {},
+         "tbHCPul",
+         1,
+         250,
+         1,
+         1,
+         "edHCPul",
+         121,
+         FieldKind::Edit,
+         {},
+         1.0,
+         "%.1f",
+         ExitKind::Decimal,
+         "%2.2f",
+         KeyFilterKind::Decimal,
+         rowAt(1),
+         ResetKind::TextThenSlider},
+        {"Pressure out [bar]",
+         {},
+         "tbHCPiz",
+         1,
+         250,
+         1,
+         1,
+         "edHCPiz",
+         122,
+         FieldKind::Edit,
+         {},
+         1.0,
+         "%.1f",
+         ExitKind::Decimal,
+         "%f",
+         KeyFilterKind::Decimal,
+         rowAt(2),
+         ResetKind::SliderThenText},
+        {"Flow in [l/min]",
+         {},
+         "tbHCQ1",
+         1,
+         200,
+         1,
+         1,
+         "edHCQ1",
+         123,
+         FieldKind::Edit,
+         {},
+         1.0,
+         "%.1f",
+         ExitKind::Decimal,
+         "%f",
+         KeyFilterKind::Decimal,
+         rowAt(3),
+         ResetKind::SliderThenText},
+        {"Flow out [l/min]",
+         {},
+         "tbHCQ2",
+         1,
+         200,
+         1,
+         1,
+         "edHCQ2",
+         124,
+         FieldKind::Edit,
+         {},
+         1.0,
+         "%.1f",
+         ExitKind::Decimal,
+         "%f",
+         KeyFilterKind::Decimal,
+         rowAt(4),
+         ResetKind::SliderThenText},
+        {"Piston diameter [mm]",
+         {},
+         "tbHCD1",
+         1,
+         300,
+         1,
+         1,
+         "edHCD1",
+         125,
+         FieldKind::Edit,
+         {},
+         1.0,
+         "%.d",
+         ExitKind::Integer,
+         "%d",
+         KeyFilterKind::Whole,
+         rowAt(5),
+         ResetKind::SliderThenText,
+         {},
+         "1"},
+        {"Piston rod diameter [mm]",
+         {},
+         "tbHCD2",
+         1,
+         299,
+         1,
+         1,
+         "edHCD2",
+         126,
+         FieldKind::Edit,
+         {},
+         1.0,
+         "%.d",
+         ExitKind::Integer,
+         "%d",
+         KeyFilterKind::Whole,
+         rowAt(6),
+         ResetKind::SliderThenText,
+         {},
+         "1"},
+        {"Stroke speed[m/s]",
+         {},
+         "tbHCv",
+         0,
+         100,
+         0,
+         1,
+         "edHCv",
+         127,
+         FieldKind::Edit,
+         {},
+         0.01,
+         "%.2f",
+         ExitKind::Decimal,
+         "%2.2f",
+         KeyFilterKind::Decimal,
+         rowAt(7),
+         ResetKind::SliderThenText},
+        // Only the slider sets the efficiency; a reset keeps it.
+        {"Efficiency",
+         {},
+         "tbHCNi",
+         95,
+         100,
+         99,
+         1,
+         "lblHCNi",
+         0,
+         FieldKind::Label,
+         {},
+         0.01,
+         "%f",
+         ExitKind::None,
+         nullptr,
+         KeyFilterKind::None,
+         rowAt(8),
+         ResetKind::None},
+    };
+}
+
+// Radio item texts in mode order, with the pairs of the mode's first to fourth
+// arguments (the same pairs are marked and validated).
+struct Mode {
+    const char* text;
+    std::array<Pair, 4> known;
+    bool pressureGiven;
+};
+const Mode kModes[] = {
+    {"Pressure,Flow,Diameters", {PressureIn, FlowIn, PistonDiameter, RodDiameter}, true},
+    {"Force, Flow,Diameters", {Force, FlowIn, PistonDiameter, RodDiameter}, false},
+    {"Pressure, Stroke spd, Diameters", {PressureIn, Speed, PistonDiameter, RodDiameter}, true},
+    {"Force, Stroke speed, Diameters", {Force, Speed, PistonDiameter, RodDiameter}, false},
+};
+constexpr int kModeCount = static_cast<int>(std::size(kModes));
+
+constexpr int kSingleActing = 0;
+constexpr int kDoubleActing = 1;
+
+// The cylinder pictures are part of the program: push, pull, through-rod.
+const QSize kPictureSize{370, 65};
+
+QImage renderPicture(const QString& resource) {
+    QSvgRenderer renderer(resource);
+    if (!renderer.isValid()) {
+        throw ResourceNotFound(("Picture " + resource + " not found").toStdString());
+    }
+    QImage image(kPictureSize, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(kPictureSize)));
+    return image;
+}
+
+// An efficiency is a fraction: more than 1 would give more force than the oil delivers.
+bool isEfficiency(double value) {
+    return value > 0.0 && value <= 1.0;
+}
+
+QString floatText(long double value) {
+    return QString::fromStdString(numtext::FloatToStr(value));
+}
+
+}  // namespace
+
 CylinderPage::CylinderPage(PageServices& services) : CalculatorPage(services) {
     setObjectName(QStringLiteral("tsHidrocilinder"));
+    buildControls();
+    connectHandlers();
+}
+
+void CylinderPage::buildControls() {
+    Panel3 = new QFrame(this);
+    Panel3->setObjectName(QStringLiteral("Panel3"));
+    Panel3->setFrameShape(QFrame::StyledPanel);
+    Panel3->setGeometry(0, 0, 867, 44);
+
+    RadioGroup3 = new QGroupBox(Panel3);
+    RadioGroup3->setObjectName(QStringLiteral("RadioGroup3"));
+    RadioGroup3->setGeometry(4, 3, 370, 38);
+    RadioGroup3->setToolTip(QStringLiteral("Dupli klik za izbor smera opterecenja"));
+    RadioGroup3->setContextMenuPolicy(Qt::CustomContextMenu);
+    typeButtons_ = new QButtonGroup(this);
+    const char* const types[] = {"Single action cyliner", "Double action cylinder"};
+    for (int item = 0; item < 2; ++item) {
+        auto* button = new QRadioButton(QString::fromLatin1(types[item]), RadioGroup3);
+        button->move(8 + item * 180, 9);
+        button->adjustSize();
+        typeButtons_->addButton(button, item);
+    }
+    typeButtons_->button(kSingleActing)->setChecked(true);
+
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    auto* directions = new QActionGroup(PopupMenu1);
+    directions->setExclusive(true);
+    Potisnasila1 = PopupMenu1->addAction(QStringLiteral("Push load"));
+    Potisnasila1->setObjectName(QStringLiteral("Potisnasila1"));
+    Vucnasila1 = PopupMenu1->addAction(QStringLiteral("Pull load"));
+    Vucnasila1->setObjectName(QStringLiteral("Vucnasila1"));
+    for (QAction* action : {Potisnasila1, Vucnasila1}) {
+        action->setCheckable(true);
+        directions->addAction(action);
+    }
+    Potisnasila1->setChecked(true);
+
+    // A pick list: the load direction is always one of its two items.
+    ComboBox2 = new QComboBox(Panel3);
+    ComboBox2->setObjectName(QStringLiteral("ComboBox2"));
+    ComboBox2->setEditable(false);
+    ComboBox2->addItems({QStringLiteral("Push Force"), QStringLiteral("Pull Force")});
+    ComboBox2->setCurrentIndex(0);
+    ComboBox2->setGeometry(392, 11, 130, 22);
+
+    lblHCSmer = new QLabel(Panel3);
+    lblHCSmer->setObjectName(QStringLiteral("lblHCSmer"));
+    lblHCSmer->setStyleSheet(QStringLiteral("color: red;"));
+    lblHCSmer->setGeometry(540, 11, 240, 22);
+
+    RadioGroup4 = new QGroupBox(QStringLiteral("Known or desired values"), this);
+    RadioGroup4->setObjectName(QStringLiteral("RadioGroup4"));
+    RadioGroup4->setGeometry(4, 52, 370, 140);
+    modeButtons_ = new QButtonGroup(this);
+    for (int item = 0; item < kModeCount; ++item) {
+        auto* button = new QRadioButton(QString::fromLatin1(kModes[item].text), RadioGroup4);
+        button->move(10, 26 + item * 27);
+        button->adjustSize();
+        modeButtons_->addButton(button, item);
+    }
+
+    pairs_ = new FieldPairs(services_, this);
+    pairs_->build(pairTable());
+    setFieldText(field(PressureOut), QStringLiteral("0"));
+    field(FlowIn)->setToolTip(QStringLiteral("Double click for last calculated pump flow"));
+
+    // The efficiency and the outlet pressure are needed in every mode.
+    const QString required = QString::fromLatin1(kRequiredHint);
+    Label37 = addRequiredMark(this, required, kMarkLeft, rowAt(Efficiency).top - 2);
+    Label37->setObjectName(QStringLiteral("Label37"));
+    Label38 = addRequiredMark(this, required, kMarkLeft, rowAt(PressureOut).top - 2);
+    Label38->setObjectName(QStringLiteral("Label38"));
+
+    Image3 = new QLabel(this);
+    Image3->setObjectName(QStringLiteral("Image3"));
+    Image3->setGeometry(4, 206, kPictureSize.width(), kPictureSize.height());
+
+    BitBtn3 = new QPushButton(QIcon(QStringLiteral(":/program/glyphs/calculate.svg")),
+                              QStringLiteral("Calculatie"), this);
+    BitBtn3->setObjectName(QStringLiteral("BitBtn3"));
+    BitBtn3->setGeometry(80, 300, 105, 33);
+    BitBtn4 = new QPushButton(QIcon(QStringLiteral(":/program/glyphs/reset.svg")),
+                              QStringLiteral("Reset"), this);
+    BitBtn4->setObjectName(QStringLiteral("BitBtn4"));
+    BitBtn4->setGeometry(196, 300, 105, 33);
+}
+
+void CylinderPage::connectHandlers() {
+    connectGuarded(typeButtons_, &QButtonGroup::idToggled, this, services_,
+                   [this](int, bool checked) {
+                       if (checked) {
+                           RadioGroup3Click();
+                       }
+                   });
+    connectGuarded(RadioGroup3, &QWidget::customContextMenuRequested, this, services_,
+                   [this](const QPoint& at) { PopupMenu1->popup(RadioGroup3->mapToGlobal(at)); });
+    connectGuarded(Potisnasila1, &QAction::triggered, this, services_,
+                   [this] { Potisnasila1Click(); });
+    connectGuarded(Vucnasila1, &QAction::triggered, this, services_, [this] { Vucnasila1Click(); });
+    connectGuarded(ComboBox2, &QComboBox::currentIndexChanged, this, services_,
+                   [this](int index) { ComboBox2Change(index); });
+    connectGuarded(modeButtons_, &QButtonGroup::idToggled, this, services_,
+                   [this](int, bool checked) {
+                       if (checked) {
+                           RadioGroup4Click();
+                       }
+                   });
+    connectGuarded(BitBtn3, &QPushButton::clicked, this, services_, [this] { BitBtn3Click(); });
+    connectGuarded(BitBtn4, &QPushButton::clicked, this, services_, [this] { BitBtn4Click(); });
+    field(FlowIn)->installEventFilter(this);
+}
+
+bool CylinderPage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == field(FlowIn) && event->type() == QEvent::MouseButtonDblClick) {
+        runGuarded(services_, [this] { edHCQ1DblClick(); });
+    }
+    return CalculatorPage::eventFilter(watched, event);
+}
+
+QWidget* CylinderPage::field(int pair) const {
+    return pairs_->pair(pair).field;
+}
+
+int CylinderPage::selectedItem() const {
+    return modeButtons_->checkedId();
+}
+
+bool CylinderPage::doubleActing() const {
+    return typeButtons_->checkedId() == kDoubleActing;
+}
+
+bool CylinderPage::pullLoad() const {
+    return services_.shared().loadDirection;
+}
+
+std::array<QWidget*, 4> CylinderPage::knownFields(int item) const {
+    const auto& known = kModes[item].known;
+    return {field(known[0]), field(known[1]), field(known[2]), field(known[3])};
+}
+
+void CylinderPage::BitBtn3Click() {
+    if (doubleActing()) {
+        calculateDoubleActingCylinder();
+    } else {
+        calculateSingleActingCylinder();
+    }
+}
+
+void CylinderPage::BitBtn4Click() {
+    services_.resetEditColours();
+    pairs_->resetAll();
+}
+
+void CylinderPage::RadioGroup3Click() {
+    updateCylinderPicture();
+}
+
+void CylinderPage::RadioGroup4Click() {
+    services_.resetEditColours();
+    const int item = selectedItem();
+    if (item < 0) {
+        return;
+    }
+    const auto known = knownFields(item);
+    services_.markKnownFields({known[0], known[1], known[2], known[3]});
+}
+
+void CylinderPage::ComboBox2Change(int index) {
+    if (index == 0) {
+        setLoadDirection(false, QStringLiteral("Load direction : Push"));
+    } else {
+        setLoadDirection(true, QStringLiteral("Load direction: Pull"));
+    }
+}
+
+void CylinderPage::Potisnasila1Click() {
+    setLoadDirection(false, QStringLiteral("Load direction : Push"));
+}
+
+void CylinderPage::Vucnasila1Click() {
+    setLoadDirection(true, QStringLiteral("Load direction : Pull"));
+}
+
+// The combo, the menu, the caption, the picture and what the calculations and
+// the circuit read must never disagree about the direction.
+void CylinderPage::setLoadDirection(bool pull, const QString& caption) {
+    {
+        const QSignalBlocker quiet(ComboBox2);
+        ComboBox2->setCurrentIndex(pull ? 1 : 0);
+    }
+    (pull ? Vucnasila1 : Potisnasila1)->setChecked(true);
+    lblHCSmer->setText(caption);
+    services_.shared().loadDirection = pull;
+    updateCylinderPicture();
+}
+
+void CylinderPage::updateCylinderPicture() {
+    const char* name = doubleActing() ? "B3" : pullLoad() ? "B2" : "B1";
+    Image3->setPixmap(
+        QPixmap::fromImage(renderPicture(QStringLiteral(":/program/%1.svg").arg(name))));
+}
+
+bool CylinderPage::validateCylinderInputs() {
+    const int item = selectedItem();
+    if (item < 0) {
+        return false;
+    }
+    const auto known = knownFields(item);
+    for (QWidget* given : known) {
+        if (fieldText(given).isEmpty()) {
+            return false;
+        }
+    }
+    // A text that is no number is not this check's business: its conversion
+    // error reaches the application-wide message.
+    for (QWidget* given : known) {
+        if (!(fieldValue(given) > 0.0)) {
+            return false;
+        }
+    }
+    return isEfficiency(fieldValue(field(Efficiency)));
+}
+
+bool CylinderPage::acceptInputs(int mode, double outletPressure) {
+    const QString caption = QString::fromLatin1(kErrorCaption);
+    if (!validateCylinderInputs()) {
+        services_.showMessage(QStringLiteral("DATA INPUT IS NOT VALID"), caption);
+        return false;
+    }
+    // The oil must push against the back pressure, and the rod must leave an
+    // annulus: otherwise there is no working area to divide by.
+    if (kModes[mode - 1].pressureGiven && !(fieldValue(field(PressureIn)) > outletPressure)) {
+        services_.showMessage(QStringLiteral("PRESSURE INPUT IS NOT VALID"), caption);
+        return false;
+    }
+    if (!(fieldValue(field(PistonDiameter)) > fieldValue(field(RodDiameter)))) {
+        services_.showMessage(QStringLiteral("PISTON OR PISTON ROD DIAMETAR ARE NOT VALID  "),
+                              caption);
+        return false;
+    }
+    return true;
+}
+
+void CylinderPage::calculateSingleActingCylinder() {
+    const double outletPressure = fieldValue(field(PressureOut));
+    const double efficiency = fieldValue(field(Efficiency));
+    const bool pull = pullLoad();
+    const int mode = selectedItem() + 1;
+    if (!acceptInputs(mode, outletPressure)) {
+        return;
+    }
+    const auto known = knownFields(mode - 1);
+    klipJednostrani cylinder(fieldValue(known[0]), fieldValue(known[1]), fieldValue(known[2]),
+                             fieldValue(known[3]), outletPressure, efficiency, pull,
+                             static_cast<unsigned>(mode));
+    showSingleActingResults(cylinder);
+    if (services_.writeCalculations()) {
+        ReportLines lines;
+        cylinder.writeReport(lines);
+        services_.appendToLog(lines);
+    }
+}
+
+void CylinderPage::calculateDoubleActingCylinder() {
+    const double outletPressure = fieldValue(field(PressureOut));
+    const double efficiency = fieldValue(field(Efficiency));
+    const int mode = selectedItem() + 1;
+    if (!acceptInputs(mode, outletPressure)) {
+        return;
+    }
+    const auto known = knownFields(mode - 1);
+    klipDvostrani cylinder(fieldValue(known[0]), fieldValue(known[1]), fieldValue(known[2]),
+                           fieldValue(known[3]), outletPressure, efficiency,
+                           static_cast<unsigned>(mode));
+    showDoubleActingResults(cylinder);
+    if (services_.writeCalculations()) {
+        ReportLines lines;
+        cylinder.writeReport(lines);
+        services_.appendToLog(lines);
+    }
+}
+
+// Every slider moves before its field is written, so a slider that clamps or
+// truncates cannot overwrite the computed value.
+void CylinderPage::showSingleActingResults(const klipJednostrani& cylinder) {
+    const auto show = [this](int pair, long double value, const QString& text) {
+        FieldPairs::showResult(pairs_->pair(pair), value, text);
+    };
+    show(Force, cylinder.force, formatText("%f", cylinder.force));
+    show(PressureIn, cylinder.pressureIn, floatText(cylinder.pressureIn));
+    show(PressureOut, cylinder.pressureOut, floatText(cylinder.pressureOut));
+    show(FlowIn, cylinder.inletFlow, floatText(cylinder.inletFlow));
+    show(FlowOut, cylinder.outletFlow, floatText(cylinder.outletFlow));
+    show(PistonDiameter, cylinder.pistonDiameter, floatText(cylinder.pistonDiameter));
+    show(RodDiameter, cylinder.rodDiameter, floatText(cylinder.rodDiameter));
+    show(Speed, cylinder.strokeSpeed, formatText("%f", cylinder.strokeSpeed));
+}
+
+// The flow out of a through-rod cylinder equals the flow in.
+void CylinderPage::showDoubleActingResults(const klipDvostrani& cylinder) {
+    const auto show = [this](int pair, long double value) {
+        FieldPairs::showResult(pairs_->pair(pair), value, floatText(value));
+    };
+    show(Force, cylinder.force);
+    show(PressureIn, cylinder.pressureIn);
+    show(PressureOut, cylinder.pressureOut);
+    show(FlowIn, cylinder.inletFlow);
+    show(FlowOut, cylinder.inletFlow);
+    show(PistonDiameter, cylinder.pistonDiameter);
+    show(RodDiameter, cylinder.rodDiameter);
+    show(Speed, cylinder.strokeSpeed);
+}
+
+void CylinderPage::edHCQ1DblClick() {
+    if (!pumpFlow_) {
+        return;
+    }
+    const QString flow = pumpFlow_();
+    // A pump flow that is no number reaches the application-wide message,
+    // as any field read by a calculation does.
+    if (flow.isEmpty() || !(numtext::StrToFloat(flow.toStdString()) > 0.0)) {
+        return;
+    }
+    setFieldText(field(FlowIn), flow);
+}
+
+void CylinderPage::startUp() {
+    const QuantityPair& efficiency = pairs_->pair(Efficiency);
+    setFieldText(efficiency.field, formatText("%f", efficiency.slider->value() * 0.01L));
+    setLoadDirection(false, QStringLiteral("Load direction: Push"));
 }
 
 CylinderDefinition CylinderPage::definition() const {
-    return {};
+    return {doubleActing(), fieldText(field(PistonDiameter)), fieldText(field(RodDiameter)),
+            fieldText(field(Efficiency)), pullLoad()};
 }
