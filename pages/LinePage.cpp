@@ -344,10 +344,12 @@ void LinePage::storeDiagram(const cev& line) {
     if (std::isfinite(coefficient)) {
         diagram.curve = DiagramCurve{0.0, coefficient, line.flow, line.pressureDrop, 0};
     }
-    // "prssure lost" stands with its top 10 pixels below the box's top edge.
+    // The axis captions stand clear of the axis numbers: the flow's above the
+    // row of flow numbers, the drop's right of the column of drop numbers,
+    // its top 10 pixels below the box's top edge.
     const int ascent = PaintBox2->fontMetrics().ascent();
-    diagram.captions = {{QStringLiteral("Q"), -10, -10, kCaptionBackground},
-                        {QStringLiteral("prssure lost"), 10, 10 + ascent, kCaptionBackground}};
+    diagram.captions = {{QStringLiteral("Q"), -14, -24, kCaptionBackground},
+                        {QStringLiteral("prssure lost"), 30, 10 + ascent, kCaptionBackground}};
     const int flowCells = diagram.flowCells;
     PaintBox2->setDiagram(std::move(diagram));
     emit diagramFlowRange(flowCells);
