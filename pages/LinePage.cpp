@@ -1,9 +1,409 @@
 #include "pages/LinePage.h"
 
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QEvent>
+#include <QFont>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPalette>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <climits>
+#include <cmath>
+#include <memory>
+
+#include "app/FieldAccess.h"
+#include "app/FieldPairs.h"
+#include "app/FieldWidgets.h"
+#include "circuit/CircuitArithmetic.h"
+#include "model/cev.h"
+#include "model/numtext.h"
+
+namespace {
+
+// The page's quantities, in the order of its pair table.
+enum Pair { Diameter, Length, SpeedOrFlow, InletPressure };
+
+// Slider steps of the speed-or-flow pair: 0.1 m/s or 1 l/min.
+constexpr double kSpeedScale = 0.1;
+constexpr double kFlowScale = 1.0;
+
+// Items of the two option groups.
+constexpr int kHose = 1;
+constexpr int kFlowGiven = 1;
+
+const QColor kInputYellow{255, 255, 0};
+const QColor kCaptionBackground{255, 0, 0};
+
+const QStringList kTubeTypes = {
+    QStringLiteral("Technical plain tube pull broaching  (copper,brass,glass)"),
+    QStringLiteral("Technical plain tube pull broaching (steel)"),
+    QStringLiteral("Technical, pull broaching rusted (steel)"),
+    QStringLiteral("Technical, pull broaching strong rusted (steel)"),
+    QStringLiteral("Welded new (steel)"),
+    QStringLiteral("Welded, new, little rusted (steel)"),
+};
+
+std::vector<QuantityRow> pairTable() {
+    // caption, unit, slider, min, max, start, tick, field, tag, kind, items, scale,
+    // slider format, exit, exit format, key filter, placement, reset, reset text
+    return {
+        {"Diameter [mm]",
+         {},
+         "tbUSd",
+         1,
+         100,
+         1,
+         1,
+         "edUSd",
+         0,
+         FieldKind::Edit,
+         {},
+         1.0,
+         "%f",
+         ExitKind::Decimal,
+         "%f",
+         KeyFilterKind::Decimal,
+         {8, 70, 130, 200, 340, 76},
+         ResetKind::SliderThenText,
+         {}},
+        {"Length [m]",
+         {},
+         "tbUSl",
+         0,
+         200,
+         1,
+         2,
+         "edUSl",
+         0,
+         FieldKind::Edit,
+         {},
+         0.1,
+         "%2.1f",
+         ExitKind::Decimal,
+         "%2.1f",
+         KeyFilterKind::Decimal,
+         {8, 106, 130, 200, 340, 76},
+         ResetKind::None,
+         {}},
+        // What the field holds, speed or flow, is said by the option group above it.
+        {{},
+         {},
+         "tbUS",
+         1,
+         100,
+         1,
+         1,
+         "edUS",
+         0,
+         FieldKind::Edit,
+         {},
+         kSpeedScale,
+         "%f",
+         ExitKind::Decimal,
+         "%f",
+         KeyFilterKind::Decimal,
+         {-1, 184, 130, 200, 340, 76},
+         ResetKind::None,
+         {}},
+        // Shown for the user's reference; no calculation reads it.
+        {"Pressure in [bar]:",
+         {},
+         "TrackBar10",
+         1,
+         300,
+         1,
+         1,
+         "btnUsputPul",
+         0,
+         FieldKind::Edit,
+         {},
+         1.0,
+         "%f",
+         ExitKind::Decimal,
+         "%f",
+         KeyFilterKind::Decimal,
+         {8, 220, 130, 200, 340, 76},
+         ResetKind::None,
+         {}},
+    };
+}
+
+double numberOf(const QString& text) {
+    return numtext::StrToFloat(text.toStdString());
+}
+
+bool positive(double value) {
+    return std::isfinite(value) && value > 0.0;
+}
+
+// A diagram's cell count: the value truncated toward zero, held to what an
+// int can carry (the drawing refuses counts beyond a real line's anyway).
+int cellCount(long double value) {
+    if (!(value > 0.0L)) {
+        return 0;
+    }
+    if (value >= static_cast<long double>(INT_MAX)) {
+        return INT_MAX;
+    }
+    return static_cast<int>(std::trunc(value));
+}
+
+QGroupBox* addOptionGroup(QWidget* page, const char* name, const QString& title,
+                          const QRect& geometry, const QStringList& items, QButtonGroup* buttons) {
+    auto* group = new QGroupBox(title, page);
+    group->setObjectName(QString::fromLatin1(name));
+    group->setGeometry(geometry);
+    const int top = title.isEmpty() ? 6 : 18;
+    const int column = (geometry.width() - 12) / static_cast<int>(items.size());
+    for (int item = 0; item < items.size(); ++item) {
+        auto* button = new QRadioButton(items.at(item), group);
+        button->setGeometry(8 + item * column, top, column - 4, 20);
+        buttons->addButton(button, item);
+    }
+    buttons->button(0)->setChecked(true);
+    return group;
+}
+
+}  // namespace
+
+LineDiagramBox::LineDiagramBox(QWidget* parent) : QWidget(parent) {}
+
+void LineDiagramBox::setDiagram(std::optional<ValveDiagram> diagram) {
+    diagram_ = std::move(diagram);
+    update();
+}
+
+void LineDiagramBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    drawValveDiagram(painter, size(), diagram_);
+}
+
 LinePage::LinePage(PageServices& services) : CalculatorPage(services) {
     setObjectName(QStringLiteral("tsUsputni"));
+    buildControls();
+    connectHandlers();
+}
+
+void LinePage::buildControls() {
+    lineKind_ = new QButtonGroup(this);
+    RGcevCrevo = addOptionGroup(this, "RGcevCrevo", QString(), QRect(8, 4, 416, 34),
+                                {QStringLiteral("Tube"), QStringLiteral("Hose")}, lineKind_);
+    RGcevCrevo->setToolTip(QStringLiteral("Dupli klik za izbor smera opterecenja"));
+
+    pairs_ = new FieldPairs(services_, this);
+    pairs_->build(pairTable());
+    for (int pair : {Diameter, Length, SpeedOrFlow}) {
+        setFieldColour(field(pair), kInputYellow);
+    }
+    field(SpeedOrFlow)->installEventFilter(this);
+
+    speedOrFlow_ = new QButtonGroup(this);
+    USRadio = addOptionGroup(this, "USRadio", QString(), QRect(8, 138, 416, 34),
+                             {QStringLiteral("Fluid speed [m/s]"), QStringLiteral("Flow [l/min]")},
+                             speedOrFlow_);
+
+    addCaption(this, QStringLiteral("Tube type :"), 8, 254);
+    cmbVrsta = new QComboBox(this);
+    cmbVrsta->setObjectName(QStringLiteral("cmbVrsta"));
+    cmbVrsta->setEditable(false);
+    cmbVrsta->addItems(kTubeTypes);
+    cmbVrsta->setCurrentIndex(0);
+    cmbVrsta->setGeometry(8, 272, 416, 24);
+
+    BitBtn5 = new QPushButton(QIcon(QStringLiteral(":/program/glyphs/calculate.svg")),
+                              QStringLiteral("Calculate"), this);
+    BitBtn5->setObjectName(QStringLiteral("BitBtn5"));
+    BitBtn5->setGeometry(8, 312, 97, 33);
+    BitBtn7 = new QPushButton(QIcon(QStringLiteral(":/program/glyphs/reset.svg")),
+                              QStringLiteral("Reset"), this);
+    BitBtn7->setObjectName(QStringLiteral("BitBtn7"));
+    BitBtn7->setGeometry(112, 312, 97, 33);
+
+    addCaption(this, QStringLiteral("Pressure drop [bar]"), 230, 321);
+    lblDp_Cev = new QLabel(QStringLiteral("0"), this);
+    lblDp_Cev->setObjectName(QStringLiteral("lblDp_Cev"));
+    QFont bold = lblDp_Cev->font();
+    bold.setBold(true);
+    bold.setPixelSize(14);
+    lblDp_Cev->setFont(bold);
+    QPalette red = lblDp_Cev->palette();
+    red.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    lblDp_Cev->setPalette(red);
+    lblDp_Cev->setGeometry(352, 316, 72, 24);
+
+    PaintBox2 = new LineDiagramBox(this);
+    PaintBox2->setObjectName(QStringLiteral("PaintBox2"));
+    PaintBox2->setGeometry(440, 8, 417, 380);
+}
+
+void LinePage::connectHandlers() {
+    connectGuarded(lineKind_, &QButtonGroup::idToggled, this, services_, [this](int, bool checked) {
+        if (checked) {
+            RGcevCrevoClick();
+        }
+    });
+    connectGuarded(speedOrFlow_, &QButtonGroup::idToggled, this, services_,
+                   [this](int, bool checked) {
+                       if (checked) {
+                           USRadioClick();
+                       }
+                   });
+    connectGuarded(BitBtn5, &QPushButton::clicked, this, services_, [this] { BitBtn5Click(); });
+    connectGuarded(BitBtn7, &QPushButton::clicked, this, services_, [this] { BitBtn7Click(); });
+}
+
+bool LinePage::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonDblClick && watched == field(SpeedOrFlow)) {
+        runGuarded(services_, [this] { edUSDblClick(); });
+    }
+    return CalculatorPage::eventFilter(watched, event);
+}
+
+QWidget* LinePage::field(int pair) const {
+    return pairs_->pair(pair).field;
+}
+
+bool LinePage::flowGiven() const {
+    return speedOrFlow_->checkedId() == kFlowGiven;
+}
+
+void LinePage::startUp() {
+    for (int pair = 0; pair < pairs_->count(); ++pair) {
+        FieldPairs::sliderChanged(pairs_->pair(pair));
+    }
+}
+
+void LinePage::RGcevCrevoClick() {
+    // A hose keeps the tube type chosen last: its roughness still counts.
+    cmbVrsta->setEnabled(lineKind_->checkedId() != kHose);
+}
+
+void LinePage::USRadioClick() {
+    // The number in the field keeps its text; only its meaning changes.
+    pairs_->setScale(SpeedOrFlow, flowGiven() ? kFlowScale : kSpeedScale);
+}
+
+void LinePage::BitBtn5Click() {
+    const auto refuse = [this] {
+        services_.showMessage(QStringLiteral("INPUT ERROR"),
+                              QStringLiteral("Pipeline input data is not regular "));
+    };
+    for (int pair : {Diameter, Length, SpeedOrFlow}) {
+        if (fieldText(field(pair)).isEmpty()) {
+            refuse();
+            return;
+        }
+    }
+    // A text that is no number is not this check's business: its conversion
+    // error reaches the application-wide message.
+    const WorkingFluidTexts fluid = services_.workingFluid();
+    const double viscosity = numberOf(fluid.viscosity);
+    const double diameter = fieldValue(field(Diameter));
+    const double density = numberOf(fluid.density);
+    const double length = fieldValue(field(Length));
+    const double speedOrFlow = fieldValue(field(SpeedOrFlow));
+    // A zero diameter, speed, flow or viscosity divides by zero in the line's
+    // formulas; a negative length or density gives a negative drop.
+    const bool sound = positive(diameter) && positive(speedOrFlow) && positive(viscosity) &&
+                       positive(density) && std::isfinite(length) && length >= 0.0;
+    if (!sound) {
+        refuse();
+        return;
+    }
+    const auto material = static_cast<unsigned>(cmbVrsta->currentIndex() + 1);
+    const int given = flowGiven() ? 1 : 0;
+    std::unique_ptr<cev> line;
+    if (lineKind_->checkedId() == kHose) {
+        line = std::make_unique<crevo>(speedOrFlow, length, density, diameter, viscosity, material,
+                                       given);
+    } else {
+        line = std::make_unique<cev>(speedOrFlow, length, density, diameter, viscosity, material,
+                                     given);
+    }
+    if (services_.writeCalculations()) {
+        ReportLines lines;
+        line->writeReport(lines);
+        services_.appendToLog(lines);
+    }
+    lblDp_Cev->setText(formatText("%2.2f", line->pressureDrop));
+    storeDiagram(*line);
+}
+
+void LinePage::storeDiagram(const cev& line) {
+    ValveDiagram diagram;
+    diagram.flowCells = cellCount(static_cast<long double>(line.flow) + 1.0L);
+    diagram.dropCells = cellCount(static_cast<long double>(line.pressureDrop) + 1.0L);
+    diagram.firstFlow = 0;
+    const double coefficient = line.pressureDrop / line.flow / line.flow;
+    if (std::isfinite(coefficient)) {
+        diagram.curve = DiagramCurve{0.0, coefficient, line.flow, line.pressureDrop, 0};
+    }
+    // The axis captions stand clear of the axis numbers: the flow's above the
+    // row of flow numbers, the drop's right of the column of drop numbers,
+    // its top 10 pixels below the box's top edge.
+    const int ascent = PaintBox2->fontMetrics().ascent();
+    diagram.captions = {{QStringLiteral("Q"), -14, -24, kCaptionBackground},
+                        {QStringLiteral("prssure lost"), 30, 10 + ascent, kCaptionBackground}};
+    const int flowCells = diagram.flowCells;
+    PaintBox2->setDiagram(std::move(diagram));
+    emit diagramFlowRange(flowCells);
+}
+
+void LinePage::BitBtn7Click() {
+    // The diameter's slider goes back to its start; the other sliders stay
+    // where they are while their fields show their minimums.
+    pairs_->resetAll();
+    for (int pair : {Length, SpeedOrFlow, InletPressure}) {
+        setFieldText(field(pair), QString::number(pairs_->pair(pair).slider->minimum()));
+    }
+    lblDp_Cev->setText(QStringLiteral("0.0"));
+    PaintBox2->setDiagram(std::nullopt);
+}
+
+void LinePage::edUSDblClick() {
+    if (!flowGiven()) {
+        return;
+    }
+    const QuantityPair& flow = pairs_->pair(SpeedOrFlow);
+    const QString pumpFlow = returnFlow_.pumpFlow ? returnFlow_.pumpFlow() : QString();
+    setFieldText(flow.field, pumpFlow);
+    // The return flow serves the circuit's return line, so only once the
+    // operation line has been taken over.
+    const QString operationLine =
+        returnFlow_.operationLineDrop ? returnFlow_.operationLineDrop() : QString();
+    if (operationLine.isEmpty() || !(numberOf(operationLine) > 0.0)) {
+        return;
+    }
+    const CylinderDefinition cylinder =
+        returnFlow_.cylinder ? returnFlow_.cylinder() : CylinderDefinition{};
+    if (!cylinder.pistonDiameter.isEmpty() && !cylinder.rodDiameter.isEmpty()) {
+        const double piston = numberOf(cylinder.pistonDiameter);
+        const double rod = numberOf(cylinder.rodDiameter);
+        if (piston > 0.0 && rod > 0.0 && rod < piston) {
+            const double returned = returnFlow(
+                numberOf(pumpFlow), piston, rod,
+                cylinder.doubleActing ? CylinderKind::DoubleActing : CylinderKind::SingleActing,
+                cylinder.pull ? LoadDirection::Pull : LoadDirection::Push);
+            // The slider first: its change writes whole l/min, the field then
+            // gets the return flow itself.
+            FieldPairs::showResult(flow, returned, formatText("%2.2f", returned));
+            return;
+        }
+    }
+    const QString text = fieldText(flow.field);
+    if (!text.isEmpty()) {
+        // The slider follows the pump flow; the field keeps its decimals.
+        FieldPairs::showResult(flow, fieldValue(flow.field), text);
+    }
 }
 
 LineTakeOver LinePage::takeOver() const {
-    return {};
+    return {lblDp_Cev->text(), fieldText(field(Diameter)), fieldText(field(Length)),
+            cmbVrsta->currentIndex()};
 }

@@ -2,9 +2,37 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 #include "app/CalculatorPage.h"
+#include "pages/Diagram.h"
 #include "pages/PageLinks.h"
+
+class FieldPairs;
+class QButtonGroup;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class cev;
+
+// The line's characteristic as the last calculation stored it. Painting only
+// draws what is stored, so a repaint never calculates, logs or asks anything.
+class LineDiagramBox : public QWidget {
+    Q_OBJECT
+  public:
+    explicit LineDiagramBox(QWidget* parent);
+
+    void setDiagram(std::optional<ValveDiagram> diagram);
+    const std::optional<ValveDiagram>& diagram() const { return diagram_; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    std::optional<ValveDiagram> diagram_;
+};
 
 // The line pressure-drop page: a pipe or hose of a diameter, length and tube
 // type, at a flow velocity or flow, with its characteristic drawn.
@@ -26,11 +54,40 @@ class LinePage : public CalculatorPage {
     };
     void setReturnFlowSources(ReturnFlowSources sources) { returnFlow_ = std::move(sources); }
 
+    // The handlers, callable directly.
+    void BitBtn5Click();
+    void BitBtn7Click();
+    void RGcevCrevoClick();
+    void USRadioClick();
+    void edUSDblClick();
+
+    // Each field shows its slider's start value.
+    void startUp() override;
+
   signals:
     // The largest whole flow of the diagram just drawn (the valve page's
     // flow slider follows it).
     void diagramFlowRange(int flowCells);
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
+    void buildControls();
+    void connectHandlers();
+    QWidget* field(int pair) const;
+    bool flowGiven() const;
+    void storeDiagram(const cev& line);
+
+    FieldPairs* pairs_ = nullptr;
+    QGroupBox* RGcevCrevo = nullptr;
+    QButtonGroup* lineKind_ = nullptr;
+    QGroupBox* USRadio = nullptr;
+    QButtonGroup* speedOrFlow_ = nullptr;
+    QComboBox* cmbVrsta = nullptr;
+    QPushButton* BitBtn5 = nullptr;
+    QPushButton* BitBtn7 = nullptr;
+    QLabel* lblDp_Cev = nullptr;
+    LineDiagramBox* PaintBox2 = nullptr;
     ReturnFlowSources returnFlow_;
 };
