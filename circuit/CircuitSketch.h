@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QStringList>
+#include <map>
+#include <vector>
+
+class QPainter;
+
+// The circuit's schematic: a grid of 50-pixel cells, each showing one picture
+// of the bundle. Row 0 is the supply line from the pump to the cylinder, row 1
+// the return line and what hangs below a supply-line element.
+struct SketchCell {
+    int picture = 0;  // the bundle's number
+    int column = 0;
+    int row = 0;
+};
+
+struct SketchLayout {
+    std::vector<SketchCell> cells;  // in drawing order
+    QStringList components;         // names for the component list, in flow order
+};
+
+// The bundle's numbers of the sketch's pictures.
+namespace SketchPicture {
+inline constexpr int Cylinder = 2010;
+inline constexpr int CheckValve = 2011;
+inline constexpr int Throttle = 2014;
+inline constexpr int Pump = 2016;
+inline constexpr int DirectionalValve = 2017;
+inline constexpr int Tank = 2018;
+inline constexpr int Line = 2019;
+inline constexpr int DoubleCheckValve = 2020;
+inline constexpr int All[] = {Cylinder,         CheckValve, Throttle, Pump,
+                              DirectionalValve, Tank,       Line,     DoubleCheckValve};
+}  // namespace SketchPicture
+
+inline constexpr int kSketchCellPixels = 50;
+
+// The sketch of the circuit with the blocking system (0 none, 1 check valve,
+// 2 double check valve) and with or without the throttle on the return line.
+SketchLayout sketchLayout(int blockingSystem, bool throttle);
+
+// A framed white box with the cells' pictures; a picture the map lacks leaves
+// its cell empty.
+void drawSketch(QPainter& painter, QSize size, const SketchLayout& layout,
+                const std::map<int, QImage>& pictures);

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QColor>
+#include <QSize>
+#include <optional>
+
+#include "circuit/CircuitArithmetic.h"
+
+class QPainter;
+
+// Drawing routines of the circuit's characteristic, on a box of the given
+// size. The ranges are whole numbers, in the order XMAX, XMIN, YMAX, YMIN:
+// x grows to the right from the left edge, y upwards from the bottom row.
+// Where a unit is at least a few whole pixels wide it is a whole number of
+// pixels (W / (XMAX - XMIN), integer division), so the grid lines fall on the
+// values; a range too wide for that is drawn on a continuous scale with
+// coarser grid and number steps. A range of zero width draws nothing.
+namespace Funkcije {
+
+inline const QColor kBackground{0, 0, 0};
+inline const QColor kGrid{0, 255, 0};
+inline const QColor kNumbers{255, 255, 0};
+inline const QColor kCurve{255, 0, 0};
+
+// Grid lines at the whole values (or the coarser steps) of both axes.
+void grid(QPainter& painter, QSize size, int XMAX, int XMIN, int YMAX, int YMIN);
+// The values XMIN, XMIN + 1, ... below XMAX along the bottom edge and
+// YMIN + 1, ... below YMAX along the left edge (the corner shows the x axis's
+// first value).
+void axisNumbers(QPainter& painter, QSize size, int XMAX, int XMIN, int YMAX, int YMIN);
+// The curve y = A x^2 + B x + C over x from XMIN to XMAX.
+void curve(QPainter& painter, QSize size, int XMAX, int XMIN, int YMAX, int YMIN, double A,
+           double B, double C);
+
+// The whole characteristic: black box, green grid, yellow numbers, the red
+// supply and return curves. With none, the black box alone.
+void drawCharacteristic(QPainter& painter, QSize size,
+                        const std::optional<CircuitCharacteristic>& characteristic);
+
+}  // namespace Funkcije
