@@ -1,5 +1,7 @@
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
 #include <QTextEdit>
 
 #include "app/UpDown.h"
@@ -82,6 +84,24 @@ TEST_F(WorkingFluidTest, ATemperatureOutsideTheRangeIsRefusedAndChangesNothing) 
     setTemperature("1.2.3");
     ASSERT_EQ(desktop->shown.size(), 2u);
     EXPECT_EQ(text("Edit1"), "862");
+}
+
+TEST_F(WorkingFluidTest, TheLinePageComputesWithTheChosenFluid) {
+    showPage("tsUsputni");
+    typeAndLeave("edUSd", "10");
+    typeAndLeave("edUSl", "2");
+    typeAndLeave("edUS", "1");
+    auto dropAt = [this](const QString& celsius) {
+        setTemperature(celsius);
+        QTest::mouseClick(child<QPushButton>("BitBtn5"), Qt::LeftButton);
+        return child<QLabel>("lblDp_Cev")->text();
+    };
+    choose("HLP 46");
+    // 46.0 mm2/s, 862 kg/m3: Re 217.4, lambda 0.2944, 0.2944 * 2 * 862 / 2000 = 0.254 bar.
+    EXPECT_EQ(dropAt("40"), "0.25");
+    // 20.6 mm2/s, 850 kg/m3: Re 485.4, lambda 0.1318, 0.1318 * 2 * 850 / 2000 = 0.112 bar.
+    EXPECT_EQ(dropAt("60"), "0.11");
+    EXPECT_TRUE(desktop->shown.empty());
 }
 
 TEST_F(WorkingFluidTest, WithLoggingOffNothingIsLogged) {
