@@ -62,7 +62,7 @@ double number(const QString& text) {
 
 QLineEdit* addDropField(QWidget* parent, const char* name, int left, int top) {
     // The drops are taken over, never typed: what the calculation uses is the slot.
-    QLineEdit* field = addEditField(parent, name, left, top, 70, 0);
+    QLineEdit* field = addEditField(parent, name, left, top, 54, 0);
     field->setReadOnly(true);
     return field;
 }
@@ -96,11 +96,11 @@ void CircuitPage::buildControls() {
     auto rowLabel = [this](const char* text, const char* name, int row) {
         auto* label = new ClickableLabel(QString::fromLatin1(text), GroupBox3);
         label->setObjectName(QString::fromLatin1(name));
-        label->setGeometry(8, 22 + row * 24, 210, 16);
+        label->setGeometry(8, 22 + row * 24, 230, 16);
         return label;
     };
     auto rowField = [this](const char* name, int row) {
-        return addDropField(GroupBox3, name, 222, 22 + row * 24);
+        return addDropField(GroupBox3, name, 240, 22 + row * 24);
     };
     Label52 = rowLabel("Operational line", "Label52", 0);
     Label52->setCursor(Qt::PointingHandCursor);
@@ -109,7 +109,7 @@ void CircuitPage::buildControls() {
     edDpPog->setToolTip(QString::fromLatin1(kTakeOverHint));
     Label54 = new QLabel(QStringLiteral("Directional control avlve pressure drop"), GroupBox3);
     Label54->setObjectName(QStringLiteral("Label54"));
-    Label54->setGeometry(8, 46, 212, 16);
+    Label54->setGeometry(8, 46, 230, 16);
     edDp = rowField("edDp", 1);
     addCaption(GroupBox3, QStringLiteral("Blocking valve"), 8, 70);
     edDpProstBlok = rowField("edDpProstBlok", 2);
