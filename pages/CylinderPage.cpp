@@ -22,6 +22,7 @@
 
 #include "app/FieldAccess.h"
 #include "app/FieldPairs.h"
+#include "app/InputChecks.h"
 #include "app/FieldWidgets.h"
 #include "app/PictureBundle.h"
 #include "model/klip.h"
@@ -269,11 +270,6 @@ QImage renderPicture(const QString& resource) {
     return image;
 }
 
-// An efficiency is a fraction: more than 1 would give more force than the oil delivers.
-bool isEfficiency(double value) {
-    return value > 0.0 && value <= 1.0;
-}
-
 QString floatText(long double value) {
     return QString::fromStdString(numtext::FloatToStr(value));
 }
@@ -492,19 +488,7 @@ bool CylinderPage::validateCylinderInputs() {
         return false;
     }
     const auto known = knownFields(item);
-    for (QWidget* given : known) {
-        if (fieldText(given).isEmpty()) {
-            return false;
-        }
-    }
-    // A text that is no number is not this check's business: its conversion
-    // error reaches the application-wide message.
-    for (QWidget* given : known) {
-        if (!(fieldValue(given) > 0.0)) {
-            return false;
-        }
-    }
-    return isEfficiency(fieldValue(field(Efficiency)));
+    return modeInputsUsable({known[0], known[1], known[2], known[3]}, {field(Efficiency)});
 }
 
 bool CylinderPage::acceptInputs(int mode, double outletPressure) {

@@ -11,6 +11,7 @@
 
 #include "app/FieldAccess.h"
 #include "app/FieldPairs.h"
+#include "app/InputChecks.h"
 #include "model/HidroMotor.h"
 
 namespace {
@@ -220,10 +221,6 @@ constexpr Pair kResetSliderOrder[] = {Torque, Power, Pressure, Displacement, Flo
 
 constexpr int kMotorPicture = 2022;
 
-// An efficiency is a fraction: more than 1 would give more power out than in.
-bool isEfficiency(double value) {
-    return value > 0.0 && value <= 1.0;
-}
 
 }  // namespace
 
@@ -307,22 +304,8 @@ bool MotorPage::validateMotorInputs() {
         return false;
     }
     const auto known = knownFields(item);
-    const std::array<QWidget*, 5> checked{known[0], known[1], known[2], field(HydromechanicalEff),
-                                          field(VolumetricEff)};
-    for (QWidget* given : checked) {
-        if (fieldText(given).isEmpty()) {
-            return false;
-        }
-    }
-    // A text that is no number is not this check's business: its conversion
-    // error reaches the application-wide message.
-    for (QWidget* given : known) {
-        if (!(fieldValue(given) > 0.0)) {
-            return false;
-        }
-    }
-    return isEfficiency(fieldValue(field(HydromechanicalEff))) &&
-           isEfficiency(fieldValue(field(VolumetricEff)));
+    return modeInputsUsable({known[0], known[1], known[2]},
+                            {field(HydromechanicalEff), field(VolumetricEff)});
 }
 
 void MotorPage::btnHMCalcClick() {

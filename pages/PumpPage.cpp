@@ -12,6 +12,7 @@
 
 #include "app/FieldAccess.h"
 #include "app/FieldPairs.h"
+#include "app/InputChecks.h"
 #include "model/pumpa.h"
 
 namespace {
@@ -187,11 +188,6 @@ constexpr int kModeCount = static_cast<int>(std::size(kModes));
 constexpr double kPressureWarningLimit = 250.0;  // bar
 constexpr int kPumpPicture = 2021;
 
-// An efficiency is a fraction: more than 1 would give more power out than in.
-bool isEfficiency(double value) {
-    return value > 0.0 && value <= 1.0;
-}
-
 }  // namespace
 
 PumpPage::PumpPage(PageServices& services) : CalculatorPage(services) {
@@ -283,22 +279,8 @@ bool PumpPage::validatePumpInputs() {
         return false;
     }
     const auto known = knownFields(item);
-    const std::array<QWidget*, 5> checked{known[0], known[1], known[2], field(VolumetricEff),
-                                          field(HydromechanicalEff)};
-    for (QWidget* given : checked) {
-        if (fieldText(given).isEmpty()) {
-            return false;
-        }
-    }
-    // A text that is no number is not this check's business: its conversion
-    // error reaches the application-wide message.
-    for (QWidget* given : known) {
-        if (!(fieldValue(given) > 0.0)) {
-            return false;
-        }
-    }
-    return isEfficiency(fieldValue(field(VolumetricEff))) &&
-           isEfficiency(fieldValue(field(HydromechanicalEff)));
+    return modeInputsUsable({known[0], known[1], known[2]},
+                            {field(VolumetricEff), field(HydromechanicalEff)});
 }
 
 void PumpPage::btnCalcClick() {
