@@ -197,6 +197,8 @@ void ValvePage::buildControls() {
     ListBox1 = new QListWidget(TabSheet1);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->setGeometry(8, 54, 170, 206);
+    // One line of text each: the list need not measure thousands of entries.
+    ListBox1->setUniformItemSizes(true);
     imgVentil = new QLabel(TabSheet1);
     imgVentil->setObjectName(QStringLiteral("imgVentil"));
     imgVentil->setGeometry(188, 54, 176, 150);
@@ -391,7 +393,7 @@ void ValvePage::ListBox1Click() {
         showDiagram(std::nullopt, row);
         return;
     }
-    tbVENTIL_Q->setMaximum(valve->largestFlow);
+    setFlowMaximum(valve->largestFlow);
     showDiagram(characteristic(valve->largestFlow, valve->largestDrop, valve->constantTerm,
                                valve->flowCoefficient, valve->firstFlow),
                 row);
@@ -400,7 +402,7 @@ void ValvePage::ListBox1Click() {
 void ValvePage::btnTestClick() {
     const double k = fieldValue(userPairs_->pair(Coefficient).field);
     const double p0 = fieldValue(userPairs_->pair(MinimumPressure).field);
-    tbVENTIL_Q->setMaximum(kTestFlow);
+    setFlowMaximum(kTestFlow);
     showDiagram(characteristic(kTestFlow, kTestDrop, p0, k, 0), -1);
 }
 
@@ -484,5 +486,17 @@ QString ValvePage::dropText() const {
 }
 
 void ValvePage::setFlowSliderMaximum(int maximum) {
+    setFlowMaximum(maximum);
+}
+
+void ValvePage::setFlowMaximum(int maximum) {
     tbVENTIL_Q->setMaximum(std::max(maximum, tbVENTIL_Q->minimum()));
+    // Ticks at least four pixels apart, or they merge into a grey bar.
+    const int span = tbVENTIL_Q->maximum() - tbVENTIL_Q->minimum();
+    int interval = 1;
+    while (span / interval > tbVENTIL_Q->width() / 4) {
+        interval *= 10;
+    }
+    tbVENTIL_Q->setTickInterval(interval);
+    tbVENTIL_Q->setPageStep(std::max(1, span / 10));
 }

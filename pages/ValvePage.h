@@ -79,6 +79,7 @@ class ValvePage : public CalculatorPage {
     std::optional<ValveLine> selectedValve();
     void showDiagram(std::optional<ValveDiagram> diagram, int listRow);
     void showLineFault(int row, const QString& fault);
+    void setFlowMaximum(int maximum);
 
     std::function<QString()> pumpFlow_;
     FieldPairs* userPairs_ = nullptr;  // on "User defined"

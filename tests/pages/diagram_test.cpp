@@ -67,16 +67,20 @@ TEST(AxisScaleTest, WholePixelCellsWhereTheyFit) {
 TEST(AxisScaleTest, MoreCellsThanPixelsTakeCoarserSteps) {
     const AxisScale flow(469, 600, 5);
     EXPECT_FALSE(flow.wholeCells());
-    EXPECT_EQ(flow.gridStep(), 5);
+    EXPECT_EQ(flow.gridStep(), 10);
     EXPECT_EQ(flow.numberStep(), 50);
     EXPECT_NEAR(flow.offset(600), 469.0, 1e-9);
-    // Grid lines at least three pixels apart, numbers at least 28.
-    EXPECT_GE(flow.offset(flow.gridStep()), AxisScale::kMinGridPixels);
+    // Grid lines at least six pixels apart, numbers at least 28.
+    EXPECT_GE(flow.offset(flow.gridStep()), AxisScale::kMinCoarseGridPixels);
     EXPECT_GE(flow.offset(flow.numberStep()), AxisScale::kMinNumberPixels);
 
     const AxisScale huge(469, 10000, 5);
-    // 3 px / (469 / 10000) px is 64 l/min: the next coarse step is 100.
-    EXPECT_EQ(huge.gridStep(), 100);
+    // 6 px / (469 / 10000) px is 128 l/min: the next coarse step is 200.
+    EXPECT_EQ(huge.gridStep(), 200);
+    // Two-pixel cells are no whole cells either.
+    const AxisScale dense(469, 300, 5);
+    EXPECT_FALSE(dense.wholeCells());
+    EXPECT_EQ(dense.gridStep(), 5);
     EXPECT_EQ(huge.numberStep() % huge.gridStep(), 0);
     EXPECT_GE(huge.offset(huge.numberStep()), AxisScale::kMinNumberPixels);
 }
@@ -138,7 +142,7 @@ TEST(DiagramTest, SixHundredCellsAreDrawnInCoarserSteps) {
     ASSERT_GE(columns.size(), 20u);
     ASSERT_LE(columns.size(), 130u);
     for (std::size_t i = 1; i < columns.size(); ++i) {
-        EXPECT_GE(columns[i] - columns[i - 1], AxisScale::kMinGridPixels) << columns[i];
+        EXPECT_GE(columns[i] - columns[i - 1], AxisScale::kMinCoarseGridPixels) << columns[i];
     }
 }
 
