@@ -38,7 +38,7 @@ AxisScale::AxisScale(int pixels, int cells, int numberEvery)
                           : niceStep(static_cast<double>(kMinNumberPixels) / cell, numberEvery);
         return;
     }
-    gridStep_ = niceStep(kMinGridPixels / pixelsPerUnit_, 1);
+    gridStep_ = niceStep(kMinCoarseGridPixels / pixelsPerUnit_, 1);
     numberStep_ =
         niceStep(std::max(kMinNumberPixels / pixelsPerUnit_, 1.0 * numberEvery), gridStep_);
 }
@@ -106,9 +106,16 @@ void drawCurve(QPainter& painter, QSize size, const DiagramCurve& curve, const A
             std::isfinite(dp) ? std::clamp(h - drop.offset(dp), -4.0 * h, 5.0 * h) : -4.0 * h;
         return QPointF(std::trunc(flow.offset(qq)), std::trunc(y));
     };
+    // Flows beyond the box's right edge (or left of it) would only cost time:
+    // a caller's largest flow may lie far outside its axis.
+    const long long visible =
+        static_cast<long long>(std::ceil(flow.pixels() / flow.offset(1.0))) + 1;
+    const long long first = std::clamp<long long>(curve.firstFlow, -1, visible);
+    const long long end = static_cast<long long>(
+        std::min(std::ceil(curve.largestFlow), static_cast<double>(visible)));
     painter.setPen(QPen(kDiagramCurve, 3));
-    QPointF previous = point(curve.firstFlow);
-    for (long long q = curve.firstFlow; q < curve.largestFlow; ++q) {
+    QPointF previous = point(first);
+    for (long long q = first; q < end; ++q) {
         const QPointF next = point(q);
         painter.drawLine(previous, next);
         previous = next;

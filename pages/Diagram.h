@@ -31,6 +31,9 @@ class AxisScale {
     int cells() const { return cells_; }
 
     static constexpr int kMinGridPixels = 3;
+    // Coarse steps are free to choose, so their grid lines may stand wider
+    // apart than whole cells must: lines 3 px apart read as a grey area.
+    static constexpr int kMinCoarseGridPixels = 6;
     static constexpr int kMinNumberPixels = 28;
 
   private:

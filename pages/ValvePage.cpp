@@ -1,17 +1,502 @@
 #include "pages/ValvePage.h"
 
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QSlider>
+#include <QTabWidget>
+#include <algorithm>
+#include <cmath>
+#include <exception>
+
+#include "app/DataFiles.h"
+#include "app/FieldAccess.h"
+#include "app/FieldPairs.h"
+#include "app/FieldWidgets.h"
+#include "model/Valve.h"
+#include "model/numtext.h"
+
+namespace {
+
+// The page's quantities, in the order of its pair table.
+enum Pair { Coefficient, MinimumPressure, IntakePressure };
+
+// caption, unit, slider, min, max, start, tick, field, tag, kind, items, scale,
+// slider format, exit, exit format, key filter, placement
+std::vector<QuantityRow> pairTable() {
+    return {
+        // Only the slider sets the coefficient: its field is disabled.
+        {"Hydraulic character coeficient:",
+         {},
+         "tbHidrKar",
+         1,
+         50,
+         1,
+         1,
+         "edLokalK",
+         0,
+         FieldKind::Edit,
+         {},
+         1.0 / 1500.0,
+         "%.3f",
+         ExitKind::None,
+         nullptr,
+         KeyFilterKind::None,
+         {8, 34, 8, 240, 256, 80, -1, 12}},
+        {"Min. working ressure",
+         "bar",
+         "TrackBar8",
+         0,
+         10,
+         0,
+         1,
+         "edQ0",
+         0,
+         FieldKind::Edit,
+         {},
+         1.0,
+         "%.d",
+         ExitKind::None,
+         nullptr,
+         KeyFilterKind::None,
+         {8, 94, 8, 240, 256, 80, 342, 72}},
+        {"Pressure in[bar]",
+         {},
+         "TrackBar9",
+         0,
+         300,
+         1,
+         10,
+         "edVENTIL_Pul",
+         0,
+         FieldKind::Edit,
+         {},
+         1.0,
+         "%d",
+         ExitKind::None,
+         nullptr,
+         KeyFilterKind::None,
+         {8, 352, 104, 200, 310, 64}},
+    };
+}
+
+const QStringList kValveTypes{QStringLiteral("DirectionalControlValve 4-3"),
+                              QStringLiteral("Double Check Valve"), QStringLiteral("Check Valve"),
+                              QStringLiteral("Pilot Operated Check Valve")};
+// Pictures of the valve types, by item of the type list.
+constexpr int kValvePictures[] = {1001, 1001, 1002, 1003};
+
+constexpr int kTestFlow = 75;  // l/min
+constexpr int kTestDrop = 15;  // bar
+const QString kApplicationTitle = QStringLiteral("Hidraulic Calculator");
+const QColor kFieldYellow{255, 255, 0};
+const QColor kDropRed{255, 0, 0};
+
+QString numberText(double value) {
+    return QString::fromStdString(numtext::FloatToStr(value));
+}
+
+// The diagram of a valve whose characteristic spans the given axes.
+ValveDiagram characteristic(int largestFlow, int largestDrop, double p0, double k, int firstFlow) {
+    ValveDiagram diagram;
+    diagram.flowCells = largestFlow;
+    diagram.dropCells = largestDrop;
+    diagram.firstFlow = firstFlow;
+    diagram.curve = DiagramCurve{p0, k, static_cast<double>(largestFlow),
+                                 static_cast<double>(largestDrop), firstFlow};
+    return diagram;
+}
+
+// A focus change that is no move to another control: another window came to
+// the front, or a popup (the combo's own list) opened.
+bool leavesTheControl(const QEvent* event) {
+    if (event->type() != QEvent::FocusOut) {
+        return false;
+    }
+    const auto reason = static_cast<const QFocusEvent*>(event)->reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+           reason != Qt::MenuBarFocusReason;
+}
+
+// Runs the combo's load when the user leaves it after typing.
+class TypedNameExit : public QObject {
+  public:
+    TypedNameExit(QObject* parent, FailureRoute& route, std::function<void()> exit)
+        : QObject(parent), route_(route), exit_(std::move(exit)) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        // A combo being destroyed is no combo any more.
+        if (leavesTheControl(event) && qobject_cast<QComboBox*>(watched) != nullptr) {
+            runGuarded(route_, exit_);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    FailureRoute& route_;
+    std::function<void()> exit_;
+};
+
+}  // namespace
+
+ValveDiagramBox::ValveDiagramBox(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void ValveDiagramBox::setDiagram(std::optional<ValveDiagram> diagram) {
+    diagram_ = std::move(diagram);
+    update();
+}
+
+void ValveDiagramBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    drawValveDiagram(painter, size(), diagram_);
+}
+
 ValvePage::ValvePage(PageServices& services) : CalculatorPage(services) {
     setObjectName(QStringLiteral("tsLokalni"));
+    buildControls();
+    buildDiagramArea();
+    connectHandlers();
+}
+
+void ValvePage::buildControls() {
+    pgcntrsValves = new QTabWidget(this);
+    pgcntrsValves->setObjectName(QStringLiteral("pgcntrsValves"));
+    pgcntrsValves->setTabPosition(QTabWidget::South);
+    pgcntrsValves->setGeometry(4, 4, 376, 296);
+    auto* TabSheet1 = new QWidget;
+    TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
+    auto* TabSheet2 = new QWidget;
+    TabSheet2->setObjectName(QStringLiteral("TabSheet2"));
+    pgcntrsValves->addTab(TabSheet1, QStringLiteral("Select From Database"));
+    pgcntrsValves->addTab(TabSheet2, QStringLiteral("User defined"));
+
+    addCaption(TabSheet1, QStringLiteral("Valve type"), 8, 8);
+    ComboBox1 = new QComboBox(TabSheet1);
+    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+    ComboBox1->setEditable(true);
+    // A typed name is the name of a file, not an item to keep; and it loads
+    // as typed, not as completed to one of the items.
+    ComboBox1->setInsertPolicy(QComboBox::NoInsert);
+    ComboBox1->setCompleter(nullptr);
+    ComboBox1->addItems(kValveTypes);
+    ComboBox1->setCurrentIndex(-1);
+    ComboBox1->setGeometry(8, 24, 356, 22);
+    ListBox1 = new QListWidget(TabSheet1);
+    ListBox1->setObjectName(QStringLiteral("ListBox1"));
+    ListBox1->setGeometry(8, 54, 170, 206);
+    // One line of text each: the list need not measure thousands of entries.
+    ListBox1->setUniformItemSizes(true);
+    imgVentil = new QLabel(TabSheet1);
+    imgVentil->setObjectName(QStringLiteral("imgVentil"));
+    imgVentil->setGeometry(188, 54, 176, 150);
+    imgVentil->setScaledContents(true);
+
+    const std::vector<QuantityRow> rows = pairTable();
+    userPairs_ = new FieldPairs(services_, TabSheet2);
+    userPairs_->build({rows[Coefficient], rows[MinimumPressure]});
+    pairs_ = new FieldPairs(services_, this);
+    pairs_->build({rows[IntakePressure]});
+    QWidget* coefficient = userPairs_->pair(Coefficient).field;
+    coefficient->setEnabled(false);
+    setFieldText(coefficient, QStringLiteral("0.05"));
+    setFieldText(userPairs_->pair(MinimumPressure).field, QStringLiteral("0"));
+    QWidget* intake = pairs_->pair(0).field;
+    setFieldText(intake, QStringLiteral("1"));
+    setFieldColour(intake, kFieldYellow);
+
+    btnTest = new QPushButton(QStringLiteral("Test"), TabSheet2);
+    btnTest->setObjectName(QStringLiteral("btnTest"));
+    btnTest->setGeometry(8, 140, 97, 28);
+
+    addCaption(this, QStringLiteral("pressure drop"), 8, 316);
+    lblFall = new QLabel(QStringLiteral("0"), this);
+    lblFall->setObjectName(QStringLiteral("lblFall"));
+    QFont bold = lblFall->font();
+    bold.setBold(true);
+    bold.setPixelSize(16);
+    lblFall->setFont(bold);
+    QPalette red = lblFall->palette();
+    red.setColor(QPalette::WindowText, kDropRed);
+    lblFall->setPalette(red);
+    lblFall->setGeometry(104, 310, 200, 24);
+
+    BitBtn10 = new QPushButton(QIcon(QStringLiteral(":/program/glyphs/calculate.svg")),
+                               QStringLiteral("Calculate"), this);
+    BitBtn10->setObjectName(QStringLiteral("BitBtn10"));
+    BitBtn10->setGeometry(8, 384, 97, 33);
+}
+
+void ValvePage::buildDiagramArea() {
+    PaintBox1 = new ValveDiagramBox(this);
+    PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
+    PaintBox1->setGeometry(390, 4, 469, 342);
+
+    addCaption(this, QStringLiteral("Flow [l/min]"), 390, 360);
+    tbVENTIL_Q = addSlider(this, "tbVENTIL_Q", 466, 360, 276, 0, 10, 0, 1);
+    tbVENTIL_Q->setToolTip(QStringLiteral("Right click for pump flow"));
+    tbVENTIL_Q->setContextMenuPolicy(Qt::CustomContextMenu);
+    popUpUseFlow = new QMenu(this);
+    popUpUseFlow->setObjectName(QStringLiteral("popUpUseFlow"));
+    Koristiprotok1 = popUpUseFlow->addAction(QStringLiteral("Use Flow"));
+    Koristiprotok1->setObjectName(QStringLiteral("Koristiprotok1"));
+    Koristiprotok1->setToolTip(QStringLiteral("Use last calculated pump flow"));
+    Koristiprotok1->setStatusTip(Koristiprotok1->toolTip());
+    popUpUseFlow->setToolTipsVisible(true);
+
+    BitBtn8 = new QPushButton(QIcon(QStringLiteral(":/program/glyphs/erase.svg")),
+                              QStringLiteral("Erase diagram"), this);
+    BitBtn8->setObjectName(QStringLiteral("BitBtn8"));
+    BitBtn8->setGeometry(750, 352, 109, 30);
+}
+
+void ValvePage::connectHandlers() {
+    // Choosing an item loads it at once; a typed name loads when the user
+    // presses Enter or leaves the combo, once, not at every keystroke.
+    connectGuarded(ComboBox1, &QComboBox::activated, this, services_, [this] {
+        typedName_ = false;
+        ComboBox1Change();
+    });
+    auto typedNameDone = [this] {
+        if (typedName_) {
+            typedName_ = false;
+            ComboBox1Change();
+        }
+    };
+    connectGuarded(ComboBox1->lineEdit(), &QLineEdit::textEdited, this, services_,
+                   [this] { typedName_ = true; });
+    connectGuarded(ComboBox1->lineEdit(), &QLineEdit::returnPressed, this, services_,
+                   typedNameDone);
+    ComboBox1->installEventFilter(new TypedNameExit(this, services_, typedNameDone));
+
+    connectGuarded(ListBox1, &QListWidget::itemSelectionChanged, this, services_,
+                   [this] { ListBox1Click(); });
+    // A click on the line already chosen shows it again after Erase or Test.
+    connectGuarded(ListBox1, &QListWidget::itemClicked, this, services_, [this] {
+        if (selectedRow() != listDiagramRow_) {
+            ListBox1Click();
+        }
+    });
+    connectGuarded(btnTest, &QPushButton::clicked, this, services_, [this] { btnTestClick(); });
+    connectGuarded(BitBtn8, &QPushButton::clicked, this, services_, [this] { BitBtn8Click(); });
+    connectGuarded(BitBtn10, &QPushButton::clicked, this, services_, [this] { BitBtn10Click(); });
+    connectGuarded(tbVENTIL_Q, &QSlider::valueChanged, this, services_,
+                   [this](int position) { tbVENTIL_Q->setToolTip(formatText("%d", position)); });
+    connectGuarded(tbVENTIL_Q, &QWidget::customContextMenuRequested, this, services_,
+                   [this](const QPoint& at) { popUpUseFlow->popup(tbVENTIL_Q->mapToGlobal(at)); });
+    connectGuarded(Koristiprotok1, &QAction::triggered, this, services_,
+                   [this] { Koristiprotok1Click(); });
+}
+
+void ValvePage::ComboBox1Change() {
+    const QString name = ComboBox1->currentText();
+    if (!name.isEmpty()) {
+        loadValveFile(name);
+    }
+    loadValvePicture();
+}
+
+void ValvePage::loadValveFile(const QString& name) {
+    const QString path = findDataFile(name + QStringLiteral(".dat"), QStringLiteral("valves"));
+    const std::optional<QStringList> lines = path.isEmpty() ? std::nullopt : readDataFile(path);
+    if (!lines) {
+        // The lines and entries loaded before stay.
+        services_.showMessage(QStringLiteral("Error no : 1000"), QStringLiteral("File load error"));
+        return;
+    }
+    // Clearing the list takes its selection, and with it a list line's diagram.
+    ListBox1->clear();
+    if (listDiagramRow_ >= 0) {
+        showDiagram(std::nullopt, -1);
+    }
+    services_.shared().valveDataLines = *lines;
+    loadedFile_ = path;
+    QStringList entries;
+    entries.reserve(lines->size());
+    for (const QString& line : *lines) {
+        entries << entryName(line);
+    }
+    ListBox1->addItems(entries);
+}
+
+void ValvePage::loadValvePicture() {
+    const int item =
+        ComboBox1->findText(ComboBox1->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (item < 0 || item >= static_cast<int>(std::size(kValvePictures))) {
+        return;
+    }
+    try {
+        if (auto picture = services_.picture(kValvePictures[item], imgVentil->size() * 2)) {
+            imgVentil->setPixmap(QPixmap::fromImage(*picture));
+        }
+    } catch (const std::exception&) {
+        services_.showMessage(QStringLiteral("Error no: 1001"),
+                              QStringLiteral("Resource loading error"));
+    }
+}
+
+void ValvePage::showDiagram(std::optional<ValveDiagram> diagram, int listRow) {
+    listDiagramRow_ = listRow;
+    PaintBox1->setDiagram(std::move(diagram));
+}
+
+void ValvePage::showLineFault(int row, const QString& fault) {
+    services_.showMessage(QStringLiteral("Line %1 of the valve data file %2 is not used: %3.")
+                              .arg(row + 1)
+                              .arg(QDir::toNativeSeparators(loadedFile_), fault),
+                          QStringLiteral("Valve data error"));
+}
+
+int ValvePage::selectedRow() const {
+    const QList<QListWidgetItem*> selected = ListBox1->selectedItems();
+    return selected.isEmpty() ? -1 : ListBox1->row(selected.first());
+}
+
+std::optional<ValveLine> ValvePage::selectedValve() {
+    const int row = selectedRow();
+    const QStringList& lines = services_.shared().valveDataLines;
+    if (row < 0 || row >= lines.size()) {
+        return std::nullopt;
+    }
+    ValveLineReading reading = readValveLine(lines.at(row));
+    if (!reading.valve) {
+        showLineFault(row, reading.fault);
+        return std::nullopt;
+    }
+    slots_ = reading.valve->fields;
+    return reading.valve;
+}
+
+void ValvePage::ListBox1Click() {
+    const int row = selectedRow();
+    if (row < 0) {
+        // No selection any more: a list line's diagram goes with it.
+        if (listDiagramRow_ >= 0) {
+            showDiagram(std::nullopt, -1);
+        }
+        return;
+    }
+    const std::optional<ValveLine> valve = selectedValve();
+    if (!valve) {
+        showDiagram(std::nullopt, row);
+        return;
+    }
+    setFlowMaximum(valve->largestFlow);
+    showDiagram(characteristic(valve->largestFlow, valve->largestDrop, valve->constantTerm,
+                               valve->flowCoefficient, valve->firstFlow),
+                row);
+}
+
+void ValvePage::btnTestClick() {
+    const double k = fieldValue(userPairs_->pair(Coefficient).field);
+    const double p0 = fieldValue(userPairs_->pair(MinimumPressure).field);
+    setFlowMaximum(kTestFlow);
+    showDiagram(characteristic(kTestFlow, kTestDrop, p0, k, 0), -1);
+}
+
+void ValvePage::BitBtn8Click() {
+    showDiagram(std::nullopt, -1);
+}
+
+void ValvePage::BitBtn10Click() {
+    const bool userDefined = pgcntrsValves->currentIndex() == 1;
+    const double flow = tbVENTIL_Q->value();
+    const double intake = fieldValue(pairs_->pair(0).field);
+    double k = 0;
+    double p0 = 0;
+    QString name;
+    QString p0Text;
+    QString kText;
+    if (userDefined) {
+        k = fieldValue(userPairs_->pair(Coefficient).field);
+        p0 = fieldValue(userPairs_->pair(MinimumPressure).field);
+        name = QStringLiteral("User defined valve");
+        p0Text = numberText(p0);
+        kText = numberText(k);
+    } else {
+        const int row = selectedRow();
+        if (row < 0) {
+            services_.showMessage(
+                QStringLiteral("Please select a valve first: choose the valve type, then "
+                               "click the valve's size in the list below it."),
+                QStringLiteral("No valve selected"));
+            return;
+        }
+        const std::optional<ValveLine> valve = selectedValve();
+        if (!valve) {
+            return;
+        }
+        k = valve->flowCoefficient;
+        p0 = valve->constantTerm;
+        name = ComboBox1->currentText() + QLatin1Char(' ') + ListBox1->item(row)->text();
+        p0Text = valve->fields[2];
+        kText = valve->fields[3];
+    }
+    Valve valve(intake, flow, k, p0, PortSide::Intake);
+    valve.setName(name.toStdString());
+    valve.computeDrop();
+    const double drop = valve.drop();
+    lblFall->setText(formatText("%2.2f", drop));
+    window()->setWindowTitle(numberText(drop));
+    lastValve_ = ValveTakeOver{lblFall->text(), name, p0Text, kText};
+    if (services_.writeCalculations()) {
+        ReportLines lines;
+        valve.writeReport(lines);
+        services_.appendToLog(lines);
+    }
+}
+
+void ValvePage::Koristiprotok1Click() {
+    const QString text = pumpFlow_ ? pumpFlow_() : QString();
+    if (text.isEmpty()) {
+        return;
+    }
+    try {
+        const double flow = std::trunc(numtext::StrToFloat(text.toStdString()));
+        if (flow < tbVENTIL_Q->maximum()) {
+            tbVENTIL_Q->setValue(static_cast<int>(std::max(flow, 0.0)));
+        } else {
+            services_.showMessage(QStringLiteral("Flow to big for this valve, please select other"),
+                                  kApplicationTitle);
+        }
+    } catch (const std::exception& failure) {
+        services_.showMessage(QStringLiteral("ERROR::") + QString::fromUtf8(failure.what()),
+                              QStringLiteral("Valve flow slider set error"));
+    }
 }
 
 std::optional<ValveTakeOver> ValvePage::takeOver() const {
-    return std::nullopt;
+    return lastValve_;
 }
 
 QString ValvePage::dropText() const {
-    return {};
+    return lblFall->text();
 }
 
-void ValvePage::setFlowSliderMaximum(int) {}
+void ValvePage::setFlowSliderMaximum(int maximum) {
+    setFlowMaximum(maximum);
+}
 
-void ValvePage::BitBtn10Click() {}
+void ValvePage::setFlowMaximum(int maximum) {
+    tbVENTIL_Q->setMaximum(std::max(maximum, tbVENTIL_Q->minimum()));
+    // Ticks at least four pixels apart, or they merge into a grey bar.
+    const int span = tbVENTIL_Q->maximum() - tbVENTIL_Q->minimum();
+    int interval = 1;
+    while (span / interval > tbVENTIL_Q->width() / 4) {
+        interval *= 10;
+    }
+    tbVENTIL_Q->setTickInterval(interval);
+    tbVENTIL_Q->setPageStep(std::max(1, span / 10));
+}

@@ -1,11 +1,42 @@
 #pragma once
 
 #include <QString>
+#include <QWidget>
+#include <array>
 #include <functional>
 #include <optional>
 
 #include "app/CalculatorPage.h"
+#include "pages/Diagram.h"
 #include "pages/PageLinks.h"
+#include "pages/ValveData.h"
+
+class FieldPairs;
+class QAction;
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QSlider;
+class QTabWidget;
+
+// The valve page's paint box: it draws the diagram it was given, and nothing
+// else happens in a repaint.
+class ValveDiagramBox : public QWidget {
+    Q_OBJECT
+  public:
+    explicit ValveDiagramBox(QWidget* parent);
+
+    void setDiagram(std::optional<ValveDiagram> diagram);
+    const std::optional<ValveDiagram>& diagram() const { return diagram_; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    std::optional<ValveDiagram> diagram_;
+};
 
 // The valve pressure-drop page: a valve from a data file or defined by two
 // numbers, its characteristic drawn and its drop at a flow calculated.
@@ -26,6 +57,54 @@ class ValvePage : public CalculatorPage {
     // "Calculate" (also run from the circuit page's flow label).
     void BitBtn10Click();
 
+    // The other handlers, callable directly.
+    void ComboBox1Change();
+    void ListBox1Click();
+    void btnTestClick();
+    void BitBtn8Click();
+    void Koristiprotok1Click();
+
+    // F0..F4 of the list line read last (they stay when a line is refused).
+    const std::array<QString, 5>& selectedFields() const { return slots_; }
+
   private:
+    void buildControls();
+    void buildDiagramArea();
+    void connectHandlers();
+    void loadValveFile(const QString& name);
+    void loadValvePicture();
+    // The selected list row, -1 with none.
+    int selectedRow() const;
+    // The selected line read, or a message and nothing.
+    std::optional<ValveLine> selectedValve();
+    void showDiagram(std::optional<ValveDiagram> diagram, int listRow);
+    void showLineFault(int row, const QString& fault);
+    void setFlowMaximum(int maximum);
+
     std::function<QString()> pumpFlow_;
+    FieldPairs* userPairs_ = nullptr;  // on "User defined"
+    FieldPairs* pairs_ = nullptr;      // intake pressure
+    QTabWidget* pgcntrsValves = nullptr;
+    QComboBox* ComboBox1 = nullptr;
+    QListWidget* ListBox1 = nullptr;
+    QLabel* imgVentil = nullptr;
+    QPushButton* btnTest = nullptr;
+    QLabel* lblFall = nullptr;
+    ValveDiagramBox* PaintBox1 = nullptr;
+    QPushButton* BitBtn8 = nullptr;
+    QSlider* tbVENTIL_Q = nullptr;
+    QMenu* popUpUseFlow = nullptr;
+    QAction* Koristiprotok1 = nullptr;
+    QPushButton* BitBtn10 = nullptr;
+
+    // F0..F4 of the line selected and read last; a refused line leaves them.
+    std::array<QString, 5> slots_;
+    // The file the valve lines came from, for the messages about them.
+    QString loadedFile_;
+    // The user typed into the combo since its last load.
+    bool typedName_ = false;
+    // The list line the last list action was about (-1: the diagram on show,
+    // if any, is no list line's). A click on it again changes nothing.
+    int listDiagramRow_ = -1;
+    std::optional<ValveTakeOver> lastValve_;
 };

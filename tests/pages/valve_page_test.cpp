@@ -1,0 +1,409 @@
+#include <QAbstractItemView>
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTextEdit>
+
+#include "pages/Diagram.h"
+#include "pages/ValvePage.h"
+#include "tests/support/MainWindowFixture.h"
+
+namespace {
+
+const char* const kTestValves =
+    "V1|60|20|2.5|0.004|5|\r\n"
+    "V2 | 40 | 10 | 1 | 0.002 | 0 |text after the last bar\r\n";
+
+// Lines that cannot be drawn, between two that can.
+const char* const kBadValves =
+    "V1|60|20|2.5|0.004|5|\n"
+    "Short|60|20|2.5|\n"
+    "Words|sixty|20|2.5|0.004|5|\n"
+    "Comma|60|20|2,5|0.004|5|\n"
+    "Zero|0|20|2.5|0.004|5|\n"
+    "Huge|20000|20|2.5|0.004|5|\n"
+    "Deep|60|5000|2.5|0.004|5|\n"
+    "Late|60|20|2.5|0.004|60|\n"
+    "Early|60|20|2.5|0.004|-1|\n"
+    "\n"
+    "Coarse|600|40|1|0.0001|0|\n"
+    "Largest|10000|1000|0|0.00001|0|\n";
+
+class ValvePageTest : public MainWindowFixture {
+  protected:
+    void SetUp() override {
+        previousDir_ = QDir::currentPath();
+        ASSERT_TRUE(dataDir_.isValid());
+        ASSERT_TRUE(QDir::setCurrent(dataDir_.path()));
+        writeFile("Test Valves.dat", kTestValves);
+        MainWindowFixture::SetUp();
+        showPage("tsLokalni");
+    }
+    void TearDown() override {
+        window.reset();
+        QDir::setCurrent(previousDir_);
+    }
+
+    void writeFile(const QString& name, const QByteArray& content) {
+        QFile file(QDir(dataDir_.path()).filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+
+    ValvePage* page() { return child<ValvePage>("tsLokalni"); }
+    QListWidget* list() { return child<QListWidget>("ListBox1"); }
+    QSlider* flowSlider() { return child<QSlider>("tbVENTIL_Q"); }
+    QString log() { return child<QTextEdit>("RichEdit1")->toPlainText(); }
+    QString drop() { return child<QLabel>("lblFall")->text(); }
+
+    // Types a valve type's name and presses Enter.
+    void enterType(const QString& name) {
+        type("ComboBox1", name);
+        QTest::keyClick(field("ComboBox1"), Qt::Key_Return);
+    }
+    // Chooses an item of the type list as a user does, from its popup.
+    void chooseType(int item) {
+        auto* combo = child<QComboBox>("ComboBox1");
+        combo->showPopup();
+        QAbstractItemView* view = combo->view();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(view->window()));
+        const QRect rect = view->visualRect(view->model()->index(item, 0));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());
+        ASSERT_EQ(combo->currentIndex(), item);
+    }
+    void calculate() { QTest::mouseClick(child<QPushButton>("BitBtn10"), Qt::LeftButton); }
+    void useUserDefinedTab() { child<QTabWidget>("pgcntrsValves")->setCurrentIndex(1); }
+
+    QImage diagram() { return child<QWidget>("PaintBox1")->grab().toImage(); }
+    static bool isEmpty(const QImage& image) {
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (image.pixelColor(x, y) != kDiagramBackground) {
+                    return false;
+                }
+            }
+        }
+        return true;
+    }
+    static bool hasCurve(const QImage& image) {
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (image.pixelColor(x, y) == kDiagramCurve) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    }
+
+    QTemporaryDir dataDir_;
+    QString previousDir_;
+};
+
+TEST_F(ValvePageTest, StartsWithItsControlsAndDefaults) {
+    EXPECT_EQ(child<QTabWidget>("pgcntrsValves")->tabPosition(), QTabWidget::South);
+    EXPECT_EQ(child<QTabWidget>("pgcntrsValves")->tabText(0), "Select From Database");
+    EXPECT_EQ(child<QTabWidget>("pgcntrsValves")->tabText(1), "User defined");
+    auto* combo = child<QComboBox>("ComboBox1");
+    EXPECT_TRUE(combo->isEditable());
+    ASSERT_EQ(combo->count(), 4);
+    EXPECT_EQ(combo->itemText(3), "Pilot Operated Check Valve");
+    EXPECT_EQ(text("edLokalK"), "0.05");
+    EXPECT_FALSE(field("edLokalK")->isEnabled());
+    EXPECT_EQ(text("edQ0"), "0");
+    EXPECT_EQ(text("edVENTIL_Pul"), "1");
+    EXPECT_EQ(fieldColour(field("edVENTIL_Pul")), QColor(255, 255, 0));
+    EXPECT_EQ(drop(), "0");
+    EXPECT_EQ(child<QWidget>("PaintBox1")->size(), QSize(469, 342));
+    EXPECT_EQ(flowSlider()->maximum(), 10);
+    EXPECT_EQ(flowSlider()->toolTip(), "Right click for pump flow");
+    EXPECT_EQ(child<QAction>("Koristiprotok1")->text(), "Use Flow");
+    EXPECT_FALSE(page()->takeOver().has_value());
+    EXPECT_TRUE(isEmpty(diagram()));
+    EXPECT_TRUE(desktop->shown.empty());
+}
+
+TEST_F(ValvePageTest, SlidersWriteTheirFields) {
+    auto* coefficient = child<QSlider>("tbHidrKar");
+    EXPECT_EQ(coefficient->minimum(), 1);
+    EXPECT_EQ(coefficient->maximum(), 50);
+    coefficient->setValue(15);
+    EXPECT_EQ(text("edLokalK"), "0.010");
+    coefficient->setValue(50);
+    EXPECT_EQ(text("edLokalK"), "0.033");
+    coefficient->setValue(1);
+    EXPECT_EQ(text("edLokalK"), "0.001");
+    child<QSlider>("TrackBar8")->setValue(7);
+    EXPECT_EQ(text("edQ0"), "7");
+    child<QSlider>("TrackBar9")->setValue(120);
+    EXPECT_EQ(text("edVENTIL_Pul"), "120");
+    flowSlider()->setValue(8);
+    EXPECT_EQ(flowSlider()->toolTip(), "8");
+}
+
+TEST_F(ValvePageTest, ADataLineIsDrawnAndCalculated) {
+    enterType("Test Valves");
+    ASSERT_EQ(list()->count(), 2);
+    EXPECT_EQ(list()->item(0)->text(), "V1");
+    EXPECT_EQ(list()->item(1)->text(), "V2 ");
+    list()->setCurrentRow(0);
+    EXPECT_EQ(flowSlider()->maximum(), 60);
+    const QImage image = diagram();
+    // 469 / 60 = 7 px across, 342 / 20 = 17 px down.
+    for (int x = 7; x < 350; x += 7) {
+        EXPECT_EQ(image.pixelColor(x, 115), kDiagramGrid) << x;
+        EXPECT_EQ(image.pixelColor(x + 3, 115), kDiagramBackground) << x;
+    }
+    for (int y = 17; y < 300; y += 17) {
+        EXPECT_EQ(image.pixelColor(200, y), kDiagramGrid) << y;
+    }
+    EXPECT_TRUE(hasCurve(image));
+
+    flowSlider()->setValue(30);
+    setFieldText(field("edVENTIL_Pul"), QStringLiteral("100"));
+    calculate();
+    EXPECT_TRUE(desktop->shown.empty());
+    EXPECT_EQ(drop(), "6.10");
+    EXPECT_EQ(page()->dropText(), "6.10");
+    EXPECT_EQ(window->windowTitle(), "6.1");
+    EXPECT_TRUE(
+        log().contains("Valve type: Test Valves V1\n"
+                       "Pressure intake port: [bar]:  100.00 bar \n"
+                       "Presure drop:  30.00 [l/min]:  6.10 bar \n"
+                       "Presure out:  [bar]:  93.90 bar "))
+        << log().toStdString();
+    const auto valve = page()->takeOver();
+    ASSERT_TRUE(valve.has_value());
+    EXPECT_EQ(valve->drop, "6.10");
+    EXPECT_EQ(valve->name, "Test Valves V1");
+    EXPECT_EQ(valve->constantTerm, "2.5");
+    EXPECT_EQ(valve->flowCoefficient, "0.004");
+
+    // Fields are trimmed; text after the sixth bar is not read.
+    list()->setCurrentRow(1);
+    EXPECT_TRUE(desktop->shown.empty());
+    EXPECT_EQ(flowSlider()->maximum(), 40);
+    const std::array<QString, 5> fields{"40", "10", "1", "0.002", "0"};
+    EXPECT_EQ(page()->selectedFields(), fields);
+    // The take-over is the valve the drop label shows, not the one selected since.
+    EXPECT_EQ(page()->takeOver()->name, "Test Valves V1");
+}
+
+TEST_F(ValvePageTest, TestDrawsTheUserCurveAndUserValvesCalculate) {
+    useUserDefinedTab();
+    child<QSlider>("tbHidrKar")->setValue(15);
+    child<QSlider>("TrackBar8")->setValue(3);
+    QTest::mouseClick(child<QPushButton>("btnTest"), Qt::LeftButton);
+    EXPECT_EQ(flowSlider()->maximum(), 75);
+    const QImage image = diagram();
+    // 469 / 75 = 6 px across, 342 / 15 = 22 px down.
+    // The curve crosses row 120 near 27 l/min.
+    for (int x = 6; x < 150; x += 6) {
+        EXPECT_EQ(image.pixelColor(x, 120), kDiagramGrid) << x;
+        EXPECT_EQ(image.pixelColor(x + 3, 120), kDiagramBackground) << x;
+    }
+    for (int y = 44; y < 300; y += 22) {
+        EXPECT_EQ(image.pixelColor(200, y), kDiagramGrid) << y;
+    }
+    EXPECT_TRUE(hasCurve(image));
+
+    flowSlider()->setValue(30);
+    calculate();
+    // 0.01 * 30^2 + 3
+    EXPECT_EQ(drop(), "12.00");
+    EXPECT_EQ(window->windowTitle(), "12");
+    EXPECT_TRUE(log().contains("Valve type: User defined valve\n"));
+    const auto valve = page()->takeOver();
+    ASSERT_TRUE(valve.has_value());
+    EXPECT_EQ(valve->name, "User defined valve");
+    EXPECT_EQ(valve->constantTerm, "3");
+    EXPECT_EQ(valve->flowCoefficient, "0.01");
+    EXPECT_TRUE(desktop->shown.empty());
+}
+
+TEST_F(ValvePageTest, UseFlowTakesThePumpFlowBelowTheMaximumOnly) {
+    useUserDefinedTab();
+    QTest::mouseClick(child<QPushButton>("btnTest"), Qt::LeftButton);
+    ASSERT_EQ(flowSlider()->maximum(), 75);
+    auto* useFlow = child<QAction>("Koristiprotok1");
+    setFieldText(field("edQ"), QStringLiteral("75.9"));
+    useFlow->trigger();
+    ASSERT_EQ(desktop->shown.size(), 1u);
+    EXPECT_EQ(desktop->shown[0].text, "Flow to big for this valve, please select other");
+    EXPECT_EQ(flowSlider()->value(), 0);
+
+    page()->setFlowSliderMaximum(76);
+    useFlow->trigger();
+    EXPECT_EQ(desktop->shown.size(), 1u);
+    EXPECT_EQ(flowSlider()->value(), 75);
+
+    setFieldText(field("edQ"), QStringLiteral("1.2.3"));
+    useFlow->trigger();
+    ASSERT_EQ(desktop->shown.size(), 2u);
+    EXPECT_EQ(desktop->shown[1].text, "ERROR::'1.2.3' is not a valid floating point value");
+    EXPECT_EQ(desktop->shown[1].title, "Valve flow slider set error");
+
+    setFieldText(field("edQ"), QString());
+    useFlow->trigger();
+    EXPECT_EQ(desktop->shown.size(), 2u);
+    EXPECT_EQ(flowSlider()->value(), 75);
+}
+
+TEST_F(ValvePageTest, AMissingFileKeepsTheListAndIsReportedOnce) {
+    enterType("Test Valves");
+    ASSERT_EQ(list()->count(), 2);
+    list()->setCurrentRow(0);
+    enterType("Nowhere");
+    ASSERT_EQ(desktop->shown.size(), 1u);
+    EXPECT_EQ(desktop->shown[0].text, "Error no : 1000");
+    EXPECT_EQ(desktop->shown[0].title, "File load error");
+    EXPECT_EQ(list()->count(), 2);
+    EXPECT_EQ(list()->currentRow(), 0);
+    EXPECT_TRUE(hasCurve(diagram()));
+    // Leaving the combo after Enter loads nothing again.
+    leave("ComboBox1");
+    EXPECT_EQ(desktop->shown.size(), 1u);
+}
+
+TEST_F(ValvePageTest, ATypedNameLoadsOnEnterOrOnLeavingOnce) {
+    type("ComboBox1", "Test Valves");
+    // No load per keystroke: no message for "T", "Te", ...
+    EXPECT_TRUE(desktop->shown.empty());
+    EXPECT_EQ(list()->count(), 0);
+    QTest::keyClick(field("ComboBox1"), Qt::Key_Return);
+    EXPECT_EQ(list()->count(), 2);
+    // The file changes; leaving the combo without typing does not reload it.
+    writeFile("Test Valves.dat", "A|60|20|1|0.001|0|\n");
+    leave("ComboBox1");
+    EXPECT_EQ(list()->count(), 2);
+
+    typeAndLeave("ComboBox1", "Test Valves");
+    EXPECT_EQ(list()->count(), 1);
+    EXPECT_TRUE(desktop->shown.empty());
+}
+
+TEST_F(ValvePageTest, ValveTypesShowTheirPicturesAndAMissingOneIsReported) {
+    for (const char* type : {"DirectionalControlValve 4-3", "Double Check Valve", "Check Valve",
+                             "Pilot Operated Check Valve"}) {
+        writeFile(QString::fromLatin1(type) + ".dat", "NG6|60|15|0.5|0.0032|0|\n");
+    }
+    open({QStringLiteral(HYDROCALC_BUILD_APP_DIR)});
+    showPage("tsLokalni");
+    chooseType(2);
+    EXPECT_EQ(list()->count(), 1);
+    EXPECT_FALSE(child<QLabel>("imgVentil")->pixmap().isNull());
+    EXPECT_TRUE(desktop->shown.empty());
+
+    // This bundle has none of the valve pictures.
+    open({QStringLiteral(HYDROCALC_TEST_DATA_DIR "/incomplete")});
+    showPage("tsLokalni");
+    desktop->shown.clear();
+    chooseType(0);
+    ASSERT_EQ(desktop->shown.size(), 1u);
+    EXPECT_EQ(desktop->shown[0].text, "Error no: 1001");
+    EXPECT_EQ(desktop->shown[0].title, "Resource loading error");
+    // The file loaded all the same.
+    EXPECT_EQ(list()->count(), 1);
+    EXPECT_TRUE(child<QLabel>("imgVentil")->pixmap().isNull());
+}
+
+TEST_F(ValvePageTest, RepaintsDrawTheStoredDiagramAndNeverCalculate) {
+    child<QCheckBox>("chBelezi")->setChecked(true);
+    enterType("Test Valves");
+    list()->setCurrentRow(0);
+    flowSlider()->setValue(30);
+    calculate();
+    const QString logged = log();
+    ASSERT_FALSE(logged.isEmpty());
+    const std::size_t messages = desktop->shown.size();
+    auto* box = child<QWidget>("PaintBox1");
+    for (int i = 0; i < 5; ++i) {
+        box->repaint();
+    }
+    EXPECT_EQ(log(), logged);
+    EXPECT_EQ(desktop->shown.size(), messages);
+    // The calculation kept the diagram on show.
+    EXPECT_TRUE(hasCurve(diagram()));
+
+    QTest::mouseClick(child<QPushButton>("BitBtn8"), Qt::LeftButton);
+    box->repaint();
+    EXPECT_TRUE(isEmpty(diagram()));
+    EXPECT_EQ(log(), logged);
+    // A click on the line shows it again.
+    const QRect row = list()->visualItemRect(list()->item(0));
+    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, row.center());
+    EXPECT_TRUE(hasCurve(diagram()));
+
+    // Another file takes the selection, and the line's diagram with it.
+    writeFile("Other.dat", "X|10|10|0|0.01|0|\n");
+    enterType("Other");
+    EXPECT_EQ(list()->currentRow(), -1);
+    EXPECT_TRUE(isEmpty(diagram()));
+    box->repaint();
+    EXPECT_EQ(desktop->shown.size(), messages);
+    EXPECT_EQ(log(), logged);
+}
+
+TEST_F(ValvePageTest, BadLinesAreRefusedWithOneClearMessageEach) {
+    writeFile("Bad Valves.dat", kBadValves);
+    enterType("Bad Valves");
+    ASSERT_EQ(list()->count(), 12);
+    list()->setCurrentRow(0);
+    ASSERT_EQ(flowSlider()->maximum(), 60);
+    const auto v1Fields = page()->selectedFields();
+    for (int row = 1; row <= 9; ++row) {
+        desktop->shown.clear();
+        list()->setCurrentRow(row);
+        ASSERT_EQ(desktop->shown.size(), 1u) << row;
+        EXPECT_EQ(desktop->shown[0].title, "Valve data error");
+        const QString message = desktop->shown[0].text;
+        EXPECT_TRUE(message.contains(QStringLiteral("Line %1 ").arg(row + 1)))
+            << message.toStdString();
+        EXPECT_TRUE(message.contains("Bad Valves.dat")) << message.toStdString();
+        EXPECT_TRUE(isEmpty(diagram())) << row;
+        EXPECT_EQ(flowSlider()->maximum(), 60) << row;
+        EXPECT_EQ(page()->selectedFields(), v1Fields) << row;
+        // Calculating with the refused line selected says so again and
+        // changes nothing.
+        calculate();
+        EXPECT_EQ(desktop->shown.size(), 2u) << row;
+        EXPECT_EQ(drop(), "0");
+    }
+    list()->setCurrentRow(1);
+    desktop->shown.clear();
+    list()->setCurrentRow(10);
+    EXPECT_TRUE(desktop->shown.empty());
+    EXPECT_EQ(flowSlider()->maximum(), 600);
+    EXPECT_TRUE(hasCurve(diagram()));
+    list()->setCurrentRow(11);
+    EXPECT_TRUE(desktop->shown.empty());
+    EXPECT_EQ(flowSlider()->maximum(), 10000);
+    // Ticks stay apart on the slider's 276 pixels.
+    EXPECT_GE(flowSlider()->tickInterval() * 276 / 10000, 4);
+    EXPECT_FALSE(isEmpty(diagram()));
+}
+
+TEST_F(ValvePageTest, CalculatingWithNothingSelectedSaysWhatToSelect) {
+    calculate();
+    ASSERT_EQ(desktop->shown.size(), 1u);
+    EXPECT_EQ(desktop->shown[0].title, "No valve selected");
+    EXPECT_TRUE(desktop->shown[0].text.contains("select a valve"));
+    EXPECT_EQ(drop(), "0");
+    EXPECT_EQ(window->windowTitle(), "Hydraulic calculator QX7  ver: 1.0");
+    EXPECT_TRUE(log().isEmpty());
+
+    // A loaded file with no line chosen yet is no different.
+    enterType("Test Valves");
+    calculate();
+    ASSERT_EQ(desktop->shown.size(), 2u);
+    EXPECT_EQ(desktop->shown[1].title, "No valve selected");
+    EXPECT_FALSE(page()->takeOver().has_value());
+}
+
+}  // namespace
