@@ -10,6 +10,7 @@
 #include <QTextStream>
 
 #include "app/PictureBundle.h"
+#include "pages/Diagram.h"
 
 namespace {
 
@@ -214,8 +215,11 @@ TEST(BuildTreeData, ValveFilesBesideTheProgramAreWellFormed) {
                 EXPECT_TRUE(field);
             }
             EXPECT_GT(maxFlow, 0);
-            EXPECT_LE(maxFlow, 469) << "a grid cell would be narrower than a pixel";
+            // Within what the diagram draws (coarser steps where cells
+            // would be narrower than the box allows).
+            EXPECT_LE(maxFlow, kMaxDiagramFlow);
             EXPECT_GT(maxDrop, 0);
+            EXPECT_LE(maxDrop, kMaxDiagramDrop);
             EXPECT_GE(startFlow, 0);
             EXPECT_LT(startFlow, maxFlow);
             EXPECT_GT(k, 0.0);
