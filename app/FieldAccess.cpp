@@ -68,8 +68,8 @@ void moveSlider(QSlider* slider, long double value) {
 
 QString formatText(const char* format, long double value) {
     // A whole-number format ("%d", "%.d") takes the value truncated.
-    const std::string_view spec(format);
-    if (!spec.empty() && spec.back() == 'd' && std::isfinite(value)) {
+    const std::string_view pattern(format);
+    if (!pattern.empty() && pattern.back() == 'd' && std::isfinite(value)) {
         return QString::fromStdString(
             numtext::Format(format, {static_cast<long long>(std::trunc(value))}));
     }

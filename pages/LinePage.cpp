@@ -110,18 +110,6 @@ QGroupBox* addOptionGroup(QWidget* page, const char* name, const QString& title,
 
 }  // namespace
 
-LineDiagramBox::LineDiagramBox(QWidget* parent) : QWidget(parent) {}
-
-void LineDiagramBox::setDiagram(std::optional<ValveDiagram> diagram) {
-    diagram_ = std::move(diagram);
-    update();
-}
-
-void LineDiagramBox::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    drawValveDiagram(painter, size(), diagram_);
-}
-
 LinePage::LinePage(PageServices& services) : CalculatorPage(services) {
     setObjectName(QStringLiteral("tsUsputni"));
     buildControls();
@@ -175,9 +163,7 @@ void LinePage::buildControls() {
     lblDp_Cev->setPalette(red);
     lblDp_Cev->setGeometry(352, 316, 72, 24);
 
-    PaintBox2 = new LineDiagramBox(this);
-    PaintBox2->setObjectName(QStringLiteral("PaintBox2"));
-    PaintBox2->setGeometry(440, 8, 417, 380);
+    PaintBox2 = new DiagramBox(this, "PaintBox2", QRect(440, 8, 417, 380));
 }
 
 void LinePage::connectHandlers() {

@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "app/CalculatorPage.h"
-#include "pages/Diagram.h"
+#include "pages/DiagramBox.h"
 #include "pages/PageLinks.h"
 
 class FieldPairs;
@@ -16,23 +16,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class cev;
-
-// The line's characteristic as the last calculation stored it. Painting only
-// draws what is stored, so a repaint never calculates, logs or asks anything.
-class LineDiagramBox : public QWidget {
-    Q_OBJECT
-  public:
-    explicit LineDiagramBox(QWidget* parent);
-
-    void setDiagram(std::optional<ValveDiagram> diagram);
-    const std::optional<ValveDiagram>& diagram() const { return diagram_; }
-
-  protected:
-    void paintEvent(QPaintEvent* event) override;
-
-  private:
-    std::optional<ValveDiagram> diagram_;
-};
 
 // The line pressure-drop page: a pipe or hose of a diameter, length and tube
 // type, at a flow velocity or flow, with its characteristic drawn.
@@ -88,6 +71,6 @@ class LinePage : public CalculatorPage {
     QPushButton* BitBtn5 = nullptr;
     QPushButton* BitBtn7 = nullptr;
     QLabel* lblDp_Cev = nullptr;
-    LineDiagramBox* PaintBox2 = nullptr;
+    DiagramBox* PaintBox2 = nullptr;
     ReturnFlowSources returnFlow_;
 };

@@ -150,20 +150,6 @@ class TypedNameExit : public QObject {
 
 }  // namespace
 
-ValveDiagramBox::ValveDiagramBox(QWidget* parent) : QWidget(parent) {
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-void ValveDiagramBox::setDiagram(std::optional<ValveDiagram> diagram) {
-    diagram_ = std::move(diagram);
-    update();
-}
-
-void ValveDiagramBox::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    drawValveDiagram(painter, size(), diagram_);
-}
-
 ValvePage::ValvePage(PageServices& services) : CalculatorPage(services) {
     setObjectName(QStringLiteral("tsLokalni"));
     buildControls();
@@ -240,9 +226,7 @@ void ValvePage::buildControls() {
 }
 
 void ValvePage::buildDiagramArea() {
-    PaintBox1 = new ValveDiagramBox(this);
-    PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
-    PaintBox1->setGeometry(390, 4, 469, 342);
+    PaintBox1 = new DiagramBox(this, "PaintBox1", QRect(390, 4, 469, 342));
 
     addCaption(this, QStringLiteral("Flow [l/min]"), 390, 360);
     tbVENTIL_Q = addSlider(this, "tbVENTIL_Q", 466, 360, 276, 0, 10, 0, 1);

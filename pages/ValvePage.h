@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "app/CalculatorPage.h"
-#include "pages/Diagram.h"
+#include "pages/DiagramBox.h"
 #include "pages/PageLinks.h"
 #include "pages/ValveData.h"
 
@@ -20,23 +20,6 @@ class QMenu;
 class QPushButton;
 class QSlider;
 class QTabWidget;
-
-// The valve page's paint box: it draws the diagram it was given, and nothing
-// else happens in a repaint.
-class ValveDiagramBox : public QWidget {
-    Q_OBJECT
-  public:
-    explicit ValveDiagramBox(QWidget* parent);
-
-    void setDiagram(std::optional<ValveDiagram> diagram);
-    const std::optional<ValveDiagram>& diagram() const { return diagram_; }
-
-  protected:
-    void paintEvent(QPaintEvent* event) override;
-
-  private:
-    std::optional<ValveDiagram> diagram_;
-};
 
 // The valve pressure-drop page: a valve from a data file or defined by two
 // numbers, its characteristic drawn and its drop at a flow calculated.
@@ -90,7 +73,7 @@ class ValvePage : public CalculatorPage {
     QLabel* imgVentil = nullptr;
     QPushButton* btnTest = nullptr;
     QLabel* lblFall = nullptr;
-    ValveDiagramBox* PaintBox1 = nullptr;
+    DiagramBox* PaintBox1 = nullptr;
     QPushButton* BitBtn8 = nullptr;
     QSlider* tbVENTIL_Q = nullptr;
     QMenu* popUpUseFlow = nullptr;

@@ -27,7 +27,7 @@ class LinePageTest : public MainWindowFixture {
     }
 
     LinePage* page() { return child<LinePage>("tsUsputni"); }
-    LineDiagramBox* box() { return child<LineDiagramBox>("PaintBox2"); }
+    DiagramBox* box() { return child<DiagramBox>("PaintBox2"); }
     void option(const char* group, int item) {
         const auto buttons = child<QGroupBox>(group)->findChildren<QRadioButton*>();
         ASSERT_GT(buttons.size(), item);
