@@ -12,15 +12,9 @@
 #include <memory>
 
 #include "app/Uhidromotor.h"
+#include "bench/SilentDesktop.h"
 
 namespace {
-
-// A benchmark must never wait for a person: any dialog is answered at once.
-class SilentDesktop : public Desktop {
-  public:
-    int runDialog(QDialog&) override { return 0; }
-    bool openUrl(const QUrl&) override { return true; }
-};
 
 // Resident memory of this process in MB, from the kernel's status file.
 double residentMegabytes() {
@@ -90,14 +84,3 @@ void BM_PumpCalculateWithLogging(benchmark::State& state) {
 BENCHMARK(BM_PumpCalculateWithLogging)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

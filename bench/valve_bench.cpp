@@ -15,22 +15,13 @@
 #include <memory>
 
 #include "app/Uhidromotor.h"
+#include "bench/SilentDesktop.h"
 #include "pages/ValveData.h"
 #include "pages/ValvePage.h"
 
 namespace {
 
 constexpr int kLines = 10000;
-
-class SilentDesktop : public Desktop {
-  public:
-    int runDialog(QDialog&) override {
-        ++dialogs;
-        return 0;
-    }
-    bool openUrl(const QUrl&) override { return true; }
-    int dialogs = 0;
-};
 
 // Sizes from 10 to 10,000 l/min, each line a valid valve.
 QByteArray manyValves() {
@@ -114,14 +105,3 @@ void BM_ValveFileReadAndLine(benchmark::State& state) {
 BENCHMARK(BM_ValveFileReadAndLine)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
