@@ -1,12 +1,12 @@
 #include "app/FieldPairs.h"
 
 #include <QComboBox>
-#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSlider>
 #include <cmath>
 
+#include "app/ControlEvents.h"
 #include "app/DigitKeyFilter.h"
 #include "app/FieldAccess.h"
 #include "app/FieldWidgets.h"
@@ -20,19 +20,6 @@ bool readWholeNumber(const QString& text, long long& number) {
     bool ok = false;
     number = text.trimmed().toLongLong(&ok, 10);
     return ok;
-}
-
-// A focus change that is no move to another control of the window: the user
-// switched to another window, or a menu or popup opened over the field.
-bool leavesTheControl(const QFocusEvent& focus) {
-    switch (focus.reason()) {
-        case Qt::ActiveWindowFocusReason:
-        case Qt::PopupFocusReason:
-        case Qt::MenuBarFocusReason:
-            return false;
-        default:
-            return true;
-    }
 }
 
 }  // namespace
@@ -187,7 +174,7 @@ void FieldPairs::resetAll() {
 }
 
 bool FieldPairs::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusOut && leavesTheControl(*static_cast<QFocusEvent*>(event))) {
+    if (leavesTheControl(event)) {
         if (const QuantityPair* pair = pairOf(qobject_cast<QWidget*>(watched))) {
             runGuarded(services_, [pair] { fieldExit(*pair); });
         }

@@ -14,6 +14,7 @@
 #include <QVariant>
 
 #include "app/ClickableLabel.h"
+#include "app/ControlEvents.h"
 #include "app/DigitKeyFilter.h"
 #include "app/FieldAccess.h"
 #include "app/FieldWidgets.h"
@@ -173,15 +174,25 @@ void CircuitPage::buildControls() {
     PaintBox3->setObjectName(QStringLiteral("PaintBox3"));
     PaintBox3->setGeometry(QRect(QPoint(462, 18), kCharacteristicSize));
 
-    // The clicks and double clicks of fields and labels, and the line slots'
-    // tool tips, which stay hidden.
-    for (QWidget* watched : std::initializer_list<QWidget*>{
-             edQ_prost, edDp, edDpProstBlok, edDpPrig, edDpPog, edDpPov, Label52, Label53}) {
+    // The line slots live in their labels' tool tips, which stay hidden.
+    for (QWidget* watched : {static_cast<QWidget*>(Label52), static_cast<QWidget*>(Label53)}) {
         watched->installEventFilter(this);
     }
 }
 
 void CircuitPage::connectHandlers() {
+    // A double click on a field takes its component over.
+    const std::pair<QWidget*, void (CircuitPage::*)()> takeOvers[] = {
+        {edQ_prost, &CircuitPage::edQ_prostDblClick},
+        {edDpPog, &CircuitPage::edDpPogDblClick},
+        {edDpPov, &CircuitPage::edDpPovDblClick},
+        {edDp, &CircuitPage::edDpDblClick},
+        {edDpProstBlok, &CircuitPage::edDpProstBlokDblClick},
+        {edDpPrig, &CircuitPage::edDpPrigDblClick},
+    };
+    for (const auto& [field, handler] : takeOvers) {
+        onDoubleClick(field, services_, [this, handler] { (this->*handler)(); });
+    }
     connectGuarded(blockButtons_, &QButtonGroup::idToggled, this, services_,
                    [this](int, bool checked) {
                        if (checked) {
@@ -204,23 +215,6 @@ void CircuitPage::connectHandlers() {
 bool CircuitPage::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ToolTip && (watched == Label52 || watched == Label53)) {
         return true;
-    }
-    if (event->type() != QEvent::MouseButtonDblClick) {
-        return CalculatorPage::eventFilter(watched, event);
-    }
-    const std::pair<QObject*, void (CircuitPage::*)()> takeOvers[] = {
-        {edQ_prost, &CircuitPage::edQ_prostDblClick},
-        {edDpPog, &CircuitPage::edDpPogDblClick},
-        {edDpPov, &CircuitPage::edDpPovDblClick},
-        {edDp, &CircuitPage::edDpDblClick},
-        {edDpProstBlok, &CircuitPage::edDpProstBlokDblClick},
-        {edDpPrig, &CircuitPage::edDpPrigDblClick},
-    };
-    for (const auto& [field, handler] : takeOvers) {
-        if (watched == field) {
-            runGuarded(services_, [this, handler] { (this->*handler)(); });
-            return true;
-        }
     }
     return CalculatorPage::eventFilter(watched, event);
 }

@@ -20,6 +20,7 @@
 #include <QSlider>
 #include <QSvgRenderer>
 
+#include "app/ControlEvents.h"
 #include "app/FieldAccess.h"
 #include "app/FieldPairs.h"
 #include "app/FieldWidgets.h"
@@ -252,14 +253,7 @@ void CylinderPage::connectHandlers() {
                    });
     connectGuarded(BitBtn3, &QPushButton::clicked, this, services_, [this] { BitBtn3Click(); });
     connectGuarded(BitBtn4, &QPushButton::clicked, this, services_, [this] { BitBtn4Click(); });
-    field(FlowIn)->installEventFilter(this);
-}
-
-bool CylinderPage::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == field(FlowIn) && event->type() == QEvent::MouseButtonDblClick) {
-        runGuarded(services_, [this] { edHCQ1DblClick(); });
-    }
-    return CalculatorPage::eventFilter(watched, event);
+    onDoubleClick(field(FlowIn), services_, [this] { edHCQ1DblClick(); });
 }
 
 QWidget* CylinderPage::field(int pair) const {

@@ -56,9 +56,6 @@ class CylinderPage : public CalculatorPage {
     // Efficiency caption, push load and its picture.
     void startUp() override;
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
     void buildControls();
     void connectHandlers();

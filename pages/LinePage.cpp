@@ -17,6 +17,7 @@
 #include <cmath>
 #include <memory>
 
+#include "app/ControlEvents.h"
 #include "app/FieldAccess.h"
 #include "app/FieldPairs.h"
 #include "app/FieldWidgets.h"
@@ -127,7 +128,7 @@ void LinePage::buildControls() {
     for (int pair : {Diameter, Length, SpeedOrFlow}) {
         setFieldColour(field(pair), kInputYellow);
     }
-    field(SpeedOrFlow)->installEventFilter(this);
+    onDoubleClick(field(SpeedOrFlow), services_, [this] { edUSDblClick(); });
 
     speedOrFlow_ = new QButtonGroup(this);
     USRadio = addOptionGroup(this, "USRadio", QString(), QRect(8, 138, 416, 34),
@@ -180,13 +181,6 @@ void LinePage::connectHandlers() {
                    });
     connectGuarded(BitBtn5, &QPushButton::clicked, this, services_, [this] { BitBtn5Click(); });
     connectGuarded(BitBtn7, &QPushButton::clicked, this, services_, [this] { BitBtn7Click(); });
-}
-
-bool LinePage::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonDblClick && watched == field(SpeedOrFlow)) {
-        runGuarded(services_, [this] { edUSDblClick(); });
-    }
-    return CalculatorPage::eventFilter(watched, event);
 }
 
 QWidget* LinePage::field(int pair) const {

@@ -52,9 +52,6 @@ class LinePage : public CalculatorPage {
     // flow slider follows it).
     void diagramFlowRange(int flowCells);
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
     void buildControls();
     void connectHandlers();

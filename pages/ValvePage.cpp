@@ -4,7 +4,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QEvent>
-#include <QFocusEvent>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,6 +18,7 @@
 #include <cmath>
 #include <exception>
 
+#include "app/ControlEvents.h"
 #include "app/DataFiles.h"
 #include "app/FieldAccess.h"
 #include "app/FieldPairs.h"
@@ -116,37 +116,6 @@ ValveDiagram characteristic(int largestFlow, int largestDrop, double p0, double 
                                  static_cast<double>(largestDrop), firstFlow};
     return diagram;
 }
-
-// A focus change that is no move to another control: another window came to
-// the front, or a popup (the combo's own list) opened.
-bool leavesTheControl(const QEvent* event) {
-    if (event->type() != QEvent::FocusOut) {
-        return false;
-    }
-    const auto reason = static_cast<const QFocusEvent*>(event)->reason();
-    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
-           reason != Qt::MenuBarFocusReason;
-}
-
-// Runs the combo's load when the user leaves it after typing.
-class TypedNameExit : public QObject {
-  public:
-    TypedNameExit(QObject* parent, FailureRoute& route, std::function<void()> exit)
-        : QObject(parent), route_(route), exit_(std::move(exit)) {}
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        // A combo being destroyed is no combo any more.
-        if (leavesTheControl(event) && qobject_cast<QComboBox*>(watched) != nullptr) {
-            runGuarded(route_, exit_);
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-  private:
-    FailureRoute& route_;
-    std::function<void()> exit_;
-};
 
 }  // namespace
 
@@ -263,7 +232,7 @@ void ValvePage::connectHandlers() {
                    [this] { typedName_ = true; });
     connectGuarded(ComboBox1->lineEdit(), &QLineEdit::returnPressed, this, services_,
                    typedNameDone);
-    ComboBox1->installEventFilter(new TypedNameExit(this, services_, typedNameDone));
+    onLeave(ComboBox1, services_, typedNameDone);
 
     connectGuarded(ListBox1, &QListWidget::itemSelectionChanged, this, services_,
                    [this] { ListBox1Click(); });

@@ -3,6 +3,7 @@
 
 #include <QLabel>
 
+#include "app/ControlEvents.h"
 #include "app/DigitKeyFilter.h"
 #include "app/FieldPairs.h"
 #include "tests/support/MainWindowFixture.h"
@@ -241,6 +242,28 @@ TEST_F(ScaledPairsTest, ALabelPairIsWrittenByItsSliderAndResetsFollowTheirOrder)
     EXPECT_EQ(text("edForce"), "0.00");
     // Pairs without a reset keep their value.
     EXPECT_EQ(child<QLabel>("lblEta")->text(), "0.97");
+}
+
+TEST_F(FieldRulesTest, LeaveAndDoubleClickHandlersRunOnlyForTheLivingControl) {
+    showPage("tsPumpa");
+    auto* control = new QLineEdit(child<QWidget>("tsPumpa"));
+    control->show();
+    int left = 0;
+    int doubleClicked = 0;
+    onLeave(control, *window, [&left] { ++left; });
+    onDoubleClick(control, *window, [&doubleClicked] { ++doubleClicked; });
+    QTest::mouseDClick(control, Qt::LeftButton);
+    EXPECT_EQ(doubleClicked, 1);
+    control->setFocus(Qt::TabFocusReason);
+    field("edp")->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(left, 1);
+    // A control destroyed while it has the focus loses it on the way out;
+    // its handlers stay quiet.
+    control->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(control->hasFocus());
+    delete control;
+    EXPECT_EQ(left, 1);
+    EXPECT_TRUE(desktop->shown.empty());
 }
 
 TEST_F(FieldRulesTest, TheWorkingFluidFieldsStayFreeText) {
