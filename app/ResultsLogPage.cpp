@@ -63,7 +63,13 @@ ResultsLogPage::ResultsLogPage(ResultsLogState& state, Desktop& desktop, Failure
     log_->setReadOnly(false);
     log_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Reports are tables of blank-padded columns; only a fixed pitch keeps them aligned.
-    log_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    // The desktop's fixed font is asked for by its hints as well as by name:
+    // on some desktops the family it names resolves to a proportional face.
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixed.setFamilies({QStringLiteral("DejaVu Sans Mono"), fixed.family()});
+    fixed.setStyleHint(QFont::TypeWriter);
+    fixed.setFixedPitch(true);
+    log_->setFont(fixed);
     log_->setGeometry(kMargin, kLogTop, kLogWidth, kLogHeight);
 
     setMinimumSize(kMargin * 2 + kLogWidth, kLogTop + kLogHeight + kMargin);

@@ -38,7 +38,7 @@ AxisScale::AxisScale(int pixels, int cells, int numberEvery)
                           : niceStep(static_cast<double>(kMinNumberPixels) / cell, numberEvery);
         return;
     }
-    gridStep_ = niceStep(kMinCoarseGridPixels / pixelsPerUnit_, 1);
+    gridStep_ = niceStep(kMinGridPixels / pixelsPerUnit_, 1);
     numberStep_ =
         niceStep(std::max(kMinNumberPixels / pixelsPerUnit_, 1.0 * numberEvery), gridStep_);
 }

@@ -30,10 +30,9 @@ class AxisScale {
     int pixels() const { return pixels_; }
     int cells() const { return cells_; }
 
-    static constexpr int kMinGridPixels = 3;
-    // Coarse steps are free to choose, so their grid lines may stand wider
-    // apart than whole cells must: lines 3 px apart read as a grey area.
-    static constexpr int kMinCoarseGridPixels = 6;
+    // Grid lines closer than this read as a grey area: narrower whole cells
+    // take the continuous scale with coarser steps, which also spans the box.
+    static constexpr int kMinGridPixels = 6;
     static constexpr int kMinNumberPixels = 28;
 
   private:

@@ -57,11 +57,12 @@ TEST(AxisScaleTest, WholePixelCellsWhereTheyFit) {
     EXPECT_EQ(drop.cellPixels(), 17);
     EXPECT_EQ(drop.numberStep(), 2);
 
-    // Four-pixel cells keep their grid, but every fifth number would collide.
+    // Cells of 4 px would be a grey area and leave a fifth of the box empty.
     const AxisScale narrow(469, 100, 5);
-    EXPECT_EQ(narrow.cellPixels(), 4);
-    EXPECT_EQ(narrow.gridStep(), 1);
+    EXPECT_FALSE(narrow.wholeCells());
+    EXPECT_EQ(narrow.gridStep(), 2);
     EXPECT_EQ(narrow.numberStep(), 10);
+    EXPECT_NEAR(narrow.offset(100), 469.0, 1e-9);
 }
 
 TEST(AxisScaleTest, MoreCellsThanPixelsTakeCoarserSteps) {
@@ -71,7 +72,7 @@ TEST(AxisScaleTest, MoreCellsThanPixelsTakeCoarserSteps) {
     EXPECT_EQ(flow.numberStep(), 50);
     EXPECT_NEAR(flow.offset(600), 469.0, 1e-9);
     // Grid lines at least six pixels apart, numbers at least 28.
-    EXPECT_GE(flow.offset(flow.gridStep()), AxisScale::kMinCoarseGridPixels);
+    EXPECT_GE(flow.offset(flow.gridStep()), AxisScale::kMinGridPixels);
     EXPECT_GE(flow.offset(flow.numberStep()), AxisScale::kMinNumberPixels);
 
     const AxisScale huge(469, 10000, 5);
@@ -142,7 +143,7 @@ TEST(DiagramTest, SixHundredCellsAreDrawnInCoarserSteps) {
     ASSERT_GE(columns.size(), 20u);
     ASSERT_LE(columns.size(), 130u);
     for (std::size_t i = 1; i < columns.size(); ++i) {
-        EXPECT_GE(columns[i] - columns[i - 1], AxisScale::kMinCoarseGridPixels) << columns[i];
+        EXPECT_GE(columns[i] - columns[i - 1], AxisScale::kMinGridPixels) << columns[i];
     }
 }
 
