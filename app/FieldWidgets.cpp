@@ -1,8 +1,11 @@
 #include "app/FieldWidgets.h"
 
+#include <QButtonGroup>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QSlider>
 #include <QVariant>
 #include <algorithm>
@@ -87,4 +90,22 @@ QLabel* addRequiredMark(QWidget* page, const QString& hint, int left, int top) {
 
 int fieldTag(const QWidget* field) {
     return field->property(kTagProperty).toInt();
+}
+
+QGroupBox* addRadioGroup(QWidget* parent, const char* name, const QString& title,
+                         const QRect& geometry, const QStringList& items, QButtonGroup* buttons,
+                         const RadioPlacement& placement) {
+    auto* group = new QGroupBox(title, parent);
+    group->setObjectName(QString::fromLatin1(name));
+    group->setGeometry(geometry);
+    for (int item = 0; item < items.size(); ++item) {
+        auto* button = new QRadioButton(items.at(item), group);
+        const bool sideBySide = placement.columnStep > 0;
+        button->move(placement.left + (sideBySide ? item * placement.columnStep : 0),
+                     placement.top + (sideBySide ? 0 : item * placement.rowStep));
+        // As wide as its text: a click beside the text is no click on it.
+        button->adjustSize();
+        buttons->addButton(button, item);
+    }
+    return group;
 }

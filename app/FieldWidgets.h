@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QRect>
 #include <QStringList>
 
+class QButtonGroup;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QSlider;
@@ -23,3 +26,18 @@ QLabel* addValueLabel(QWidget* page, const char* name, int left, int top, int wi
 QLabel* addRequiredMark(QWidget* page, const QString& hint, int left, int top);
 
 int fieldTag(const QWidget* field);
+
+// Where the items of a radio group stand inside it: from (left, top), one row
+// every rowStep pixels, or side by side every columnStep pixels.
+struct RadioPlacement {
+    int left = 8;
+    int top = 18;
+    int rowStep = 20;
+    int columnStep = 0;  // 0: one column
+};
+
+// A radio group: a group box with one radio button per item, in item order,
+// each button's id its item index in `buttons`. No item is checked.
+QGroupBox* addRadioGroup(QWidget* parent, const char* name, const QString& title,
+                         const QRect& geometry, const QStringList& items, QButtonGroup* buttons,
+                         const RadioPlacement& placement = {});

@@ -121,17 +121,12 @@ void CircuitPage::buildControls() {
     Label53->setProperty(kTagProperty, 0);
     edDpPov = rowField("edDpPov", 4);
 
-    rgBlockSys = new QGroupBox(QStringLiteral("Blocking system"), this);
-    rgBlockSys->setObjectName(QStringLiteral("rgBlockSys"));
-    rgBlockSys->setGeometry(4, 198, 300, 82);
     blockButtons_ = new QButtonGroup(this);
-    const char* const blockItems[] = {"Directional control avlve type T", "Check valve",
-                                      "Double check valve"};
-    for (int item = 0; item < 3; ++item) {
-        auto* button = new QRadioButton(QString::fromLatin1(blockItems[item]), rgBlockSys);
-        button->setGeometry(8, 18 + item * 20, 280, 20);
-        blockButtons_->addButton(button, item);
-    }
+    rgBlockSys =
+        addRadioGroup(this, "rgBlockSys", QStringLiteral("Blocking system"), QRect(4, 198, 300, 82),
+                      {QStringLiteral("Directional control avlve type T"),
+                       QStringLiteral("Check valve"), QStringLiteral("Double check valve")},
+                      blockButtons_, {8, 18, 20});
     cbPrigusnica = new QCheckBox(QStringLiteral("Throtle on return line"), this);
     cbPrigusnica->setObjectName(QStringLiteral("cbPrigusnica"));
     cbPrigusnica->setGeometry(8, 283, 296, 18);

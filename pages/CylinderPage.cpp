@@ -113,7 +113,14 @@ const Mode kModes[] = {
     {"Pressure, Stroke spd, Diameters", {PressureIn, Speed, PistonDiameter, RodDiameter}, true},
     {"Force, Stroke speed, Diameters", {Force, Speed, PistonDiameter, RodDiameter}, false},
 };
-constexpr int kModeCount = static_cast<int>(std::size(kModes));
+
+QStringList modeTexts() {
+    QStringList texts;
+    for (const Mode& mode : kModes) {
+        texts << QString::fromLatin1(mode.text);
+    }
+    return texts;
+}
 
 constexpr int kSingleActing = 0;
 constexpr int kDoubleActing = 1;
@@ -152,19 +159,13 @@ void CylinderPage::buildControls() {
     Panel3->setFrameShape(QFrame::StyledPanel);
     Panel3->setGeometry(0, 0, 867, 44);
 
-    RadioGroup3 = new QGroupBox(Panel3);
-    RadioGroup3->setObjectName(QStringLiteral("RadioGroup3"));
-    RadioGroup3->setGeometry(4, 3, 370, 38);
+    typeButtons_ = new QButtonGroup(this);
+    RadioGroup3 = addRadioGroup(
+        Panel3, "RadioGroup3", QString(), QRect(4, 3, 370, 38),
+        {QStringLiteral("Single action cyliner"), QStringLiteral("Double action cylinder")},
+        typeButtons_, {8, 9, 0, 180});
     RadioGroup3->setToolTip(QStringLiteral("Dupli klik za izbor smera opterecenja"));
     RadioGroup3->setContextMenuPolicy(Qt::CustomContextMenu);
-    typeButtons_ = new QButtonGroup(this);
-    const char* const types[] = {"Single action cyliner", "Double action cylinder"};
-    for (int item = 0; item < 2; ++item) {
-        auto* button = new QRadioButton(QString::fromLatin1(types[item]), RadioGroup3);
-        button->move(8 + item * 180, 9);
-        button->adjustSize();
-        typeButtons_->addButton(button, item);
-    }
     typeButtons_->button(kSingleActing)->setChecked(true);
 
     PopupMenu1 = new QMenu(this);
@@ -194,16 +195,9 @@ void CylinderPage::buildControls() {
     lblHCSmer->setStyleSheet(QStringLiteral("color: red;"));
     lblHCSmer->setGeometry(540, 11, 240, 22);
 
-    RadioGroup4 = new QGroupBox(QStringLiteral("Known or desired values"), this);
-    RadioGroup4->setObjectName(QStringLiteral("RadioGroup4"));
-    RadioGroup4->setGeometry(4, 52, 370, 140);
     modeButtons_ = new QButtonGroup(this);
-    for (int item = 0; item < kModeCount; ++item) {
-        auto* button = new QRadioButton(QString::fromLatin1(kModes[item].text), RadioGroup4);
-        button->move(10, 26 + item * 27);
-        button->adjustSize();
-        modeButtons_->addButton(button, item);
-    }
+    RadioGroup4 = addRadioGroup(this, "RadioGroup4", QStringLiteral("Known or desired values"),
+                                QRect(4, 52, 370, 140), modeTexts(), modeButtons_, {10, 26, 27});
 
     pairs_ = new FieldPairs(services_, this);
     pairs_->build(pairTable());

@@ -93,22 +93,6 @@ int cellCount(long double value) {
     return static_cast<int>(std::trunc(value));
 }
 
-QGroupBox* addOptionGroup(QWidget* page, const char* name, const QString& title,
-                          const QRect& geometry, const QStringList& items, QButtonGroup* buttons) {
-    auto* group = new QGroupBox(title, page);
-    group->setObjectName(QString::fromLatin1(name));
-    group->setGeometry(geometry);
-    const int top = title.isEmpty() ? 6 : 18;
-    const int column = (geometry.width() - 12) / static_cast<int>(items.size());
-    for (int item = 0; item < items.size(); ++item) {
-        auto* button = new QRadioButton(items.at(item), group);
-        button->setGeometry(8 + item * column, top, column - 4, 20);
-        buttons->addButton(button, item);
-    }
-    buttons->button(0)->setChecked(true);
-    return group;
-}
-
 }  // namespace
 
 LinePage::LinePage(PageServices& services) : CalculatorPage(services) {
@@ -119,8 +103,10 @@ LinePage::LinePage(PageServices& services) : CalculatorPage(services) {
 
 void LinePage::buildControls() {
     lineKind_ = new QButtonGroup(this);
-    RGcevCrevo = addOptionGroup(this, "RGcevCrevo", QString(), QRect(8, 4, 416, 34),
-                                {QStringLiteral("Tube"), QStringLiteral("Hose")}, lineKind_);
+    RGcevCrevo =
+        addRadioGroup(this, "RGcevCrevo", QString(), QRect(8, 4, 416, 34),
+                      {QStringLiteral("Tube"), QStringLiteral("Hose")}, lineKind_, {8, 6, 0, 204});
+    lineKind_->button(0)->setChecked(true);
     RGcevCrevo->setToolTip(QStringLiteral("Dupli klik za izbor smera opterecenja"));
 
     pairs_ = new FieldPairs(services_, this);
@@ -131,9 +117,10 @@ void LinePage::buildControls() {
     onDoubleClick(field(SpeedOrFlow), services_, [this] { edUSDblClick(); });
 
     speedOrFlow_ = new QButtonGroup(this);
-    USRadio = addOptionGroup(this, "USRadio", QString(), QRect(8, 138, 416, 34),
-                             {QStringLiteral("Fluid speed [m/s]"), QStringLiteral("Flow [l/min]")},
-                             speedOrFlow_);
+    USRadio = addRadioGroup(this, "USRadio", QString(), QRect(8, 138, 416, 34),
+                            {QStringLiteral("Fluid speed [m/s]"), QStringLiteral("Flow [l/min]")},
+                            speedOrFlow_, {8, 6, 0, 204});
+    speedOrFlow_->button(0)->setChecked(true);
 
     addCaption(this, QStringLiteral("Tube type :"), 8, 254);
     cmbVrsta = new QComboBox(this);

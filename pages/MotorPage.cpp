@@ -11,6 +11,7 @@
 
 #include "app/FieldAccess.h"
 #include "app/FieldPairs.h"
+#include "app/FieldWidgets.h"
 #include "app/InputChecks.h"
 #include "model/HidroMotor.h"
 
@@ -86,7 +87,14 @@ const Mode kModes[] = {
     {"Flow, Power, Speed range", {Flow, Power, Speed}},
     {"Power, Displacement, Speed range", {Power, Displacement, Speed}},
 };
-constexpr int kModeCount = static_cast<int>(std::size(kModes));
+
+QStringList modeTexts() {
+    QStringList texts;
+    for (const Mode& mode : kModes) {
+        texts << QString::fromLatin1(mode.text);
+    }
+    return texts;
+}
 
 // The quantities' sliders go back to their minimum in this order on a reset.
 constexpr Pair kResetSliderOrder[] = {Torque, Power, Pressure, Displacement, Flow, Speed};
@@ -101,15 +109,9 @@ MotorPage::MotorPage(PageServices& services) : CalculatorPage(services) {
 }
 
 void MotorPage::buildControls() {
-    RadioGroup2 = new QGroupBox(QStringLiteral("Known or desired values"), this);
-    RadioGroup2->setObjectName(QStringLiteral("RadioGroup2"));
-    RadioGroup2->setGeometry(0, 0, 244, 412);
     modeButtons_ = new QButtonGroup(this);
-    for (int item = 0; item < kModeCount; ++item) {
-        auto* button = new QRadioButton(QString::fromLatin1(kModes[item].text), RadioGroup2);
-        button->setGeometry(6, 24 + item * 27, 236, 24);
-        modeButtons_->addButton(button, item);
-    }
+    RadioGroup2 = addRadioGroup(this, "RadioGroup2", QStringLiteral("Known or desired values"),
+                                QRect(0, 0, 244, 412), modeTexts(), modeButtons_, {6, 27, 27});
 
     pairs_ = new FieldPairs(services_, this);
     pairs_->build(pairTable());

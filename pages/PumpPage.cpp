@@ -12,6 +12,7 @@
 
 #include "app/FieldAccess.h"
 #include "app/FieldPairs.h"
+#include "app/FieldWidgets.h"
 #include "app/InputChecks.h"
 #include "model/pumpa.h"
 
@@ -27,145 +28,31 @@ std::vector<QuantityRow> pairTable() {
     // caption, unit, slider, min, max, start, tick, field, tag, kind, items, scale,
     // slider format, exit, exit format, key filter, placement, reset, reset text
     return {
-        {"Shaft power",
-         "kW",
-         "TrackBar1",
-         0,
-         60,
-         0,
-         1,
-         "edSnaga",
-         100,
-         FieldKind::Combo,
-         {"1", "2", "3", "4", "5", "6", "7", "8", "10"},
-         1.0,
-         "%f",
-         ExitKind::Decimal,
-         "%2.2f",
-         KeyFilterKind::Decimal,
-         {248, 16, 362, 382, 752, 65, 822},
-         ResetKind::TextThenSlider,
-         "0.0"},
-        {"Speed range",
-         "r/min",
-         "TrackBar2",
-         0,
-         3000,
-         0,
-         10,
-         "edN",
-         101,
-         FieldKind::Combo,
-         {"100", "200", "300", "400", "500", "600", "700", "800", "900", "1000", "1500", "2000"},
-         1.0,
-         "%0.0f",
-         ExitKind::Whole,
-         nullptr,
-         KeyFilterKind::Whole,
-         {248, 56, 360, 386, 752, 65, 822},
-         ResetKind::TextThenSlider,
-         "0"},
-        {"Displacement",
-         "cm3",
-         "TrackBar3",
-         1,
-         1600,
-         8,
-         10,
-         "edV",
-         102,
-         FieldKind::Edit,
-         {},
-         1.0,
-         "%f",
-         ExitKind::Decimal,
-         "%2.2f",
-         KeyFilterKind::Decimal,
-         {248, 96, 368, 386, 760, 57, 822},
-         ResetKind::TextThenSlider,
-         "0.0"},
-        {"Pressure",
-         "bar",
-         "TrackBar4",
-         1,
-         250,
-         8,
-         1,
-         "edp",
-         103,
-         FieldKind::Edit,
-         {},
-         1.0,
-         "%0.0f",
-         ExitKind::Decimal,
-         "%2.2f",
-         KeyFilterKind::Decimal,
-         {248, 136, 330, 424, 760, 57, 822},
-         ResetKind::TextThenSlider,
-         "0.0"},
-        {"Flow:",
-         "l/min",
-         "TrackBar7",
-         1,
-         100,
-         8,
-         1,
-         "edQ",
-         104,
-         FieldKind::Edit,
-         {},
-         1.0,
-         "%2.2f",
-         ExitKind::Decimal,
-         "%2.2f",
-         KeyFilterKind::Decimal,
-         {248, 248, 288, 466, 760, 57, 822},
-         ResetKind::TextThenSlider,
-         "0.0"},
+        // clang-format off
+        {"Shaft power", "kW", "TrackBar1", 0, 60, 0, 1,
+         "edSnaga", 100, FieldKind::Combo, {"1", "2", "3", "4", "5", "6", "7", "8", "10"}, 1.0, "%f", ExitKind::Decimal, "%2.2f",
+         KeyFilterKind::Decimal, {248, 16, 362, 382, 752, 65, 822}, ResetKind::TextThenSlider, "0.0"},
+        {"Speed range", "r/min", "TrackBar2", 0, 3000, 0, 10,
+         "edN", 101, FieldKind::Combo, {"100", "200", "300", "400", "500", "600", "700", "800", "900", "1000", "1500", "2000"}, 1.0, "%0.0f", ExitKind::Whole, nullptr,
+         KeyFilterKind::Whole, {248, 56, 360, 386, 752, 65, 822}, ResetKind::TextThenSlider, "0"},
+        {"Displacement", "cm3", "TrackBar3", 1, 1600, 8, 10,
+         "edV", 102, FieldKind::Edit, {}, 1.0, "%f", ExitKind::Decimal, "%2.2f",
+         KeyFilterKind::Decimal, {248, 96, 368, 386, 760, 57, 822}, ResetKind::TextThenSlider, "0.0"},
+        {"Pressure", "bar", "TrackBar4", 1, 250, 8, 1,
+         "edp", 103, FieldKind::Edit, {}, 1.0, "%0.0f", ExitKind::Decimal, "%2.2f",
+         KeyFilterKind::Decimal, {248, 136, 330, 424, 760, 57, 822}, ResetKind::TextThenSlider, "0.0"},
+        {"Flow:", "l/min", "TrackBar7", 1, 100, 8, 1,
+         "edQ", 104, FieldKind::Edit, {}, 1.0, "%2.2f", ExitKind::Decimal, "%2.2f",
+         KeyFilterKind::Decimal, {248, 248, 288, 466, 760, 57, 822}, ResetKind::TextThenSlider, "0.0"},
         // The efficiencies are written by their sliders only, and keep their
         // values on a reset.
-        {"Hydromechanical efficiency",
-         {},
-         "TrackBar5",
-         66,
-         99,
-         96,
-         1,
-         "edNiM",
-         105,
-         FieldKind::Edit,
-         {},
-         0.01,
-         "%2.2f",
-         ExitKind::None,
-         nullptr,
-         KeyFilterKind::Whole,
-         {288, 204, 288, 170, 464, 38, -1, 184, 450},
-         ResetKind::None,
-         {},
-         nullptr,
-         required},
-        {" Volumetric efficiency",
-         {},
-         "TrackBar6",
-         66,
-         99,
-         96,
-         1,
-         "edNiV",
-         106,
-         FieldKind::Edit,
-         {},
-         0.01,
-         "%2.2f",
-         ExitKind::None,
-         nullptr,
-         KeyFilterKind::Whole,
-         {544, 204, 544, 150, 700, 38, -1, 184, 680},
-         ResetKind::None,
-         {},
-         nullptr,
-         required},
+        {"Hydromechanical efficiency", {}, "TrackBar5", 66, 99, 96, 1,
+         "edNiM", 105, FieldKind::Edit, {}, 0.01, "%2.2f", ExitKind::None, nullptr,
+         KeyFilterKind::Whole, {288, 204, 288, 170, 464, 38, -1, 184, 450}, ResetKind::None, {}, nullptr, required},
+        {" Volumetric efficiency", {}, "TrackBar6", 66, 99, 96, 1,
+         "edNiV", 106, FieldKind::Edit, {}, 0.01, "%2.2f", ExitKind::None, nullptr,
+         KeyFilterKind::Whole, {544, 204, 544, 150, 700, 38, -1, 184, 680}, ResetKind::None, {}, nullptr, required},
+        // clang-format on
     };
 }
 
@@ -183,7 +70,14 @@ const Mode kModes[] = {
     {"Flow, Displacement, Pressure", {Flow, Displacement, Pressure}},
     {"Flow,Displacement, Power", {Flow, Displacement, Power}},
 };
-constexpr int kModeCount = static_cast<int>(std::size(kModes));
+
+QStringList modeTexts() {
+    QStringList texts;
+    for (const Mode& mode : kModes) {
+        texts << QString::fromLatin1(mode.text);
+    }
+    return texts;
+}
 
 constexpr double kPressureWarningLimit = 250.0;  // bar
 constexpr int kPumpPicture = 2021;
@@ -197,15 +91,9 @@ PumpPage::PumpPage(PageServices& services) : CalculatorPage(services) {
 }
 
 void PumpPage::buildControls() {
-    RadioGroup1 = new QGroupBox(QStringLiteral("Desired or known values"), this);
-    RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
-    RadioGroup1->setGeometry(0, 0, 240, 385);
     modeButtons_ = new QButtonGroup(this);
-    for (int item = 0; item < kModeCount; ++item) {
-        auto* button = new QRadioButton(QString::fromLatin1(kModes[item].text), RadioGroup1);
-        button->setGeometry(6, 28 + item * 32, 232, 24);
-        modeButtons_->addButton(button, item);
-    }
+    RadioGroup1 = addRadioGroup(this, "RadioGroup1", QStringLiteral("Desired or known values"),
+                                QRect(0, 0, 240, 385), modeTexts(), modeButtons_, {6, 32, 32});
 
     pairs_ = new FieldPairs(services_, this);
     pairs_->build(pairTable());
