@@ -170,6 +170,24 @@ TEST(MainWindowLink, AFailingRequestShowsTheConnectionMessage) {
     EXPECT_EQ(desktop->shown[0].text, "INNET CONNECITON ERROR");
 }
 
+// Without a window manager (a virtual display) a window may never be
+// activated; its first showing starts the pages all the same, once.
+TEST(MainWindowStartUp, TheFirstShowingStartsThePagesWithoutAnActivation) {
+    auto scripted = std::make_unique<ScriptedDesktop>();
+    TfrmKalvorMain window(nullptr, std::move(scripted));
+    window.pictures().setSearchDirs({});
+    EXPECT_FALSE(window.activated());
+    window.show();
+    EXPECT_TRUE(window.activated());
+    EXPECT_EQ(window.findChild<QLineEdit*>("edNiM")->text(), "0.96");
+    EXPECT_EQ(window.findChild<QLabel*>("lblHCNi")->text(), "0.99");
+    EXPECT_EQ(window.findChild<QLabel*>("lblHCSmer")->text(), "Load direction: Push");
+    window.findChild<QLineEdit*>("edV")->setText("50");
+    window.hide();
+    window.show();
+    EXPECT_EQ(window.findChild<QLineEdit*>("edV")->text(), "50");
+}
+
 TEST_F(MainWindowTest, ExitClosesTheWindow) {
     QTest::mouseClick(child<QPushButton>("btnExit"), Qt::LeftButton);
     EXPECT_FALSE(window->isVisible());
