@@ -4,7 +4,6 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
-#include <array>
 #include <initializer_list>
 #include <optional>
 
@@ -24,8 +23,6 @@ struct SharedState {
     // Load direction of the cylinder: false push, true pull. The cylinder
     // page keeps it in step with its combo, menu, caption and picture.
     bool loadDirection = false;
-    // Ranges and terms of the circuit's characteristic.
-    std::array<double, 7> circuitDrawing{10.0, 3.0, 6.0, 2.0, 0.01, 1.0, 3.0};
     // The lines of the valve data file loaded last.
     QStringList valveDataLines;
 };
