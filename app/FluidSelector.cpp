@@ -3,12 +3,12 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "app/FieldAccess.h"
-#include "app/UpDown.h"
 #include "app/WorkingFluidPanel.h"
 #include "model/faults.h"
 #include "model/fluids.h"
 #include "model/numtext.h"
+#include "ui/FieldAccess.h"
+#include "ui/UpDown.h"
 
 namespace {
 

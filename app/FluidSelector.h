@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-#include "app/PageServices.h"
+#include "ui/PageServices.h"
 
 class WorkingFluidPanel;
 

@@ -13,10 +13,10 @@
 #include <algorithm>
 
 #include "app/Desktop.h"
-#include "app/HandlerGuard.h"
 #include "app/ResultsLogState.h"
 #include "app/RtfWriter.h"
 #include "app/SystemError.h"
+#include "ui/HandlerGuard.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "model/bazna.h"
+#include "model/ReportLines.h"
 
 class Desktop;
 class FailureRoute;

@@ -11,23 +11,23 @@
 #include <QToolButton>
 #include <QUrl>
 
-#include "app/CalculatorPage.h"
-#include "app/ClickableLabel.h"
-#include "app/DataFiles.h"
-#include "app/DigitKeyFilter.h"
-#include "app/FieldAccess.h"
-#include "app/FieldWidgets.h"
 #include "app/FluidSelector.h"
 #include "app/ProjectPage.h"
 #include "app/ResultsLogPage.h"
 #include "app/SystemError.h"
 #include "app/WorkingFluidPanel.h"
-#include "circuit/CircuitPage.h"
+#include "pages/CircuitPage.h"
 #include "pages/CylinderPage.h"
 #include "pages/LinePage.h"
 #include "pages/MotorPage.h"
 #include "pages/PumpPage.h"
 #include "pages/ValvePage.h"
+#include "ui/CalculatorPage.h"
+#include "ui/ClickableLabel.h"
+#include "ui/DataFiles.h"
+#include "ui/DigitKeyFilter.h"
+#include "ui/FieldAccess.h"
+#include "ui/FieldWidgets.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <memory>
 
 #include "app/Desktop.h"
-#include "app/PageServices.h"
-#include "app/PictureBundle.h"
 #include "app/ResultsLogState.h"
+#include "ui/PageServices.h"
+#include "ui/PictureBundle.h"
 
 class CalculatorPage;
 class CircuitPage;

@@ -9,11 +9,11 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "app/ClickableLabel.h"
-#include "app/FieldWidgets.h"
 #include "app/ProjectPage.h"
-#include "app/UpDown.h"
 #include "model/fluids.h"
+#include "ui/ClickableLabel.h"
+#include "ui/FieldWidgets.h"
+#include "ui/UpDown.h"
 
 WorkingFluidPanel::WorkingFluidPanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Panel2"));

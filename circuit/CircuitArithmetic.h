@@ -6,6 +6,8 @@
 #include <string_view>
 
 #include "circuit/prost_cevovod.h"
+#include "model/CylinderFlow.h"
+#include "model/InputError.h"
 
 // The arithmetic of the simple circuit, without a window: the inputs the
 // circuit page gathers, their checks, the parameter slots' texts, the return
@@ -27,14 +29,10 @@
 inline constexpr const char* kCircuitCaption = "Simple pipeline";
 
 // An input of the circuit the user has to correct. what() names the input and
-// says how to fix it; the page shows it captioned kCircuitCaption.
-class CircuitInputError : public std::invalid_argument {
-  public:
-    using std::invalid_argument::invalid_argument;
-};
-
-enum class CylinderKind { SingleActing, DoubleActing };
-enum class LoadDirection { Push, Pull };
+// says how to fix it; the page shows it captioned kCircuitCaption. The same
+// kind as the cylinder's own input errors, so the return flow's reach the
+// page the same way.
+using CircuitInputError = InputError;
 
 // The five components' parameter slots, as the page keeps them.
 enum class CircuitSlot { OperationLine, ReturnLine, DirectionalValve, BlockingValve, Throttle };
@@ -102,20 +100,6 @@ ValveInputs parseValveSlot(CircuitSlot slot, std::string_view text);
 std::string lineSlotText(std::string_view diameter, std::string_view length);
 std::string valveSlotText(std::string_view name, std::string_view constantTerm,
                           std::string_view flowCoefficient);
-
-// Why the cylinder's diameters cannot be calculated with, or nothing when they
-// can: both greater than 0 and the piston larger than the rod.
-std::optional<std::string> checkCylinderDiameters(double pistonDiameter, double rodDiameter);
-
-// The flow leaving the cylinder for the return line (l/min), from the flow Q
-// into it. Pushing, oil enters the piston side and the annulus returns
-// Q (D1^2 - D2^2) / D1^2; pulling, oil enters the annulus and the piston side
-// returns Q D1^2 / (D1^2 - D2^2); the through-rod cylinder returns Q.
-// For a single-acting cylinder, diameters that fail checkCylinderDiameters
-// throw CircuitInputError with that text; a result beyond the double range
-// throws FloatingPointFault.
-double returnFlow(double supplyFlow, double pistonDiameter, double rodDiameter, CylinderKind kind,
-                  LoadDirection direction);
 
 // The first input that would make the calculation divide by zero or compute
 // with a meaningless value, as a message naming it, or nothing when all are

@@ -4,9 +4,7 @@
 #include <string>
 #include <vector>
 
-// The text lines of an element's report, one item per line, no line breaks
-// inside an item. Created and owned by whoever asks for the report.
-using ReportLines = std::vector<std::string>;
+#include "model/ReportLines.h"
 
 // Which port a pressure given to setPortPressure belongs to.
 enum class PortSide { Intake, Outlet };

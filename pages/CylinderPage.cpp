@@ -20,14 +20,14 @@
 #include <QSlider>
 #include <QSvgRenderer>
 
-#include "app/ControlEvents.h"
-#include "app/FieldAccess.h"
-#include "app/FieldPairs.h"
-#include "app/FieldWidgets.h"
-#include "app/InputChecks.h"
-#include "app/PictureBundle.h"
 #include "model/klip.h"
 #include "model/numtext.h"
+#include "ui/ControlEvents.h"
+#include "ui/FieldAccess.h"
+#include "ui/FieldPairs.h"
+#include "ui/FieldWidgets.h"
+#include "ui/InputChecks.h"
+#include "ui/PictureBundle.h"
 
 namespace {
 

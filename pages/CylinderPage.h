@@ -4,8 +4,8 @@
 #include <array>
 #include <functional>
 
-#include "app/CalculatorPage.h"
 #include "pages/PageLinks.h"
+#include "ui/CalculatorPage.h"
 
 class FieldPairs;
 class QAction;

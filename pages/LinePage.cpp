@@ -17,13 +17,13 @@
 #include <cmath>
 #include <memory>
 
-#include "app/ControlEvents.h"
-#include "app/FieldAccess.h"
-#include "app/FieldPairs.h"
-#include "app/FieldWidgets.h"
-#include "circuit/CircuitArithmetic.h"
+#include "model/CylinderFlow.h"
 #include "model/cev.h"
 #include "model/numtext.h"
+#include "ui/ControlEvents.h"
+#include "ui/FieldAccess.h"
+#include "ui/FieldPairs.h"
+#include "ui/FieldWidgets.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <functional>
 #include <optional>
 
-#include "app/CalculatorPage.h"
-#include "pages/DiagramBox.h"
 #include "pages/PageLinks.h"
+#include "ui/CalculatorPage.h"
+#include "ui/DiagramBox.h"
 
 class FieldPairs;
 class QButtonGroup;

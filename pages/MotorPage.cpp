@@ -9,11 +9,11 @@
 #include <QRadioButton>
 #include <QSlider>
 
-#include "app/FieldAccess.h"
-#include "app/FieldPairs.h"
-#include "app/FieldWidgets.h"
-#include "app/InputChecks.h"
 #include "model/HidroMotor.h"
+#include "ui/FieldAccess.h"
+#include "ui/FieldPairs.h"
+#include "ui/FieldWidgets.h"
+#include "ui/InputChecks.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "app/CalculatorPage.h"
+#include "ui/CalculatorPage.h"
 
 class FieldPairs;
 class HidroMotor;

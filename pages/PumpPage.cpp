@@ -10,11 +10,11 @@
 #include <QRadioButton>
 #include <QSlider>
 
-#include "app/FieldAccess.h"
-#include "app/FieldPairs.h"
-#include "app/FieldWidgets.h"
-#include "app/InputChecks.h"
 #include "model/pumpa.h"
+#include "ui/FieldAccess.h"
+#include "ui/FieldPairs.h"
+#include "ui/FieldWidgets.h"
+#include "ui/InputChecks.h"
 
 namespace {
 

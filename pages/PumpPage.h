@@ -3,8 +3,8 @@
 #include <QString>
 #include <array>
 
-#include "app/CalculatorPage.h"
 #include "pages/PageLinks.h"
+#include "ui/CalculatorPage.h"
 
 class FieldPairs;
 class QButtonGroup;

@@ -7,7 +7,7 @@
 #include <exception>
 
 #include "model/numtext.h"
-#include "pages/Diagram.h"
+#include "ui/Diagram.h"
 
 namespace {
 

@@ -18,13 +18,13 @@
 #include <cmath>
 #include <exception>
 
-#include "app/ControlEvents.h"
-#include "app/DataFiles.h"
-#include "app/FieldAccess.h"
-#include "app/FieldPairs.h"
-#include "app/FieldWidgets.h"
 #include "model/Valve.h"
 #include "model/numtext.h"
+#include "ui/ControlEvents.h"
+#include "ui/DataFiles.h"
+#include "ui/FieldAccess.h"
+#include "ui/FieldPairs.h"
+#include "ui/FieldWidgets.h"
 
 namespace {
 

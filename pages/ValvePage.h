@@ -6,10 +6,10 @@
 #include <functional>
 #include <optional>
 
-#include "app/CalculatorPage.h"
-#include "pages/DiagramBox.h"
 #include "pages/PageLinks.h"
 #include "pages/ValveData.h"
+#include "ui/CalculatorPage.h"
+#include "ui/DiagramBox.h"
 
 class FieldPairs;
 class QAction;

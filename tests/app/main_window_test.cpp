@@ -9,13 +9,13 @@
 #include <QToolButton>
 #include <stdexcept>
 
-#include "app/ClickableLabel.h"
-#include "app/DataFiles.h"
-#include "app/HandlerGuard.h"
 #include "app/ProjectPage.h"
 #include "app/SystemError.h"
-#include "app/UpDown.h"
 #include "tests/support/MainWindowFixture.h"
+#include "ui/ClickableLabel.h"
+#include "ui/DataFiles.h"
+#include "ui/HandlerGuard.h"
+#include "ui/UpDown.h"
 
 namespace {
 

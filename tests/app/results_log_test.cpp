@@ -14,11 +14,11 @@
 #include <string>
 #include <vector>
 
-#include "app/HandlerGuard.h"
 #include "app/ResultsLogPage.h"
 #include "app/ResultsLogState.h"
 #include "app/SystemError.h"
 #include "tests/support/ScriptedDesktop.h"
+#include "ui/HandlerGuard.h"
 
 namespace {
 

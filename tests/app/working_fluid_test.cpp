@@ -4,8 +4,8 @@
 #include <QPushButton>
 #include <QTextEdit>
 
-#include "app/UpDown.h"
 #include "tests/support/MainWindowFixture.h"
+#include "ui/UpDown.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <QTabWidget>
 #include <QTextEdit>
 
-#include "app/FieldWidgets.h"
 #include "tests/support/MainWindowFixture.h"
+#include "ui/FieldWidgets.h"
 
 namespace {
 

@@ -10,9 +10,9 @@
 #include <QTemporaryDir>
 #include <QTextEdit>
 
-#include "pages/Diagram.h"
 #include "pages/ValvePage.h"
 #include "tests/support/MainWindowFixture.h"
+#include "ui/Diagram.h"
 
 namespace {
 

@@ -11,10 +11,10 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/FieldAccess.h"
 #include "app/Uhidromotor.h"
 #include "tests/support/QtPrinters.h"
 #include "tests/support/ScriptedDesktop.h"
+#include "ui/FieldAccess.h"
 
 class MissingControl : public std::runtime_error {
   public:

@@ -1,0 +1,480 @@
+#include "pages/CircuitPage.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVariant>
+
+#include "model/numtext.h"
+#include "pages/CircuitSketch.h"
+#include "pages/Funkcije.h"
+#include "ui/ClickableLabel.h"
+#include "ui/ControlEvents.h"
+#include "ui/DigitKeyFilter.h"
+#include "ui/FieldAccess.h"
+#include "ui/FieldWidgets.h"
+
+// A box whose picture is drawn by the page on every paint.
+class CircuitPaintBox : public QWidget {
+  public:
+    using Paint = std::function<void(QPainter&, QSize)>;
+    CircuitPaintBox(QWidget* parent, Paint paint) : QWidget(parent), paint_(std::move(paint)) {}
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        paint_(painter, size());
+    }
+
+  private:
+    Paint paint_;
+};
+
+namespace {
+
+const char* const kTakeOverHint = "Dupli klik za prihvatanje podataka zadnjeg izracunatog";
+const char* const kNoValveMessage = "Calculate a valve on the valve page first, then take it over.";
+// The tube type of a line slot is kept with the slot's label.
+constexpr const char* kTagProperty = "tag";
+constexpr QSize kSketchSize{305, 113};
+constexpr QSize kCharacteristicSize{401, 321};
+
+QString slotQString(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+std::string toStd(const QString& text) {
+    return text.toStdString();
+}
+
+// A number the user set on another page; a text that is no number ends the
+// calculation in the application-wide message.
+double number(const QString& text) {
+    return numtext::StrToFloat(toStd(text));
+}
+
+QLineEdit* addDropField(QWidget* parent, const char* name, int left, int top) {
+    // The drops are taken over, never typed: what the calculation uses is the slot.
+    QLineEdit* field = addEditField(parent, name, left, top, 54, 0);
+    field->setReadOnly(true);
+    return field;
+}
+
+}  // namespace
+
+CircuitPage::CircuitPage(PageServices& services) : CalculatorPage(services) {
+    setObjectName(QStringLiteral("tbProst"));
+    buildControls();
+    connectHandlers();
+}
+
+void CircuitPage::buildControls() {
+    Label49 = new QLabel(QStringLiteral("Pumpa mora biti definisana !"), this);
+    Label49->setObjectName(QStringLiteral("Label49"));
+    Label49->setGeometry(6, 2, 296, 16);
+    QPalette red = Label49->palette();
+    red.setColor(QPalette::WindowText, Qt::red);
+    Label49->setPalette(red);
+
+    Label51 = new ClickableLabel(QStringLiteral("Flow [l/min]"), this);
+    Label51->setObjectName(QStringLiteral("Label51"));
+    Label51->setGeometry(6, 23, 100, 16);
+    Label51->setCursor(Qt::PointingHandCursor);
+    edQ_prost = addEditField(this, "edQ_prost", 110, 24, 80, 0);
+    services_.keyFilter(KeyFilterKind::Decimal).attach(edQ_prost);
+
+    GroupBox3 = new QGroupBox(QStringLiteral("Pressure drops[bar]"), this);
+    GroupBox3->setObjectName(QStringLiteral("GroupBox3"));
+    GroupBox3->setGeometry(4, 44, 300, 150);
+    auto rowLabel = [this](const char* text, const char* name, int row) {
+        auto* label = new ClickableLabel(QString::fromLatin1(text), GroupBox3);
+        label->setObjectName(QString::fromLatin1(name));
+        label->setGeometry(8, 22 + row * 24, 230, 16);
+        return label;
+    };
+    auto rowField = [this](const char* name, int row) {
+        return addDropField(GroupBox3, name, 240, 22 + row * 24);
+    };
+    Label52 = rowLabel("Operational line", "Label52", 0);
+    Label52->setCursor(Qt::PointingHandCursor);
+    Label52->setProperty(kTagProperty, 0);
+    edDpPog = rowField("edDpPog", 0);
+    edDpPog->setToolTip(QString::fromLatin1(kTakeOverHint));
+    Label54 = new QLabel(QStringLiteral("Directional control avlve pressure drop"), GroupBox3);
+    Label54->setObjectName(QStringLiteral("Label54"));
+    Label54->setGeometry(8, 46, 230, 16);
+    edDp = rowField("edDp", 1);
+    addCaption(GroupBox3, QStringLiteral("Blocking valve"), 8, 70);
+    edDpProstBlok = rowField("edDpProstBlok", 2);
+    addCaption(GroupBox3, QStringLiteral("Throttle"), 8, 94);
+    edDpPrig = rowField("edDpPrig", 3);
+    Label53 = rowLabel("Return line", "Label53", 4);
+    Label53->setCursor(Qt::PointingHandCursor);
+    Label53->setProperty(kTagProperty, 0);
+    edDpPov = rowField("edDpPov", 4);
+
+    blockButtons_ = new QButtonGroup(this);
+    rgBlockSys =
+        addRadioGroup(this, "rgBlockSys", QStringLiteral("Blocking system"), QRect(4, 198, 300, 82),
+                      {QStringLiteral("Directional control avlve type T"),
+                       QStringLiteral("Check valve"), QStringLiteral("Double check valve")},
+                      blockButtons_, {8, 18, 20});
+    cbPrigusnica = new QCheckBox(QStringLiteral("Throtle on return line"), this);
+    cbPrigusnica->setObjectName(QStringLiteral("cbPrigusnica"));
+    cbPrigusnica->setGeometry(8, 283, 296, 18);
+
+    pbShema = new CircuitPaintBox(this, [this](QPainter& painter, QSize size) {
+        drawSketch(painter, size, sketchLayout(blockingSystem(), cbPrigusnica->isChecked()),
+                   sketchPictures_);
+    });
+    pbShema->setObjectName(QStringLiteral("pbShema"));
+    pbShema->setGeometry(QRect(QPoint(4, 304), kSketchSize));
+
+    addCaption(this, QStringLiteral("Components"), 312, 2);
+    lsKomponente = new QListWidget(this);
+    lsKomponente->setObjectName(QStringLiteral("lsKomponente"));
+    lsKomponente->setGeometry(312, 18, 146, 126);
+    Button1 = new QPushButton(QStringLiteral("Sketch"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setGeometry(312, 148, 146, 26);
+    Label56 = new ClickableLabel(QStringLiteral("Hydro cylinder definition"), this);
+    Label56->setObjectName(QStringLiteral("Label56"));
+    Label56->setGeometry(312, 180, 146, 16);
+    Label56->setCursor(Qt::PointingHandCursor);
+    lbHc = new QListWidget(this);
+    lbHc->setObjectName(QStringLiteral("lbHc"));
+    lbHc->setGeometry(312, 196, 146, 90);
+
+    btnNovProst = new QPushButton(QIcon(QStringLiteral(":/program/glyphs/calculate.svg")),
+                                  QStringLiteral("Calculate"), this);
+    btnNovProst->setObjectName(QStringLiteral("btnNovProst"));
+    btnNovProst->setGeometry(312, 310, 146, 33);
+    BitBtn9 = new QPushButton(QIcon(QStringLiteral(":/program/glyphs/reset.svg")),
+                              QStringLiteral("Reset"), this);
+    BitBtn9->setObjectName(QStringLiteral("BitBtn9"));
+    BitBtn9->setGeometry(312, 350, 146, 33);
+
+    addCaption(this, QStringLiteral("Pipeline feture"), 462, 2);
+    PaintBox3 = new CircuitPaintBox(this, [this](QPainter& painter, QSize size) {
+        Funkcije::drawCharacteristic(painter, size, characteristic_);
+    });
+    PaintBox3->setObjectName(QStringLiteral("PaintBox3"));
+    PaintBox3->setGeometry(QRect(QPoint(462, 18), kCharacteristicSize));
+
+    // The line slots live in their labels' tool tips, which stay hidden.
+    for (QWidget* watched : {static_cast<QWidget*>(Label52), static_cast<QWidget*>(Label53)}) {
+        watched->installEventFilter(this);
+    }
+}
+
+void CircuitPage::connectHandlers() {
+    // A double click on a field takes its component over.
+    const std::pair<QWidget*, void (CircuitPage::*)()> takeOvers[] = {
+        {edQ_prost, &CircuitPage::edQ_prostDblClick},
+        {edDpPog, &CircuitPage::edDpPogDblClick},
+        {edDpPov, &CircuitPage::edDpPovDblClick},
+        {edDp, &CircuitPage::edDpDblClick},
+        {edDpProstBlok, &CircuitPage::edDpProstBlokDblClick},
+        {edDpPrig, &CircuitPage::edDpPrigDblClick},
+    };
+    for (const auto& [field, handler] : takeOvers) {
+        onDoubleClick(field, services_, [this, handler] { (this->*handler)(); });
+    }
+    connectGuarded(blockButtons_, &QButtonGroup::idToggled, this, services_,
+                   [this](int, bool checked) {
+                       if (checked) {
+                           rgBlockSysClick();
+                       }
+                   });
+    connectGuarded(cbPrigusnica, &QCheckBox::toggled, this, services_,
+                   [this] { cbPrigusnicaClick(); });
+    connectGuarded(Label51, &ClickableLabel::clicked, this, services_,
+                   [this] { emit valveCalculationRequested(); });
+    connectGuarded(Label52, &ClickableLabel::clicked, this, services_, [this] { Label52Click(); });
+    connectGuarded(Label53, &ClickableLabel::clicked, this, services_, [this] { Label53Click(); });
+    connectGuarded(Label56, &ClickableLabel::clicked, this, services_, [this] { Label56Click(); });
+    connectGuarded(btnNovProst, &QPushButton::clicked, this, services_,
+                   [this] { btnNovProstClick(); });
+    connectGuarded(BitBtn9, &QPushButton::clicked, this, services_, [this] { BitBtn9Click(); });
+    connectGuarded(Button1, &QPushButton::clicked, this, services_, [this] { Button1Click(); });
+}
+
+bool CircuitPage::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ToolTip && (watched == Label52 || watched == Label53)) {
+        return true;
+    }
+    return CalculatorPage::eventFilter(watched, event);
+}
+
+QWidget* CircuitPage::slotHolder(CircuitSlot slot) const {
+    switch (slot) {
+        case CircuitSlot::OperationLine:
+            return Label52;
+        case CircuitSlot::ReturnLine:
+            return Label53;
+        case CircuitSlot::DirectionalValve:
+            return Label54;
+        case CircuitSlot::BlockingValve:
+            return rgBlockSys;
+        case CircuitSlot::Throttle:
+            return cbPrigusnica;
+    }
+    return Label54;
+}
+
+QString CircuitPage::slotText(CircuitSlot slot) const {
+    return slotHolder(slot)->toolTip();
+}
+
+void CircuitPage::setSlotText(CircuitSlot slot, const QString& text) {
+    slotHolder(slot)->setToolTip(text);
+}
+
+int CircuitPage::operationTubeType() const {
+    return Label52->property(kTagProperty).toInt();
+}
+
+int CircuitPage::returnTubeType() const {
+    return Label53->property(kTagProperty).toInt();
+}
+
+int CircuitPage::blockingSystem() const {
+    return std::max(blockButtons_->checkedId(), 0);
+}
+
+void CircuitPage::setPumpFlow(const QString& text) {
+    setFieldText(edQ_prost, text);
+}
+
+QString CircuitPage::operationLineDrop() const {
+    return fieldText(edDpPog);
+}
+
+void CircuitPage::edQ_prostDblClick() {
+    setFieldText(edQ_prost, sources_.pumpFlow());
+}
+
+void CircuitPage::edDpPogDblClick() {
+    const LineTakeOver line = sources_.line();
+    setFieldText(edDpPog, line.drop);
+    setSlotText(CircuitSlot::OperationLine,
+                slotQString(lineSlotText(toStd(line.diameter), toStd(line.length))));
+    Label52->setProperty(kTagProperty, line.tubeType);
+}
+
+void CircuitPage::edDpPovDblClick() {
+    const LineTakeOver line = sources_.line();
+    setFieldText(edDpPov, line.drop);
+    setSlotText(CircuitSlot::ReturnLine,
+                slotQString(lineSlotText(toStd(line.diameter), toStd(line.length))));
+    // The return line may be of another tube than the operation line.
+    Label53->setProperty(kTagProperty, line.tubeType);
+}
+
+std::optional<ValveTakeOver> CircuitPage::valveToTakeOver() {
+    auto valve = sources_.valve();
+    if (!valve) {
+        services_.showMessage(QString::fromLatin1(kNoValveMessage),
+                              QString::fromLatin1(kCircuitCaption));
+    }
+    return valve;
+}
+
+void CircuitPage::takeOverValve(QLineEdit* field, std::optional<CircuitSlot> slot) {
+    const auto valve = valveToTakeOver();
+    if (!valve) {
+        return;
+    }
+    setFieldText(field, valve->drop);
+    if (slot) {
+        setSlotText(*slot, slotQString(valveSlotText(toStd(valve->name), toStd(valve->constantTerm),
+                                                     toStd(valve->flowCoefficient))));
+    }
+}
+
+void CircuitPage::edDpDblClick() {
+    takeOverValve(edDp, CircuitSlot::DirectionalValve);
+}
+
+void CircuitPage::edDpProstBlokDblClick() {
+    // Without a blocking valve in the circuit there is no slot to fill.
+    takeOverValve(edDpProstBlok, blockingSystem() > 0
+                                     ? std::optional<CircuitSlot>(CircuitSlot::BlockingValve)
+                                     : std::nullopt);
+}
+
+void CircuitPage::edDpPrigDblClick() {
+    takeOverValve(edDpPrig, CircuitSlot::Throttle);
+}
+
+void CircuitPage::rgBlockSysClick() {
+    if (sources_.pumpFlow) {
+        setFieldText(edQ_prost, sources_.pumpFlow());
+    }
+    edDpProstBlok->setEnabled(blockingSystem() != 0);
+    Button1Click();
+}
+
+void CircuitPage::cbPrigusnicaClick() {
+    edDpPrig->setEnabled(cbPrigusnica->isChecked());
+    Button1Click();
+}
+
+void CircuitPage::Label52Click() {
+    const QString slot = slotText(CircuitSlot::OperationLine);
+    if (slot.isEmpty()) {
+        return;
+    }
+    window()->setWindowTitle(slot);
+    const qsizetype bar = slot.indexOf(QLatin1Char('|'));
+    lbHc->addItem(slot.left(bar));
+    lbHc->addItem(bar < 0 ? QString() : slot.mid(bar + 1));
+}
+
+void CircuitPage::Label53Click() {
+    const QString slot = slotText(CircuitSlot::ReturnLine);
+    if (!slot.isEmpty()) {
+        window()->setWindowTitle(slot);
+    }
+}
+
+void CircuitPage::Label56Click() {
+    const CylinderDefinition cylinder = sources_.cylinder();
+    lbHc->addItem(cylinder.doubleActing ? QStringLiteral("Double action HC")
+                                        : QStringLiteral("Single action HC "));
+    lbHc->addItem(QStringLiteral("D1= ") + cylinder.pistonDiameter + QStringLiteral(" mm"));
+    lbHc->addItem(QStringLiteral("D2= ") + cylinder.rodDiameter + QStringLiteral(" mm"));
+}
+
+void CircuitPage::BitBtn9Click() {
+    for (CircuitSlot slot :
+         {CircuitSlot::OperationLine, CircuitSlot::ReturnLine, CircuitSlot::DirectionalValve,
+          CircuitSlot::BlockingValve, CircuitSlot::Throttle}) {
+        setSlotText(slot, QString());
+    }
+    Label52->setProperty(kTagProperty, 0);
+    Label53->setProperty(kTagProperty, 0);
+    // The throttle's drop goes with its slot, like the others.
+    for (QLineEdit* field : {edQ_prost, edDp, edDpProstBlok, edDpPrig, edDpPog, edDpPov}) {
+        setFieldText(field, QString());
+    }
+    lbHc->clear();
+}
+
+void CircuitPage::Button1Click() {
+    lsKomponente->clear();
+    lsKomponente->addItems(sketchLayout(blockingSystem(), cbPrigusnica->isChecked()).components);
+    pbShema->update();
+}
+
+bool CircuitPage::hasRequiredInputs() const {
+    for (const QLineEdit* field : {edQ_prost, edDp, edDpPog, edDpPov}) {
+        if (fieldText(field).isEmpty()) {
+            return false;
+        }
+    }
+    for (CircuitSlot slot :
+         {CircuitSlot::DirectionalValve, CircuitSlot::OperationLine, CircuitSlot::ReturnLine}) {
+        if (slotText(slot).isEmpty()) {
+            return false;
+        }
+    }
+    if (cbPrigusnica->isChecked() &&
+        (fieldText(edDpPrig).isEmpty() || slotText(CircuitSlot::Throttle).isEmpty())) {
+        return false;
+    }
+    return blockingSystem() == 0 || !slotText(CircuitSlot::BlockingValve).isEmpty();
+}
+
+CircuitInputs CircuitPage::gatherInputs() const {
+    auto valveSlot = [this](CircuitSlot slot) {
+        return parseValveSlot(slot, toStd(slotText(slot)));
+    };
+    CircuitInputs inputs;
+    inputs.operationLine =
+        parseLineSlot(CircuitSlot::OperationLine, toStd(slotText(CircuitSlot::OperationLine)),
+                      operationTubeType());
+    inputs.returnLine = parseLineSlot(CircuitSlot::ReturnLine,
+                                      toStd(slotText(CircuitSlot::ReturnLine)), returnTubeType());
+    inputs.directionalValve = valveSlot(CircuitSlot::DirectionalValve);
+    if (blockingSystem() > 0) {
+        inputs.blockingValve = valveSlot(CircuitSlot::BlockingValve);
+    }
+    if (cbPrigusnica->isChecked()) {
+        inputs.throttle = valveSlot(CircuitSlot::Throttle);
+    }
+
+    const PumpTexts pump = sources_.pump();
+    inputs.pump = {number(pump.power), number(pump.pressure), number(pump.displacement),
+                   number(pump.volumetricEfficiency), number(pump.hydromechanicalEfficiency)};
+    inputs.supplyFlow = fieldValue(edQ_prost);
+
+    const CylinderDefinition cylinder = sources_.cylinder();
+    inputs.cylinder.kind =
+        cylinder.doubleActing ? CylinderKind::DoubleActing : CylinderKind::SingleActing;
+    inputs.cylinder.pistonDiameter = number(cylinder.pistonDiameter);
+    inputs.cylinder.rodDiameter = number(cylinder.rodDiameter);
+    inputs.cylinder.efficiency = number(cylinder.efficiency);
+    inputs.cylinder.direction = cylinder.pull ? LoadDirection::Pull : LoadDirection::Push;
+
+    const WorkingFluidTexts fluid = services_.workingFluid();
+    inputs.density = number(fluid.density);
+    inputs.viscosity = number(fluid.viscosity);
+    return inputs;
+}
+
+void CircuitPage::btnNovProstClick() {
+    if (!hasRequiredInputs()) {
+        return;
+    }
+    const QString caption = QString::fromLatin1(kCircuitCaption);
+    CircuitInputs inputs;
+    try {
+        inputs = gatherInputs();
+    } catch (const CircuitInputError& problem) {
+        services_.showMessage(QString::fromStdString(problem.what()), caption);
+        return;
+    }
+    if (const auto problem = validate(inputs)) {
+        services_.showMessage(QString::fromStdString(*problem), caption);
+        return;
+    }
+    const prost_cevovod chain = buildCircuit(inputs);
+    ReportLines lines;
+    chain.writeReport(lines);
+    // Computed before anything is shown, so a failure leaves the log and
+    // the diagram as they were.
+    auto characteristic = characteristicOf(chain);
+    services_.appendToLog(lines);
+    characteristic_ = std::move(characteristic);
+    PaintBox3->update();
+}
+
+void CircuitPage::startUp() {
+    blockButtons_->button(0)->setChecked(true);
+    cbPrigusnica->setChecked(false);
+    edDpProstBlok->setEnabled(false);
+    edDpPrig->setEnabled(false);
+    Button1Click();
+}
+
+void CircuitPage::loadPictures() {
+    // All at once, so a bundle that lacks one is reported at start-up and
+    // the sketch never paints half a circuit.
+    std::map<int, QImage> pictures;
+    for (int number : SketchPicture::All) {
+        if (auto picture = services_.picture(number, {kSketchCellPixels, kSketchCellPixels})) {
+            pictures.emplace(number, std::move(*picture));
+        }
+    }
+    sketchPictures_ = std::move(pictures);
+    pbShema->update();
+}

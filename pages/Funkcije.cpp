@@ -1,0 +1,133 @@
+#include "pages/Funkcije.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPen>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "ui/Diagram.h"
+
+namespace Funkcije {
+namespace {
+
+// The box's two axes, built alike by every routine so that the grid, the
+// numbers and the curve agree to the pixel.
+struct Axes {
+    AxisScale x;
+    AxisScale y;
+    int bottom;  // the row of the y axis's first value
+};
+
+std::optional<Axes> axesOf(QSize size, int XMAX, int XMIN, int YMAX, int YMIN) {
+    const long long width = static_cast<long long>(XMAX) - XMIN;
+    const long long height = static_cast<long long>(YMAX) - YMIN;
+    constexpr long long kLargest = std::numeric_limits<int>::max();
+    if (width <= 0 || height <= 0 || width > kLargest || height > kLargest || size.width() <= 0 ||
+        size.height() <= 0) {
+        return std::nullopt;
+    }
+    return Axes{AxisScale(size.width(), static_cast<int>(width), 1),
+                AxisScale(size.height(), static_cast<int>(height), 1), size.height() - 1};
+}
+
+}  // namespace
+
+void grid(QPainter& painter, QSize size, int XMAX, int XMIN, int YMAX, int YMIN) {
+    const auto axes = axesOf(size, XMAX, XMIN, YMAX, YMIN);
+    if (!axes) {
+        return;
+    }
+    painter.save();
+    painter.setPen(QPen(kGrid, 1));
+    for (long long i = 0; i <= axes->x.cells(); i += axes->x.gridStep()) {
+        const int x = static_cast<int>(axes->x.offset(static_cast<double>(i)));
+        painter.drawLine(x, 0, x, size.height());
+    }
+    for (long long j = 0; j <= axes->y.cells(); j += axes->y.gridStep()) {
+        const int y = axes->bottom - static_cast<int>(axes->y.offset(static_cast<double>(j)));
+        painter.drawLine(0, y, size.width(), y);
+    }
+    painter.restore();
+}
+
+void axisNumbers(QPainter& painter, QSize size, int XMAX, int XMIN, int YMAX, int YMIN) {
+    const auto axes = axesOf(size, XMAX, XMIN, YMAX, YMIN);
+    if (!axes) {
+        return;
+    }
+    painter.save();
+    painter.setPen(kNumbers);
+    const QFontMetrics metrics = painter.fontMetrics();
+    // A number in every cell where the widest one fits; otherwise the
+    // diagram's coarser steps.
+    const int widest = std::max(metrics.horizontalAdvance(QString::number(XMAX)),
+                                metrics.horizontalAdvance(QString::number(XMIN)));
+    const int xStep =
+        axes->x.wholeCells() && widest + 4 <= axes->x.cellPixels() ? 1 : axes->x.numberStep();
+    const int yStep = axes->y.wholeCells() && metrics.ascent() + 2 <= axes->y.cellPixels()
+                          ? 1
+                          : axes->y.numberStep();
+    const int baseline = size.height() - 4;
+    for (long long i = 0; i < axes->x.cells(); i += xStep) {
+        painter.drawText(static_cast<int>(axes->x.offset(static_cast<double>(i))) + 2, baseline,
+                         QString::number(XMIN + i));
+    }
+    // The corner belongs to the x axis's first number.
+    for (long long j = yStep; j < axes->y.cells(); j += yStep) {
+        painter.drawText(
+            3, axes->bottom - static_cast<int>(axes->y.offset(static_cast<double>(j))) - 2,
+            QString::number(YMIN + j));
+    }
+    painter.restore();
+}
+
+void curve(QPainter& painter, QSize size, int XMAX, int XMIN, int YMAX, int YMIN, double A,
+           double B, double C) {
+    const auto axes = axesOf(size, XMAX, XMIN, YMAX, YMIN);
+    if (!axes) {
+        return;
+    }
+    const double h = size.height();
+    auto point = [&](double x) {
+        const double y = A * x * x + B * x + C;
+        // Far outside the box a point only gives the direction; keep it drawable.
+        const double row = std::isfinite(y) ? std::clamp(axes->bottom - axes->y.offset(y - YMIN),
+                                                         -4.0 * h, 5.0 * h)
+                                            : -4.0 * h;
+        return QPointF(std::trunc(axes->x.offset(x - XMIN)), std::trunc(row));
+    };
+    // A point for every whole x, or for every pixel where those are more.
+    const int cells = axes->x.cells();
+    const int steps = std::min(cells, size.width());
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(kCurve, 2));
+    QPointF previous = point(XMIN);
+    for (int k = 1; k <= steps; ++k) {
+        const QPointF next = point(XMIN + static_cast<double>(cells) * k / steps);
+        painter.drawLine(previous, next);
+        previous = next;
+    }
+    painter.restore();
+}
+
+void drawCharacteristic(QPainter& painter, QSize size,
+                        const std::optional<CircuitCharacteristic>& characteristic) {
+    painter.fillRect(QRect(QPoint(0, 0), size), kBackground);
+    if (!characteristic) {
+        return;
+    }
+    const CircuitCharacteristic& c = *characteristic;
+    const int XMAX = c.flowMax;
+    const int YMAX = c.pressureMax;
+    grid(painter, size, XMAX, 0, YMAX, 0);
+    axisNumbers(painter, size, XMAX, 0, YMAX, 0);
+    // Both sides drop with the square of the flow: S (q / Q)^2.
+    const double squared = c.flow * c.flow;
+    curve(painter, size, XMAX, 0, YMAX, 0, c.supplyDrop / squared, 0.0, 0.0);
+    curve(painter, size, XMAX, 0, YMAX, 0, c.returnDrop / squared, 0.0, 0.0);
+}
+
+}  // namespace Funkcije

@@ -1,0 +1,280 @@
+#include "circuit/CircuitArithmetic.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <limits>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/Valve.h"
+#include "model/cev.h"
+#include "model/klip.h"
+
+namespace {
+
+constexpr double kTolerance = 1e-9;
+
+// A 50/30 cylinder fed with 32 l/min: the annulus is 16/25 of the piston.
+CircuitInputs sampleInputs() {
+    CircuitInputs in;
+    in.pump = {10.0, 200.0, 20.0, 0.95, 0.9};
+    in.supplyFlow = 32.0;
+    in.operationLine = {16.0, 2.5, 1};
+    in.returnLine = {20.0, 3.0, 0};
+    in.directionalValve = {"4/3 valve", 3.0, 0.001};  // 4.024 bar at 32 l/min
+    in.cylinder = {CylinderKind::SingleActing, 50.0, 30.0, 0.95, LoadDirection::Push};
+    in.density = 890.0;
+    in.viscosity = 46.0;
+    return in;
+}
+
+CircuitInputs withBlockingValveAndThrottle() {
+    CircuitInputs in = sampleInputs();
+    in.blockingValve = ValveInputs{"Check valve", 1.0, 0.0005};  // 1.512 bar at 32 l/min
+    in.throttle = ValveInputs{"Throttle", 2.0, 0.0};             // 2 bar whatever the flow
+    return in;
+}
+
+template <typename T>
+const T& as(const prost_cevovod& chain, std::size_t position) {
+    return dynamic_cast<const T&>(chain.element(position));
+}
+
+std::string messageOf(const CircuitInputs& in) {
+    const auto message = validate(in);
+    return message ? *message : "(accepted)";
+}
+
+}  // namespace
+
+TEST(CircuitChain, SupplyPressureCarriedFromThePumpToTheCylinder) {
+    const prost_cevovod chain = buildCircuit(withBlockingValveAndThrottle());
+    const auto& operation = as<cev>(chain, 1);
+    const auto& directional = as<Valve>(chain, 2);
+    const auto& blocking = as<Valve>(chain, 3);
+    const auto& cylinder = as<klipJednostrani>(chain, 6);
+
+    EXPECT_EQ(operation.pressureIn, 200.0);
+    EXPECT_NEAR(operation.pressureOut, 200.0 - operation.pressureDrop, kTolerance);
+    EXPECT_EQ(directional.pressureIn, operation.pressureOut);
+    EXPECT_NEAR(directional.pressureOut, operation.pressureOut - 4.024, kTolerance);
+    EXPECT_EQ(blocking.pressureIn, directional.pressureOut);
+    EXPECT_NEAR(blocking.pressureOut, directional.pressureOut - 1.512, kTolerance);
+    EXPECT_EQ(cylinder.pressureIn, blocking.pressureOut);
+    EXPECT_EQ(directional.name, "4/3 valve");
+    EXPECT_EQ(blocking.name, "Check valve");
+}
+
+TEST(CircuitChain, BackPressureIsTheReturnDropPlusTheThrottle) {
+    const CircuitInputs in = withBlockingValveAndThrottle();
+    const prost_cevovod chain = buildCircuit(in);
+    const auto& returnLine = as<cev>(chain, 4);
+    const auto& throttle = as<Valve>(chain, 5);
+    const auto& cylinder = as<klipJednostrani>(chain, 6);
+
+    // The line's own drop at the return flow, 32 x 16/25 l/min.
+    const cev alone(20.48, 3.0, 890.0, 20.0, 46.0, 1, 1);
+    EXPECT_DOUBLE_EQ(returnLine.flow, 20.48);
+    EXPECT_DOUBLE_EQ(returnLine.pressureDrop, alone.pressureDrop);
+    EXPECT_EQ(returnLine.pressureOut, 0.0);
+    EXPECT_EQ(returnLine.pressureIn, returnLine.pressureDrop);
+    EXPECT_EQ(throttle.pressureOut, returnLine.pressureIn);
+    EXPECT_NEAR(cylinder.pressureOut, returnLine.pressureDrop + 2.0, kTolerance);
+
+    CircuitInputs noThrottle = in;
+    noThrottle.throttle.reset();
+    const prost_cevovod plain = buildCircuit(noThrottle);
+    EXPECT_EQ(as<klipJednostrani>(plain, 5).pressureOut, as<cev>(plain, 4).pressureDrop);
+}
+
+TEST(CircuitChain, EachLineKeepsItsOwnTubeType) {
+    CircuitInputs in = sampleInputs();
+    in.operationLine.materialIndex = 1;  // plain steel, 0.03 mm
+    in.returnLine.materialIndex = 3;     // strongly rusted steel, 2.5 mm
+    const prost_cevovod chain = buildCircuit(in);
+    EXPECT_DOUBLE_EQ(as<cev>(chain, 1).relativeRoughness, 0.03 / 16.0);
+    EXPECT_DOUBLE_EQ(as<cev>(chain, 3).relativeRoughness, 2.5 / 20.0);
+}
+
+TEST(CircuitChain, ElementsInFlowOrderAndTheirSums) {
+    const prost_cevovod chain = buildCircuit(withBlockingValveAndThrottle());
+    ASSERT_EQ(chain.count(), 7u);
+    const std::vector<int> codes{1, 2019, 100, 100, 2019, 100, 201};
+    for (std::size_t i = 0; i < codes.size(); ++i) {
+        EXPECT_EQ(chain.element(i).typeCode, codes[i]) << i;
+    }
+    EXPECT_EQ(chain.element(5).name, "Throttle");
+
+    const double operationDrop = chain.element(1).pressureDrop;
+    const double returnDrop = chain.element(4).pressureDrop;
+    EXPECT_EQ(chain.supplyFlow(), 32.0);
+    EXPECT_DOUBLE_EQ(chain.returnFlow(), 20.48);
+    EXPECT_NEAR(chain.supplyDrop(), operationDrop + 4.024 + 1.512 + 2.0, kTolerance);
+    EXPECT_DOUBLE_EQ(chain.returnDrop(), returnDrop);
+    EXPECT_NEAR(chain.supplyResistance(), (operationDrop + 7.536) / 32.0, kTolerance);
+    EXPECT_DOUBLE_EQ(chain.returnResistance(), returnDrop / 20.48);
+
+    const auto diagram = characteristicOf(chain);
+    ASSERT_TRUE(diagram.has_value());
+    EXPECT_EQ(diagram->flowMax, 32);
+    EXPECT_DOUBLE_EQ(diagram->supplyAt(32.0), chain.supplyDrop());
+    EXPECT_DOUBLE_EQ(diagram->returnAt(32.0), chain.returnDrop());
+}
+
+TEST(CircuitChain, ReportHasTheSevenElementReportsInFlowOrder) {
+    const prost_cevovod chain = buildCircuit(withBlockingValveAndThrottle());
+    ReportLines log;
+    chain.writeReport(log);
+    // pump 6 lines, pipes 9, valves 5, single-acting cylinder 10
+    ASSERT_EQ(log.size(), 2u + 6 + 9 + 5 + 5 + 9 + 5 + 10);
+    EXPECT_EQ(log[0], " ----------- SIMPLE PIPELINE CALCULATION --------------- ");
+    EXPECT_EQ(log[1], "");
+    const std::string pipe = " -------   Single pipe pressure drop calculation  ----------- ";
+    const std::string valve = " ---------------- VALVE CALCULATION --- -------------- ";
+    EXPECT_EQ(log[2], " ---------   PUMP CALCULATION       --------------------- ");
+    EXPECT_EQ(log[8], pipe);
+    EXPECT_EQ(log[17], valve);
+    EXPECT_EQ(log[18], "Valve type: 4/3 valve");
+    EXPECT_EQ(log[22], valve);
+    EXPECT_EQ(log[23], "Valve type: Check valve");
+    EXPECT_EQ(log[27], pipe);
+    EXPECT_EQ(log[36], valve);
+    EXPECT_EQ(log[37], "Valve type: Throttle");
+    EXPECT_EQ(log[41], " ----------- Single action cylinder calculaton -------------- ");
+}
+
+TEST(CircuitReturnFlow, TheChainsCylinderFollowsTheLoadDirection) {
+    CircuitInputs in = sampleInputs();
+    const prost_cevovod pushed = buildCircuit(in);
+    const auto& pushCylinder = as<klipJednostrani>(pushed, 4);
+    EXPECT_DOUBLE_EQ(as<cev>(pushed, 3).flow, 20.48);
+    // A pushing cylinder takes Q on the piston and returns it from the annulus.
+    EXPECT_DOUBLE_EQ(pushCylinder.inletFlow, 32.0);
+    EXPECT_NEAR(pushCylinder.outletFlow, 20.48, kTolerance);
+
+    in.cylinder.direction = LoadDirection::Pull;
+    const prost_cevovod pulled = buildCircuit(in);
+    EXPECT_DOUBLE_EQ(pulled.returnFlow(), 50.0);
+    EXPECT_DOUBLE_EQ(as<cev>(pulled, 3).flow, 50.0);
+    EXPECT_NEAR(as<klipJednostrani>(pulled, 4).outletFlow, 50.0, kTolerance);
+
+    in.cylinder.kind = CylinderKind::DoubleActing;
+    const prost_cevovod through = buildCircuit(in);
+    EXPECT_EQ(through.returnFlow(), 32.0);
+    EXPECT_EQ(through.element(4).typeCode, 202);
+}
+
+TEST(CircuitValidation, DivisorsFirstWithMessagesNamingTheInput) {
+    struct Case {
+        std::function<void(CircuitInputs&)> spoil;
+        std::string message;
+    };
+    const std::vector<Case> cases{
+        {[](CircuitInputs& in) {
+             in.supplyFlow = 0.0;
+             in.pump.power = 0.0;  // reported after the flow
+         },
+         "Supply flow Q must be greater than 0 l/min: calculate the pump or type a flow"},
+        {[](CircuitInputs& in) { in.cylinder.pistonDiameter = 0.0; },
+         "Piston diameter D1 must be greater than 0 mm: set it on the cylinder page"},
+        {[](CircuitInputs& in) { in.cylinder.rodDiameter = -1.0; },
+         "Rod diameter D2 must be greater than 0 mm: set it on the cylinder page"},
+        {[](CircuitInputs& in) { in.cylinder.rodDiameter = 50.0; },
+         "Piston diameter D1 must be greater than the rod diameter D2: correct the cylinder on the "
+         "cylinder page"},
+        {[](CircuitInputs& in) {
+             in.cylinder.kind = CylinderKind::DoubleActing;  // equal diameters leave no annulus
+             in.cylinder.rodDiameter = 50.0;
+         },
+         "Piston diameter D1 must be greater than the rod diameter D2: correct the cylinder on the "
+         "cylinder page"},
+        {[](CircuitInputs& in) {
+             in.supplyFlow = std::numeric_limits<double>::denorm_min();  // returns to 0
+             in.cylinder.rodDiameter = 45.0;
+         },
+         "Return flow Qr must be greater than 0 l/min and within range: check the supply flow Q "
+         "and the cylinder's diameters D1 and D2"},
+        {[](CircuitInputs& in) {
+             in.supplyFlow = 1.2e308;  // returns 1.875e308, beyond the double range
+             in.cylinder.direction = LoadDirection::Pull;
+         },
+         "Return flow Qr must be greater than 0 l/min and within range: check the supply flow Q "
+         "and the cylinder's diameters D1 and D2"},
+        {[](CircuitInputs& in) { in.pump.displacement = 0.0; },
+         "Pump displacement must be greater than 0 cm3: calculate the pump"},
+        {[](CircuitInputs& in) { in.viscosity = 0.0; },
+         "Working fluid viscosity must be greater than 0 mm2/s: set it below the pages"},
+        {[](CircuitInputs& in) { in.returnLine.length = -2.0; },
+         "Return line length must be greater than 0 m: calculate the line on its page and take it "
+         "over again"},
+        {[](CircuitInputs& in) { in.returnLine.materialIndex = 6; },
+         "Return line tube type must be one of the six tube types: calculate the line on its page "
+         "and take it over again"},
+        {[](CircuitInputs& in) {
+             in.throttle = ValveInputs{"Throttle", std::numeric_limits<double>::infinity(), 0.0};
+         },
+         "Throttle p0 and k must be numbers: calculate the valve on its page and take it over "
+         "again"},
+    };
+    EXPECT_EQ(messageOf(withBlockingValveAndThrottle()), "(accepted)");
+    for (const Case& c : cases) {
+        CircuitInputs in = withBlockingValveAndThrottle();
+        c.spoil(in);
+        EXPECT_EQ(messageOf(in), c.message);
+        try {
+            buildCircuit(in);
+            ADD_FAILURE() << "built despite: " << c.message;
+        } catch (const CircuitInputError& error) {
+            EXPECT_EQ(error.what(), c.message);
+        }
+    }
+}
+
+TEST(CircuitSlots, ReadWithThePointAndRoundTrip) {
+    const LineInputs line = parseLineSlot(CircuitSlot::ReturnLine, "16.00|2.50", 4);
+    EXPECT_EQ(line.diameter, 16.0);
+    EXPECT_EQ(line.length, 2.5);
+    EXPECT_EQ(line.materialIndex, 4);
+
+    const ValveInputs valve =
+        parseValveSlot(CircuitSlot::Throttle, valveSlotText("DRV 10 - 1.5 %", " 1.5", "0.004"));
+    EXPECT_EQ(valve.name, "DRV 10 - 1.5 %");  // a percent sign before the bar is the name's
+    EXPECT_EQ(valve.constantTerm, 1.5);
+    EXPECT_EQ(valve.flowCoefficient, 0.004);
+    EXPECT_EQ(parseLineSlot(CircuitSlot::OperationLine, lineSlotText("10", "1e1"), 0).length, 10.0);
+}
+
+TEST(CircuitSlots, MalformedSlotsNameTheSlot) {
+    try {
+        parseValveSlot(CircuitSlot::DirectionalValve, "4/3 valve|3");
+        ADD_FAILURE() << "no error";
+    } catch (const CircuitInputError& error) {
+        EXPECT_STREQ(error.what(),
+                     "The directional control valve slot '4/3 valve|3' is not name|p0%k with "
+                     "numbers: calculate the valve on its page and take it over again");
+    }
+    try {
+        parseLineSlot(CircuitSlot::OperationLine, "", 0);
+        ADD_FAILURE() << "no error";
+    } catch (const CircuitInputError& error) {
+        EXPECT_STREQ(error.what(),
+                     "The operation line slot is empty: calculate the line on its page and take "
+                     "it over again");
+    }
+    const auto fails = [](const std::function<void()>& parse, std::string_view label) {
+        try {
+            parse();
+            ADD_FAILURE() << "accepted a slot of the " << label;
+        } catch (const CircuitInputError& error) {
+            EXPECT_NE(std::string(error.what()).find(label), std::string::npos) << error.what();
+        }
+    };
+    for (const char* text : {"16", "16,5|2", "x|2", "16|", "16|2|3", "|2.5"}) {
+        fails([text] { parseLineSlot(CircuitSlot::ReturnLine, text, 0); }, "return line");
+    }
+    for (const char* text : {"", "valve", "valve%1|2", "valve|x%1", "valve|2%", "valve|2%0,1"}) {
+        fails([text] { parseValveSlot(CircuitSlot::BlockingValve, text); }, "blocking valve");
+    }
+}

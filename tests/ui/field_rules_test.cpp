@@ -1,0 +1,275 @@
+#include <QComboBox>
+#include <QSlider>
+
+#include <QLabel>
+
+#include "tests/support/MainWindowFixture.h"
+#include "ui/ControlEvents.h"
+#include "ui/DigitKeyFilter.h"
+#include "ui/FieldPairs.h"
+
+namespace {
+
+using FieldRulesTest = MainWindowFixture;
+
+int position(TfrmKalvorMain& window, const char* name) {
+    return window.findChild<QSlider*>(QString::fromLatin1(name))->value();
+}
+
+TEST_F(FieldRulesTest, AValueBeyondTheSliderStaysInTheField) {
+    typeAndLeave("edSnaga", "75");
+    EXPECT_EQ(position(*window, "TrackBar1"), 60);
+    EXPECT_EQ(text("edSnaga"), "75.00");
+}
+
+TEST_F(FieldRulesTest, ClickingASliderLeavesTheFieldTheUserWasIn) {
+    type("edSnaga", "12.5");
+    auto* displacement = child<QSlider>("TrackBar3");
+    QTest::mouseClick(displacement, Qt::LeftButton, {}, QPoint(5, displacement->height() / 2));
+    EXPECT_EQ(text("edSnaga"), "12.50");
+    EXPECT_EQ(position(*window, "TrackBar1"), 12);
+}
+
+TEST_F(FieldRulesTest, AnUnreadableNumberBecomesTheDefaultTextAndTheSliderStays) {
+    typeAndLeave("edV", "25");
+    typeAndLeave("edV", "1.2.3");
+    EXPECT_EQ(text("edV"), "1.0");
+    EXPECT_EQ(position(*window, "TrackBar3"), 25);
+    EXPECT_TRUE(desktop->shown.empty());
+}
+
+TEST_F(FieldRulesTest, LeavingAnEmptyFieldChangesNothing) {
+    typeAndLeave("edp", "30");
+    child<QLineEdit>("edp")->clear();
+    leave("edp");
+    EXPECT_EQ(text("edp"), "");
+    EXPECT_EQ(position(*window, "TrackBar4"), 30);
+}
+
+TEST_F(FieldRulesTest, SliderAndFieldFollowEachOther) {
+    child<QSlider>("TrackBar4")->setValue(120);
+    EXPECT_EQ(text("edp"), "120");
+    typeAndLeave("edp", "120.5");
+    EXPECT_EQ(text("edp"), "120.50");
+    EXPECT_EQ(position(*window, "TrackBar4"), 120);
+    // Slider formats differ per pair: "%f" has two decimals.
+    child<QSlider>("TrackBar3")->setValue(250);
+    EXPECT_EQ(text("edV"), "250.00");
+    child<QSlider>("TrackBar5")->setValue(70);
+    EXPECT_EQ(text("edNiM"), "0.70");
+}
+
+TEST_F(FieldRulesTest, TheSpeedFieldIsRewrittenOnlyWhenTheSliderMoves) {
+    typeAndLeave("edN", "1500.7");
+    EXPECT_EQ(position(*window, "TrackBar2"), 1500);
+    EXPECT_EQ(text("edN"), "1500");
+    typeAndLeave("edN", "1500.2");
+    EXPECT_EQ(text("edN"), "1500.2");
+}
+
+TEST_F(FieldRulesTest, TheKeyFilterAdmitsDigitsAndPointsOnly) {
+    type("edQ", "a-1 b.5,x.");
+    EXPECT_EQ(text("edQ"), "1.5.");
+    type("edSnaga", "-7e2");
+    EXPECT_EQ(text("edSnaga"), "72");
+    type("edNiM", "0.9%");
+    EXPECT_EQ(text("edNiM"), "0.9");
+    // Editing keys still work.
+    QTest::keyClick(field("edNiM"), Qt::Key_Backspace);
+    EXPECT_EQ(text("edNiM"), "0.");
+    EXPECT_TRUE(DigitKeyFilter::admits(QChar(13)));
+    EXPECT_FALSE(DigitKeyFilter::admits(QChar(u'e')));
+}
+
+TEST_F(FieldRulesTest, SwitchingWindowsDoesNotRunTheExit) {
+    showPage("tsPumpa");
+    type("edV", "12.5");
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    // The field keeps what the user typed and the slider stays.
+    EXPECT_EQ(text("edV"), "12.5");
+    EXPECT_EQ(position(*window, "TrackBar3"), 1);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    // Moving on to another control of the window runs it.
+    field("edp")->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(text("edV"), "12.50");
+    EXPECT_EQ(position(*window, "TrackBar3"), 12);
+}
+
+// A page of the test's own, to try the rules on pairs no page has yet.
+class ScaledPairsTest : public MainWindowFixture {
+  protected:
+    void SetUp() override {
+        MainWindowFixture::SetUp();
+        page = new QWidget(window.get());
+        pairs = new FieldPairs(*window, page);
+        // caption, unit, slider, min, max, start, tick, field, tag, kind, items, scale,
+        // slider format, exit, exit format
+        pairs->build({
+            {"Length",
+             "m",
+             "tbLength",
+             0,
+             200,
+             1,
+             2,
+             "edLength",
+             0,
+             FieldKind::Edit,
+             {},
+             0.1,
+             "%2.1f",
+             ExitKind::Decimal,
+             "%2.1f",
+             KeyFilterKind::Decimal,
+             {0, 10, 0, 100, 110, 40},
+             ResetKind::SliderThenText},
+            {"Force",
+             "kN",
+             "tbForce",
+             0,
+             500000,
+             0,
+             100,
+             "edForce",
+             0,
+             FieldKind::Edit,
+             {},
+             0.001,
+             "%.2f",
+             ExitKind::Decimal,
+             "%f",
+             KeyFilterKind::Decimal,
+             {0, 40, 0, 100, 110, 40},
+             ResetKind::TextThenSlider},
+            {"Diameter",
+             "mm",
+             "tbDiameter",
+             1,
+             300,
+             1,
+             1,
+             "edDiameter",
+             0,
+             FieldKind::Edit,
+             {},
+             1.0,
+             "%.d",
+             ExitKind::Integer,
+             "%d",
+             KeyFilterKind::Whole,
+             {0, 70, 0, 100, 110, 40},
+             ResetKind::SliderThenText,
+             {},
+             "1"},
+            {"Efficiency",
+             {},
+             "tbEta",
+             95,
+             100,
+             99,
+             1,
+             "lblEta",
+             0,
+             FieldKind::Label,
+             {},
+             0.01,
+             "%f",
+             ExitKind::None,
+             nullptr,
+             KeyFilterKind::None,
+             {0, 100, 0, 100, 110, 40}},
+        });
+        page->show();
+    }
+    QWidget* page = nullptr;
+    FieldPairs* pairs = nullptr;
+};
+
+TEST_F(ScaledPairsTest, TheExitMovesTheSliderByTheScale) {
+    typeAndLeave("edLength", "12.34");
+    EXPECT_EQ(position(*window, "tbLength"), 123);
+    EXPECT_EQ(text("edLength"), "12.3");
+    // A binary fraction just below a whole position still reaches it.
+    typeAndLeave("edLength", "0.3");
+    EXPECT_EQ(position(*window, "tbLength"), 3);
+    typeAndLeave("edForce", "78.5");
+    EXPECT_EQ(position(*window, "tbForce"), 78500);
+    EXPECT_EQ(text("edForce"), "78.50");
+    child<QSlider>("tbForce")->setValue(1234);
+    EXPECT_EQ(text("edForce"), "1.23");
+}
+
+TEST_F(ScaledPairsTest, WholeNumberFieldsTakeOnlyWholeNumbers) {
+    typeAndLeave("edDiameter", "50");
+    EXPECT_EQ(position(*window, "tbDiameter"), 50);
+    EXPECT_EQ(text("edDiameter"), "50");
+    // The slider writes its own whole-number format when it moves.
+    child<QSlider>("tbDiameter")->setValue(63);
+    EXPECT_EQ(text("edDiameter"), "63");
+    // Beyond the range: the slider stops, the field keeps the number typed.
+    typeAndLeave("edDiameter", "400");
+    EXPECT_EQ(position(*window, "tbDiameter"), 300);
+    EXPECT_EQ(text("edDiameter"), "400");
+    // A fraction is no whole number: the failure text, the slider stays.
+    typeAndLeave("edDiameter", "12.5");
+    EXPECT_EQ(text("edDiameter"), "1");
+    EXPECT_EQ(position(*window, "tbDiameter"), 300);
+}
+
+TEST_F(ScaledPairsTest, ResultsMoveTheSliderFirstSoTheFieldKeepsTheValue) {
+    FieldPairs::showResult(pairs->pair(1), 37.5, QStringLiteral("37.5"));
+    EXPECT_EQ(text("edForce"), "37.5");
+    EXPECT_EQ(position(*window, "tbForce"), 37500);
+    FieldPairs::showResult(pairs->pair(0), 0.10616, QStringLiteral("0.10616"));
+    EXPECT_EQ(text("edLength"), "0.10616");
+    EXPECT_EQ(position(*window, "tbLength"), 1);
+}
+
+TEST_F(ScaledPairsTest, ALabelPairIsWrittenByItsSliderAndResetsFollowTheirOrder) {
+    child<QSlider>("tbEta")->setValue(97);
+    EXPECT_EQ(child<QLabel>("lblEta")->text(), "0.97");
+    typeAndLeave("edLength", "5");
+    typeAndLeave("edForce", "3");
+    pairs->resetAll();
+    // Slider first, then the text: the minimum as a whole number.
+    EXPECT_EQ(text("edLength"), "0");
+    EXPECT_EQ(position(*window, "tbLength"), 0);
+    // Text first, then the slider, whose move rewrites it in its format.
+    EXPECT_EQ(text("edForce"), "0.00");
+    // Pairs without a reset keep their value.
+    EXPECT_EQ(child<QLabel>("lblEta")->text(), "0.97");
+}
+
+TEST_F(FieldRulesTest, LeaveAndDoubleClickHandlersRunOnlyForTheLivingControl) {
+    showPage("tsPumpa");
+    auto* control = new QLineEdit(child<QWidget>("tsPumpa"));
+    control->show();
+    int left = 0;
+    int doubleClicked = 0;
+    onLeave(control, *window, [&left] { ++left; });
+    onDoubleClick(control, *window, [&doubleClicked] { ++doubleClicked; });
+    QTest::mouseDClick(control, Qt::LeftButton);
+    EXPECT_EQ(doubleClicked, 1);
+    control->setFocus(Qt::TabFocusReason);
+    field("edp")->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(left, 1);
+    // A control destroyed while it has the focus loses it on the way out;
+    // its handlers stay quiet.
+    control->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(control->hasFocus());
+    delete control;
+    EXPECT_EQ(left, 1);
+    EXPECT_TRUE(desktop->shown.empty());
+}
+
+TEST_F(FieldRulesTest, TheWorkingFluidFieldsStayFreeText) {
+    type("Edit1", "abc");
+    EXPECT_EQ(text("Edit1"), "abc");
+    EXPECT_EQ(text("Edit2"), "12");
+}
+
+}  // namespace

@@ -1,0 +1,77 @@
+#include "ui/FieldAccess.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QSlider>
+#include <cmath>
+#include <string_view>
+
+#include "model/numtext.h"
+
+QString fieldText(const QWidget* field) {
+    if (const auto* edit = qobject_cast<const QLineEdit*>(field)) {
+        return edit->text();
+    }
+    if (const auto* combo = qobject_cast<const QComboBox*>(field)) {
+        return combo->currentText();
+    }
+    if (const auto* label = qobject_cast<const QLabel*>(field)) {
+        return label->text();
+    }
+    return {};
+}
+
+void setFieldText(QWidget* field, const QString& text) {
+    if (auto* edit = qobject_cast<QLineEdit*>(field)) {
+        edit->setText(text);
+    } else if (auto* combo = qobject_cast<QComboBox*>(field)) {
+        combo->setEditText(text);
+    } else if (auto* label = qobject_cast<QLabel*>(field)) {
+        label->setText(text);
+    }
+}
+
+double fieldValue(const QWidget* field) {
+    return numtext::StrToFloat(fieldText(field).toStdString());
+}
+
+void setFieldColour(QWidget* field, const QColor& colour) {
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Base, colour);
+    field->setPalette(palette);
+}
+
+QColor windowColour() {
+    return QApplication::palette().color(QPalette::Base);
+}
+
+QColor fieldColour(const QWidget* field) {
+    return field->palette().color(QPalette::Base);
+}
+
+void moveSlider(QSlider* slider, long double value) {
+    if (!std::isfinite(value)) {
+        return;
+    }
+    const long double truncated = std::trunc(value);
+    int position = slider->minimum();
+    if (truncated >= slider->maximum()) {
+        position = slider->maximum();
+    } else if (truncated > slider->minimum()) {
+        position = static_cast<int>(truncated);
+    }
+    slider->setValue(position);
+}
+
+QString formatText(const char* format, long double value) {
+    // A whole-number format ("%d", "%.d") takes the value truncated.
+    const std::string_view pattern(format);
+    if (!pattern.empty() && pattern.back() == 'd' && std::isfinite(value)) {
+        return QString::fromStdString(
+            numtext::Format(format, {static_cast<long long>(std::trunc(value))}));
+    }
+    return QString::fromStdString(numtext::Format(format, {value}));
+}

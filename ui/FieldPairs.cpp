@@ -1,0 +1,183 @@
+#include "ui/FieldPairs.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSlider>
+#include <cmath>
+
+#include "model/faults.h"
+#include "model/numtext.h"
+#include "ui/ControlEvents.h"
+#include "ui/DigitKeyFilter.h"
+#include "ui/FieldAccess.h"
+#include "ui/FieldWidgets.h"
+
+namespace {
+
+// Reads a whole number as typed ("12", "+12", " 12 "); "12.5" is no whole number.
+bool readWholeNumber(const QString& text, long long& number) {
+    bool ok = false;
+    number = text.trimmed().toLongLong(&ok, 10);
+    return ok;
+}
+
+}  // namespace
+
+long double sliderPositionFor(long double value, double scale) {
+    long double scaled = value / static_cast<long double>(scale);
+    if (!std::isfinite(scaled) || scaled == 0.0L) {
+        return scaled;
+    }
+    // Twelve significant digits are far more than any field shows and far
+    // fewer than the error a binary fraction carries.
+    const long double magnitude = std::floor(std::log10(std::fabs(scaled)));
+    const long double factor = std::pow(10.0L, 11.0L - magnitude);
+    if (std::isfinite(factor) && std::isfinite(scaled * factor)) {
+        scaled = std::round(scaled * factor) / factor;
+    }
+    return scaled;
+}
+
+FieldPairs::FieldPairs(PageServices& services, QWidget* page)
+    : QObject(page), services_(services), page_(page) {}
+
+void FieldPairs::build(const std::vector<QuantityRow>& rows) {
+    pairs_.reserve(pairs_.size() + rows.size());
+    for (const QuantityRow& row : rows) {
+        QuantityPair pair;
+        pair.row = row;
+        makeControls(pair);
+        pairs_.push_back(pair);
+    }
+    // Handlers find their pair by index: the vector no longer grows.
+    for (int index = 0; index < count(); ++index) {
+        QuantityPair& bound = pair(index);
+        connectGuarded(bound.slider, &QSlider::valueChanged, this, services_,
+                       [this, index](int) { sliderChanged(pair(index)); });
+        if (bound.row.exit != ExitKind::None) {
+            bound.field->installEventFilter(this);
+        }
+        if (bound.row.keys != KeyFilterKind::None) {
+            services_.keyFilter(bound.row.keys).attach(bound.field);
+        }
+    }
+}
+
+void FieldPairs::makeControls(QuantityPair& pair) {
+    const QuantityRow& row = pair.row;
+    const PairPlacement& at = row.at;
+    if (at.captionLeft >= 0 && !row.caption.isEmpty()) {
+        addCaption(page_, row.caption, at.captionLeft, at.captionTop >= 0 ? at.captionTop : at.top);
+    }
+    if (at.markLeft >= 0) {
+        addRequiredMark(page_, row.markHint, at.markLeft,
+                        (at.captionTop >= 0 ? at.captionTop : at.top) - 2);
+    }
+    pair.slider = addSlider(page_, row.sliderName, at.sliderLeft, at.top, at.sliderWidth,
+                            row.minimum, row.maximum, row.start, row.tick);
+    switch (row.kind) {
+        case FieldKind::Edit:
+            pair.field =
+                addEditField(page_, row.fieldName, at.fieldLeft, at.top, at.fieldWidth, row.tag);
+            break;
+        case FieldKind::Combo:
+            pair.field = addComboField(page_, row.fieldName, at.fieldLeft, at.top, at.fieldWidth,
+                                       row.tag, row.items);
+            break;
+        case FieldKind::Label:
+            pair.field = addValueLabel(page_, row.fieldName, at.fieldLeft, at.top, at.fieldWidth);
+            break;
+    }
+    if (at.unitLeft >= 0 && !row.unit.isEmpty()) {
+        addCaption(page_, row.unit, at.unitLeft, at.top);
+    }
+}
+
+const QuantityPair* FieldPairs::pairOf(const QWidget* field) const {
+    for (const auto& pair : pairs_) {
+        if (pair.field == field) {
+            return &pair;
+        }
+    }
+    return nullptr;
+}
+
+void FieldPairs::sliderChanged(const QuantityPair& pair) {
+    const long double value = static_cast<long double>(pair.slider->value()) * pair.row.scale;
+    setFieldText(pair.field, formatText(pair.row.sliderFormat, value));
+}
+
+void FieldPairs::fieldExit(const QuantityPair& pair) {
+    const QuantityRow& row = pair.row;
+    const QString text = fieldText(pair.field);
+    if (text.isEmpty() || row.exit == ExitKind::None) {
+        return;
+    }
+    if (row.exit == ExitKind::Integer) {
+        long long number = 0;
+        if (!readWholeNumber(text, number)) {
+            setFieldText(pair.field,
+                         row.failText ? QString::fromLatin1(row.failText) : DefaultFieldText);
+            return;
+        }
+        moveSlider(pair.slider, sliderPositionFor(static_cast<long double>(number), row.scale));
+        if (row.exitFormat) {
+            setFieldText(pair.field, QString::fromStdString(numtext::Format(
+                                         row.exitFormat, {static_cast<long long>(number)})));
+        }
+        return;
+    }
+    double value = 0;
+    try {
+        value = numtext::StrToFloat(text.toStdString());
+    } catch (const ConversionError&) {
+        // An unreadable number is replaced, silently; the slider stays.
+        setFieldText(pair.field, DefaultFieldText);
+        return;
+    }
+    moveSlider(pair.slider, sliderPositionFor(value, row.scale));
+    if (row.exit == ExitKind::Decimal) {
+        // The typed value stays, even beyond the slider's range.
+        setFieldText(pair.field, formatText(row.exitFormat, value));
+    }
+}
+
+void FieldPairs::showResult(const QuantityPair& pair, long double value, const QString& text) {
+    moveSlider(pair.slider, sliderPositionFor(value, pair.row.scale));
+    setFieldText(pair.field, text);
+}
+
+void FieldPairs::reset(const QuantityPair& pair) {
+    const QuantityRow& row = pair.row;
+    const QString text =
+        row.resetText.isEmpty() ? QString::number(pair.slider->minimum()) : row.resetText;
+    switch (row.reset) {
+        case ResetKind::None:
+            break;
+        case ResetKind::TextThenSlider:
+            // A slider that moves rewrites its field in the slider's format.
+            setFieldText(pair.field, text);
+            pair.slider->setValue(pair.slider->minimum());
+            break;
+        case ResetKind::SliderThenText:
+            pair.slider->setValue(pair.slider->minimum());
+            setFieldText(pair.field, text);
+            break;
+    }
+}
+
+void FieldPairs::resetAll() {
+    for (const auto& pair : pairs_) {
+        reset(pair);
+    }
+}
+
+bool FieldPairs::eventFilter(QObject* watched, QEvent* event) {
+    if (leavesTheControl(event)) {
+        if (const QuantityPair* pair = pairOf(qobject_cast<QWidget*>(watched))) {
+            runGuarded(services_, [pair] { fieldExit(*pair); });
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}

@@ -1,0 +1,129 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+#include <vector>
+
+#include "ui/PageServices.h"
+
+class QLabel;
+class QSlider;
+class QWidget;
+
+// How a field's exit treats the text the user left in it.
+enum class ExitKind {
+    None,     // no exit handling: the slider alone writes the field
+    Decimal,  // parse, move the slider (value / scale), rewrite in the exit format
+    Whole,    // parse and move the slider; the slider's change rewrites the field
+    Integer,  // parse a whole number (failure: failText), move the slider, then
+              // rewrite the field in the exit format if there is one
+};
+
+// What kind of control shows a pair's value.
+enum class FieldKind {
+    Edit,   // one-line edit
+    Combo,  // editable combo box with a preset list
+    Label,  // a label the slider alone writes (no typing)
+};
+
+// How a pair goes back to its start on a page's reset.
+enum class ResetKind {
+    None,            // the pair keeps its value
+    TextThenSlider,  // field := reset text, then the slider to its minimum
+    SliderThenText,  // the slider to its minimum, then field := reset text
+};
+
+// Where a pair's controls stand on its page. The caption and the unit label
+// are optional (-1); a caption may stand above the slider.
+struct PairPlacement {
+    int captionLeft = -1;
+    int top = 0;
+    int sliderLeft = 0;
+    int sliderWidth = 0;
+    int fieldLeft = 0;
+    int fieldWidth = 0;
+    int unitLeft = -1;
+    int captionTop = -1;  // -1: on the row's line
+    int markLeft = -1;    // red asterisk of a value that must be given
+};
+
+// One quantity: a slider for coarse setting and a field for the exact value,
+// kept in step. The field's value is the slider position times the scale. A
+// page describes each of its quantities once, in one row of its table.
+struct QuantityRow {
+    QString caption;
+    QString unit;
+    const char* sliderName = nullptr;
+    int minimum = 0;
+    int maximum = 100;
+    int start = 0;
+    int tick = 1;
+    const char* fieldName = nullptr;
+    int tag = 0;
+    FieldKind kind = FieldKind::Edit;
+    QStringList items;  // the combo box's list
+    double scale = 1.0;
+    const char* sliderFormat = "%f";
+    ExitKind exit = ExitKind::Decimal;
+    const char* exitFormat = "%2.2f";
+    KeyFilterKind keys = KeyFilterKind::Decimal;
+    PairPlacement at;
+    ResetKind reset = ResetKind::None;
+    QString resetText;               // empty: the slider's minimum as a whole number
+    const char* failText = nullptr;  // Integer exit; nullptr: DefaultFieldText
+    QString markHint;                // hint of the red asterisk
+};
+
+// A row once its controls exist.
+struct QuantityPair {
+    QuantityRow row;
+    QSlider* slider = nullptr;
+    QWidget* field = nullptr;  // QLineEdit, editable QComboBox or QLabel
+};
+
+// The slider and field rules, written once: a page hands its table of rows
+// here, which makes the controls, binds slider and field, attaches the key
+// filters and knows how to reset them. A slider change writes its field; a
+// field's exit (the focus moving to another control of the window) parses
+// the text and moves the slider.
+class FieldPairs : public QObject {
+    Q_OBJECT
+  public:
+    FieldPairs(PageServices& services, QWidget* page);
+
+    // Makes the controls of each row on the page and binds them.
+    void build(const std::vector<QuantityRow>& rows);
+
+    QuantityPair& pair(int index) { return pairs_.at(static_cast<std::size_t>(index)); }
+    const QuantityPair& pair(int index) const { return pairs_.at(static_cast<std::size_t>(index)); }
+    const QuantityPair* pairOf(const QWidget* field) const;
+    int count() const { return static_cast<int>(pairs_.size()); }
+
+    // A pair whose field changes meaning (the line page's speed or flow).
+    void setScale(int index, double scale) { pair(index).row.scale = scale; }
+
+    // The handlers, callable directly.
+    static void sliderChanged(const QuantityPair& pair);
+    static void fieldExit(const QuantityPair& pair);
+    // A result: the slider moves first (to value / scale, clamped), then the
+    // field gets the text, so the field always shows the computed value.
+    static void showResult(const QuantityPair& pair, long double value, const QString& text);
+    // The row's reset (nothing for ResetKind::None).
+    static void reset(const QuantityPair& pair);
+    void resetAll();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void makeControls(QuantityPair& pair);
+
+    PageServices& services_;
+    QWidget* page_;
+    std::vector<QuantityPair> pairs_;
+};
+
+// The slider position for a field value: value / scale, truncated toward
+// zero after rounding away the last digits that binary fractions leave
+// (0.3 at scale 0.1 is position 3, not 2).
+long double sliderPositionFor(long double value, double scale);
