@@ -238,12 +238,7 @@ void TfrmKalvorMain::reportUnknownFailure() {
 }
 
 void TfrmKalvorMain::resetEditColours() {
-    for (QLineEdit* edit : findChildren<QLineEdit*>()) {
-        // Exactly the plain edit class: a combo box's inner edit is not a field.
-        if (edit->metaObject() == &QLineEdit::staticMetaObject && fieldTag(edit) > 10) {
-            setFieldColour(edit, windowColour());
-        }
-    }
+    resetTaggedEditColours(this);
 }
 
 void TfrmKalvorMain::markKnownFields(std::initializer_list<QWidget*> fields) {

@@ -10,6 +10,8 @@
 #include <QVariant>
 #include <algorithm>
 
+#include "ui/FieldAccess.h"
+
 namespace {
 
 constexpr const char* kTagProperty = "tag";
@@ -90,6 +92,15 @@ QLabel* addRequiredMark(QWidget* page, const QString& hint, int left, int top) {
 
 int fieldTag(const QWidget* field) {
     return field->property(kTagProperty).toInt();
+}
+
+void resetTaggedEditColours(QWidget* root) {
+    for (QLineEdit* edit : root->findChildren<QLineEdit*>()) {
+        // Exactly the plain edit class: a combo box's inner edit is not a field.
+        if (edit->metaObject() == &QLineEdit::staticMetaObject && fieldTag(edit) > 10) {
+            setFieldColour(edit, windowColour());
+        }
+    }
 }
 
 QGroupBox* addRadioGroup(QWidget* parent, const char* name, const QString& title,

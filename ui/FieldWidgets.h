@@ -27,6 +27,10 @@ QLabel* addRequiredMark(QWidget* page, const QString& hint, int left, int top);
 
 int fieldTag(const QWidget* field);
 
+// Gives every tagged edit field of the calculator pages below root the
+// window colour again (the fields whose tag is above 10).
+void resetTaggedEditColours(QWidget* root);
+
 // Where the items of a radio group stand inside it: from (left, top), one row
 // every rowStep pixels, or side by side every columnStep pixels.
 struct RadioPlacement {

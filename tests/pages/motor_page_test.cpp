@@ -8,46 +8,53 @@
 #include <QSlider>
 #include <QTextEdit>
 
+#include "pages/MotorPage.h"
 #include "tests/support/MainWindowFixture.h"
+#include "tests/support/PageFixture.h"
 
 namespace {
 
 const char* const kQuantityFields[] = {"edHMM", "edHMp", "edHMQ", "edHMSnaga", "edHMv", "edHMn"};
 const char* const kQuantitySliders[] = {"tbHMM", "tbHMp", "tbHMQ", "tbHMSnaga", "tbHMv", "tbHMn"};
 
-class MotorPageTest : public MainWindowFixture {
+// The motor page's controls, driven on the page alone or in the window.
+template <typename Fixture>
+class MotorDriver : public Fixture {
   protected:
     void selectMode(int item) {
-        const auto buttons = child<QGroupBox>("RadioGroup2")->findChildren<QRadioButton*>();
+        const auto buttons =
+            this->template child<QGroupBox>("RadioGroup2")->template findChildren<QRadioButton*>();
         ASSERT_EQ(buttons.size(), 14);
         QTest::mouseClick(buttons.at(item), Qt::LeftButton);
         ASSERT_TRUE(buttons.at(item)->isChecked());
     }
-    void calculate() { QTest::mouseClick(child<QPushButton>("btnHMCalc"), Qt::LeftButton); }
+    void calculate() {
+        QTest::mouseClick(this->template child<QPushButton>("btnHMCalc"), Qt::LeftButton);
+    }
     void setInputs(std::initializer_list<std::pair<const char*, const char*>> inputs) {
         for (const auto& [name, value] : inputs) {
-            typeAndLeave(name, QString::fromLatin1(value));
+            this->typeAndLeave(name, QString::fromLatin1(value));
         }
     }
-    int slider(const char* name) { return child<QSlider>(name)->value(); }
-    QString log() { return child<QTextEdit>("RichEdit1")->toPlainText(); }
-    bool isLime(const char* name) { return fieldColour(field(name)) == QColor(0, 255, 0); }
+    int slider(const char* name) { return this->template child<QSlider>(name)->value(); }
+    QString log() { return this->services.logText(); }
+    bool isLime(const char* name) { return fieldColour(this->field(name)) == QColor(0, 255, 0); }
     // Every quantity's text and slider, to see that nothing moved.
     QStringList pageState() {
         QStringList state;
         for (const char* name : kQuantityFields) {
-            state << text(name);
+            state << this->text(name);
         }
         for (const char* name : kQuantitySliders) {
             state << QString::number(slider(name));
         }
-        return state << text("edHMNiMeh") << text("edHMNIv");
+        return state << this->text("edHMNiMeh") << this->text("edHMNIv");
     }
     void expectRefused() {
-        ASSERT_EQ(desktop->shown.size(), 1u);
-        EXPECT_EQ(desktop->shown[0].text, "Iregular data input ");
-        EXPECT_EQ(desktop->shown[0].title, "ERROR, HYDRO MOTOR DEFINITION ");
-        desktop->shown.clear();
+        ASSERT_EQ(this->services.shown.size(), 1u);
+        EXPECT_EQ(this->services.shown[0].text, "Iregular data input ");
+        EXPECT_EQ(this->services.shown[0].title, "ERROR, HYDRO MOTOR DEFINITION ");
+        this->services.shown.clear();
     }
     // Item "Pressure, Flow, Displacement" with p 100, Q 60, V 50.
     void enterPressureFlowDisplacement() {
@@ -56,12 +63,21 @@ class MotorPageTest : public MainWindowFixture {
     }
 };
 
+// Everything the motor page does by itself needs no other page.
+using MotorPageTest = MotorDriver<PageFixture<MotorPage>>;
+// Pictures from the window's bundle and colours shared with other pages.
+using MotorPageInWindowTest = MotorDriver<MainWindowFixture>;
+
 TEST_F(MotorPageTest, StartsWithEfficienciesFromTheSlidersAndNoMode) {
     EXPECT_EQ(text("edHMNiMeh"), "0.96");
     EXPECT_EQ(text("edHMNIv"), "0.96");
     for (QRadioButton* button : child<QGroupBox>("RadioGroup2")->findChildren<QRadioButton*>()) {
         EXPECT_FALSE(button->isChecked()) << button->text().toStdString();
     }
+    EXPECT_TRUE(child<QLabel>("Image2")->pixmap().isNull());
+}
+
+TEST_F(MotorPageInWindowTest, ThePictureComesFromTheBundle) {
     EXPECT_TRUE(child<QLabel>("Image2")->pixmap().isNull());
     open({QStringLiteral(HYDROCALC_BUILD_APP_DIR)});
     EXPECT_FALSE(child<QLabel>("Image2")->pixmap().isNull());
@@ -116,7 +132,7 @@ TEST_F(MotorPageTest, TwoModesAgainstFiguresWorkedByHand) {
             EXPECT_EQ(text(name), value) << "item " << c.item << " eta " << c.efficiency;
         }
     }
-    EXPECT_TRUE(desktop->shown.empty());
+    EXPECT_TRUE(services.shown.empty());
     const std::vector<int> sliders{7, 100, 60, 10, 500, 1200};
     for (std::size_t i = 0; i < sliders.size(); ++i) {
         EXPECT_EQ(slider(kQuantitySliders[i]), sliders[i]) << kQuantitySliders[i];
@@ -137,7 +153,7 @@ TEST_F(MotorPageTest, ReportGoesToTheLogOnlyWithLoggingOn) {
         "Displacement  je: 50.000  [cm3] \n";
     EXPECT_TRUE(log().startsWith(expected)) << log().toStdString();
 
-    child<QCheckBox>("chBelezi")->setChecked(false);
+    services.writes = false;
     const QString before = log();
     typeAndLeave("edHMQ", "30");
     calculate();
@@ -164,10 +180,10 @@ TEST_F(MotorPageTest, SpeedBelowOneFaultsWithoutTouchingThePage) {
         selectMode(item);
         const QStringList before = pageState();
         calculate();
-        ASSERT_EQ(desktop->shown.size(), 1u) << "item " << item;
-        EXPECT_EQ(desktop->shown[0].title, "FATAL ERROR:: Floating point division by zero");
+        ASSERT_EQ(services.failures.size(), 1u) << "item " << item;
+        EXPECT_EQ(services.failures[0], "Floating point division by zero");
         EXPECT_EQ(pageState(), before) << "item " << item;
-        desktop->shown.clear();
+        services.failures.clear();
     }
     EXPECT_TRUE(log().isEmpty());
 }
@@ -176,7 +192,7 @@ TEST_F(MotorPageTest, NoModeDoesNothingAndBadInputsAreRefused) {
     setInputs({{"edHMp", "100"}, {"edHMQ", "60"}, {"edHMv", "50"}});
     const QStringList before = pageState();
     calculate();
-    EXPECT_TRUE(desktop->shown.empty());
+    EXPECT_TRUE(services.shown.empty());
     EXPECT_EQ(pageState(), before);
     selectMode(6);
     for (const char* efficiency : {"1.5", "1.01", "0", ""}) {
@@ -202,7 +218,7 @@ TEST_F(MotorPageTest, NoModeDoesNothingAndBadInputsAreRefused) {
     // An efficiency of exactly 1 is a lossless motor, not an error.
     setInputs({{"edHMNiMeh", "1"}});
     calculate();
-    EXPECT_TRUE(desktop->shown.empty());
+    EXPECT_TRUE(services.shown.empty());
     EXPECT_EQ(text("edHMn"), "1152");
 }
 
@@ -218,12 +234,12 @@ TEST_F(MotorPageTest, EfficiencyFieldsFilterKeysAndPastedTextEndsInTheMessage) {
     ASSERT_EQ(text("edHMNIv"), "0,9");
     const QStringList before = pageState();
     calculate();
-    ASSERT_EQ(desktop->shown.size(), 1u);
-    EXPECT_EQ(desktop->shown[0].title, "FATAL ERROR:: '0,9' is not a valid floating point value");
+    ASSERT_EQ(services.failures.size(), 1u);
+    EXPECT_EQ(services.failures[0], "'0,9' is not a valid floating point value");
     EXPECT_EQ(pageState(), before);
 }
 
-TEST_F(MotorPageTest, SelectingAModeMarksItsThreeFieldsAndClearsOtherPages) {
+TEST_F(MotorPageInWindowTest, SelectingAModeMarksItsThreeFieldsAndClearsOtherPages) {
     showPage("tsPumpa");
     QTest::mouseClick(child<QGroupBox>("RadioGroup1")->findChildren<QRadioButton*>().at(4),
                       Qt::LeftButton);

@@ -3,28 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QComboBox>
-#include <QLineEdit>
 #include <QTabWidget>
 #include <QTest>
 #include <memory>
-#include <stdexcept>
-#include <string>
 
 #include "app/Uhidromotor.h"
-#include "tests/support/QtPrinters.h"
 #include "tests/support/ScriptedDesktop.h"
-#include "ui/FieldAccess.h"
-
-class MissingControl : public std::runtime_error {
-  public:
-    explicit MissingControl(const char* name)
-        : std::runtime_error(std::string("no control named ") + name) {}
-};
+#include "tests/support/WidgetDriver.h"
 
 // The real main window, shown and activated on the offscreen platform, with
 // a scripted desktop that records message boxes instead of showing them.
-class MainWindowFixture : public ::testing::Test {
+class MainWindowFixture : public ::testing::Test, public WidgetDriver {
   protected:
     void SetUp() override { open({}); }
 
@@ -41,45 +30,12 @@ class MainWindowFixture : public ::testing::Test {
         ASSERT_TRUE(window->activated());
     }
 
-    // A control by name. A missing one fails and stops this test (the
-    // exception ends the test body), not the whole test program.
-    template <typename T>
-    T* child(const char* name) {
-        T* found = window->findChild<T*>(QString::fromLatin1(name));
-        if (found == nullptr) {
-            ADD_FAILURE() << "no control named " << name;
-            throw MissingControl(name);
-        }
-        return found;
-    }
-
     // Brings a page to the front, as a click on its tab does.
     void showPage(const char* name) {
         child<QTabWidget>("PageControl1")->setCurrentWidget(child<QWidget>(name));
     }
 
-    QWidget* field(const char* name) { return child<QWidget>(name); }
-    QString text(const char* name) { return fieldText(field(name)); }
-
-    // Types into a field as a user would: focus, select all, type the keys.
-    void type(const char* name, const QString& keys) {
-        QWidget* target = field(name);
-        target->setFocus();
-        if (auto* combo = qobject_cast<QComboBox*>(target)) {
-            combo->lineEdit()->selectAll();
-        } else if (auto* edit = qobject_cast<QLineEdit*>(target)) {
-            edit->selectAll();
-        }
-        QTest::keyClicks(target, keys);
-    }
-
-    // Leaving the field runs its exit.
-    void leave(const char* name) { field(name)->clearFocus(); }
-
-    void typeAndLeave(const char* name, const QString& keys) {
-        type(name, keys);
-        leave(name);
-    }
+    QWidget* root() override { return window.get(); }
 
     std::unique_ptr<TfrmKalvorMain> window;
     ScriptedDesktop* desktop = nullptr;

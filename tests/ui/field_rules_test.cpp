@@ -3,6 +3,7 @@
 
 #include <QLabel>
 
+#include "tests/support/FakePageServices.h"
 #include "tests/support/MainWindowFixture.h"
 #include "ui/ControlEvents.h"
 #include "ui/DigitKeyFilter.h"
@@ -12,7 +13,7 @@ namespace {
 
 using FieldRulesTest = MainWindowFixture;
 
-int position(TfrmKalvorMain& window, const char* name) {
+int position(QWidget& window, const char* name) {
     return window.findChild<QSlider*>(QString::fromLatin1(name))->value();
 }
 
@@ -99,13 +100,14 @@ TEST_F(FieldRulesTest, SwitchingWindowsDoesNotRunTheExit) {
     EXPECT_EQ(position(*window, "TrackBar3"), 12);
 }
 
-// A page of the test's own, to try the rules on pairs no page has yet.
-class ScaledPairsTest : public MainWindowFixture {
+// A window of the test's own with fake services, to try the rules on pairs
+// no page has yet.
+class ScaledPairsTest : public ::testing::Test, public WidgetDriver {
   protected:
     void SetUp() override {
-        MainWindowFixture::SetUp();
+        window = std::make_unique<QWidget>();
         page = new QWidget(window.get());
-        pairs = new FieldPairs(*window, page);
+        pairs = new FieldPairs(services, page);
         // caption, unit, slider, min, max, start, tick, field, tag, kind, items, scale,
         // slider format, exit, exit format
         pairs->build({
@@ -183,8 +185,14 @@ class ScaledPairsTest : public MainWindowFixture {
              KeyFilterKind::None,
              {0, 100, 0, 100, 110, 40}},
         });
-        page->show();
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
+    QWidget* root() override { return window.get(); }
+
+    FakePageServices services;
+    std::unique_ptr<QWidget> window;
     QWidget* page = nullptr;
     FieldPairs* pairs = nullptr;
 };

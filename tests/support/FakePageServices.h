@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+#include "ui/DigitKeyFilter.h"
+#include "ui/PageServices.h"
+
+// The window's services for a page tested on its own: it records messages,
+// log reports and failures instead of showing them, and has no picture
+// bundle. Tests set what the window would hold (logging, shared state,
+// working fluid) directly.
+class FakePageServices : public PageServices {
+  public:
+    struct Message {
+        QString text;
+        QString title;
+    };
+
+    FakePageServices();
+
+    void showMessage(const QString& text, const QString& caption) override;
+    bool writeCalculations() const override { return writes; }
+    void appendToLog(const ReportLines& lines) override { log.push_back(lines); }
+    DigitKeyFilter& keyFilter(KeyFilterKind kind) override;
+    void resetEditColours() override;
+    void markKnownFields(std::initializer_list<QWidget*> fields) override;
+    std::optional<QImage> picture(int, QSize) override { return std::nullopt; }
+    SharedState& shared() override { return state; }
+    WorkingFluidTexts workingFluid() const override { return fluid; }
+    void reportFailure(const std::exception& failure) override;
+    void reportUnknownFailure() override;
+
+    // Every report appended, each line followed by a line break, as the
+    // log page shows them.
+    QString logText() const;
+
+    // Whose tagged fields a mode change resets, as the window resets its own.
+    QWidget* root = nullptr;
+    bool writes = true;
+    SharedState state;
+    WorkingFluidTexts fluid{QStringLiteral("850"), QStringLiteral("32")};
+
+    std::vector<Message> shown;
+    std::vector<ReportLines> log;
+    // The message of every failure that escaped a handler.
+    std::vector<QString> failures;
+
+  private:
+    // The key filters live as long as the services, like the window's.
+    std::unique_ptr<QObject> filterOwner_;
+    DigitKeyFilter* decimalKeys_;
+    DigitKeyFilter* wholeKeys_;
+};
