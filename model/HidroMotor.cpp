@@ -228,7 +228,7 @@ void HidroMotor::writeReport(ReportLines& lines) {
     lines.push_back(" ==========   HYDRAULIC MOTOR CALCULATION =====================");
     lines.push_back(cformat(kLineBuffer, " Power : %.3f kW ", power));
     lines.push_back(cformat(kLineBuffer, " Flow  : %.3f [l/min] ", flow));
-    lines.push_back(cformat(kLineBuffer, " Torque  : %.3f [dNm] ", torque));
+    lines.push_back(cformat(kLineBuffer, " Torque  : %.3f [daNm] ", torque));
     lines.push_back(cformat(kLineBuffer, "Pressure in: %.3f  [bar] ", pressureIn));
     lines.push_back(cformat(kLineBuffer, "Angular spped: %d  [rpm] ", speed));
     lines.push_back(cformat(kLineBuffer, "Displacement  je: %3.3f  [cm3] ", displacement));

@@ -1,7 +1,10 @@
 #include "model/cev.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
+#include <string_view>
 
 #include "model/faults.h"
 #include "model/numtext.h"
@@ -15,7 +18,28 @@ namespace {
 constexpr std::array<long double, 6> kWallRoughness = {0.0015L, 0.03L, 0.4L, 2.5L, 0.05L, 0.15L};
 constexpr long double kCopperRoughness = 0.0015L;
 
-// Regime names as the line page and the reports show them.
+// The line page's names of the same materials, in its order; the first is
+// also the name of copper taken for an unlisted material.
+constexpr std::array<std::string_view, 6> kTubeTypeNames = {
+    "Technical plain tube pull broaching  (copper,brass,glass)",
+    "Technical plain tube pull broaching (steel)",
+    "Technical, pull broaching rusted (steel)",
+    "Technical, pull broaching strong rusted (steel)",
+    "Welded new (steel)",
+    "Welded, new, little rusted (steel)",
+};
+
+bool isListedMaterial(unsigned material) {
+    return material >= 1 && material <= kWallRoughness.size();
+}
+
+long double wallRoughness(unsigned material) {
+    return isListedMaterial(material) ? kWallRoughness[material - 1] : kCopperRoughness;
+}
+
+// Regime names as the line page and the reports show them. They name the
+// flow, by the classic bounds of Re and Re k/d; the friction factor of every
+// turbulent regime is Colebrook-White's all the same.
 constexpr const char* kLaminar = "Lamilar";
 constexpr const char* kTransitional = "Transitional";
 constexpr const char* kSmoothApproximated = " Lambda by approximation  ";
@@ -26,20 +50,90 @@ constexpr const char* kFullyRough = "  Full Hydarulic  asperity pipes ";
 constexpr double kTransitionalFrom = 2320.0;
 constexpr double kTurbulentFrom = 4000.0;
 constexpr double kApproximationAbove = 100000.0;
+constexpr long double kSmoothBelowReK = 40.0L;
+constexpr long double kFullyRoughFromReK = 500.0L;
 
-// The friction laws' powers, written with the cheap extended-precision
-// operations: the library's general power of a long double costs several
-// hundred nanoseconds, more than the whole remaining calculation. A negative
-// base raises the same invalid-operation fault as with the general power.
-long double fourthRoot(long double x) {
-    return std::sqrt(std::sqrt(x));
+// Moody's chart, the widest collection of measured friction factors, ends at
+// k/d 0.05; a rougher line is an extrapolation of every friction law.
+constexpr double kMeasuredRoughnessUpTo = 0.05;
+
+constexpr long double kColebrookTolerance = 1e-12L;
+constexpr long double kTwoOverLn10 = 2.0L / 2.302585092994045684017991454684364208L;
+
+// Colebrook-White solved for x = 1/sqrt(lambda): the root of
+//   f(x) = x + 2 log10(a + b x),   a = k/d / 3.7,   b = 2.51 / Re.
+// f rises and is concave, so Newton's steps from a start below the root climb
+// to it monotonically without leaving the logarithm's domain. The root is at
+// most max(1, -2 log10 b) (drop a and, for a root of at least 1, the factor x
+// inside the logarithm), and the right-hand side -2 log10(a + b x) falls with
+// x, so its value at that bound is such a start. k = 0 is Prandtl's law for
+// smooth pipes. A k/d of 3.7 or more leaves no positive root: no friction
+// factor, however far the rounds go.
+//
+// An Re or k/d that an earlier formula made inf or nan gives nan without
+// raising a flag of its own, so that the watch names that formula's fault.
+long double colebrookInverseRoot(long double re, long double k, int maxRounds) {
+    if (!std::isfinite(re) || !std::isfinite(k)) {
+        return std::numeric_limits<long double>::quiet_NaN();
+    }
+    const long double a = k / 3.7L;
+    const long double b = 2.51L / re;
+    const long double above = std::max(1.0L, -2.0L * std::log10(b));
+    long double x = -2.0L * std::log10(a + b * above);
+    long double lambda = 1.0L / (x * x);
+    for (int round = 0; round < maxRounds; ++round) {
+        const long double inner = a + b * x;
+        x -= (x + 2.0L * std::log10(inner)) / (1.0L + kTwoOverLn10 * b / inner);
+        const long double next = 1.0L / (x * x);
+        if (!std::isfinite(next)) {
+            // An Re far too small for turbulence took x out of the logarithm's domain.
+            throw FloatingPointFault("Invalid floating point operation");
+        }
+        if (std::fabs(next - lambda) < kColebrookTolerance * next) {
+            if (!(x > 0.0L)) {
+                throw FloatingPointFault(numtext::Format(
+                    "Relative roughness k/d = %.4f leaves Colebrook-White without a friction "
+                    "factor",
+                    {k}));
+            }
+            return x;
+        }
+        lambda = next;
+    }
+    throw FloatingPointFault("Friction factor by Colebrook-White did not converge");
 }
 
-long double powerPoint33(long double x) {
-    return std::exp(0.33L * std::log(x));
+// d lambda / d Re on the Colebrook-White curve at its root x, by implicit
+// differentiation of f(x, Re) = 0 rather than a difference quotient, whose
+// step would have to be traded against rounding:
+//   dx/dRe = c 2.51 x / (Re^2 (a + b x + c b)),  c = 2 / ln 10,  lambda = x^-2.
+long double colebrookSlope(long double re, long double k, long double x) {
+    const long double a = k / 3.7L;
+    const long double b = 2.51L / re;
+    return -2.0L * kTwoOverLn10 * 2.51L / (x * x * re * re * (a + b * x + kTwoOverLn10 * b));
+}
+
+// Four significant digits whatever the regime: a laminar lambda of 0.3 and a
+// turbulent one of 0.02 keep the same precision.
+std::string fourSignificantDigits(double value) {
+    constexpr std::size_t kBuffer = 32;  // "-1.235e+308" and more
+    return numtext::cformat(kBuffer, "%#.4g", value);
+}
+
+void addRoughnessWarning(ReportLines& lines, double relativeRoughness) {
+    if (relativeRoughness > kMeasuredRoughnessUpTo) {
+        lines.push_back(
+            Format(" Relative roughness k/d = %.4f is above %.2f, beyond the "
+                   "measured range of the friction laws",
+                   {relativeRoughness, kMeasuredRoughnessUpTo}));
+    }
 }
 
 }  // namespace
+
+std::string_view tubeTypeName(unsigned material) {
+    return isListedMaterial(material) ? kTubeTypeNames[material - 1] : kTubeTypeNames[0];
+}
 
 cev::cev() {
     typeCode = 2019;
@@ -73,6 +167,8 @@ void cev::calculate(double speedOrFlow, double lineLength, double fluidDensity,
     velocityAndFlow(speedOrFlow, flowGiven);
     reynolds = reynoldsFromVelocity();
     relativeRoughness = relativeRoughnessOf(material);
+    roughness = static_cast<double>(wallRoughness(material));
+    tubeType = tubeTypeName(material);
     const Regime regime = regimeOfFlow();
     flowType = regime.name;
     frictionFactor = regime.frictionFactor;
@@ -100,10 +196,7 @@ double cev::reynoldsFromVelocity() const {
 }
 
 double cev::relativeRoughnessOf(unsigned material) const {
-    const long double roughness = (material >= 1 && material <= kWallRoughness.size())
-                                      ? kWallRoughness[material - 1]
-                                      : kCopperRoughness;
-    return static_cast<double>(roughness / diameter);
+    return static_cast<double>(wallRoughness(material) / diameter);
 }
 
 cev::Regime cev::regimeOfFlow() const {
@@ -113,47 +206,46 @@ cev::Regime cev::regimeOfFlow() const {
         return {kLaminar, static_cast<double>(laminarConstant / re)};
     }
     if (reynolds < kTurbulentFrom) {
-        return {kTransitional, static_cast<double>(0.0025L * powerPoint33(re))};
+        return {kTransitional, static_cast<double>(transitionalFrictionFactor(re))};
     }
-    if (re < 40.0L / k) {
-        if (reynolds > kApproximationAbove) {
-            return {kSmoothApproximated,
-                    approximateFrictionFactor(reynolds, kMaxApproximationRounds)};
-        }
-        return {kSmooth, static_cast<double>(0.3164L / fourthRoot(re))};
+    const long double x = colebrookInverseRoot(re, k, kMaxColebrookRounds);
+    const auto lambda = static_cast<double>(1.0L / (x * x));
+    // Re k/d rather than Re against 40 / (k/d): the same bounds, and a
+    // perfectly smooth wall (k = 0) stays smooth instead of dividing by zero.
+    if (re * k < kSmoothBelowReK) {
+        return {reynolds > kApproximationAbove ? kSmoothApproximated : kSmooth, lambda};
     }
-    if (re < 500.0L / k) {
-        return {kRough, static_cast<double>(0.11L * fourthRoot(68.0L / re + k))};
+    if (re * k < kFullyRoughFromReK) {
+        return {kRough, lambda};
     }
-    return {kFullyRough, static_cast<double>(0.11L * fourthRoot(k))};
+    return {kFullyRough, lambda};
 }
 
-double cev::approximateFrictionFactor(double reynolds, int maxRounds) {
-    // Prandtl's law for hydraulically smooth pipes, 1/sqrt(lambda) =
-    // 2 log10(Re sqrt(lambda)) - 0.8, solved for x = 1/sqrt(lambda), where it
-    // reads f(x) = x + 2 log10(x) - 2 log10(Re) + 0.8 = 0. f rises and is
-    // concave, so Newton's steps from x = 2 log10(Re) - 0.8 (which lies above
-    // the root) land just below it and then climb to it monotonically, in a
-    // handful of rounds for any Re.
-    const long double re = reynolds;
-    const long double constant = 2.0L * std::log10(re) - 0.8L;
-    constexpr long double kTwoOverLn10 = 2.0L / 2.302585092994045684017991454684364208L;
-    long double x = constant;
-    long double lambda = 1.0L / (x * x);
-    for (int round = 0; round < maxRounds; ++round) {
-        const long double f = x + 2.0L * std::log10(x) - constant;
-        x -= f / (1.0L + kTwoOverLn10 / x);
-        const long double next = 1.0L / (x * x);
-        if (!std::isfinite(next)) {
-            // Re itself was inf or nan: there is no friction factor to find.
-            throw FloatingPointFault("Invalid floating point operation");
-        }
-        if (std::fabs(next - lambda) < kApproximationTolerance * next) {
-            return static_cast<double>(next);
-        }
-        lambda = next;
-    }
-    throw FloatingPointFault("Friction factor by Prandtl's law did not converge");
+// No law holds between Re 2320 and 4000, where the flow switches back and
+// forth between laminar and turbulent. A cubic in Re (Hermite) meets the
+// laminar law at 2320 and Colebrook-White at 4000 in value and in slope, so
+// lambda and the drop have neither a step nor a kink at either end.
+long double cev::transitionalFrictionFactor(long double reynolds) const {
+    const long double from = kTransitionalFrom;
+    const long double to = kTurbulentFrom;
+    const long double span = to - from;
+    const long double lambdaFrom = laminarConstant / from;
+    const long double slopeFrom = -laminarConstant / (from * from);
+    const long double x = colebrookInverseRoot(to, relativeRoughness, kMaxColebrookRounds);
+    const long double lambdaTo = 1.0L / (x * x);
+    const long double slopeTo = colebrookSlope(to, relativeRoughness, x);
+    const long double t = (reynolds - from) / span;
+    const long double t2 = t * t;
+    const long double t3 = t2 * t;
+    return (2.0L * t3 - 3.0L * t2 + 1.0L) * lambdaFrom + (t3 - 2.0L * t2 + t) * span * slopeFrom +
+           (3.0L * t2 - 2.0L * t3) * lambdaTo + (t3 - t2) * span * slopeTo;
+}
+
+double cev::colebrookFrictionFactor(double reynolds, double relativeRoughness, int maxRounds) {
+    const long double x = colebrookInverseRoot(reynolds, relativeRoughness, maxRounds);
+    const long double lambda = 1.0L / (x * x);
+    requireFinite(lambda);
+    return static_cast<double>(lambda);
 }
 
 double cev::frictionLawDrop() const {
@@ -187,6 +279,8 @@ void cev::setRoughness(unsigned material) {
     watch.check();
     requireFinite(k);
     relativeRoughness = k;
+    roughness = static_cast<double>(wallRoughness(material));
+    tubeType = tubeTypeName(material);
 }
 
 std::string cev::classifyFlow() {
@@ -211,10 +305,14 @@ void cev::writeReport(ReportLines& lines) {
     lines.push_back(Format(" Pipe diametar: d = %.f [mm] ", {diameter}));
     lines.push_back(Format(" Reynold's number: Re = %.3f", {reynolds}));
     lines.push_back(Format(" Fluid flow speed  v =  %.3f [m/s]", {velocity}));
-    lines.push_back(Format("Resistance coefficient Lambda = %f ", {frictionFactor}));
+    lines.push_back(
+        Format("Resistance coefficient Lambda = %s ", {fourSignificantDigits(frictionFactor)}));
     lines.push_back(Format("Pipe lenght L=  %.2f [m]", {length}));
     lines.push_back(Format("Pressure drop dP=  %.3f [bar]", {pressureDrop}));
-    lines.push_back(Format("Resistance coefficient turbulence. k =  %f", {relativeRoughness}));
+    lines.push_back(Format("Flow Q=  %.3f [l/min]", {flow}));
+    lines.push_back(Format("Tube type :  %s", {tubeType}));
+    lines.push_back(Format("Wall roughness k =  %.4f [mm]", {roughness}));
+    addRoughnessWarning(lines, relativeRoughness);
     lines.push_back(Format("Flow type :  %s", {flowType}));
 }
 
@@ -223,9 +321,13 @@ void crevo::writeReport(ReportLines& lines) {
     lines.push_back(Format(" Diameter d = %.f [mm] ", {diameter}));
     lines.push_back(Format(" Reynolds number Re= %.3f", {reynolds}));
     lines.push_back(Format(" Flow velocity v= %.3f [m/s]", {velocity}));
-    lines.push_back(Format("Resistance coefficient  Lambda = %f ", {frictionFactor}));
+    lines.push_back(
+        Format("Resistance coefficient  Lambda = %s ", {fourSignificantDigits(frictionFactor)}));
     lines.push_back(Format("Length L=  %.2f [m]", {length}));
     lines.push_back(Format("Pressure drop dP = %.3f [bar]", {pressureDrop}));
-    lines.push_back(Format("Resistance coefficient turbl. k =   %f", {relativeRoughness}));
+    lines.push_back(Format("Flow Q = %.3f [l/min]", {flow}));
+    lines.push_back(Format("Tube type :   %s", {tubeType}));
+    lines.push_back(Format("Wall roughness k =   %.4f [mm]", {roughness}));
+    addRoughnessWarning(lines, relativeRoughness);
     lines.push_back(Format("Flow type :   %s", {flowType}));
 }

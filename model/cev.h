@@ -1,8 +1,13 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "model/bazna.h"
+
+// The wall materials 1..6 as the line page lists them, by the name it shows;
+// any other material number is copper's, as in the calculation.
+std::string_view tubeTypeName(unsigned material);
 
 // A straight pipe line: from diameter, length, fluid and wall material and
 // either the mean velocity or the flow, computes the other of the two, the
@@ -20,6 +25,7 @@ class cev : public bazna {
     void writeReport(ReportLines& lines) override;
 
     void computeReynolds();
+    // The wall roughness, its ratio to the diameter and the tube type's name.
     void setRoughness(unsigned material);
     // Returns the regime's name and sets frictionFactor.
     std::string classifyFlow();
@@ -30,6 +36,8 @@ class cev : public bazna {
     double length = 0.0;          // m
     double reynolds = 0.0;
     double relativeRoughness = 0.0;  // roughness k [mm] / diameter [mm]
+    double roughness = 0.0;          // wall roughness k, mm
+    std::string tubeType;            // the wall material's name, see tubeTypeName
     std::string flowType;
     double laminarConstant = 0.0;  // 64 for a pipe, 75 for a hose
 
@@ -41,14 +49,14 @@ class cev : public bazna {
     void calculate(double speedOrFlow, double length, double density, double diameter,
                    double viscosity, unsigned material, int flowGiven);
 
-    // The friction factor of a hydraulically smooth line above Re 100000, from
-    // Prandtl's law, iterated until lambda changes by less than
-    // kApproximationTolerance of itself. It settles within a few rounds for
-    // any finite Re; a run that has not settled after maxRounds is a fault,
-    // not a result.
-    static double approximateFrictionFactor(double reynolds, int maxRounds);
-    static constexpr int kMaxApproximationRounds = 50;
-    static constexpr long double kApproximationTolerance = 1e-12L;
+    // The friction factor of turbulent flow from the Colebrook-White equation
+    // 1/sqrt(lambda) = -2 log10(k/d / 3.7 + 2.51 / (Re sqrt(lambda))), iterated
+    // until lambda changes by less than a millionth of a millionth of itself.
+    // It settles within a few rounds for any finite Re above a few hundred; a
+    // run that has not settled after maxRounds is a fault, not a result, and so
+    // is a k/d so large (3.7 and more) that the equation has no positive root.
+    static double colebrookFrictionFactor(double reynolds, double relativeRoughness, int maxRounds);
+    static constexpr int kMaxColebrookRounds = 50;
 
   private:
     struct Regime {
@@ -62,6 +70,7 @@ class cev : public bazna {
     double reynoldsFromVelocity() const;
     double relativeRoughnessOf(unsigned material) const;
     Regime regimeOfFlow() const;
+    long double transitionalFrictionFactor(long double reynolds) const;
     double frictionLawDrop() const;
     // Throws when a result is inf or nan although no status flag was raised
     // (e.g. an infinite input passed straight through).

@@ -47,10 +47,11 @@ constexpr GradeFigures kMineralGrades[] = {
 };
 
 // Mineral oils of high viscosity index, 150 to 165 (ISO 11158 HV, DIN 51524-3
-// HVLP); their base oils are a little lighter.
+// HVLP); their base oils are a little lighter. Grade 10 takes two decimals:
+// by ASTM D2270 its viscosity index is 149 with 2.9 mm2/s and 170 with 3.0.
 constexpr GradeFigures kHighIndexGrades[] = {
-    {10, 2.9, 850}, {15, 3.9, 855},  {22, 5.0, 860},   {32, 6.5, 865},
-    {46, 8.4, 870}, {68, 10.9, 875}, {100, 14.5, 880},
+    {10, 2.94, 850}, {15, 3.9, 855},  {22, 5.0, 860},   {32, 6.5, 865},
+    {46, 8.4, 870},  {68, 10.9, 875}, {100, 14.5, 880},
 };
 
 void addFamily(std::vector<FluidGrade>& table, const char* family,

@@ -238,10 +238,12 @@ void klipDvostrani::computePressure() {
     watch.check();
 }
 
+// The given flow leaves the other chamber as it entered: both annuli are equal.
 void klipDvostrani::computeSpeed() {
     FloatingPointWatch watch;
     strokeSpeed = static_cast<double>(static_cast<long double>(inletFlow) / pistonArea * kSixth);
     watch.check();
+    outletFlow = inletFlow;
 }
 
 void klipDvostrani::computeFlows() {

@@ -127,22 +127,22 @@ TEST(CircuitChain, ReportHasTheSevenElementReportsInFlowOrder) {
     const prost_cevovod chain = buildCircuit(withBlockingValveAndThrottle());
     ReportLines log;
     chain.writeReport(log);
-    // pump 6 lines, pipes 9, valves 5, single-acting cylinder 10
-    ASSERT_EQ(log.size(), 2u + 6 + 9 + 5 + 5 + 9 + 5 + 10);
+    // pump 6 lines, pipes 11, valves 5, single-acting cylinder 10
+    ASSERT_EQ(log.size(), 2u + 6 + 11 + 5 + 5 + 11 + 5 + 10);
     EXPECT_EQ(log[0], " ----------- SIMPLE PIPELINE CALCULATION --------------- ");
     EXPECT_EQ(log[1], "");
     const std::string pipe = " -------   Single pipe pressure drop calculation  ----------- ";
     const std::string valve = " ---------------- VALVE CALCULATION --- -------------- ";
     EXPECT_EQ(log[2], " ---------   PUMP CALCULATION       --------------------- ");
     EXPECT_EQ(log[8], pipe);
-    EXPECT_EQ(log[17], valve);
-    EXPECT_EQ(log[18], "Valve type: 4/3 valve");
-    EXPECT_EQ(log[22], valve);
-    EXPECT_EQ(log[23], "Valve type: Check valve");
-    EXPECT_EQ(log[27], pipe);
-    EXPECT_EQ(log[36], valve);
-    EXPECT_EQ(log[37], "Valve type: Throttle");
-    EXPECT_EQ(log[41], " ----------- Single action cylinder calculaton -------------- ");
+    EXPECT_EQ(log[19], valve);
+    EXPECT_EQ(log[20], "Valve type: 4/3 valve");
+    EXPECT_EQ(log[24], valve);
+    EXPECT_EQ(log[25], "Valve type: Check valve");
+    EXPECT_EQ(log[29], pipe);
+    EXPECT_EQ(log[40], valve);
+    EXPECT_EQ(log[41], "Valve type: Throttle");
+    EXPECT_EQ(log[45], " ----------- Single action cylinder calculaton -------------- ");
 }
 
 TEST(CircuitReturnFlow, TheChainsCylinderFollowsTheLoadDirection) {

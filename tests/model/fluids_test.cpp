@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <iterator>
 #include <limits>
 #include <set>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -87,6 +89,45 @@ TEST(FluidDensity, ThermalExpansionWorkedByHand) {
     EXPECT_NEAR(fluidAt(fluid("HLP 46"), 100.0).density, 827.749, 1e-3);
     EXPECT_NEAR(fluidAt(fluid("HLP 46"), -20.0).density, 899.026, 1e-3);
     EXPECT_NEAR(fluidAt(fluid("HFC 46"), 60.0).density, 1041.87, 1e-2);
+}
+
+// H of ASTM D2270 (ISO 2909), Table 1, at the 100 °C viscosities of the
+// high-index grades and either side of grade 10's; L only matters below an
+// index of 100. The table steps by 0.1 mm2/s there and is interpolated
+// linearly between neighbouring rows.
+constexpr std::pair<double, double> kD2270H[] = {{2.9, 11.50},  {3.0, 12.15}, {3.9, 18.77},
+                                                 {5.0, 28.49},  {6.5, 43.18}, {8.4, 64.18},
+                                                 {10.9, 93.92}, {14.5, 142.4}};
+
+// The viscosity index by ASTM D2270 where nu40 lies below H, rounded to a
+// whole number as the standard reports it; -1 without rows for nu100.
+int viscosityIndex(double nu40, double nu100) {
+    for (std::size_t i = 0; i < std::size(kD2270H); ++i) {
+        const auto [nu, H] = kD2270H[i];
+        const bool between =
+            nu > nu100 && i > 0 && nu - kD2270H[i - 1].first < 0.11 && kD2270H[i - 1].first < nu100;
+        if (nu == nu100 || between) {
+            const auto [lowNu, lowH] = between ? kD2270H[i - 1] : kD2270H[i];
+            const double h = between ? lowH + (H - lowH) * (nu100 - lowNu) / (nu - lowNu) : H;
+            const double N = (std::log10(h) - std::log10(nu40)) / std::log10(nu100);
+            return static_cast<int>(std::lround((std::pow(10.0, N) - 1.0) / 0.00715 + 100.0));
+        }
+    }
+    return -1;
+}
+
+TEST(FluidTable, HighIndexGradesLieInTheirFamilysRange) {
+    // Grade 10 lay at 149 with 2.9 mm2/s.
+    EXPECT_EQ(viscosityIndex(10, 2.9), 149);
+    int checked = 0;
+    for (const FluidGrade& f : fluidTable()) {
+        if (f.name.starts_with("HV") || f.name.starts_with("DHV")) {
+            const int vi = viscosityIndex(f.viscosity40, f.viscosity100);
+            EXPECT_TRUE(vi >= 150 && vi <= 165) << f.name << ": " << vi;
+            ++checked;
+        }
+    }
+    EXPECT_EQ(checked, 15);
 }
 
 TEST(FluidRange, EdgesAcceptedBeyondRefused) {

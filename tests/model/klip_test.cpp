@@ -147,9 +147,12 @@ TEST(DoubleActingCylinder, ModesOnTheAnnulus) {
     EXPECT_DOUBLE_EQ(m1.rodSideArea, kA2);
     EXPECT_DOUBLE_EQ(m1.force, 0.9 * kA2);
     EXPECT_DOUBLE_EQ(m1.strokeSpeed, 50 / kA2 / 6);
+    EXPECT_EQ(m1.outletFlow, 50);
     EXPECT_EQ(m1.name, "Dvosmerni klip");
 
-    EXPECT_DOUBLE_EQ(klipDvostrani(50, 50, 100, 50, 5, 1, 2).pressureIn, 5000 / kA2 + 5);
+    const klipDvostrani m2(50, 40, 100, 50, 5, 1, 2);
+    EXPECT_DOUBLE_EQ(m2.pressureIn, 5000 / kA2 + 5);
+    EXPECT_EQ(m2.outletFlow, 40);
     const klipDvostrani m3(100, 0.1, 100, 50, 20, 1, 3);
     EXPECT_DOUBLE_EQ(m3.inletFlow, 35.325);
     EXPECT_DOUBLE_EQ(m3.outletFlow, 35.325);

@@ -147,7 +147,7 @@ TEST_F(MotorPageTest, ReportGoesToTheLogOnlyWithLoggingOn) {
         " ==========   HYDRAULIC MOTOR CALCULATION =====================\n"
         " Power : 10.000 kW \n"
         " Flow  : 60.000 [l/min] \n"
-        " Torque  : 7.950 [dNm] \n"
+        " Torque  : 7.950 [daNm] \n"
         "Pressure in: 100.000  [bar] \n"
         "Angular spped: 1200  [rpm] \n"
         "Displacement  je: 50.000  [cm3] \n";
