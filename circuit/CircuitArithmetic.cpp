@@ -110,29 +110,6 @@ double addSupplyValve(prost_cevovod& chain, const ValveInputs& inputs, double in
     return outlet;
 }
 
-double dropAt(double drop, double flow, double q) {
-    if (!(flow > 0.0)) {
-        return 0.0;
-    }
-    // Also holds a q that is not a number to 0.
-    const double held = q > 0.0 ? std::min(q, flow) : 0.0;
-    const double share = held / flow;
-    return drop * share * share;
-}
-
-// The top of a diagram axis, a whole number at least 1 (the axis is drawn in
-// whole steps). A value the drawing's int cannot hold is a fault, not a
-// conversion with an undefined result.
-int axisTop(double value) {
-    if (!(value >= 1.0)) {
-        return 1;
-    }
-    if (value > static_cast<double>(std::numeric_limits<int>::max())) {
-        throw FloatingPointFault("Floating point overflow");
-    }
-    return static_cast<int>(value);
-}
-
 }  // namespace
 
 std::string_view slotLabel(CircuitSlot slot) {
@@ -320,28 +297,4 @@ prost_cevovod buildCircuit(const CircuitInputs& inputs) {
 
     chain.computeSums(Q, Qr);
     return chain;
-}
-
-double CircuitCharacteristic::supplyAt(double q) const {
-    return dropAt(supplyDrop, flow, q);
-}
-
-double CircuitCharacteristic::returnAt(double q) const {
-    return dropAt(returnDrop, flow, q);
-}
-
-std::optional<CircuitCharacteristic> characteristicOf(const prost_cevovod& chain) {
-    // Below 1 l/min the flow axis has no whole l/min to divide the box by.
-    constexpr double kSmallestDrawnFlow = 1.0;
-    const double Q = chain.supplyFlow();
-    if (!(Q >= kSmallestDrawnFlow)) {
-        return std::nullopt;
-    }
-    CircuitCharacteristic c;
-    c.flow = Q;
-    c.supplyDrop = chain.supplyDrop();
-    c.returnDrop = chain.returnDrop();
-    c.flowMax = axisTop(Q);
-    c.pressureMax = axisTop(std::ceil(std::max(c.supplyDrop, c.returnDrop)));
-    return c;
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "circuit/CircuitCharacteristic.h"
 #include "circuit/prost_cevovod.h"
 #include "model/CylinderFlow.h"
 #include "model/InputError.h"
@@ -21,7 +22,7 @@
 //   }
 //   prost_cevovod chain = buildCircuit(inputs);
 //   ReportLines lines; chain.writeReport(lines);  // appended to the log
-//   if (auto diagram = characteristicOf(chain)) { ... draw ... }
+//   if (auto diagram = characteristicOf(chain)) { ... draw ... }  // CircuitCharacteristic.h
 // A slot that cannot be read throws CircuitInputError while the inputs are
 // gathered; the page shows it the same way.
 
@@ -114,25 +115,3 @@ std::optional<std::string> validate(const CircuitInputs& inputs);
 // before anything is built; a formula fault of an element (an overflow with
 // absurd values) propagates as FloatingPointFault.
 prost_cevovod buildCircuit(const CircuitInputs& inputs);
-
-// What the characteristic diagram draws: the supply side's drop
-// Ss (q / Q)^2 and the return side's Sr (q / Q)^2 over the flow q from 0 to
-// Q, on a flow axis 0..flowMax and a pressure axis 0..pressureMax.
-struct CircuitCharacteristic {
-    int flowMax = 0;          // l/min: Q truncated toward zero, at least 1
-    int pressureMax = 0;      // bar: max(Ss, Sr) rounded up, at least 1
-    double supplyDrop = 0.0;  // Ss, bar
-    double returnDrop = 0.0;  // Sr, bar
-    double flow = 0.0;        // Q, l/min
-
-    // The drops at a flow q in l/min; q is held to 0..flow, where the curves
-    // are defined, so the result is always finite.
-    double supplyAt(double q) const;
-    double returnAt(double q) const;
-};
-
-// The characteristic of a calculated chain, or nothing when its supply flow
-// is below 1 l/min (also when computeSums has not run): the flow axis would
-// have no whole l/min to draw. A pressure axis beyond the int range throws
-// FloatingPointFault.
-std::optional<CircuitCharacteristic> characteristicOf(const prost_cevovod& chain);

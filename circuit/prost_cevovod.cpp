@@ -49,6 +49,11 @@ void prost_cevovod::writeReport(ReportLines& lines) const {
     lines.insert(lines.end(), report.begin(), report.end());
 }
 
+bool prost_cevovod::countsInReturnSum(std::size_t position) const {
+    return position < elements_.size() && elements_[position]->typeCode == kLineTypeCode &&
+           position > kLastSupplyPosition;
+}
+
 void prost_cevovod::computeSums(double supplyFlow, double returnFlow) {
     for (const double flow : {supplyFlow, returnFlow}) {
         if (!std::isfinite(flow) || flow <= 0.0) {
@@ -62,11 +67,7 @@ void prost_cevovod::computeSums(double supplyFlow, double returnFlow) {
     long double ret = 0.0L;
     for (std::size_t position = 0; position + 1 < elements_.size(); ++position) {
         const bazna& e = *elements_[position];
-        if (e.typeCode == kLineTypeCode && position > kLastSupplyPosition) {
-            ret += e.pressureDrop;
-        } else {
-            supply += e.pressureDrop;
-        }
+        (countsInReturnSum(position) ? ret : supply) += e.pressureDrop;
     }
     const auto supplyDrop = static_cast<double>(supply);
     const auto returnDrop = static_cast<double>(ret);

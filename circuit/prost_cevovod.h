@@ -57,6 +57,11 @@ class prost_cevovod {
     // FloatingPointFault, nothing changed.
     void computeSums(double supplyFlow, double returnFlow);
 
+    // Whether the element at a position counts in the return sum Sr (the
+    // return line) rather than in the supply sum Ss; the cylinder, last,
+    // counts in neither.
+    bool countsInReturnSum(std::size_t position) const;
+
     double density() const { return density_; }      // kg/m3
     double viscosity() const { return viscosity_; }  // mm2/s
     // All 0 until computeSums.

@@ -50,8 +50,16 @@ void Valve::computeDrop() {
     pressureDrop = drop;
 }
 
-double Valve::dropFromCharacteristic() const {
-    return static_cast<double>(static_cast<long double>(flowCoefficient) * flow * flow +
+double Valve::dropAtFlow(double otherFlow) const {
+    FloatingPointWatch watch;
+    const double drop = dropFromCharacteristic(otherFlow);
+    watch.check();
+    requireFinite(drop);
+    return drop;
+}
+
+double Valve::dropFromCharacteristic(double atFlow) const {
+    return static_cast<double>(static_cast<long double>(flowCoefficient) * atFlow * atFlow +
                                constantTerm);
 }
 

@@ -17,6 +17,8 @@ class Valve : public bazna {
     // Recomputes pressureDrop from the stored fields; port pressures untouched.
     void computeDrop();
     double drop() const { return pressureDrop; }
+    // The drop at another flow (l/min) by the same characteristic.
+    double dropAtFlow(double otherFlow) const;
 
     // Empties `lines` first, then writes the valve's five lines.
     void writeReport(ReportLines& lines) override;
@@ -27,5 +29,6 @@ class Valve : public bazna {
   private:
     // The characteristic without a fault watch of its own; the constructor
     // runs it under the watch of the whole construction.
-    double dropFromCharacteristic() const;
+    double dropFromCharacteristic() const { return dropFromCharacteristic(flow); }
+    double dropFromCharacteristic(double atFlow) const;
 };

@@ -248,6 +248,21 @@ double cev::colebrookFrictionFactor(double reynolds, double relativeRoughness, i
     return static_cast<double>(lambda);
 }
 
+double cev::dropAtFlow(double otherFlow) const {
+    if (!(otherFlow > 0.0)) {
+        return 0.0;
+    }
+    FloatingPointWatch watch;
+    cev line(*this);
+    line.velocityAndFlow(otherFlow, 1);
+    line.reynolds = line.reynoldsFromVelocity();
+    line.frictionFactor = line.regimeOfFlow().frictionFactor;
+    const double drop = line.frictionLawDrop();
+    watch.check();
+    requireFinite(drop);
+    return drop;
+}
+
 double cev::frictionLawDrop() const {
     // Darcy-Weisbach: dp = lambda (L / d) rho v^2 / 2 in Pa with L and d in m.
     // With d in mm and dp in bar: lambda L rho v^2 x 1000 / (2 x 100000 x d).

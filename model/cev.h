@@ -30,6 +30,11 @@ class cev : public bazna {
     // Returns the regime's name and sets frictionFactor.
     std::string classifyFlow();
 
+    // The drop of this line at another flow (l/min), by the law of the
+    // regime that flow has: its characteristic, point by point. No flow, no
+    // drop. A fault of a formula throws FloatingPointFault.
+    double dropAtFlow(double flow) const;
+
     double diameter = 0.0;        // mm
     double frictionFactor = 0.0;  // Darcy lambda
     double velocity = 0.0;        // m/s

@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPen>
+#include <QPolygonF>
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -113,6 +114,38 @@ void curve(QPainter& painter, QSize size, int XMAX, int XMIN, int YMAX, int YMIN
     painter.restore();
 }
 
+void polyline(QPainter& painter, QSize size, int XMAX, int XMIN, int YMAX, int YMIN,
+              const std::vector<CircuitCharacteristic::Point>& points,
+              double CircuitCharacteristic::Point::*drop, const QColor& colour) {
+    const auto axes = axesOf(size, XMAX, XMIN, YMAX, YMIN);
+    if (!axes || points.empty()) {
+        return;
+    }
+    const double h = size.height();
+    auto pixel = [&](const CircuitCharacteristic::Point& point) {
+        const double y = point.*drop;
+        // Far outside the box a point only gives the direction; keep it drawable.
+        const double row = std::isfinite(y) ? std::clamp(axes->bottom - axes->y.offset(y - YMIN),
+                                                         -4.0 * h, 5.0 * h)
+                                            : -4.0 * h;
+        return QPointF(axes->x.offset(point.flow - XMIN), row);
+    };
+    QPolygonF line;
+    line.reserve(static_cast<qsizetype>(points.size()));
+    for (const CircuitCharacteristic::Point& point : points) {
+        line << pixel(point);
+    }
+    painter.save();
+    // Exact colours on the black box, as the grid and the numbers have.
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(colour, 2));
+    painter.drawPolyline(line);
+    // The operating point, where the curve ends.
+    painter.setBrush(colour);
+    painter.drawEllipse(line.back(), 3.0, 3.0);
+    painter.restore();
+}
+
 void drawCharacteristic(QPainter& painter, QSize size,
                         const std::optional<CircuitCharacteristic>& characteristic) {
     painter.fillRect(QRect(QPoint(0, 0), size), kBackground);
@@ -124,10 +157,10 @@ void drawCharacteristic(QPainter& painter, QSize size,
     const int YMAX = c.pressureMax;
     grid(painter, size, XMAX, 0, YMAX, 0);
     axisNumbers(painter, size, XMAX, 0, YMAX, 0);
-    // Both sides drop with the square of the flow: S (q / Q)^2.
-    const double squared = c.flow * c.flow;
-    curve(painter, size, XMAX, 0, YMAX, 0, c.supplyDrop / squared, 0.0, 0.0);
-    curve(painter, size, XMAX, 0, YMAX, 0, c.returnDrop / squared, 0.0, 0.0);
+    polyline(painter, size, XMAX, 0, YMAX, 0, c.points, &CircuitCharacteristic::Point::supply,
+             kCurve);
+    polyline(painter, size, XMAX, 0, YMAX, 0, c.points, &CircuitCharacteristic::Point::ret,
+             kReturnCurve);
 }
 
 }  // namespace Funkcije

@@ -4,7 +4,7 @@
 #include <QSize>
 #include <optional>
 
-#include "circuit/CircuitArithmetic.h"
+#include "circuit/CircuitCharacteristic.h"
 
 class QPainter;
 
@@ -20,7 +20,8 @@ namespace Funkcije {
 inline const QColor kBackground{0, 0, 0};
 inline const QColor kGrid{0, 255, 0};
 inline const QColor kNumbers{255, 255, 0};
-inline const QColor kCurve{255, 0, 0};
+inline const QColor kCurve{255, 0, 0};          // the supply side
+inline const QColor kReturnCurve{0, 200, 255};  // the return side
 
 // Grid lines at the whole values (or the coarser steps) of both axes.
 void grid(QPainter& painter, QSize size, int XMAX, int XMIN, int YMAX, int YMIN);
@@ -31,6 +32,12 @@ void axisNumbers(QPainter& painter, QSize size, int XMAX, int XMIN, int YMAX, in
 // The curve y = A x^2 + B x + C over x from XMIN to XMAX.
 void curve(QPainter& painter, QSize size, int XMAX, int XMIN, int YMAX, int YMIN, double A,
            double B, double C);
+
+// A characteristic computed point by point: one side's drop over the flow,
+// with its last point, the operating point, marked.
+void polyline(QPainter& painter, QSize size, int XMAX, int XMIN, int YMAX, int YMIN,
+              const std::vector<CircuitCharacteristic::Point>& points,
+              double CircuitCharacteristic::Point::*drop, const QColor& colour);
 
 // The whole characteristic: black box, green grid, yellow numbers, the red
 // supply and return curves. With none, the black box alone.

@@ -1,4 +1,5 @@
 #include "circuit/CircuitArithmetic.h"
+#include "circuit/CircuitCharacteristic.h"
 
 #include <gtest/gtest.h>
 
@@ -121,6 +122,31 @@ TEST(CircuitChain, ElementsInFlowOrderAndTheirSums) {
     EXPECT_EQ(diagram->flowMax, 32);
     EXPECT_DOUBLE_EQ(diagram->supplyAt(32.0), chain.supplyDrop());
     EXPECT_DOUBLE_EQ(diagram->returnAt(32.0), chain.returnDrop());
+}
+
+TEST(CircuitCharacteristicByLaw, EachElementAtTheFlowItCarries) {
+    const prost_cevovod chain = buildCircuit(withBlockingValveAndThrottle());
+    const auto c = characteristicOf(chain, 200);
+    ASSERT_TRUE(c.has_value());
+    ASSERT_EQ(c->points.size(), 201u);
+    // Both lines are laminar at every flow here: Hagen-Poiseuille in SI,
+    // dp = 32 rho nu L v / d^2, with the calculator's 3.14 in the area.
+    auto poiseuille = [](double flow, double diameterMm, double length) {
+        const double d = diameterMm / 1000.0;
+        const double v = flow / 60000.0 / (3.14 * d * d / 4.0);
+        return 32.0 * 890.0 * 46e-6 * length * v / (d * d) / 1e5;
+    };
+    // Half the pump flow: the valves by k q^2 + p0, the throttle at half Qr.
+    const CircuitCharacteristic::Point& half = c->points[100];
+    EXPECT_DOUBLE_EQ(half.flow, 16.0);
+    EXPECT_NEAR(half.supply, poiseuille(16.0, 16.0, 2.5) + 3.256 + 1.128 + 2.0, 1e-9);
+    EXPECT_NEAR(half.ret, poiseuille(10.24, 20.0, 3.0), 1e-9);
+    // No flow: only the valves' constant terms; the operating point at the end.
+    EXPECT_NEAR(c->points.front().supply, 6.0, 1e-12);
+    EXPECT_EQ(c->points.front().ret, 0.0);
+    EXPECT_EQ(c->points.back().supply, chain.supplyDrop());
+    EXPECT_EQ(c->points.back().ret, chain.returnDrop());
+    EXPECT_NEAR(c->supplyAt(16.0), half.supply, 1e-12);
 }
 
 TEST(CircuitChain, ReportHasTheSevenElementReportsInFlowOrder) {

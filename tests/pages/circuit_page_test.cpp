@@ -430,16 +430,18 @@ TEST_F(CircuitPageTest, CharacteristicIsDrawnFromTheStoredCurvesOnEveryPaint) {
         EXPECT_EQ(image.pixelColor(20 * cw, 3), Funkcije::kGrid);
         EXPECT_EQ(image.pixelColor(cw + cw / 2, bottom - ch * (c.pressureMax - 1) - ch / 2),
                   Funkcije::kBackground);
-        // Between two grid lines each curve is a red pixel where its drop says.
+        // Between two grid lines each curve is a pixel of its colour where its drop says.
         const int x = 20 * cw + cw / 2;
         const double q = static_cast<double>(x) / cw;
-        for (const double drop : {c.supplyAt(q), c.returnAt(q)}) {
+        const std::pair<double, QColor> curves[] = {{c.supplyAt(q), Funkcije::kCurve},
+                                                    {c.returnAt(q), Funkcije::kReturnCurve}};
+        for (const auto& [drop, colour] : curves) {
             const int expected = bottom - static_cast<int>(drop * ch);
-            bool red = false;
+            bool drawn = false;
             for (int y = expected - 3; y <= expected + 3; ++y) {
-                red = red || image.pixelColor(x, y) == Funkcije::kCurve;
+                drawn = drawn || image.pixelColor(x, y) == colour;
             }
-            EXPECT_TRUE(red) << "drop " << drop << " row " << expected;
+            EXPECT_TRUE(drawn) << "drop " << drop << " row " << expected;
         }
     };
     check(box->grab().toImage());
