@@ -64,7 +64,6 @@ void TfrmKalvorMain::FormCreate() {
     shared_.valveDataLines.clear();
     buildPages();
     connectPanel();
-    wirePages();
 }
 
 void TfrmKalvorMain::buildPages() {
@@ -79,12 +78,7 @@ void TfrmKalvorMain::buildPages() {
     PageControl1->tabBar()->setUsesScrollButtons(false);
     PageControl1->tabBar()->setElideMode(Qt::ElideNone);
 
-    pumpPage_ = new PumpPage(*this);
-    motorPage_ = new MotorPage(*this);
-    cylinderPage_ = new CylinderPage(*this);
-    linePage_ = new LinePage(*this);
-    valvePage_ = new ValvePage(*this);
-    circuitPage_ = new CircuitPage(*this);
+    wirePages();
     calculators_ = {pumpPage_, motorPage_, cylinderPage_, linePage_, valvePage_, circuitPage_};
     resultsLog_ = new ResultsLogPage(logState_, *desktop_, *this);
 
@@ -123,20 +117,25 @@ void TfrmKalvorMain::connectPanel() {
 }
 
 void TfrmKalvorMain::wirePages() {
-    // Every link between pages is made here, and only here.
-    auto pumpFlow = [this] { return pumpPage_->flowText(); };
+    // Every link between pages is made here, and only here. What a page reads
+    // of the others it gets when it is made, as lambdas that look the other
+    // pages up when called: a page may read one made after it.
+    auto pumpFlow = [this] { return pumpPage_->flow(); };
     auto cylinder = [this] { return cylinderPage_->definition(); };
+    pumpPage_ = new PumpPage(*this);
+    motorPage_ = new MotorPage(*this);
+    cylinderPage_ = new CylinderPage(*this, pumpFlow);
+    linePage_ = new LinePage(
+        *this, {pumpFlow, [this] { return circuitPage_->operationLineDrop(); }, cylinder});
+    valvePage_ = new ValvePage(*this, pumpFlow);
+    circuitPage_ = new CircuitPage(*this, {[this] { return pumpPage_->inputs(); }, pumpFlow,
+                                           [this] { return linePage_->takeOver(); },
+                                           [this] { return valvePage_->takeOver(); }, cylinder});
+
     connectGuarded(pumpPage_, &PumpPage::flowChanged, circuitPage_, *this,
                    [this](const QString& text) { circuitPage_->setPumpFlow(text); });
-    cylinderPage_->setPumpFlowSource(pumpFlow);
-    valvePage_->setPumpFlowSource(pumpFlow);
     connectGuarded(linePage_, &LinePage::diagramFlowRange, valvePage_, *this,
                    [this](int flowCells) { valvePage_->setFlowSliderMaximum(flowCells); });
-    linePage_->setReturnFlowSources(
-        {pumpFlow, [this] { return circuitPage_->operationLineDrop(); }, cylinder});
-    circuitPage_->setSources({[this] { return pumpPage_->inputs(); }, pumpFlow,
-                              [this] { return linePage_->takeOver(); },
-                              [this] { return valvePage_->takeOver(); }, cylinder});
     connectGuarded(circuitPage_, &CircuitPage::valveCalculationRequested, this, *this,
                    [this] { valvePage_->BitBtn10Click(); });
 }

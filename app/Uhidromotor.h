@@ -72,6 +72,7 @@ class TfrmKalvorMain : public QWidget, public PageServices {
     void FormCreate();
     void buildPages();
     void connectPanel();
+    // Makes the calculator pages, linked to each other.
     void wirePages();
     int runMessage(const QString& text, const QString& caption, int icon, int buttons);
     // Hands a document or address to the desktop; says so when nothing opens it.

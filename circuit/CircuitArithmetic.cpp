@@ -54,8 +54,7 @@ std::string slotRemedy(CircuitSlot slot) {
 
 CircuitInputError slotError(CircuitSlot slot, std::string_view text, std::string_view form) {
     if (text.empty()) {
-        return CircuitInputError("The " + std::string(slotLabel(slot)) +
-                                 " slot is empty: " + slotRemedy(slot));
+        return emptySlotError(slot);
     }
     return CircuitInputError("The " + std::string(slotLabel(slot)) + " slot '" + std::string(text) +
                              "' is not " + std::string(form) +
@@ -126,6 +125,11 @@ std::string_view slotLabel(CircuitSlot slot) {
             return "throttle";
     }
     return "unknown";
+}
+
+CircuitInputError emptySlotError(CircuitSlot slot) {
+    return CircuitInputError("The " + std::string(slotLabel(slot)) +
+                             " slot is empty: " + slotRemedy(slot));
 }
 
 LineInputs parseLineSlot(CircuitSlot slot, std::string_view text, int materialIndex) {

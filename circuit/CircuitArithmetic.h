@@ -12,10 +12,11 @@
 
 // The arithmetic of the simple circuit, without a window: the inputs the
 // circuit page gathers, their checks, the parameter slots' texts, the return
-// flow, the building of the chain and the characteristic's data.
+// flow, the building of the chain and the characteristic's data. The slots
+// themselves are kept by CircuitSlots (circuit/CircuitSlots.h).
 //
 // The page's calculation, in order:
-//   CircuitInputs inputs = ...;          // fields of the pages, parsed slots
+//   CircuitInputs inputs = slots.gather(options);  // then the other pages' numbers
 //   if (auto problem = validate(inputs)) {
 //       showMessage(*problem, kCircuitCaption);  // nothing computed
 //       return;
@@ -23,7 +24,7 @@
 //   prost_cevovod chain = buildCircuit(inputs);
 //   ReportLines lines; chain.writeReport(lines);  // appended to the log
 //   if (auto diagram = characteristicOf(chain)) { ... draw ... }  // CircuitCharacteristic.h
-// A slot that cannot be read throws CircuitInputError while the inputs are
+// A needed slot that is empty throws CircuitInputError while the inputs are
 // gathered; the page shows it the same way.
 
 // The caption of every message about the circuit's inputs.
@@ -97,7 +98,11 @@ LineInputs parseLineSlot(CircuitSlot slot, std::string_view text, int materialIn
 // number is no number.
 ValveInputs parseValveSlot(CircuitSlot slot, std::string_view text);
 
-// The slot texts the take-over editors store, from the texts of the fields.
+// The error for a slot the calculation needs that is empty: it names the
+// slot and says how to fill it.
+CircuitInputError emptySlotError(CircuitSlot slot);
+
+// A slot's text from the texts of its numbers (see CircuitSlots::text).
 std::string lineSlotText(std::string_view diameter, std::string_view length);
 std::string valveSlotText(std::string_view name, std::string_view constantTerm,
                           std::string_view flowCoefficient);

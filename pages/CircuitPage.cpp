@@ -11,9 +11,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QVariant>
 
-#include "model/numtext.h"
 #include "pages/CircuitSketch.h"
 #include "pages/Funkcije.h"
 #include "ui/ClickableLabel.h"
@@ -21,6 +19,7 @@
 #include "ui/DigitKeyFilter.h"
 #include "ui/FieldAccess.h"
 #include "ui/FieldWidgets.h"
+#include "ui/NumberText.h"
 
 // A box whose picture is drawn by the page on every paint.
 class CircuitPaintBox : public QWidget {
@@ -42,24 +41,8 @@ namespace {
 
 const char* const kTakeOverHint = "Dupli klik za prihvatanje podataka zadnjeg izracunatog";
 const char* const kNoValveMessage = "Calculate a valve on the valve page first, then take it over.";
-// The tube type of a line slot is kept with the slot's label.
-constexpr const char* kTagProperty = "tag";
 constexpr QSize kSketchSize{305, 113};
 constexpr QSize kCharacteristicSize{401, 321};
-
-QString slotQString(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-std::string toStd(const QString& text) {
-    return text.toStdString();
-}
-
-// A number the user set on another page; a text that is no number ends the
-// calculation in the application-wide message.
-double number(const QString& text) {
-    return numtext::StrToFloat(toStd(text));
-}
 
 QLineEdit* addDropField(QWidget* parent, const char* name, int left, int top) {
     // The drops are taken over, never typed: what the calculation uses is the slot.
@@ -70,7 +53,8 @@ QLineEdit* addDropField(QWidget* parent, const char* name, int left, int top) {
 
 }  // namespace
 
-CircuitPage::CircuitPage(PageServices& services) : CalculatorPage(services) {
+CircuitPage::CircuitPage(PageServices& services, Sources sources)
+    : CalculatorPage(services), sources_(std::move(sources)) {
     setObjectName(QStringLiteral("tbProst"));
     buildControls();
     connectHandlers();
@@ -105,7 +89,6 @@ void CircuitPage::buildControls() {
     };
     Label52 = rowLabel("Operational line", "Label52", 0);
     Label52->setCursor(Qt::PointingHandCursor);
-    Label52->setProperty(kTagProperty, 0);
     edDpPog = rowField("edDpPog", 0);
     edDpPog->setToolTip(QString::fromLatin1(kTakeOverHint));
     Label54 = new QLabel(QStringLiteral("Directional control avlve pressure drop"), GroupBox3);
@@ -118,7 +101,6 @@ void CircuitPage::buildControls() {
     edDpPrig = rowField("edDpPrig", 3);
     Label53 = rowLabel("Return line", "Label53", 4);
     Label53->setCursor(Qt::PointingHandCursor);
-    Label53->setProperty(kTagProperty, 0);
     edDpPov = rowField("edDpPov", 4);
 
     blockButtons_ = new QButtonGroup(this);
@@ -169,7 +151,7 @@ void CircuitPage::buildControls() {
     PaintBox3->setObjectName(QStringLiteral("PaintBox3"));
     PaintBox3->setGeometry(QRect(QPoint(462, 18), kCharacteristicSize));
 
-    // The line slots live in their labels' tool tips, which stay hidden.
+    // The line slots are mirrored into their labels' tool tips, which stay hidden.
     for (QWidget* watched : {static_cast<QWidget*>(Label52), static_cast<QWidget*>(Label53)}) {
         watched->installEventFilter(this);
     }
@@ -230,53 +212,58 @@ QWidget* CircuitPage::slotHolder(CircuitSlot slot) const {
     return Label54;
 }
 
-QString CircuitPage::slotText(CircuitSlot slot) const {
-    return slotHolder(slot)->toolTip();
+void CircuitPage::showSlot(CircuitSlot slot) {
+    slotHolder(slot)->setToolTip(QString::fromStdString(slots_.text(slot)));
 }
 
-void CircuitPage::setSlotText(CircuitSlot slot, const QString& text) {
-    slotHolder(slot)->setToolTip(text);
+void CircuitPage::clearSlot(CircuitSlot slot) {
+    slots_.clear(slot);
+    showSlot(slot);
 }
 
 int CircuitPage::operationTubeType() const {
-    return Label52->property(kTagProperty).toInt();
+    return slots_.tubeType(CircuitSlot::OperationLine);
 }
 
 int CircuitPage::returnTubeType() const {
-    return Label53->property(kTagProperty).toInt();
+    return slots_.tubeType(CircuitSlot::ReturnLine);
 }
 
 int CircuitPage::blockingSystem() const {
     return std::max(blockButtons_->checkedId(), 0);
 }
 
+CircuitOptions CircuitPage::options() const {
+    return {blockingSystem() > 0, cbPrigusnica->isChecked()};
+}
+
 void CircuitPage::setPumpFlow(const QString& text) {
     setFieldText(edQ_prost, text);
 }
 
-QString CircuitPage::operationLineDrop() const {
-    return fieldText(edDpPog);
+std::optional<double> CircuitPage::operationLineDrop() const {
+    return optionalFieldValue(edDpPog);
 }
 
 void CircuitPage::edQ_prostDblClick() {
-    setFieldText(edQ_prost, sources_.pumpFlow());
+    const std::optional<double> flow = sources_.pumpFlow();
+    setFieldText(edQ_prost, flow ? shownFlow(*flow) : QString());
+}
+
+void CircuitPage::takeOverLine(QLineEdit* field, CircuitSlot slot) {
+    const LineTakeOver line = sources_.line();
+    setFieldText(field, shownDrop(line.drop));
+    // Each line keeps its own tube type: the return line may be of another tube.
+    slots_.setLine(slot, {line.diameter, line.length, line.tubeType});
+    showSlot(slot);
 }
 
 void CircuitPage::edDpPogDblClick() {
-    const LineTakeOver line = sources_.line();
-    setFieldText(edDpPog, line.drop);
-    setSlotText(CircuitSlot::OperationLine,
-                slotQString(lineSlotText(toStd(line.diameter), toStd(line.length))));
-    Label52->setProperty(kTagProperty, line.tubeType);
+    takeOverLine(edDpPog, CircuitSlot::OperationLine);
 }
 
 void CircuitPage::edDpPovDblClick() {
-    const LineTakeOver line = sources_.line();
-    setFieldText(edDpPov, line.drop);
-    setSlotText(CircuitSlot::ReturnLine,
-                slotQString(lineSlotText(toStd(line.diameter), toStd(line.length))));
-    // The return line may be of another tube than the operation line.
-    Label53->setProperty(kTagProperty, line.tubeType);
+    takeOverLine(edDpPov, CircuitSlot::ReturnLine);
 }
 
 std::optional<ValveTakeOver> CircuitPage::valveToTakeOver() {
@@ -293,10 +280,11 @@ void CircuitPage::takeOverValve(QLineEdit* field, std::optional<CircuitSlot> slo
     if (!valve) {
         return;
     }
-    setFieldText(field, valve->drop);
+    setFieldText(field, shownDrop(valve->drop));
     if (slot) {
-        setSlotText(*slot, slotQString(valveSlotText(toStd(valve->name), toStd(valve->constantTerm),
-                                                     toStd(valve->flowCoefficient))));
+        slots_.setValve(*slot,
+                        {valve->name.toStdString(), valve->constantTerm, valve->flowCoefficient});
+        showSlot(*slot);
     }
 }
 
@@ -316,11 +304,10 @@ void CircuitPage::edDpPrigDblClick() {
 }
 
 void CircuitPage::rgBlockSysClick() {
-    if (sources_.pumpFlow) {
-        setFieldText(edQ_prost, sources_.pumpFlow());
-    }
     edDpProstBlok->setEnabled(blockingSystem() != 0);
     Button1Click();
+    // Last: a pump flow that is no number must not keep the choice from showing.
+    edQ_prostDblClick();
 }
 
 void CircuitPage::cbPrigusnicaClick() {
@@ -329,7 +316,7 @@ void CircuitPage::cbPrigusnicaClick() {
 }
 
 void CircuitPage::Label52Click() {
-    const QString slot = slotText(CircuitSlot::OperationLine);
+    const QString slot = QString::fromStdString(slots_.text(CircuitSlot::OperationLine));
     if (slot.isEmpty()) {
         return;
     }
@@ -340,7 +327,7 @@ void CircuitPage::Label52Click() {
 }
 
 void CircuitPage::Label53Click() {
-    const QString slot = slotText(CircuitSlot::ReturnLine);
+    const QString slot = QString::fromStdString(slots_.text(CircuitSlot::ReturnLine));
     if (!slot.isEmpty()) {
         window()->setWindowTitle(slot);
     }
@@ -348,20 +335,22 @@ void CircuitPage::Label53Click() {
 
 void CircuitPage::Label56Click() {
     const CylinderDefinition cylinder = sources_.cylinder();
-    lbHc->addItem(cylinder.doubleActing ? QStringLiteral("Double action HC")
-                                        : QStringLiteral("Single action HC "));
-    lbHc->addItem(QStringLiteral("D1= ") + cylinder.pistonDiameter + QStringLiteral(" mm"));
-    lbHc->addItem(QStringLiteral("D2= ") + cylinder.rodDiameter + QStringLiteral(" mm"));
+    lbHc->addItem(cylinder.kind == CylinderKind::DoubleActing
+                      ? QStringLiteral("Double action HC")
+                      : QStringLiteral("Single action HC "));
+    auto diameter = [](const std::optional<double>& value) {
+        return value ? shownDiameter(*value) : QString();
+    };
+    lbHc->addItem(QStringLiteral("D1= ") + diameter(cylinder.pistonDiameter) +
+                  QStringLiteral(" mm"));
+    lbHc->addItem(QStringLiteral("D2= ") + diameter(cylinder.rodDiameter) + QStringLiteral(" mm"));
 }
 
 void CircuitPage::BitBtn9Click() {
-    for (CircuitSlot slot :
-         {CircuitSlot::OperationLine, CircuitSlot::ReturnLine, CircuitSlot::DirectionalValve,
-          CircuitSlot::BlockingValve, CircuitSlot::Throttle}) {
-        setSlotText(slot, QString());
+    slots_.clearAll();
+    for (CircuitSlot slot : kAllCircuitSlots) {
+        showSlot(slot);
     }
-    Label52->setProperty(kTagProperty, 0);
-    Label53->setProperty(kTagProperty, 0);
     // The throttle's drop goes with its slot, like the others.
     for (QLineEdit* field : {edQ_prost, edDp, edDpProstBlok, edDpPrig, edDpPog, edDpPov}) {
         setFieldText(field, QString());
@@ -381,53 +370,26 @@ bool CircuitPage::hasRequiredInputs() const {
             return false;
         }
     }
-    for (CircuitSlot slot :
-         {CircuitSlot::DirectionalValve, CircuitSlot::OperationLine, CircuitSlot::ReturnLine}) {
-        if (slotText(slot).isEmpty()) {
-            return false;
-        }
-    }
-    if (cbPrigusnica->isChecked() &&
-        (fieldText(edDpPrig).isEmpty() || slotText(CircuitSlot::Throttle).isEmpty())) {
+    if (cbPrigusnica->isChecked() && fieldText(edDpPrig).isEmpty()) {
         return false;
     }
-    return blockingSystem() == 0 || !slotText(CircuitSlot::BlockingValve).isEmpty();
+    return slots_.complete(options());
 }
 
 CircuitInputs CircuitPage::gatherInputs() const {
-    auto valveSlot = [this](CircuitSlot slot) {
-        return parseValveSlot(slot, toStd(slotText(slot)));
-    };
-    CircuitInputs inputs;
-    inputs.operationLine =
-        parseLineSlot(CircuitSlot::OperationLine, toStd(slotText(CircuitSlot::OperationLine)),
-                      operationTubeType());
-    inputs.returnLine = parseLineSlot(CircuitSlot::ReturnLine,
-                                      toStd(slotText(CircuitSlot::ReturnLine)), returnTubeType());
-    inputs.directionalValve = valveSlot(CircuitSlot::DirectionalValve);
-    if (blockingSystem() > 0) {
-        inputs.blockingValve = valveSlot(CircuitSlot::BlockingValve);
-    }
-    if (cbPrigusnica->isChecked()) {
-        inputs.throttle = valveSlot(CircuitSlot::Throttle);
-    }
-
-    const PumpTexts pump = sources_.pump();
-    inputs.pump = {number(pump.power), number(pump.pressure), number(pump.displacement),
-                   number(pump.volumetricEfficiency), number(pump.hydromechanicalEfficiency)};
+    CircuitInputs inputs = slots_.gather(options());
+    inputs.pump = sources_.pump();
     inputs.supplyFlow = fieldValue(edQ_prost);
 
     const CylinderDefinition cylinder = sources_.cylinder();
-    inputs.cylinder.kind =
-        cylinder.doubleActing ? CylinderKind::DoubleActing : CylinderKind::SingleActing;
-    inputs.cylinder.pistonDiameter = number(cylinder.pistonDiameter);
-    inputs.cylinder.rodDiameter = number(cylinder.rodDiameter);
-    inputs.cylinder.efficiency = number(cylinder.efficiency);
-    inputs.cylinder.direction = cylinder.pull ? LoadDirection::Pull : LoadDirection::Push;
+    // A blank diameter fails as reading its blank field does.
+    inputs.cylinder = {cylinder.kind, requireNumber(cylinder.pistonDiameter),
+                       requireNumber(cylinder.rodDiameter), cylinder.efficiency,
+                       cylinder.direction};
 
     const WorkingFluidTexts fluid = services_.workingFluid();
-    inputs.density = number(fluid.density);
-    inputs.viscosity = number(fluid.viscosity);
+    inputs.density = readNumber(fluid.density);
+    inputs.viscosity = readNumber(fluid.viscosity);
     return inputs;
 }
 

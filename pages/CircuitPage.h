@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "circuit/CircuitArithmetic.h"
+#include "circuit/CircuitSlots.h"
 #include "pages/PageLinks.h"
 #include "ui/CalculatorPage.h"
 
@@ -25,22 +26,21 @@ class QPushButton;
 class CircuitPage : public CalculatorPage {
     Q_OBJECT
   public:
-    explicit CircuitPage(PageServices& services);
-
     // What the circuit takes over from the other pages.
     struct Sources {
-        std::function<PumpTexts()> pump;
-        std::function<QString()> pumpFlow;
+        std::function<PumpInputs()> pump;
+        PumpFlowSource pumpFlow;
         std::function<LineTakeOver()> line;
+        // Nothing before the valve page's first calculation.
         std::function<std::optional<ValveTakeOver>()> valve;
         std::function<CylinderDefinition()> cylinder;
     };
-    void setSources(Sources sources) { sources_ = std::move(sources); }
+    CircuitPage(PageServices& services, Sources sources);
 
     // Every change of the pump flow is mirrored into the circuit's flow field.
     void setPumpFlow(const QString& text);
-    // The operation line's drop as taken over (empty before).
-    QString operationLineDrop() const;
+    // The operation line's drop as taken over (nothing before).
+    std::optional<double> operationLineDrop() const;
 
     // Take-overs, run by a double click on their field.
     void edQ_prostDblClick();
@@ -63,8 +63,8 @@ class CircuitPage : public CalculatorPage {
 
     // Index of the blocking system: 0 none, 1 check valve, 2 double check valve.
     int blockingSystem() const;
-    // A component's parameter slot, as the take-overs store it.
-    QString slotText(CircuitSlot slot) const;
+    // Empties one slot; its drop field keeps its text.
+    void clearSlot(CircuitSlot slot);
     // The tube types recorded with the two line slots (counted from 0).
     int operationTubeType() const;
     int returnTubeType() const;
@@ -85,18 +85,23 @@ class CircuitPage : public CalculatorPage {
   private:
     void buildControls();
     void connectHandlers();
-    void setSlotText(CircuitSlot slot, const QString& text);
+    // The control whose tool tip shows the slot.
     QWidget* slotHolder(CircuitSlot slot) const;
+    void showSlot(CircuitSlot slot);
+    void takeOverLine(QLineEdit* field, CircuitSlot slot);
+    CircuitOptions options() const;
     // The valve the valve page shows, or nothing after telling the user why.
     std::optional<ValveTakeOver> valveToTakeOver();
     void takeOverValve(QLineEdit* field, std::optional<CircuitSlot> slot);
-    // Every required text is there (empty ones end the calculation silently).
+    // Every required field and slot is filled (a missing one ends the
+    // calculation silently).
     bool hasRequiredInputs() const;
-    // Throws CircuitInputError for a slot that cannot be read, ConversionError
-    // for a field that is no number.
+    // Throws CircuitInputError for an empty slot, ConversionError for a
+    // field here or on another page that is no number.
     CircuitInputs gatherInputs() const;
 
     Sources sources_;
+    CircuitSlots slots_;
     std::map<int, QImage> sketchPictures_;
     std::optional<CircuitCharacteristic> characteristic_;
 

@@ -147,7 +147,8 @@ QString floatText(long double value) {
 
 }  // namespace
 
-CylinderPage::CylinderPage(PageServices& services) : CalculatorPage(services) {
+CylinderPage::CylinderPage(PageServices& services, PumpFlowSource pumpFlow)
+    : CalculatorPage(services), pumpFlow_(std::move(pumpFlow)) {
     setObjectName(QStringLiteral("tsHidrocilinder"));
     buildControls();
     connectHandlers();
@@ -433,16 +434,13 @@ void CylinderPage::showDoubleActingResults(const klipDvostrani& cylinder) {
 }
 
 void CylinderPage::edHCQ1DblClick() {
-    if (!pumpFlow_) {
-        return;
-    }
-    const QString flow = pumpFlow_();
     // A pump flow that is no number reaches the application-wide message,
     // as any field read by a calculation does.
-    if (flow.isEmpty() || !(numtext::StrToFloat(flow.toStdString()) > 0.0)) {
+    const std::optional<double> flow = pumpFlow_();
+    if (!flow || !(*flow > 0.0)) {
         return;
     }
-    setFieldText(field(FlowIn), flow);
+    setFieldText(field(FlowIn), shownFlow(*flow));
 }
 
 void CylinderPage::startUp() {
@@ -452,6 +450,11 @@ void CylinderPage::startUp() {
 }
 
 CylinderDefinition CylinderPage::definition() const {
-    return {doubleActing(), fieldText(field(PistonDiameter)), fieldText(field(RodDiameter)),
-            fieldText(field(Efficiency)), pullLoad()};
+    CylinderDefinition cylinder;
+    cylinder.kind = doubleActing() ? CylinderKind::DoubleActing : CylinderKind::SingleActing;
+    cylinder.pistonDiameter = optionalFieldValue(field(PistonDiameter));
+    cylinder.rodDiameter = optionalFieldValue(field(RodDiameter));
+    cylinder.efficiency = fieldValue(field(Efficiency));
+    cylinder.direction = pullLoad() ? LoadDirection::Pull : LoadDirection::Push;
+    return cylinder;
 }

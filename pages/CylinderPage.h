@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <array>
-#include <functional>
 
 #include "pages/PageLinks.h"
 #include "ui/CalculatorPage.h"
@@ -24,12 +23,13 @@ class klipJednostrani;
 class CylinderPage : public CalculatorPage {
     Q_OBJECT
   public:
-    explicit CylinderPage(PageServices& services);
+    // A double click on the inlet flow takes the pump flow from pumpFlow.
+    CylinderPage(PageServices& services, PumpFlowSource pumpFlow);
 
-    // The cylinder as the page defines it (read by the circuit).
+    // The cylinder as the page defines it (read by the circuit and the line
+    // page). A diameter or efficiency field that holds no number throws
+    // ConversionError.
     CylinderDefinition definition() const;
-    // Where a double click on the inlet flow takes the pump flow from.
-    void setPumpFlowSource(std::function<QString()> source) { pumpFlow_ = std::move(source); }
 
     // Selected item of "Known or desired values", -1 with none.
     int selectedItem() const;
@@ -68,7 +68,7 @@ class CylinderPage : public CalculatorPage {
     // Combo, popup menu, caption, shared flag and picture, all at once.
     void setLoadDirection(bool pull, const QString& caption);
 
-    std::function<QString()> pumpFlow_;
+    PumpFlowSource pumpFlow_;
 
     FieldPairs* pairs_ = nullptr;
     QFrame* Panel3 = nullptr;

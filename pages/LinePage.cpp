@@ -19,11 +19,11 @@
 
 #include "model/CylinderFlow.h"
 #include "model/cev.h"
-#include "model/numtext.h"
 #include "ui/ControlEvents.h"
 #include "ui/FieldAccess.h"
 #include "ui/FieldPairs.h"
 #include "ui/FieldWidgets.h"
+#include "ui/NumberText.h"
 
 namespace {
 
@@ -73,10 +73,6 @@ std::vector<QuantityRow> pairTable() {
     };
 }
 
-double numberOf(const QString& text) {
-    return numtext::StrToFloat(text.toStdString());
-}
-
 bool positive(double value) {
     return std::isfinite(value) && value > 0.0;
 }
@@ -95,7 +91,8 @@ int cellCount(long double value) {
 
 }  // namespace
 
-LinePage::LinePage(PageServices& services) : CalculatorPage(services) {
+LinePage::LinePage(PageServices& services, ReturnFlowSources returnFlow)
+    : CalculatorPage(services), returnFlow_(std::move(returnFlow)) {
     setObjectName(QStringLiteral("tsUsputni"));
     buildControls();
     connectHandlers();
@@ -208,9 +205,9 @@ void LinePage::BitBtn5Click() {
     // A text that is no number is not this check's business: its conversion
     // error reaches the application-wide message.
     const WorkingFluidTexts fluid = services_.workingFluid();
-    const double viscosity = numberOf(fluid.viscosity);
+    const double viscosity = readNumber(fluid.viscosity);
     const double diameter = fieldValue(field(Diameter));
-    const double density = numberOf(fluid.density);
+    const double density = readNumber(fluid.density);
     const double length = fieldValue(field(Length));
     const double speedOrFlow = fieldValue(field(SpeedOrFlow));
     // A zero diameter, speed, flow or viscosity divides by zero in the line's
@@ -236,7 +233,8 @@ void LinePage::BitBtn5Click() {
         line->writeReport(lines);
         services_.appendToLog(lines);
     }
-    lblDp_Cev->setText(formatText("%2.2f", line->pressureDrop));
+    drop_ = line->pressureDrop;
+    lblDp_Cev->setText(shownDrop(drop_));
     storeDiagram(*line);
 }
 
@@ -267,6 +265,7 @@ void LinePage::BitBtn7Click() {
     for (int pair : {Length, SpeedOrFlow, InletPressure}) {
         setFieldText(field(pair), QString::number(pairs_->pair(pair).slider->minimum()));
     }
+    drop_ = 0.0;
     lblDp_Cev->setText(QStringLiteral("0.0"));
     PaintBox2->setDiagram(std::nullopt);
 }
@@ -276,25 +275,23 @@ void LinePage::edUSDblClick() {
         return;
     }
     const QuantityPair& flow = pairs_->pair(SpeedOrFlow);
-    const QString pumpFlow = returnFlow_.pumpFlow ? returnFlow_.pumpFlow() : QString();
-    setFieldText(flow.field, pumpFlow);
+    const std::optional<double> pumpFlow = returnFlow_.pumpFlow();
+    setFieldText(flow.field, pumpFlow ? shownFlow(*pumpFlow) : QString());
     // The return flow serves the circuit's return line, so only once the
     // operation line has been taken over.
-    const QString operationLine =
-        returnFlow_.operationLineDrop ? returnFlow_.operationLineDrop() : QString();
-    if (operationLine.isEmpty() || !(numberOf(operationLine) > 0.0)) {
+    const std::optional<double> operationLine = returnFlow_.operationLineDrop();
+    if (!operationLine || !(*operationLine > 0.0)) {
         return;
     }
-    const CylinderDefinition cylinder =
-        returnFlow_.cylinder ? returnFlow_.cylinder() : CylinderDefinition{};
-    if (!cylinder.pistonDiameter.isEmpty() && !cylinder.rodDiameter.isEmpty()) {
-        const double piston = numberOf(cylinder.pistonDiameter);
-        const double rod = numberOf(cylinder.rodDiameter);
+    const CylinderDefinition cylinder = returnFlow_.cylinder();
+    if (cylinder.pistonDiameter && cylinder.rodDiameter) {
+        const double piston = *cylinder.pistonDiameter;
+        const double rod = *cylinder.rodDiameter;
         if (piston > 0.0 && rod > 0.0 && rod < piston) {
-            const double returned = returnFlow(
-                numberOf(pumpFlow), piston, rod,
-                cylinder.doubleActing ? CylinderKind::DoubleActing : CylinderKind::SingleActing,
-                cylinder.pull ? LoadDirection::Pull : LoadDirection::Push);
+            // Without a pump flow this ends in the application-wide message,
+            // as reading the blank flow field does.
+            const double returned =
+                returnFlow(requireNumber(pumpFlow), piston, rod, cylinder.kind, cylinder.direction);
             // The slider first: its change writes whole l/min, the field then
             // gets the return flow itself.
             FieldPairs::showResult(flow, returned, formatText("%2.2f", returned));
@@ -309,6 +306,6 @@ void LinePage::edUSDblClick() {
 }
 
 LineTakeOver LinePage::takeOver() const {
-    return {lblDp_Cev->text(), fieldText(field(Diameter)), fieldText(field(Length)),
+    return {drop_, fieldValue(field(Diameter)), fieldValue(field(Length)),
             cmbVrsta->currentIndex()};
 }

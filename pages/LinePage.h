@@ -22,20 +22,20 @@ class cev;
 class LinePage : public CalculatorPage {
     Q_OBJECT
   public:
-    explicit LinePage(PageServices& services);
-
-    // The line as the page last showed it (read by the circuit's take-overs).
-    LineTakeOver takeOver() const;
-
     // What the double click on the speed-or-flow field needs to fill in the
-    // circuit's return flow: the pump flow, the circuit's operation-line
-    // drop (taken over yet?) and the cylinder.
+    // circuit's return flow: the pump flow, the drop of the circuit's
+    // operation line (nothing before its take-over) and the cylinder.
     struct ReturnFlowSources {
-        std::function<QString()> pumpFlow;
-        std::function<QString()> operationLineDrop;
+        PumpFlowSource pumpFlow;
+        std::function<std::optional<double>()> operationLineDrop;
         std::function<CylinderDefinition()> cylinder;
     };
-    void setReturnFlowSources(ReturnFlowSources sources) { returnFlow_ = std::move(sources); }
+    LinePage(PageServices& services, ReturnFlowSources returnFlow);
+
+    // The line as the page last showed it (read by the circuit's take-overs):
+    // the last drop and the fields as they are. A diameter or length field
+    // that holds no number throws ConversionError.
+    LineTakeOver takeOver() const;
 
     // The handlers, callable directly.
     void BitBtn5Click();
@@ -70,4 +70,6 @@ class LinePage : public CalculatorPage {
     QLabel* lblDp_Cev = nullptr;
     DiagramBox* PaintBox2 = nullptr;
     ReturnFlowSources returnFlow_;
+    // The drop the drop label shows, in full.
+    double drop_ = 0.0;
 };

@@ -1,41 +1,58 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <optional>
 
-// What one page reads of another. The main window wires the pages together
-// with these; no page looks up another page's controls.
+#include "circuit/CircuitArithmetic.h"
+#include "model/CylinderFlow.h"
+#include "model/numtext.h"
+#include "ui/FieldAccess.h"
 
-// The pump page's mode-1 inputs and efficiencies, as the fields show them.
-struct PumpTexts {
-    QString power;
-    QString pressure;
-    QString displacement;
-    QString volumetricEfficiency;
-    QString hydromechanicalEfficiency;
-};
+// What one page reads of another: numbers, read from its fields by the page
+// that owns them. The main window wires the pages together with these; no
+// page looks up another page's controls.
+//
+// The pump page's mode-1 inputs and efficiencies travel as PumpInputs
+// (circuit/CircuitArithmetic.h), the circuit's own.
 
-// The cylinder the cylinder page defines, as its controls show it.
+// The cylinder the cylinder page defines.
 struct CylinderDefinition {
-    bool doubleActing = false;
-    QString pistonDiameter;  // mm, D1
-    QString rodDiameter;     // mm, D2
-    QString efficiency;      // the efficiency label's text
-    bool pull = false;       // the one load direction of the page
+    CylinderKind kind = CylinderKind::SingleActing;
+    std::optional<double> pistonDiameter;  // D1, mm; nothing while its field is blank
+    std::optional<double> rodDiameter;     // D2, mm; nothing while its field is blank
+    double efficiency = 1.0;
+    LoadDirection direction = LoadDirection::Push;  // the one load direction of the page
 };
 
-// The line page's last line, for a take-over by the circuit.
+// The line page's line, for a take-over by the circuit.
 struct LineTakeOver {
-    QString drop;      // the drop label's text, bar
-    QString diameter;  // the diameter field's text, mm
-    QString length;    // the length field's text, m
-    int tubeType = 0;  // item of the tube-type list, from 0
+    double drop = 0.0;      // bar, of the last calculation (0 before one)
+    double diameter = 0.0;  // mm, as the field holds it now
+    double length = 0.0;    // m, as the field holds it now
+    int tubeType = 0;       // item of the tube-type list, from 0
 };
 
 // The valve whose drop the valve page shows, for a take-over by the circuit.
 struct ValveTakeOver {
-    QString drop;  // the drop label's text, bar
+    double drop = 0.0;  // bar
     QString name;
-    QString constantTerm;     // p0, bar
-    QString flowCoefficient;  // k, bar/(l/min)^2
+    double constantTerm = 0.0;     // p0, bar
+    double flowCoefficient = 0.0;  // k, bar/(l/min)^2
 };
+
+// The pump flow in l/min: nothing while the pump page's flow field is blank.
+// A field that holds no number throws ConversionError, as every field read does.
+using PumpFlowSource = std::function<std::optional<double>()>;
+
+// A number taken over from another page is shown as that page shows it, so
+// the user sees the same text on both.
+inline QString shownFlow(double flow) {
+    return formatText("%2.2f", flow);  // the pump page's flow field
+}
+inline QString shownDrop(double drop) {
+    return formatText("%2.2f", drop);  // the drop labels of the line and valve pages
+}
+inline QString shownDiameter(double diameter) {
+    return QString::fromStdString(numtext::FloatToStr(diameter));  // the cylinder's results
+}

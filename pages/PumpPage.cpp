@@ -223,11 +223,17 @@ void PumpPage::loadPictures() {
     }
 }
 
-PumpTexts PumpPage::inputs() const {
-    return {fieldText(field(Power)), fieldText(field(Pressure)), fieldText(field(Displacement)),
-            fieldText(field(VolumetricEff)), fieldText(field(HydromechanicalEff))};
+PumpInputs PumpPage::inputs() const {
+    // Read in this order, so the first field that holds no number is the one reported.
+    PumpInputs pump;
+    pump.power = fieldValue(field(Power));
+    pump.pressure = fieldValue(field(Pressure));
+    pump.displacement = fieldValue(field(Displacement));
+    pump.volumetricEfficiency = fieldValue(field(VolumetricEff));
+    pump.hydromechanicalEfficiency = fieldValue(field(HydromechanicalEff));
+    return pump;
 }
 
-QString PumpPage::flowText() const {
-    return fieldText(field(Flow));
+std::optional<double> PumpPage::flow() const {
+    return optionalFieldValue(field(Flow));
 }

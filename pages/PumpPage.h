@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <array>
+#include <optional>
 
 #include "pages/PageLinks.h"
 #include "ui/CalculatorPage.h"
@@ -35,12 +36,13 @@ class PumpPage : public CalculatorPage {
     void loadPictures() override;
 
     // What the circuit reads of the pump: its mode-1 inputs and efficiencies.
-    PumpTexts inputs() const;
-    // The flow field's text ("double click for the last calculated pump flow").
-    QString flowText() const;
+    // A field that holds no number (a blank one too) throws ConversionError.
+    PumpInputs inputs() const;
+    // The flow field's number, as PumpFlowSource (pages/PageLinks.h) describes it.
+    std::optional<double> flow() const;
 
   signals:
-    // Every change of the flow field's text.
+    // Every change of the flow field's text, for the circuit's copy of it.
     void flowChanged(const QString& text);
 
   private:

@@ -119,7 +119,8 @@ ValveDiagram characteristic(int largestFlow, int largestDrop, double p0, double 
 
 }  // namespace
 
-ValvePage::ValvePage(PageServices& services) : CalculatorPage(services) {
+ValvePage::ValvePage(PageServices& services, PumpFlowSource pumpFlow)
+    : CalculatorPage(services), pumpFlow_(std::move(pumpFlow)) {
     setObjectName(QStringLiteral("tsLokalni"));
     buildControls();
     buildDiagramArea();
@@ -370,14 +371,10 @@ void ValvePage::BitBtn10Click() {
     double k = 0;
     double p0 = 0;
     QString name;
-    QString p0Text;
-    QString kText;
     if (userDefined) {
         k = fieldValue(userPairs_->pair(Coefficient).field);
         p0 = fieldValue(userPairs_->pair(MinimumPressure).field);
         name = QStringLiteral("User defined valve");
-        p0Text = numberText(p0);
-        kText = numberText(k);
     } else {
         const int row = selectedRow();
         if (row < 0) {
@@ -394,16 +391,14 @@ void ValvePage::BitBtn10Click() {
         k = valve->flowCoefficient;
         p0 = valve->constantTerm;
         name = ComboBox1->currentText() + QLatin1Char(' ') + ListBox1->item(row)->text();
-        p0Text = valve->fields[2];
-        kText = valve->fields[3];
     }
     Valve valve(intake, flow, k, p0, PortSide::Intake);
     valve.setName(name.toStdString());
     valve.computeDrop();
     const double drop = valve.drop();
-    lblFall->setText(formatText("%2.2f", drop));
+    lblFall->setText(shownDrop(drop));
     window()->setWindowTitle(numberText(drop));
-    lastValve_ = ValveTakeOver{lblFall->text(), name, p0Text, kText};
+    lastValve_ = ValveTakeOver{drop, name, p0, k};
     if (services_.writeCalculations()) {
         ReportLines lines;
         valve.writeReport(lines);
@@ -412,12 +407,12 @@ void ValvePage::BitBtn10Click() {
 }
 
 void ValvePage::Koristiprotok1Click() {
-    const QString text = pumpFlow_ ? pumpFlow_() : QString();
-    if (text.isEmpty()) {
-        return;
-    }
     try {
-        const double flow = std::trunc(numtext::StrToFloat(text.toStdString()));
+        const std::optional<double> pumpFlow = pumpFlow_();
+        if (!pumpFlow) {
+            return;
+        }
+        const double flow = std::trunc(*pumpFlow);
         if (flow < tbVENTIL_Q->maximum()) {
             tbVENTIL_Q->setValue(static_cast<int>(std::max(flow, 0.0)));
         } else {

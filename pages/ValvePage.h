@@ -3,7 +3,6 @@
 #include <QString>
 #include <QWidget>
 #include <array>
-#include <functional>
 #include <optional>
 
 #include "pages/PageLinks.h"
@@ -26,15 +25,14 @@ class QTabWidget;
 class ValvePage : public CalculatorPage {
     Q_OBJECT
   public:
-    explicit ValvePage(PageServices& services);
+    // "Use Flow" takes the pump flow from pumpFlow.
+    ValvePage(PageServices& services, PumpFlowSource pumpFlow);
 
     // The valve whose drop the page shows; nothing before the first calculation.
     std::optional<ValveTakeOver> takeOver() const;
     // The drop label's text.
     QString dropText() const;
 
-    // Where "Use Flow" takes the pump flow from.
-    void setPumpFlowSource(std::function<QString()> source) { pumpFlow_ = std::move(source); }
     // The flow slider's largest value (set by the line page's diagram).
     void setFlowSliderMaximum(int maximum);
     // "Calculate" (also run from the circuit page's flow label).
@@ -64,7 +62,7 @@ class ValvePage : public CalculatorPage {
     void showLineFault(int row, const QString& fault);
     void setFlowMaximum(int maximum);
 
-    std::function<QString()> pumpFlow_;
+    PumpFlowSource pumpFlow_;
     FieldPairs* userPairs_ = nullptr;  // on "User defined"
     FieldPairs* pairs_ = nullptr;      // intake pressure
     QTabWidget* pgcntrsValves = nullptr;

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "model/numtext.h"
+#include "ui/NumberText.h"
 
 QString fieldText(const QWidget* field) {
     if (const auto* edit = qobject_cast<const QLineEdit*>(field)) {
@@ -35,7 +36,11 @@ void setFieldText(QWidget* field, const QString& text) {
 }
 
 double fieldValue(const QWidget* field) {
-    return numtext::StrToFloat(fieldText(field).toStdString());
+    return readNumber(fieldText(field));
+}
+
+std::optional<double> optionalFieldValue(const QWidget* field) {
+    return readOptionalNumber(fieldText(field));
 }
 
 void setFieldColour(QWidget* field, const QColor& colour) {

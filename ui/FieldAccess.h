@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QString>
+#include <optional>
 
 class QSlider;
 class QWidget;
@@ -17,10 +18,12 @@ inline const QColor kKnownFieldColour{0, 255, 0};
 QString fieldText(const QWidget* field);
 void setFieldText(QWidget* field, const QString& text);
 
-// The field's number (point as decimal separator). A text that is no number
-// throws ConversionError, which the caller lets reach the application-wide
-// message.
+// The field's number, read as ui/NumberText reads it. A text that is no
+// number throws ConversionError, which the caller lets reach the
+// application-wide message.
 double fieldValue(const QWidget* field);
+// Nothing for a blank field; otherwise as fieldValue.
+std::optional<double> optionalFieldValue(const QWidget* field);
 
 // Field background through the palette's Base role.
 void setFieldColour(QWidget* field, const QColor& colour);

@@ -117,9 +117,9 @@ TEST_F(CylinderPageTest, StartsSingleActingWithPushLoadAndTheSliderEfficiency) {
     }
     EXPECT_EQ(page()->selectedItem(), -1);
     const CylinderDefinition defined = page()->definition();
-    EXPECT_FALSE(defined.doubleActing);
-    EXPECT_FALSE(defined.pull);
-    EXPECT_EQ(defined.efficiency, "0.99");
+    EXPECT_EQ(defined.kind, CylinderKind::SingleActing);
+    EXPECT_EQ(defined.direction, LoadDirection::Push);
+    EXPECT_DOUBLE_EQ(defined.efficiency, 0.99);
     EXPECT_TRUE(desktop->shown.empty());
 }
 
@@ -262,7 +262,7 @@ TEST_F(CylinderPageTest, InvalidInputsAreRefusedOnBothPaths) {
 TEST_F(CylinderPageTest, EfficiencyComesFromItsSlider) {
     child<QSlider>("tbHCNi")->setValue(100);
     EXPECT_EQ(text("lblHCNi"), "1.00");
-    EXPECT_EQ(page()->definition().efficiency, "1.00");
+    EXPECT_DOUBLE_EQ(page()->definition().efficiency, 1.0);
     child<QSlider>("tbHCNi")->setValue(10);
     EXPECT_EQ(slider("tbHCNi"), 95);
     EXPECT_EQ(text("lblHCNi"), "0.95");
@@ -293,7 +293,7 @@ TEST_F(CylinderPageTest, LoadDirectionIsOneStateForComboMenuCaptionAndPicture) {
         EXPECT_EQ(pull->isChecked(), pulling);
         EXPECT_EQ(push->isChecked(), !pulling);
         EXPECT_EQ(window->shared().loadDirection, pulling);
-        EXPECT_EQ(page()->definition().pull, pulling);
+        EXPECT_EQ(page()->definition().direction == LoadDirection::Pull, pulling);
         EXPECT_EQ(picture(), shownPicture) << caption;
     };
     combo->setCurrentIndex(1);
@@ -308,10 +308,10 @@ TEST_F(CylinderPageTest, LoadDirectionIsOneStateForComboMenuCaptionAndPicture) {
     // The through-rod cylinder has one picture whatever the load.
     selectType(1);
     EXPECT_EQ(picture(), "B3");
-    EXPECT_TRUE(page()->definition().doubleActing);
+    EXPECT_EQ(page()->definition().kind, CylinderKind::DoubleActing);
     pull->trigger();
     EXPECT_EQ(picture(), "B3");
-    EXPECT_TRUE(page()->definition().pull);
+    EXPECT_EQ(page()->definition().direction, LoadDirection::Pull);
     selectType(0);
     EXPECT_EQ(picture(), "B2");
 
@@ -408,8 +408,8 @@ TEST_F(CylinderPageTest, DiameterFieldsTakeWholeNumbers) {
     typeAndLeave("edHCD2", "400");
     EXPECT_EQ(text("edHCD2"), "400");
     EXPECT_EQ(slider("tbHCD2"), 299);
-    EXPECT_EQ(page()->definition().pistonDiameter, "1");
-    EXPECT_EQ(page()->definition().rodDiameter, "400");
+    EXPECT_EQ(page()->definition().pistonDiameter, 1.0);
+    EXPECT_EQ(page()->definition().rodDiameter, 400.0);
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 
 #include "pages/LinePage.h"
 #include "tests/support/MainWindowFixture.h"
+#include "ui/NumberText.h"
 
 namespace {
 
@@ -108,9 +109,9 @@ TEST_F(LinePageTest, TubeAndHoseGiveTheirDropsAndReports) {
     EXPECT_EQ(report.at(6), "Pressure drop dP = 0.307 [bar]");
     EXPECT_EQ(report.last(), "Flow type :   Lamilar");
     EXPECT_TRUE(desktop->shown.empty());
-    EXPECT_EQ(page()->takeOver().drop, "0.31");
-    EXPECT_EQ(page()->takeOver().diameter, "10.00");
-    EXPECT_EQ(page()->takeOver().length, "2.0");
+    EXPECT_EQ(shownDrop(page()->takeOver().drop), "0.31");
+    EXPECT_EQ(page()->takeOver().diameter, 10.0);
+    EXPECT_EQ(page()->takeOver().length, 2.0);
 }
 
 TEST_F(LinePageTest, FieldsAndSlidersFollowTheSpeedOrFlowOption) {
@@ -270,8 +271,10 @@ class ReturnFlowTest : public LinePageTest {
   protected:
     void SetUp() override {
         LinePageTest::SetUp();
-        page()->setReturnFlowSources({[this] { return pumpFlow; }, [this] { return operationLine; },
-                                      [this] { return cylinder; }});
+        // The sources read their texts as the pump and circuit pages read their fields.
+        replacePage(new LinePage(*window, {[this] { return readOptionalNumber(pumpFlow); },
+                                           [this] { return readOptionalNumber(operationLine); },
+                                           [this] { return cylinder; }}));
         option("USRadio", 1);
         child<QSlider>("tbUS")->setValue(5);
     }
@@ -279,7 +282,7 @@ class ReturnFlowTest : public LinePageTest {
 
     QString pumpFlow = "32";
     QString operationLine = "0.26";
-    CylinderDefinition cylinder{false, "50", "30", "0.95", false};
+    CylinderDefinition cylinder{CylinderKind::SingleActing, 50.0, 30.0, 0.95, LoadDirection::Push};
 };
 
 TEST_F(ReturnFlowTest, TheCylinderGivesTheReturnFlow) {
@@ -293,8 +296,8 @@ TEST_F(ReturnFlowTest, TheCylinderGivesTheReturnFlow) {
     const Case cases[] = {
         {false, false, "20.48", 20}, {false, true, "50.00", 50}, {true, false, "32.00", 32}};
     for (const Case& c : cases) {
-        cylinder.doubleActing = c.doubleActing;
-        cylinder.pull = c.pull;
+        cylinder.kind = c.doubleActing ? CylinderKind::DoubleActing : CylinderKind::SingleActing;
+        cylinder.direction = c.pull ? LoadDirection::Pull : LoadDirection::Push;
         child<QSlider>("tbUS")->setValue(1);
         doubleClick();
         EXPECT_EQ(text("edUS"), c.flow);
@@ -306,17 +309,17 @@ TEST_F(ReturnFlowTest, TheCylinderGivesTheReturnFlow) {
 TEST_F(ReturnFlowTest, WithoutCylinderOrOperationLineOnlyThePumpFlowComes) {
     // No cylinder diameters: the slider follows the pump flow, the field keeps it.
     pumpFlow = "32.50";
-    cylinder.rodDiameter = "";
+    cylinder.rodDiameter.reset();
     doubleClick();
     EXPECT_EQ(text("edUS"), "32.50");
     EXPECT_EQ(slider("tbUS"), 32);
     // A rod as wide as the piston is no cylinder either.
-    cylinder.rodDiameter = "50";
+    cylinder.rodDiameter = 50.0;
     child<QSlider>("tbUS")->setValue(5);
     doubleClick();
     EXPECT_EQ(slider("tbUS"), 32);
 
-    cylinder.rodDiameter = "30";
+    cylinder.rodDiameter = 30.0;
     for (const QString& none : {QString(), QString("0")}) {
         operationLine = none;
         child<QSlider>("tbUS")->setValue(5);
@@ -339,7 +342,7 @@ TEST_F(ReturnFlowTest, OnlyTheFlowOptionTakesItAndBadNumbersEndInTheMessage) {
     doubleClick();
     ASSERT_EQ(desktop->shown.size(), 1u);
     EXPECT_TRUE(desktop->shown[0].title.startsWith("FATAL ERROR:: "));
-    EXPECT_EQ(text("edUS"), "32");
+    EXPECT_EQ(text("edUS"), "32.00");
 }
 
 }  // namespace

@@ -180,10 +180,10 @@ TEST_F(ValvePageTest, ADataLineIsDrawnAndCalculated) {
         << log().toStdString();
     const auto valve = page()->takeOver();
     ASSERT_TRUE(valve.has_value());
-    EXPECT_EQ(valve->drop, "6.10");
+    EXPECT_EQ(shownDrop(valve->drop), "6.10");
     EXPECT_EQ(valve->name, "Test Valves V1");
-    EXPECT_EQ(valve->constantTerm, "2.5");
-    EXPECT_EQ(valve->flowCoefficient, "0.004");
+    EXPECT_EQ(valve->constantTerm, 2.5);
+    EXPECT_EQ(valve->flowCoefficient, 0.004);
 
     // Fields are trimmed; text after the sixth bar is not read.
     list()->setCurrentRow(1);
@@ -222,8 +222,8 @@ TEST_F(ValvePageTest, TestDrawsTheUserCurveAndUserValvesCalculate) {
     const auto valve = page()->takeOver();
     ASSERT_TRUE(valve.has_value());
     EXPECT_EQ(valve->name, "User defined valve");
-    EXPECT_EQ(valve->constantTerm, "3");
-    EXPECT_EQ(valve->flowCoefficient, "0.01");
+    EXPECT_EQ(valve->constantTerm, 3.0);
+    EXPECT_DOUBLE_EQ(valve->flowCoefficient, 0.01);
     EXPECT_TRUE(desktop->shown.empty());
 }
 

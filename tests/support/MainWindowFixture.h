@@ -6,6 +6,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <memory>
+#include <vector>
 
 #include "app/Uhidromotor.h"
 #include "tests/support/ScriptedDesktop.h"
@@ -19,6 +20,7 @@ class MainWindowFixture : public ::testing::Test, public WidgetDriver {
 
     // Opens a fresh window whose picture bundle is looked up in bundleDirs.
     void open(const QStringList& bundleDirs) {
+        replaced.clear();
         window.reset();
         auto scripted = std::make_unique<ScriptedDesktop>();
         desktop = scripted.get();
@@ -37,6 +39,34 @@ class MainWindowFixture : public ::testing::Test, public WidgetDriver {
 
     QWidget* root() override { return window.get(); }
 
+    // Puts a page the test made, with sources of its own, where the window's
+    // page of the same name stands, started as the window starts its pages.
+    // The window's own page leaves the window and lives on until the window
+    // closes, so what the window wired to it still reaches it; lookups by
+    // name find the test's page.
+    template <typename Page>
+    Page* replacePage(Page* replacement) {
+        auto* tabs = child<QTabWidget>("PageControl1");
+        QWidget* own = child<QWidget>(qPrintable(replacement->objectName()));
+        const int index = tabs->indexOf(own);
+        const bool current = tabs->currentIndex() == index;
+        const QIcon icon = tabs->tabIcon(index);
+        const QString caption = tabs->tabText(index);
+        tabs->removeTab(index);
+        own->setParent(nullptr);
+        replaced.emplace_back(own);
+        tabs->insertTab(index, replacement, icon, caption);
+        if (current) {
+            tabs->setCurrentIndex(index);
+        }
+        replacement->startUp();
+        replacement->loadPictures();
+        return replacement;
+    }
+
     std::unique_ptr<TfrmKalvorMain> window;
     ScriptedDesktop* desktop = nullptr;
+    // The window's pages that replacePage took out, newest last; they go
+    // before the window does.
+    std::vector<std::unique_ptr<QWidget>> replaced;
 };
