@@ -302,3 +302,61 @@ prost_cevovod buildCircuit(const CircuitInputs& inputs) {
     chain.computeSums(Q, Qr);
     return chain;
 }
+
+std::optional<std::string> cannotMoveLoad(const prost_cevovod& chain) {
+    if (chain.count() < 2) {
+        return std::nullopt;
+    }
+    const auto* cylinder = dynamic_cast<const klip*>(&chain.element(chain.count() - 1));
+    if (cylinder == nullptr || (cylinder->pressureIn > 0.0 && cylinder->force > 0.0)) {
+        return std::nullopt;
+    }
+    const double pump = chain.element(0).pressureOut;
+    const double drops = chain.supplyDrop() + chain.returnDrop();
+    return numtext::Format(
+        "The pressure drops use up the pump pressure: the pump gives %.2f bar, the drops "
+        "take %.2f bar (supply %.2f, return %.2f). The cylinder cannot move the load.",
+        {pump, drops, chain.supplyDrop(), chain.returnDrop()});
+}
+
+std::vector<std::string> flowWarnings(const CircuitInputs& inputs, const prost_cevovod& chain) {
+    const std::pair<CircuitSlot, const std::optional<ValveInputs>*> valves[] = {
+        {CircuitSlot::DirectionalValve, nullptr},
+        {CircuitSlot::BlockingValve, &inputs.blockingValve},
+        {CircuitSlot::Throttle, &inputs.throttle},
+    };
+    std::vector<std::string> warnings;
+    for (const auto& [slot, optional] : valves) {
+        const ValveInputs* valve = optional == nullptr     ? &inputs.directionalValve
+                                   : optional->has_value() ? &**optional
+                                                           : nullptr;
+        if (valve == nullptr || !valve->largestFlow) {
+            continue;
+        }
+        // The throttle carries the return flow; the supply valves the pump's.
+        const double flow = slot == CircuitSlot::Throttle ? chain.returnFlow() : chain.supplyFlow();
+        if (flow > *valve->largestFlow) {
+            // The name is the user's text: never part of a format.
+            warnings.push_back("Warning: the " + std::string(slotLabel(slot)) + " \"" +
+                               valve->name + "\"" +
+                               numtext::Format(" runs at %.2f l/min, above the largest flow of "
+                                               "its data, %.2f l/min",
+                                               {flow, *valve->largestFlow}));
+        }
+    }
+    return warnings;
+}
+
+ReportLines circuitReport(const CircuitInputs& inputs, const prost_cevovod& chain) {
+    ReportLines lines;
+    if (const auto problem = cannotMoveLoad(chain)) {
+        chain.writeReport(lines, chain.count() - 1);
+        lines.push_back(" " + *problem);
+    } else {
+        chain.writeReport(lines);
+    }
+    for (const std::string& warning : flowWarnings(inputs, chain)) {
+        lines.push_back(" " + warning);
+    }
+    return lines;
+}

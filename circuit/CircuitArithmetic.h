@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "circuit/CircuitCharacteristic.h"
 #include "circuit/prost_cevovod.h"
@@ -60,6 +61,9 @@ struct ValveInputs {
     std::string name;
     double constantTerm = 0.0;     // p0, bar
     double flowCoefficient = 0.0;  // k, bar per (l/min)^2
+    // The largest flow of the valve's data line, l/min; nothing for a valve
+    // of the user's own, whose characteristic has no measured end.
+    std::optional<double> largestFlow;
 };
 
 struct CylinderInputs {
@@ -120,3 +124,18 @@ std::optional<std::string> validate(const CircuitInputs& inputs);
 // before anything is built; a formula fault of an element (an overflow with
 // absurd values) propagates as FloatingPointFault.
 prost_cevovod buildCircuit(const CircuitInputs& inputs);
+
+// Why the cylinder cannot move its load, or nothing when it can: the drops
+// use up the pump pressure when the pressure left at the cylinder's inlet is
+// not above 0, or the force it gives against its back pressure comes out at
+// or below 0. The text names the pump pressure and the sum of the drops.
+std::optional<std::string> cannotMoveLoad(const prost_cevovod& chain);
+
+// A line for every valve that runs above the largest flow of its data line,
+// where its characteristic is no longer measured.
+std::vector<std::string> flowWarnings(const CircuitInputs& inputs, const prost_cevovod& chain);
+
+// The chain's report for the log. When the cylinder cannot move its load, a
+// line that says so stands in place of the cylinder's report, so no negative
+// pressure or force is presented as a result; every flow warning follows.
+ReportLines circuitReport(const CircuitInputs& inputs, const prost_cevovod& chain);

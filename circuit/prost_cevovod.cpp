@@ -1,5 +1,6 @@
 #include "circuit/prost_cevovod.h"
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 #include <string>
@@ -38,9 +39,14 @@ const bazna& prost_cevovod::element(std::size_t position) const {
 }
 
 void prost_cevovod::writeReport(ReportLines& lines) const {
+    writeReport(lines, elements_.size());
+}
+
+void prost_cevovod::writeReport(ReportLines& lines, std::size_t elements) const {
     ReportLines report{kReportHeading, ""};
     ReportLines scratch;
-    for (const auto& element : elements_) {
+    for (std::size_t position = 0; position < std::min(elements, elements_.size()); ++position) {
+        const auto& element = elements_[position];
         scratch.clear();
         element->writeReport(scratch);
         report.insert(report.end(), scratch.begin(), scratch.end());

@@ -45,6 +45,8 @@ class prost_cevovod {
     // report into, so each reports into a scratch list first; lines already
     // in `lines` are kept.
     void writeReport(ReportLines& lines) const;
+    // The same for the first `elements` elements only.
+    void writeReport(ReportLines& lines, std::size_t elements) const;
 
     // Stores the supply flow Q and the return flow Qr (l/min) and sums the
     // pressure drops of all elements but the last (the cylinder, which drops

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "model/Valve.h"
 #include "pages/CircuitSketch.h"
 #include "pages/Funkcije.h"
 #include "ui/ClickableLabel.h"
@@ -282,8 +283,8 @@ void CircuitPage::takeOverValve(QLineEdit* field, std::optional<CircuitSlot> slo
     }
     setFieldText(field, shownDrop(valve->drop));
     if (slot) {
-        slots_.setValve(*slot,
-                        {valve->name.toStdString(), valve->constantTerm, valve->flowCoefficient});
+        slots_.setValve(*slot, {valve->name.toStdString(), valve->constantTerm,
+                                valve->flowCoefficient, valve->largestFlow});
         showSlot(*slot);
     }
 }
@@ -410,14 +411,48 @@ void CircuitPage::btnNovProstClick() {
         return;
     }
     const prost_cevovod chain = buildCircuit(inputs);
-    ReportLines lines;
-    chain.writeReport(lines);
     // Computed before anything is shown, so a failure leaves the log and
     // the diagram as they were.
+    const ReportLines lines = circuitReport(inputs, chain);
     auto characteristic = characteristicOf(chain);
     services_.appendToLog(lines);
     characteristic_ = std::move(characteristic);
     PaintBox3->update();
+    showComputedDrops(chain, inputs);
+    QStringList problems;
+    if (const auto problem = cannotMoveLoad(chain)) {
+        problems << QString::fromStdString(*problem);
+    }
+    for (const std::string& warning : flowWarnings(inputs, chain)) {
+        problems << QString::fromStdString(warning);
+    }
+    if (!problems.isEmpty()) {
+        services_.showMessage(problems.join(QLatin1Char('\n')), caption);
+    }
+}
+
+void CircuitPage::showComputedDrops(const prost_cevovod& chain, const CircuitInputs& inputs) {
+    // The chain's order: pump, operation line, directional valve, blocking
+    // valve, return line, throttle, cylinder; the optional ones may be absent.
+    std::vector<QLineEdit*> lines{edDpPog, edDpPov};
+    std::vector<QLineEdit*> valves{edDp};
+    if (inputs.blockingValve) {
+        valves.push_back(edDpProstBlok);
+    }
+    if (inputs.throttle) {
+        valves.push_back(edDpPrig);
+    }
+    std::size_t line = 0;
+    std::size_t valve = 0;
+    for (std::size_t position = 1; position + 1 < chain.count(); ++position) {
+        const bazna& element = chain.element(position);
+        const bool isValve = dynamic_cast<const Valve*>(&element) != nullptr;
+        std::vector<QLineEdit*>& fields = isValve ? valves : lines;
+        std::size_t& next = isValve ? valve : line;
+        if (next < fields.size()) {
+            setFieldText(fields[next++], shownDrop(element.pressureDrop));
+        }
+    }
 }
 
 void CircuitPage::startUp() {

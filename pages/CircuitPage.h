@@ -99,6 +99,8 @@ class CircuitPage : public CalculatorPage {
     // Throws CircuitInputError for an empty slot, ConversionError for a
     // field here or on another page that is no number.
     CircuitInputs gatherInputs() const;
+    // The drop fields show the drops the chain computed at its own flow.
+    void showComputedDrops(const prost_cevovod& chain, const CircuitInputs& inputs);
 
     Sources sources_;
     CircuitSlots slots_;

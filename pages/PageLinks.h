@@ -39,6 +39,9 @@ struct ValveTakeOver {
     QString name;
     double constantTerm = 0.0;     // p0, bar
     double flowCoefficient = 0.0;  // k, bar/(l/min)^2
+    // The largest flow of its data line, l/min (nothing for a valve of the
+    // user's own): the circuit warns when it runs the valve above it.
+    std::optional<double> largestFlow;
 };
 
 // The pump flow in l/min: nothing while the pump page's flow field is blank.

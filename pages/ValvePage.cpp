@@ -370,6 +370,7 @@ void ValvePage::BitBtn10Click() {
     const double intake = fieldValue(pairs_->pair(0).field);
     double k = 0;
     double p0 = 0;
+    std::optional<double> largestFlow;
     QString name;
     if (userDefined) {
         k = fieldValue(userPairs_->pair(Coefficient).field);
@@ -390,6 +391,7 @@ void ValvePage::BitBtn10Click() {
         }
         k = valve->flowCoefficient;
         p0 = valve->constantTerm;
+        largestFlow = valve->largestFlow;
         name = ComboBox1->currentText() + QLatin1Char(' ') + ListBox1->item(row)->text();
     }
     Valve valve(intake, flow, k, p0, PortSide::Intake);
@@ -398,7 +400,7 @@ void ValvePage::BitBtn10Click() {
     const double drop = valve.drop();
     lblFall->setText(shownDrop(drop));
     window()->setWindowTitle(numberText(drop));
-    lastValve_ = ValveTakeOver{drop, name, p0, k};
+    lastValve_ = ValveTakeOver{drop, name, p0, k, largestFlow};
     if (services_.writeCalculations()) {
         ReportLines lines;
         valve.writeReport(lines);

@@ -149,6 +149,38 @@ TEST(CircuitCharacteristicByLaw, EachElementAtTheFlowItCarries) {
     EXPECT_NEAR(c->supplyAt(16.0), half.supply, 1e-12);
 }
 
+TEST(CircuitVerdict, DropsThatUseUpThePumpPressureAreSaidNotShownAsResults) {
+    // 500 l/min through a valve measured up to 60: k q^2 alone takes 253 bar of 200.
+    CircuitInputs in = sampleInputs();
+    in.supplyFlow = 500.0;
+    in.directionalValve.largestFlow = 60.0;
+    const prost_cevovod chain = buildCircuit(in);
+    const auto problem = cannotMoveLoad(chain);
+    ASSERT_TRUE(problem.has_value());
+    EXPECT_NE(problem->find("the pump gives 200.00 bar"), std::string::npos) << *problem;
+    EXPECT_NE(problem->find("cannot move the load"), std::string::npos);
+    const auto warnings = flowWarnings(in, chain);
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_EQ(
+        warnings[0],
+        "Warning: the directional control valve \"4/3 valve\" runs at 500.00 l/min, above the "
+        "largest flow of its data, 60.00 l/min");
+    const ReportLines report = circuitReport(in, chain);
+    ReportLines withoutCylinder;
+    chain.writeReport(withoutCylinder, chain.count() - 1);
+    ASSERT_EQ(report.size(), withoutCylinder.size() + 2);
+    EXPECT_EQ(report[report.size() - 2], " " + *problem);
+    EXPECT_EQ(report.back(), " " + warnings[0]);
+
+    // The sample circuit works: its full report, no warning.
+    const CircuitInputs sound = sampleInputs();
+    const prost_cevovod working = buildCircuit(sound);
+    EXPECT_FALSE(cannotMoveLoad(working).has_value());
+    ReportLines full;
+    working.writeReport(full);
+    EXPECT_EQ(circuitReport(sound, working), full);
+}
+
 TEST(CircuitChain, ReportHasTheSevenElementReportsInFlowOrder) {
     const prost_cevovod chain = buildCircuit(withBlockingValveAndThrottle());
     ReportLines log;
