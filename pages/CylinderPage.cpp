@@ -44,7 +44,6 @@ enum Pair {
     Efficiency
 };
 
-const char* const kRequiredHint = "Velicina mora biti zadata";
 const char* const kErrorCaption = "ERROR !!!";
 
 // Rows of the pairs on the right half of the page.
@@ -58,44 +57,80 @@ constexpr int kRowStep = 40;
 constexpr int kMarkLeft = 381;
 
 constexpr PairPlacement rowAt(int row) {
-    return {kCaptionLeft, kFirstRow + row * kRowStep, kSliderLeft, kSliderWidth, kFieldLeft,
-            kFieldWidth};
+    return {.captionLeft = kCaptionLeft,
+            .top = kFirstRow + row * kRowStep,
+            .sliderLeft = kSliderLeft,
+            .sliderWidth = kSliderWidth,
+            .fieldLeft = kFieldLeft,
+            .fieldWidth = kFieldWidth};
 }
 
 std::vector<QuantityRow> pairTable() {
-    // caption, unit, slider, min, max, start, tick, field, tag, kind, items, scale,
-    // slider format, exit, exit format, key filter, placement, reset, reset text,
-    // fail text
     return {
         // clang-format off
-        {"Resistant Force [kN]", {}, "tbHCSila", 0, 500000, 0, 100,
-         "edHCF", 120, FieldKind::Edit, {}, 0.001, "%.2f", ExitKind::Decimal, "%f",
-         KeyFilterKind::Decimal, rowAt(0), ResetKind::TextThenSlider},
-        {"Pressure in [bar]", {}, "tbHCPul", 1, 250, 1, 1,
-         "edHCPul", 121, FieldKind::Edit, {}, 1.0, "%.1f", ExitKind::Decimal, "%2.2f",
-         KeyFilterKind::Decimal, rowAt(1), ResetKind::TextThenSlider},
-        {"Pressure out [bar]", {}, "tbHCPiz", 1, 250, 1, 1,
-         "edHCPiz", 122, FieldKind::Edit, {}, 1.0, "%.1f", ExitKind::Decimal, "%f",
-         KeyFilterKind::Decimal, rowAt(2), ResetKind::SliderThenText},
-        {"Flow in [l/min]", {}, "tbHCQ1", 1, 200, 1, 1,
-         "edHCQ1", 123, FieldKind::Edit, {}, 1.0, "%.1f", ExitKind::Decimal, "%f",
-         KeyFilterKind::Decimal, rowAt(3), ResetKind::SliderThenText},
-        {"Flow out [l/min]", {}, "tbHCQ2", 1, 200, 1, 1,
-         "edHCQ2", 124, FieldKind::Edit, {}, 1.0, "%.1f", ExitKind::Decimal, "%f",
-         KeyFilterKind::Decimal, rowAt(4), ResetKind::SliderThenText},
-        {"Piston diameter [mm]", {}, "tbHCD1", 1, 300, 1, 1,
-         "edHCD1", 125, FieldKind::Edit, {}, 1.0, "%.d", ExitKind::Integer, "%d",
-         KeyFilterKind::Whole, rowAt(5), ResetKind::SliderThenText, {}, "1"},
-        {"Piston rod diameter [mm]", {}, "tbHCD2", 1, 299, 1, 1,
-         "edHCD2", 126, FieldKind::Edit, {}, 1.0, "%.d", ExitKind::Integer, "%d",
-         KeyFilterKind::Whole, rowAt(6), ResetKind::SliderThenText, {}, "1"},
-        {"Stroke speed[m/s]", {}, "tbHCv", 0, 100, 0, 1,
-         "edHCv", 127, FieldKind::Edit, {}, 0.01, "%.2f", ExitKind::Decimal, "%2.2f",
-         KeyFilterKind::Decimal, rowAt(7), ResetKind::SliderThenText},
+        {.caption = "Resistant Force [kN]",
+         .slider = {.name = "tbHCSila", .minimum = 0, .maximum = 500000, .start = 0, .tick = 100,
+                    .scale = 0.001, .format = "%.2f"},
+         .field = {.name = "edHCF", .tag = 120},
+         .exit = {.kind = ExitKind::Decimal, .format = "%f"},
+         .at = rowAt(0),
+         .reset = {.kind = ResetKind::TextThenSlider}},
+        {.caption = "Pressure in [bar]",
+         .slider = {.name = "tbHCPul", .minimum = 1, .maximum = 250, .start = 1, .tick = 1,
+                    .format = "%.1f"},
+         .field = {.name = "edHCPul", .tag = 121},
+         .exit = {.kind = ExitKind::Decimal, .format = "%2.2f"},
+         .at = rowAt(1),
+         .reset = {.kind = ResetKind::TextThenSlider}},
+        {.caption = "Pressure out [bar]",
+         .slider = {.name = "tbHCPiz", .minimum = 1, .maximum = 250, .start = 1, .tick = 1,
+                    .format = "%.1f"},
+         .field = {.name = "edHCPiz", .tag = 122},
+         .exit = {.kind = ExitKind::Decimal, .format = "%f"},
+         .at = rowAt(2),
+         .reset = {.kind = ResetKind::SliderThenText}},
+        {.caption = "Flow in [l/min]",
+         .slider = {.name = "tbHCQ1", .minimum = 1, .maximum = 200, .start = 1, .tick = 1,
+                    .format = "%.1f"},
+         .field = {.name = "edHCQ1", .tag = 123},
+         .exit = {.kind = ExitKind::Decimal, .format = "%f"},
+         .at = rowAt(3),
+         .reset = {.kind = ResetKind::SliderThenText}},
+        {.caption = "Flow out [l/min]",
+         .slider = {.name = "tbHCQ2", .minimum = 1, .maximum = 200, .start = 1, .tick = 1,
+                    .format = "%.1f"},
+         .field = {.name = "edHCQ2", .tag = 124},
+         .exit = {.kind = ExitKind::Decimal, .format = "%f"},
+         .at = rowAt(4),
+         .reset = {.kind = ResetKind::SliderThenText}},
+        {.caption = "Piston diameter [mm]",
+         .slider = {.name = "tbHCD1", .minimum = 1, .maximum = 300, .start = 1, .tick = 1,
+                    .format = "%.d"},
+         .field = {.name = "edHCD1", .tag = 125, .keys = KeyFilterKind::Whole},
+         .exit = {.kind = ExitKind::Integer, .format = "%d", .failText = "1"},
+         .at = rowAt(5),
+         .reset = {.kind = ResetKind::SliderThenText}},
+        {.caption = "Piston rod diameter [mm]",
+         .slider = {.name = "tbHCD2", .minimum = 1, .maximum = 299, .start = 1, .tick = 1,
+                    .format = "%.d"},
+         .field = {.name = "edHCD2", .tag = 126, .keys = KeyFilterKind::Whole},
+         .exit = {.kind = ExitKind::Integer, .format = "%d", .failText = "1"},
+         .at = rowAt(6),
+         .reset = {.kind = ResetKind::SliderThenText}},
+        {.caption = "Stroke speed[m/s]",
+         .slider = {.name = "tbHCv", .minimum = 0, .maximum = 100, .start = 0, .tick = 1,
+                    .scale = 0.01, .format = "%.2f"},
+         .field = {.name = "edHCv", .tag = 127},
+         .exit = {.kind = ExitKind::Decimal, .format = "%2.2f"},
+         .at = rowAt(7),
+         .reset = {.kind = ResetKind::SliderThenText}},
         // Only the slider sets the efficiency; a reset keeps it.
-        {"Efficiency", {}, "tbHCNi", 95, 100, 99, 1,
-         "lblHCNi", 0, FieldKind::Label, {}, 0.01, "%f", ExitKind::None, nullptr,
-         KeyFilterKind::None, rowAt(8), ResetKind::None},
+        {.caption = "Efficiency",
+         .slider = {.name = "tbHCNi", .minimum = 95, .maximum = 100, .start = 99, .tick = 1,
+                    .scale = 0.01, .format = "%f"},
+         .field = {.name = "lblHCNi", .kind = FieldKind::Label, .keys = KeyFilterKind::None},
+         .exit = {.kind = ExitKind::None, .format = nullptr},
+         .at = rowAt(8)},
         // clang-format on
     };
 }
@@ -205,10 +240,9 @@ void CylinderPage::buildControls() {
     field(FlowIn)->setToolTip(QStringLiteral("Double click for last calculated pump flow"));
 
     // The efficiency and the outlet pressure are needed in every mode.
-    const QString required = QString::fromLatin1(kRequiredHint);
-    Label37 = addRequiredMark(this, required, kMarkLeft, rowAt(Efficiency).top - 2);
+    Label37 = addRequiredMark(this, kMarkLeft, rowAt(Efficiency).top - 2);
     Label37->setObjectName(QStringLiteral("Label37"));
-    Label38 = addRequiredMark(this, required, kMarkLeft, rowAt(PressureOut).top - 2);
+    Label38 = addRequiredMark(this, kMarkLeft, rowAt(PressureOut).top - 2);
     Label38->setObjectName(QStringLiteral("Label38"));
 
     Image3 = new QLabel(this);

@@ -20,47 +20,81 @@ namespace {
 // The page's quantities, in the order of its pair table.
 enum Pair { Torque, Pressure, Flow, Power, Displacement, Speed, HydromechanicalEff, VolumetricEff };
 
-const char* const kRequiredHint = "Velicina mora biti zadata";
+// Where a quantity's row stands: one column of rows.
+constexpr PairPlacement rowAt(int top) {
+    return {.captionLeft = 256,
+            .top = top,
+            .sliderLeft = 400,
+            .sliderWidth = 300,
+            .fieldLeft = 712,
+            .fieldWidth = 72};
+}
 
 std::vector<QuantityRow> pairTable() {
-    const QString required = QString::fromLatin1(kRequiredHint);
-    // caption, unit, slider, min, max, start, tick, field, tag, kind, items, scale,
-    // slider format, exit, exit format, key filter, placement, reset, reset text,
-    // fail text, mark hint
     return {
         // clang-format off
-        {"Torque [dN/m]", {}, "tbHMM", 0, 300, 0, 10,
-         "edHMM", 107, FieldKind::Edit, {}, 1.0, "%.2f", ExitKind::Decimal, "%2.2f",
-         KeyFilterKind::Decimal, {256, 16, 400, 300, 712, 72}, ResetKind::TextThenSlider, "0.0"},
-        {"Pressure [bar]", {}, "tbHMp", 0, 250, 1, 5,
-         "edHMp", 108, FieldKind::Edit, {}, 1.0, "%f", ExitKind::Decimal, "%2.0f",
-         KeyFilterKind::Decimal, {256, 52, 400, 300, 712, 72}, ResetKind::TextThenSlider, "0.0"},
-        {"Flow [l/min]", {}, "tbHMQ", 0, 200, 0, 1,
-         "edHMQ", 109, FieldKind::Edit, {}, 1.0, "%f", ExitKind::Decimal, "%2.2f",
-         KeyFilterKind::Decimal, {256, 88, 400, 300, 712, 72}, ResetKind::TextThenSlider, "0.0"},
-        {"Power [kW]", {}, "tbHMSnaga", 0, 60, 0, 10,
-         "edHMSnaga", 110, FieldKind::Edit, {}, 1.0, "%f", ExitKind::Decimal, "%f",
-         KeyFilterKind::Decimal, {256, 124, 400, 300, 712, 72}, ResetKind::TextThenSlider, "0"},
+        {.caption = "Torque [dN/m]",
+         .slider = {.name = "tbHMM", .minimum = 0, .maximum = 300, .start = 0, .tick = 10,
+                    .format = "%.2f"},
+         .field = {.name = "edHMM", .tag = 107},
+         .exit = {.kind = ExitKind::Decimal, .format = "%2.2f"},
+         .at = rowAt(16),
+         .reset = {.kind = ResetKind::TextThenSlider, .text = "0.0"}},
+        {.caption = "Pressure [bar]",
+         .slider = {.name = "tbHMp", .minimum = 0, .maximum = 250, .start = 1, .tick = 5,
+                    .format = "%f"},
+         .field = {.name = "edHMp", .tag = 108},
+         .exit = {.kind = ExitKind::Decimal, .format = "%2.0f"},
+         .at = rowAt(52),
+         .reset = {.kind = ResetKind::TextThenSlider, .text = "0.0"}},
+        {.caption = "Flow [l/min]",
+         .slider = {.name = "tbHMQ", .minimum = 0, .maximum = 200, .start = 0, .tick = 1,
+                    .format = "%f"},
+         .field = {.name = "edHMQ", .tag = 109},
+         .exit = {.kind = ExitKind::Decimal, .format = "%2.2f"},
+         .at = rowAt(88),
+         .reset = {.kind = ResetKind::TextThenSlider, .text = "0.0"}},
+        {.caption = "Power [kW]",
+         .slider = {.name = "tbHMSnaga", .minimum = 0, .maximum = 60, .start = 0, .tick = 10,
+                    .format = "%f"},
+         .field = {.name = "edHMSnaga", .tag = 110},
+         .exit = {.kind = ExitKind::Decimal, .format = "%f"},
+         .at = rowAt(124),
+         .reset = {.kind = ResetKind::TextThenSlider, .text = "0"}},
         // The slider counts tenths of a cm3.
-        {"Displacement [cm3]", {}, "tbHMv", 0, 1600, 1, 2,
-         "edHMv", 111, FieldKind::Edit, {}, 0.1, "%f", ExitKind::Decimal, "%f",
-         KeyFilterKind::Decimal, {256, 160, 400, 300, 712, 72}, ResetKind::TextThenSlider, "0.0"},
+        {.caption = "Displacement [cm3]",
+         .slider = {.name = "tbHMv", .minimum = 0, .maximum = 1600, .start = 1, .tick = 2,
+                    .scale = 0.1, .format = "%f"},
+         .field = {.name = "edHMv", .tag = 111},
+         .exit = {.kind = ExitKind::Decimal, .format = "%f"},
+         .at = rowAt(160),
+         .reset = {.kind = ResetKind::TextThenSlider, .text = "0.0"}},
         // A speed is a whole number: a fraction is no speed and gets the
         // default text; the slider's own change rewrites the field.
-        {"Speed range [r/m]", {}, "tbHMn", 0, 1500, 0, 5,
-         "edHMn", 112, FieldKind::Edit, {}, 1.0, "%d", ExitKind::Integer, nullptr,
-         KeyFilterKind::Whole, {256, 196, 400, 300, 712, 72}, ResetKind::TextThenSlider, "0.0"},
+        {.caption = "Speed range [r/m]",
+         .slider = {.name = "tbHMn", .minimum = 0, .maximum = 1500, .start = 0, .tick = 5,
+                    .format = "%d"},
+         .field = {.name = "edHMn", .tag = 112, .keys = KeyFilterKind::Whole},
+         .exit = {.kind = ExitKind::Integer, .format = nullptr},
+         .at = rowAt(196),
+         .reset = {.kind = ResetKind::TextThenSlider, .text = "0.0"}},
         // The efficiencies are written by their sliders only and keep their
         // values on a reset. They take the whole-number fields' key filter, as
         // the pump's do: a letter typed there could only end in a fault.
-        {"Hydromechanical efficiency", {}, "tbHMNim", 66, 99, 96, 1,
-         "edHMNiMeh", 113, FieldKind::Edit, {}, 0.01, "%f", ExitKind::None, nullptr,
-         KeyFilterKind::Whole, {256, 256, 256, 170, 432, 44, -1, 234, 412}, ResetKind::None, {},
-         nullptr, required},
-        {" Volumetric efficiency", {}, "tbHMNIv", 66, 99, 96, 1,
-         "edHMNIv", 114, FieldKind::Edit, {}, 0.01, "%f", ExitKind::None, nullptr,
-         KeyFilterKind::Whole, {520, 256, 520, 170, 696, 44, -1, 234, 652}, ResetKind::None, {},
-         nullptr, required},
+        {.caption = "Hydromechanical efficiency",
+         .slider = {.name = "tbHMNim", .minimum = 66, .maximum = 99, .start = 96, .tick = 1,
+                    .scale = 0.01, .format = "%f"},
+         .field = {.name = "edHMNiMeh", .tag = 113, .keys = KeyFilterKind::Whole},
+         .exit = {.kind = ExitKind::None, .format = nullptr},
+         .at = {.captionLeft = 256, .top = 256, .sliderLeft = 256, .sliderWidth = 170,
+                .fieldLeft = 432, .fieldWidth = 44, .captionTop = 234, .markLeft = 412}},
+        {.caption = " Volumetric efficiency",
+         .slider = {.name = "tbHMNIv", .minimum = 66, .maximum = 99, .start = 96, .tick = 1,
+                    .scale = 0.01, .format = "%f"},
+         .field = {.name = "edHMNIv", .tag = 114, .keys = KeyFilterKind::Whole},
+         .exit = {.kind = ExitKind::None, .format = nullptr},
+         .at = {.captionLeft = 520, .top = 256, .sliderLeft = 520, .sliderWidth = 170,
+                .fieldLeft = 696, .fieldWidth = 44, .captionTop = 234, .markLeft = 652}},
         // clang-format on
     };
 }
@@ -224,7 +258,7 @@ void MotorPage::btnHMResetClick() {
     // in its format, one already at its minimum leaves the reset text.
     for (int pair = Torque; pair <= Speed; ++pair) {
         const QuantityPair& quantity = pairs_->pair(pair);
-        setFieldText(quantity.field, quantity.row.resetText);
+        setFieldText(quantity.field, quantity.row.reset.text);
     }
     for (Pair pair : kResetSliderOrder) {
         QSlider* slider = pairs_->pair(pair).slider;
