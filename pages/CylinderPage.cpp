@@ -7,14 +7,12 @@
 #include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
-#include <QIcon>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
 #include <QPixmap>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -26,7 +24,6 @@
 #include "ui/FieldAccess.h"
 #include "ui/FieldPairs.h"
 #include "ui/FieldWidgets.h"
-#include "ui/InputChecks.h"
 #include "ui/PictureBundle.h"
 
 namespace {
@@ -135,26 +132,17 @@ std::vector<QuantityRow> pairTable() {
     };
 }
 
-// Radio item texts in mode order, with the pairs of the mode's first to fourth
-// arguments (the same pairs are marked and validated).
-struct Mode {
-    const char* text;
-    std::array<Pair, 4> known;
-    bool pressureGiven;
-};
-const Mode kModes[] = {
-    {"Pressure,Flow,Diameters", {PressureIn, FlowIn, PistonDiameter, RodDiameter}, true},
-    {"Force, Flow,Diameters", {Force, FlowIn, PistonDiameter, RodDiameter}, false},
-    {"Pressure, Stroke spd, Diameters", {PressureIn, Speed, PistonDiameter, RodDiameter}, true},
-    {"Force, Stroke speed, Diameters", {Force, Speed, PistonDiameter, RodDiameter}, false},
-};
-
-QStringList modeTexts() {
-    QStringList texts;
-    for (const Mode& mode : kModes) {
-        texts << QString::fromLatin1(mode.text);
-    }
-    return texts;
+// The pairs of each mode's first to fourth arguments are marked and validated.
+ModeRules modeRules() {
+    return {
+        .modes = {{"Pressure,Flow,Diameters", {PressureIn, FlowIn, PistonDiameter, RodDiameter}},
+                  {"Force, Flow,Diameters", {Force, FlowIn, PistonDiameter, RodDiameter}},
+                  {"Pressure, Stroke spd, Diameters",
+                   {PressureIn, Speed, PistonDiameter, RodDiameter}},
+                  {"Force, Stroke speed, Diameters", {Force, Speed, PistonDiameter, RodDiameter}}},
+        .efficiencies = {Efficiency},
+        .refusal = {"DATA INPUT IS NOT VALID", kErrorCaption},
+    };
 }
 
 constexpr int kSingleActing = 0;
@@ -182,7 +170,7 @@ QString floatText(long double value) {
 
 }  // namespace
 
-CylinderPage::CylinderPage(PageServices& services) : CalculatorPage(services) {
+CylinderPage::CylinderPage(PageServices& services) : ModePage(services, modeRules()) {
     setObjectName(QStringLiteral("tsHidrocilinder"));
     buildControls();
     connectHandlers();
@@ -230,12 +218,9 @@ void CylinderPage::buildControls() {
     lblHCSmer->setStyleSheet(QStringLiteral("color: red;"));
     lblHCSmer->setGeometry(540, 11, 240, 22);
 
-    modeButtons_ = new QButtonGroup(this);
-    RadioGroup4 = addRadioGroup(this, "RadioGroup4", QStringLiteral("Known or desired values"),
-                                QRect(4, 52, 370, 140), modeTexts(), modeButtons_, {10, 26, 27});
-
-    pairs_ = new FieldPairs(services_, this);
-    pairs_->build(pairTable());
+    addModeGroup("RadioGroup4", QStringLiteral("Known or desired values"), QRect(4, 52, 370, 140),
+                 {10, 26, 27});
+    addPairs(pairTable());
     setFieldText(field(PressureOut), QStringLiteral("0"));
     field(FlowIn)->setToolTip(QStringLiteral("Double click for last calculated pump flow"));
 
@@ -249,14 +234,8 @@ void CylinderPage::buildControls() {
     Image3->setObjectName(QStringLiteral("Image3"));
     Image3->setGeometry(4, 206, kPictureSize.width(), kPictureSize.height());
 
-    BitBtn3 = new QPushButton(QIcon(QStringLiteral(":/program/glyphs/calculate.svg")),
-                              QStringLiteral("Calculatie"), this);
-    BitBtn3->setObjectName(QStringLiteral("BitBtn3"));
-    BitBtn3->setGeometry(80, 300, 105, 33);
-    BitBtn4 = new QPushButton(QIcon(QStringLiteral(":/program/glyphs/reset.svg")),
-                              QStringLiteral("Reset"), this);
-    BitBtn4->setObjectName(QStringLiteral("BitBtn4"));
-    BitBtn4->setGeometry(196, 300, 105, 33);
+    addCalculateButton("BitBtn3", QStringLiteral("Calculatie"), QRect(80, 300, 105, 33));
+    addResetButton("BitBtn4", QRect(196, 300, 105, 33));
 }
 
 void CylinderPage::connectHandlers() {
@@ -273,23 +252,7 @@ void CylinderPage::connectHandlers() {
     connectGuarded(Vucnasila1, &QAction::triggered, this, services_, [this] { Vucnasila1Click(); });
     connectGuarded(ComboBox2, &QComboBox::currentIndexChanged, this, services_,
                    [this](int index) { ComboBox2Change(index); });
-    connectGuarded(modeButtons_, &QButtonGroup::idToggled, this, services_,
-                   [this](int, bool checked) {
-                       if (checked) {
-                           RadioGroup4Click();
-                       }
-                   });
-    connectGuarded(BitBtn3, &QPushButton::clicked, this, services_, [this] { BitBtn3Click(); });
-    connectGuarded(BitBtn4, &QPushButton::clicked, this, services_, [this] { BitBtn4Click(); });
     onDoubleClick(field(FlowIn), services_, [this] { edHCQ1DblClick(); });
-}
-
-QWidget* CylinderPage::field(int pair) const {
-    return pairs_->pair(pair).field;
-}
-
-int CylinderPage::selectedItem() const {
-    return modeButtons_->checkedId();
 }
 
 bool CylinderPage::doubleActing() const {
@@ -300,36 +263,13 @@ bool CylinderPage::pullLoad() const {
     return services_.shared().loadDirection;
 }
 
-std::array<QWidget*, 4> CylinderPage::knownFields(int item) const {
-    const auto& known = kModes[item].known;
-    return {field(known[0]), field(known[1]), field(known[2]), field(known[3])};
-}
-
-void CylinderPage::BitBtn3Click() {
-    if (doubleActing()) {
-        calculateDoubleActingCylinder();
-    } else {
-        calculateSingleActingCylinder();
-    }
-}
-
-void CylinderPage::BitBtn4Click() {
+void CylinderPage::reset() {
     services_.resetEditColours();
-    pairs_->resetAll();
+    pairs().resetAll();
 }
 
 void CylinderPage::RadioGroup3Click() {
     updateCylinderPicture();
-}
-
-void CylinderPage::RadioGroup4Click() {
-    services_.resetEditColours();
-    const int item = selectedItem();
-    if (item < 0) {
-        return;
-    }
-    const auto known = knownFields(item);
-    services_.markKnownFields({known[0], known[1], known[2], known[3]});
 }
 
 void CylinderPage::ComboBox2Change(int index) {
@@ -367,24 +307,17 @@ void CylinderPage::updateCylinderPicture() {
         QPixmap::fromImage(renderPicture(QStringLiteral(":/program/%1.svg").arg(name))));
 }
 
-bool CylinderPage::validateCylinderInputs() {
-    const int item = selectedItem();
-    if (item < 0) {
+bool CylinderPage::acceptInputs(int item) {
+    // The outlet pressure is read first: a text that is no number there
+    // reaches the application-wide message before any check.
+    const double outletPressure = fieldValue(field(PressureOut));
+    if (!checkInputs()) {
         return false;
     }
-    const auto known = knownFields(item);
-    return modeInputsUsable({known[0], known[1], known[2], known[3]}, {field(Efficiency)});
-}
-
-bool CylinderPage::acceptInputs(int mode, double outletPressure) {
     const QString caption = QString::fromLatin1(kErrorCaption);
-    if (!validateCylinderInputs()) {
-        services_.showMessage(QStringLiteral("DATA INPUT IS NOT VALID"), caption);
-        return false;
-    }
     // The oil must push against the back pressure, and the rod must leave an
     // annulus: otherwise there is no working area to divide by.
-    if (kModes[mode - 1].pressureGiven && !(fieldValue(field(PressureIn)) > outletPressure)) {
+    if (isGiven(item, PressureIn) && !(fieldValue(field(PressureIn)) > outletPressure)) {
         services_.showMessage(QStringLiteral("PRESSURE INPUT IS NOT VALID"), caption);
         return false;
     }
@@ -396,65 +329,45 @@ bool CylinderPage::acceptInputs(int mode, double outletPressure) {
     return true;
 }
 
-void CylinderPage::calculateSingleActingCylinder() {
+void CylinderPage::calculate(int item) {
     const double outletPressure = fieldValue(field(PressureOut));
     const double efficiency = fieldValue(field(Efficiency));
-    const bool pull = pullLoad();
-    const int mode = selectedItem() + 1;
-    if (!acceptInputs(mode, outletPressure)) {
-        return;
-    }
-    const auto known = knownFields(mode - 1);
-    klipJednostrani cylinder(fieldValue(known[0]), fieldValue(known[1]), fieldValue(known[2]),
-                             fieldValue(known[3]), outletPressure, efficiency, pull,
-                             static_cast<unsigned>(mode));
-    showSingleActingResults(cylinder);
-    if (services_.writeCalculations()) {
-        ReportLines lines;
-        cylinder.writeReport(lines);
-        services_.appendToLog(lines);
-    }
-}
-
-void CylinderPage::calculateDoubleActingCylinder() {
-    const double outletPressure = fieldValue(field(PressureOut));
-    const double efficiency = fieldValue(field(Efficiency));
-    const int mode = selectedItem() + 1;
-    if (!acceptInputs(mode, outletPressure)) {
-        return;
-    }
-    const auto known = knownFields(mode - 1);
-    klipDvostrani cylinder(fieldValue(known[0]), fieldValue(known[1]), fieldValue(known[2]),
-                           fieldValue(known[3]), outletPressure, efficiency,
-                           static_cast<unsigned>(mode));
-    showDoubleActingResults(cylinder);
-    if (services_.writeCalculations()) {
-        ReportLines lines;
-        cylinder.writeReport(lines);
-        services_.appendToLog(lines);
+    const std::vector<double> given = givenValues(item);
+    const auto mode = static_cast<unsigned>(item + 1);
+    if (doubleActing()) {
+        klipDvostrani cylinder(given[0], given[1], given[2], given[3], outletPressure, efficiency,
+                               mode);
+        showDoubleActingResults(cylinder);
+        if (services_.writeCalculations()) {
+            appendReport(cylinder);
+        }
+    } else {
+        klipJednostrani cylinder(given[0], given[1], given[2], given[3], outletPressure, efficiency,
+                                 pullLoad(), mode);
+        showSingleActingResults(cylinder);
+        if (services_.writeCalculations()) {
+            appendReport(cylinder);
+        }
     }
 }
 
 // Every slider moves before its field is written, so a slider that clamps or
 // truncates cannot overwrite the computed value.
 void CylinderPage::showSingleActingResults(const klipJednostrani& cylinder) {
-    const auto show = [this](int pair, long double value, const QString& text) {
-        FieldPairs::showResult(pairs_->pair(pair), value, text);
-    };
-    show(Force, cylinder.force, formatText("%f", cylinder.force));
-    show(PressureIn, cylinder.pressureIn, floatText(cylinder.pressureIn));
-    show(PressureOut, cylinder.pressureOut, floatText(cylinder.pressureOut));
-    show(FlowIn, cylinder.inletFlow, floatText(cylinder.inletFlow));
-    show(FlowOut, cylinder.outletFlow, floatText(cylinder.outletFlow));
-    show(PistonDiameter, cylinder.pistonDiameter, floatText(cylinder.pistonDiameter));
-    show(RodDiameter, cylinder.rodDiameter, floatText(cylinder.rodDiameter));
-    show(Speed, cylinder.strokeSpeed, formatText("%f", cylinder.strokeSpeed));
+    showResult(Force, cylinder.force, formatText("%f", cylinder.force));
+    showResult(PressureIn, cylinder.pressureIn, floatText(cylinder.pressureIn));
+    showResult(PressureOut, cylinder.pressureOut, floatText(cylinder.pressureOut));
+    showResult(FlowIn, cylinder.inletFlow, floatText(cylinder.inletFlow));
+    showResult(FlowOut, cylinder.outletFlow, floatText(cylinder.outletFlow));
+    showResult(PistonDiameter, cylinder.pistonDiameter, floatText(cylinder.pistonDiameter));
+    showResult(RodDiameter, cylinder.rodDiameter, floatText(cylinder.rodDiameter));
+    showResult(Speed, cylinder.strokeSpeed, formatText("%f", cylinder.strokeSpeed));
 }
 
 // The flow out of a through-rod cylinder equals the flow in.
 void CylinderPage::showDoubleActingResults(const klipDvostrani& cylinder) {
-    const auto show = [this](int pair, long double value) {
-        FieldPairs::showResult(pairs_->pair(pair), value, floatText(value));
+    const auto show = [this](int pairIndex, long double value) {
+        showResult(pairIndex, value, floatText(value));
     };
     show(Force, cylinder.force);
     show(PressureIn, cylinder.pressureIn);
@@ -480,7 +393,7 @@ void CylinderPage::edHCQ1DblClick() {
 }
 
 void CylinderPage::startUp() {
-    const QuantityPair& efficiency = pairs_->pair(Efficiency);
+    const QuantityPair& efficiency = pair(Efficiency);
     setFieldText(efficiency.field, formatText("%f", efficiency.slider->value() * 0.01L));
     setLoadDirection(false, QStringLiteral("Load direction: Push"));
 }

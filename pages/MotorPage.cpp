@@ -1,19 +1,13 @@
 #include "pages/MotorPage.h"
 
-#include <QButtonGroup>
-#include <QGroupBox>
-#include <QIcon>
 #include <QLabel>
 #include <QPixmap>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QSlider>
 
 #include "model/HidroMotor.h"
 #include "ui/FieldAccess.h"
 #include "ui/FieldPairs.h"
 #include "ui/FieldWidgets.h"
-#include "ui/InputChecks.h"
 
 namespace {
 
@@ -99,35 +93,27 @@ std::vector<QuantityRow> pairTable() {
     };
 }
 
-// Radio item texts in mode order, with the pairs of the mode's A, B and C
-// arguments (the same pairs are marked, validated and passed to the motor).
-struct Mode {
-    const char* text;
-    std::array<Pair, 3> known;
-};
-const Mode kModes[] = {
-    {"Torque, Pressure, Flow", {Torque, Pressure, Flow}},
-    {"Torque, Pressure, Power", {Torque, Pressure, Power}},
-    {"Torque, Pressure, Speed range", {Torque, Pressure, Speed}},
-    {"Torque, Flow, Displacement", {Torque, Flow, Displacement}},
-    {"Torque, Flow, Speed range", {Torque, Flow, Speed}},
-    {"Torque, Displacement, Speed range", {Torque, Displacement, Speed}},
-    {"Pressure, Flow, Displacement", {Pressure, Flow, Displacement}},
-    {"Pressure, Flow, Speed range", {Pressure, Flow, Speed}},
-    {"Pressure, Power, Displacement", {Pressure, Power, Displacement}},
-    {"Pressure, Power, Speed range", {Pressure, Power, Speed}},
-    {"Pressure, Displacement, Speed range", {Pressure, Displacement, Speed}},
-    {"Flow, Power, Displacement", {Flow, Power, Displacement}},
-    {"Flow, Power, Speed range", {Flow, Power, Speed}},
-    {"Power, Displacement, Speed range", {Power, Displacement, Speed}},
-};
-
-QStringList modeTexts() {
-    QStringList texts;
-    for (const Mode& mode : kModes) {
-        texts << QString::fromLatin1(mode.text);
-    }
-    return texts;
+// The pairs of each mode's A, B and C arguments are marked, validated and
+// passed to the motor.
+ModeRules modeRules() {
+    return {
+        .modes = {{"Torque, Pressure, Flow", {Torque, Pressure, Flow}},
+                  {"Torque, Pressure, Power", {Torque, Pressure, Power}},
+                  {"Torque, Pressure, Speed range", {Torque, Pressure, Speed}},
+                  {"Torque, Flow, Displacement", {Torque, Flow, Displacement}},
+                  {"Torque, Flow, Speed range", {Torque, Flow, Speed}},
+                  {"Torque, Displacement, Speed range", {Torque, Displacement, Speed}},
+                  {"Pressure, Flow, Displacement", {Pressure, Flow, Displacement}},
+                  {"Pressure, Flow, Speed range", {Pressure, Flow, Speed}},
+                  {"Pressure, Power, Displacement", {Pressure, Power, Displacement}},
+                  {"Pressure, Power, Speed range", {Pressure, Power, Speed}},
+                  {"Pressure, Displacement, Speed range", {Pressure, Displacement, Speed}},
+                  {"Flow, Power, Displacement", {Flow, Power, Displacement}},
+                  {"Flow, Power, Speed range", {Flow, Power, Speed}},
+                  {"Power, Displacement, Speed range", {Power, Displacement, Speed}}},
+        .efficiencies = {HydromechanicalEff, VolumetricEff},
+        .refusal = {"Iregular data input ", "ERROR, HYDRO MOTOR DEFINITION "},
+    };
 }
 
 // The quantities' sliders go back to their minimum in this order on a reset.
@@ -136,32 +122,21 @@ constexpr Pair kResetSliderOrder[] = {Torque, Power, Pressure, Displacement, Flo
 constexpr int kMotorPicture = 2022;
 }  // namespace
 
-MotorPage::MotorPage(PageServices& services) : CalculatorPage(services) {
+MotorPage::MotorPage(PageServices& services) : ModePage(services, modeRules()) {
     setObjectName(QStringLiteral("tdHidromotor"));
     buildControls();
-    connectHandlers();
 }
 
 void MotorPage::buildControls() {
-    modeButtons_ = new QButtonGroup(this);
-    RadioGroup2 = addRadioGroup(this, "RadioGroup2", QStringLiteral("Known or desired values"),
-                                QRect(0, 0, 244, 412), modeTexts(), modeButtons_, {6, 27, 27});
-
-    pairs_ = new FieldPairs(services_, this);
-    pairs_->build(pairTable());
+    addModeGroup("RadioGroup2", QStringLiteral("Known or desired values"), QRect(0, 0, 244, 412),
+                 {6, 27, 27});
+    addPairs(pairTable());
     // The quantity fields open with their sliders' values.
-    for (int pair = Torque; pair <= Speed; ++pair) {
-        FieldPairs::sliderChanged(pairs_->pair(pair));
+    for (int quantity = Torque; quantity <= Speed; ++quantity) {
+        FieldPairs::sliderChanged(pair(quantity));
     }
-
-    btnHMCalc = new QPushButton(QIcon(QStringLiteral(":/program/glyphs/calculate.svg")),
-                                QStringLiteral("Calculate"), this);
-    btnHMCalc->setObjectName(QStringLiteral("btnHMCalc"));
-    btnHMCalc->setGeometry(256, 330, 97, 33);
-    btnHMReset = new QPushButton(QIcon(QStringLiteral(":/program/glyphs/reset.svg")),
-                                 QStringLiteral("Reset"), this);
-    btnHMReset->setObjectName(QStringLiteral("btnHMReset"));
-    btnHMReset->setGeometry(360, 330, 97, 33);
+    addCalculateButton("btnHMCalc", QStringLiteral("Calculate"), QRect(256, 330, 97, 33));
+    addResetButton("btnHMReset", QRect(360, 330, 97, 33));
 
     Image2 = new QLabel(this);
     Image2->setObjectName(QStringLiteral("Image2"));
@@ -169,106 +144,46 @@ void MotorPage::buildControls() {
     Image2->setScaledContents(true);
 }
 
-void MotorPage::connectHandlers() {
-    connectGuarded(modeButtons_, &QButtonGroup::idToggled, this, services_,
-                   [this](int, bool checked) {
-                       if (checked) {
-                           RadioGroup2Click();
-                       }
-                   });
-    connectGuarded(btnHMCalc, &QPushButton::clicked, this, services_, [this] { btnHMCalcClick(); });
-    connectGuarded(btnHMReset, &QPushButton::clicked, this, services_,
-                   [this] { btnHMResetClick(); });
-}
-
-QWidget* MotorPage::field(int pair) const {
-    return pairs_->pair(pair).field;
-}
-
-int MotorPage::selectedItem() const {
-    return modeButtons_->checkedId();
-}
-
-std::array<QWidget*, 3> MotorPage::knownFields(int item) const {
-    const auto& known = kModes[item].known;
-    return {field(known[0]), field(known[1]), field(known[2])};
-}
-
-void MotorPage::RadioGroup2Click() {
-    services_.resetEditColours();
-    const int item = selectedItem();
-    if (item < 0) {
-        return;
-    }
-    const auto known = knownFields(item);
-    services_.markKnownFields({known[0], known[1], known[2]});
-}
-
-bool MotorPage::validateMotorInputs() {
-    const int item = selectedItem();
-    if (item < 0) {
-        return false;
-    }
-    const auto known = knownFields(item);
-    return modeInputsUsable({known[0], known[1], known[2]},
-                            {field(HydromechanicalEff), field(VolumetricEff)});
-}
-
-void MotorPage::btnHMCalcClick() {
-    const int item = selectedItem();
-    if (item < 0) {
-        return;
-    }
-    if (!validateMotorInputs()) {
-        services_.showMessage(QStringLiteral("Iregular data input "),
-                              QStringLiteral("ERROR, HYDRO MOTOR DEFINITION "));
-        return;
-    }
+void MotorPage::calculate(int item) {
     const double etaV = fieldValue(field(VolumetricEff));
     const double etaHm = fieldValue(field(HydromechanicalEff));
-    const auto known = knownFields(item);
+    const std::vector<double> given = givenValues(item);
     // A fault inside the formulas (a given speed below 1 truncates to 0 and
     // is divided by) leaves before anything on the page is written.
-    HidroMotor motor(fieldValue(known[0]), fieldValue(known[1]), fieldValue(known[2]), etaHm, etaV,
-                     static_cast<unsigned>(item + 1));
+    HidroMotor motor(given[0], given[1], given[2], etaHm, etaV, static_cast<unsigned>(item + 1));
     showMotorResults(motor);
     if (services_.writeCalculations()) {
-        ReportLines lines;
-        motor.writeReport(lines);
-        services_.appendToLog(lines);
+        appendReport(motor);
     }
 }
 
 void MotorPage::showMotorResults(const HidroMotor& motor) {
-    FieldPairs::showResult(pairs_->pair(Torque), motor.torque, formatText("%f", motor.torque));
-    FieldPairs::showResult(pairs_->pair(Pressure), motor.pressureIn,
-                           formatText("%f", motor.pressureIn));
-    FieldPairs::showResult(pairs_->pair(Flow), motor.flow, formatText("%f", motor.flow));
-    FieldPairs::showResult(pairs_->pair(Power), motor.power, formatText("%f", motor.power));
-    FieldPairs::showResult(pairs_->pair(Displacement), motor.displacement,
-                           formatText("%f", motor.displacement));
-    FieldPairs::showResult(pairs_->pair(Speed), motor.speed, QString::number(motor.speed));
+    showResult(Torque, motor.torque, formatText("%f", motor.torque));
+    showResult(Pressure, motor.pressureIn, formatText("%f", motor.pressureIn));
+    showResult(Flow, motor.flow, formatText("%f", motor.flow));
+    showResult(Power, motor.power, formatText("%f", motor.power));
+    showResult(Displacement, motor.displacement, formatText("%f", motor.displacement));
+    showResult(Speed, motor.speed, QString::number(motor.speed));
 }
 
-void MotorPage::btnHMResetClick() {
+void MotorPage::reset() {
     // The mode stays selected; its fields lose their green until it is
     // clicked again.
     services_.resetEditColours();
     // All texts first: a slider that moves back then rewrites its own field
     // in its format, one already at its minimum leaves the reset text.
-    for (int pair = Torque; pair <= Speed; ++pair) {
-        const QuantityPair& quantity = pairs_->pair(pair);
-        setFieldText(quantity.field, quantity.row.reset.text);
+    for (int quantity = Torque; quantity <= Speed; ++quantity) {
+        setFieldText(field(quantity), pair(quantity).row.reset.text);
     }
-    for (Pair pair : kResetSliderOrder) {
-        QSlider* slider = pairs_->pair(pair).slider;
+    for (Pair quantity : kResetSliderOrder) {
+        QSlider* slider = pair(quantity).slider;
         slider->setValue(slider->minimum());
     }
 }
 
 void MotorPage::startUp() {
-    for (int pair : {HydromechanicalEff, VolumetricEff}) {
-        const QuantityPair& efficiency = pairs_->pair(pair);
+    for (int index : {HydromechanicalEff, VolumetricEff}) {
+        const QuantityPair& efficiency = pair(index);
         setFieldText(efficiency.field, formatText("%.2f", efficiency.slider->value() * 0.01L));
     }
 }

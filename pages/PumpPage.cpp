@@ -1,20 +1,14 @@
 #include "pages/PumpPage.h"
 
-#include <QButtonGroup>
-#include <QGroupBox>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QSlider>
 
 #include "model/pumpa.h"
 #include "ui/FieldAccess.h"
 #include "ui/FieldPairs.h"
 #include "ui/FieldWidgets.h"
-#include "ui/InputChecks.h"
 
 namespace {
 
@@ -88,27 +82,18 @@ std::vector<QuantityRow> pairTable() {
     };
 }
 
-// Radio item texts in mode order, with the pairs of the mode's A, B and C
-// arguments (the same pairs are marked and validated).
-struct Mode {
-    const char* text;
-    std::array<Pair, 3> known;
-};
-const Mode kModes[] = {
-    {"Power, Pressure, Displacement", {Power, Pressure, Displacement}},
-    {"Power, Pressure, Speed range", {Power, Pressure, Speed}},
-    {"Displacement, Speed range, Pressure", {Displacement, Speed, Pressure}},
-    {"Displacement,Speed range, Power", {Displacement, Speed, Power}},
-    {"Flow, Displacement, Pressure", {Flow, Displacement, Pressure}},
-    {"Flow,Displacement, Power", {Flow, Displacement, Power}},
-};
-
-QStringList modeTexts() {
-    QStringList texts;
-    for (const Mode& mode : kModes) {
-        texts << QString::fromLatin1(mode.text);
-    }
-    return texts;
+// The pairs of each mode's A, B and C arguments are marked and validated.
+ModeRules modeRules() {
+    return {
+        .modes = {{"Power, Pressure, Displacement", {Power, Pressure, Displacement}},
+                  {"Power, Pressure, Speed range", {Power, Pressure, Speed}},
+                  {"Displacement, Speed range, Pressure", {Displacement, Speed, Pressure}},
+                  {"Displacement,Speed range, Power", {Displacement, Speed, Power}},
+                  {"Flow, Displacement, Pressure", {Flow, Displacement, Pressure}},
+                  {"Flow,Displacement, Power", {Flow, Displacement, Power}}},
+        .efficiencies = {VolumetricEff, HydromechanicalEff},
+        .refusal = {"Pump data improoperly entered", "ERROR DATA INPUT"},
+    };
 }
 
 constexpr double kPressureWarningLimit = 250.0;  // bar
@@ -116,28 +101,18 @@ constexpr int kPumpPicture = 2021;
 
 }  // namespace
 
-PumpPage::PumpPage(PageServices& services) : CalculatorPage(services) {
+PumpPage::PumpPage(PageServices& services) : ModePage(services, modeRules()) {
     setObjectName(QStringLiteral("tsPumpa"));
     buildControls();
     connectHandlers();
 }
 
 void PumpPage::buildControls() {
-    modeButtons_ = new QButtonGroup(this);
-    RadioGroup1 = addRadioGroup(this, "RadioGroup1", QStringLiteral("Desired or known values"),
-                                QRect(0, 0, 240, 385), modeTexts(), modeButtons_, {6, 32, 32});
-
-    pairs_ = new FieldPairs(services_, this);
-    pairs_->build(pairTable());
-
-    btnCalc = new QPushButton(QIcon(QStringLiteral(":/program/glyphs/calculate.svg")),
-                              QStringLiteral("Calculate"), this);
-    btnCalc->setObjectName(QStringLiteral("btnCalc"));
-    btnCalc->setGeometry(376, 340, 97, 33);
-    btnReset = new QPushButton(QIcon(QStringLiteral(":/program/glyphs/reset.svg")),
-                               QStringLiteral("Reset"), this);
-    btnReset->setObjectName(QStringLiteral("btnReset"));
-    btnReset->setGeometry(480, 340, 97, 33);
+    addModeGroup("RadioGroup1", QStringLiteral("Desired or known values"), QRect(0, 0, 240, 385),
+                 {6, 32, 32});
+    addPairs(pairTable());
+    addCalculateButton("btnCalc", QStringLiteral("Calculate"), QRect(376, 340, 97, 33));
+    addResetButton("btnReset", QRect(480, 340, 97, 33));
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -146,77 +121,23 @@ void PumpPage::buildControls() {
 }
 
 void PumpPage::connectHandlers() {
-    connectGuarded(modeButtons_, &QButtonGroup::idToggled, this, services_,
-                   [this](int, bool checked) {
-                       if (checked) {
-                           RadioGroup1Click();
-                       }
-                   });
-    connectGuarded(btnCalc, &QPushButton::clicked, this, services_, [this] { btnCalcClick(); });
-    connectGuarded(btnReset, &QPushButton::clicked, this, services_, [this] { btnResetClick(); });
     auto* flowField = qobject_cast<QLineEdit*>(field(Flow));
     connectGuarded(flowField, &QLineEdit::textChanged, this, services_,
                    [this](const QString& text) { emit flowChanged(text); });
 }
 
-QWidget* PumpPage::field(int pair) const {
-    return pairs_->pair(pair).field;
-}
-
-int PumpPage::selectedItem() const {
-    return modeButtons_->checkedId();
-}
-
-std::array<QWidget*, 3> PumpPage::knownFields(int item) const {
-    const auto& known = kModes[item].known;
-    return {field(known[0]), field(known[1]), field(known[2])};
-}
-
-void PumpPage::RadioGroup1Click() {
-    services_.resetEditColours();
-    // The colour reset passes over combo boxes.
-    setFieldColour(field(Power), windowColour());
-    setFieldColour(field(Speed), windowColour());
-    btnResetClick();
-    const int item = selectedItem();
-    if (item < 0) {
-        return;
+void PumpPage::reset() {
+    // The window's colour reset passes over combo boxes.
+    for (int quantity : {Power, Speed, Displacement, Pressure, Flow}) {
+        setFieldColour(field(quantity), windowColour());
     }
-    const auto known = knownFields(item);
-    services_.markKnownFields({known[0], known[1], known[2]});
+    pairs().resetAll();
 }
 
-void PumpPage::btnResetClick() {
-    for (int pair : {Power, Speed, Displacement, Pressure, Flow}) {
-        setFieldColour(field(pair), windowColour());
-    }
-    pairs_->resetAll();
-}
-
-bool PumpPage::validatePumpInputs() {
-    const int item = selectedItem();
-    if (item < 0) {
-        return false;
-    }
-    const auto known = knownFields(item);
-    return modeInputsUsable({known[0], known[1], known[2]},
-                            {field(VolumetricEff), field(HydromechanicalEff)});
-}
-
-void PumpPage::btnCalcClick() {
-    const int item = selectedItem();
-    if (item < 0) {
-        return;
-    }
-    if (!validatePumpInputs()) {
-        services_.showMessage(QStringLiteral("Pump data improoperly entered"),
-                              QStringLiteral("ERROR DATA INPUT"));
-        return;
-    }
-    const auto known = knownFields(item);
-    pumpa pump(fieldValue(known[0]), fieldValue(known[1]), fieldValue(known[2]),
-               fieldValue(field(VolumetricEff)), fieldValue(field(HydromechanicalEff)),
-               static_cast<unsigned>(item + 1));
+void PumpPage::calculate(int item) {
+    const std::vector<double> given = givenValues(item);
+    pumpa pump(given[0], given[1], given[2], fieldValue(field(VolumetricEff)),
+               fieldValue(field(HydromechanicalEff)), static_cast<unsigned>(item + 1));
     showPumpResults(pump);
     if (!services_.writeCalculations()) {
         return;
@@ -226,27 +147,23 @@ void PumpPage::btnCalcClick() {
                                   formatText("%2.2f bar", pump.pressureOut),
                               QStringLiteral("CALCULATION ERROR"));
     }
-    ReportLines lines;
-    pump.writeReport(lines);
-    services_.appendToLog(lines);
+    appendReport(pump);
 }
 
 void PumpPage::showPumpResults(const pumpa& pump) {
-    FieldPairs::showResult(pairs_->pair(Power), pump.power, formatText("%2.2f", pump.power));
-    FieldPairs::showResult(pairs_->pair(Speed), pump.speed, QString::number(pump.speed));
-    FieldPairs::showResult(pairs_->pair(Displacement), pump.displacement,
-                           formatText("%2.2f", pump.displacement));
-    FieldPairs::showResult(pairs_->pair(Pressure), pump.pressureOut,
-                           formatText("%2.0f", pump.pressureOut));
-    FieldPairs::showResult(pairs_->pair(Flow), pump.flow, formatText("%2.2f", pump.flow));
+    showResult(Power, pump.power, formatText("%2.2f", pump.power));
+    showResult(Speed, pump.speed, QString::number(pump.speed));
+    showResult(Displacement, pump.displacement, formatText("%2.2f", pump.displacement));
+    showResult(Pressure, pump.pressureOut, formatText("%2.0f", pump.pressureOut));
+    showResult(Flow, pump.flow, formatText("%2.2f", pump.flow));
 }
 
 void PumpPage::startUp() {
-    for (int pair : {HydromechanicalEff, VolumetricEff}) {
-        const QuantityPair& efficiency = pairs_->pair(pair);
+    for (int index : {HydromechanicalEff, VolumetricEff}) {
+        const QuantityPair& efficiency = pair(index);
         setFieldText(efficiency.field, formatText("%0.2f", efficiency.slider->value() * 0.01L));
     }
-    btnResetClick();
+    reset();
 }
 
 void PumpPage::loadPictures() {
