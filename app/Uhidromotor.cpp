@@ -240,7 +240,7 @@ void TfrmKalvorMain::resetEditColours() {
     resetTaggedEditColours(this);
 }
 
-void TfrmKalvorMain::markKnownFields(std::initializer_list<QWidget*> fields) {
+void TfrmKalvorMain::markKnownFields(std::span<QWidget* const> fields) {
     for (QWidget* field : fields) {
         setFieldColour(field, kKnownFieldColour);
     }

@@ -42,7 +42,7 @@ class TfrmKalvorMain : public QWidget, public PageServices {
     void appendToLog(const ReportLines& lines) override;
     DigitKeyFilter& keyFilter(KeyFilterKind kind) override;
     void resetEditColours() override;
-    void markKnownFields(std::initializer_list<QWidget*> fields) override;
+    void markKnownFields(std::span<QWidget* const> fields) override;
     std::optional<QImage> picture(int number, QSize size) override;
     SharedState& shared() override { return shared_; }
     WorkingFluidTexts workingFluid() const override;

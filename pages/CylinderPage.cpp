@@ -7,14 +7,12 @@
 #include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
-#include <QIcon>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
 #include <QPixmap>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -26,7 +24,6 @@
 #include "ui/FieldAccess.h"
 #include "ui/FieldPairs.h"
 #include "ui/FieldWidgets.h"
-#include "ui/InputChecks.h"
 #include "ui/PictureBundle.h"
 
 namespace {
@@ -44,7 +41,6 @@ enum Pair {
     Efficiency
 };
 
-const char* const kRequiredHint = "Velicina mora biti zadata";
 const char* const kErrorCaption = "ERROR !!!";
 
 // Rows of the pairs on the right half of the page.
@@ -58,68 +54,95 @@ constexpr int kRowStep = 40;
 constexpr int kMarkLeft = 381;
 
 constexpr PairPlacement rowAt(int row) {
-    return {kCaptionLeft, kFirstRow + row * kRowStep, kSliderLeft, kSliderWidth, kFieldLeft,
-            kFieldWidth};
+    return {.captionLeft = kCaptionLeft,
+            .top = kFirstRow + row * kRowStep,
+            .sliderLeft = kSliderLeft,
+            .sliderWidth = kSliderWidth,
+            .fieldLeft = kFieldLeft,
+            .fieldWidth = kFieldWidth};
 }
 
 std::vector<QuantityRow> pairTable() {
-    // caption, unit, slider, min, max, start, tick, field, tag, kind, items, scale,
-    // slider format, exit, exit format, key filter, placement, reset, reset text,
-    // fail text
     return {
         // clang-format off
-        {"Resistant Force [kN]", {}, "tbHCSila", 0, 500000, 0, 100,
-         "edHCF", 120, FieldKind::Edit, {}, 0.001, "%.2f", ExitKind::Decimal, "%f",
-         KeyFilterKind::Decimal, rowAt(0), ResetKind::TextThenSlider},
-        {"Pressure in [bar]", {}, "tbHCPul", 1, 250, 1, 1,
-         "edHCPul", 121, FieldKind::Edit, {}, 1.0, "%.1f", ExitKind::Decimal, "%2.2f",
-         KeyFilterKind::Decimal, rowAt(1), ResetKind::TextThenSlider},
-        {"Pressure out [bar]", {}, "tbHCPiz", 1, 250, 1, 1,
-         "edHCPiz", 122, FieldKind::Edit, {}, 1.0, "%.1f", ExitKind::Decimal, "%f",
-         KeyFilterKind::Decimal, rowAt(2), ResetKind::SliderThenText},
-        {"Flow in [l/min]", {}, "tbHCQ1", 1, 200, 1, 1,
-         "edHCQ1", 123, FieldKind::Edit, {}, 1.0, "%.1f", ExitKind::Decimal, "%f",
-         KeyFilterKind::Decimal, rowAt(3), ResetKind::SliderThenText},
-        {"Flow out [l/min]", {}, "tbHCQ2", 1, 200, 1, 1,
-         "edHCQ2", 124, FieldKind::Edit, {}, 1.0, "%.1f", ExitKind::Decimal, "%f",
-         KeyFilterKind::Decimal, rowAt(4), ResetKind::SliderThenText},
-        {"Piston diameter [mm]", {}, "tbHCD1", 1, 300, 1, 1,
-         "edHCD1", 125, FieldKind::Edit, {}, 1.0, "%.d", ExitKind::Integer, "%d",
-         KeyFilterKind::Whole, rowAt(5), ResetKind::SliderThenText, {}, "1"},
-        {"Piston rod diameter [mm]", {}, "tbHCD2", 1, 299, 1, 1,
-         "edHCD2", 126, FieldKind::Edit, {}, 1.0, "%.d", ExitKind::Integer, "%d",
-         KeyFilterKind::Whole, rowAt(6), ResetKind::SliderThenText, {}, "1"},
-        {"Stroke speed[m/s]", {}, "tbHCv", 0, 100, 0, 1,
-         "edHCv", 127, FieldKind::Edit, {}, 0.01, "%.2f", ExitKind::Decimal, "%2.2f",
-         KeyFilterKind::Decimal, rowAt(7), ResetKind::SliderThenText},
+        {.caption = "Resistant Force [kN]",
+         .slider = {.name = "tbHCSila", .minimum = 0, .maximum = 500000, .start = 0, .tick = 100,
+                    .scale = 0.001, .format = "%.2f"},
+         .field = {.name = "edHCF", .tag = 120},
+         .exit = {.kind = ExitKind::Decimal, .format = "%f"},
+         .at = rowAt(0),
+         .reset = {.kind = ResetKind::TextThenSlider}},
+        {.caption = "Pressure in [bar]",
+         .slider = {.name = "tbHCPul", .minimum = 1, .maximum = 250, .start = 1, .tick = 1,
+                    .format = "%.1f"},
+         .field = {.name = "edHCPul", .tag = 121},
+         .exit = {.kind = ExitKind::Decimal, .format = "%2.2f"},
+         .at = rowAt(1),
+         .reset = {.kind = ResetKind::TextThenSlider}},
+        {.caption = "Pressure out [bar]",
+         .slider = {.name = "tbHCPiz", .minimum = 1, .maximum = 250, .start = 1, .tick = 1,
+                    .format = "%.1f"},
+         .field = {.name = "edHCPiz", .tag = 122},
+         .exit = {.kind = ExitKind::Decimal, .format = "%f"},
+         .at = rowAt(2),
+         .reset = {.kind = ResetKind::SliderThenText}},
+        {.caption = "Flow in [l/min]",
+         .slider = {.name = "tbHCQ1", .minimum = 1, .maximum = 200, .start = 1, .tick = 1,
+                    .format = "%.1f"},
+         .field = {.name = "edHCQ1", .tag = 123},
+         .exit = {.kind = ExitKind::Decimal, .format = "%f"},
+         .at = rowAt(3),
+         .reset = {.kind = ResetKind::SliderThenText}},
+        {.caption = "Flow out [l/min]",
+         .slider = {.name = "tbHCQ2", .minimum = 1, .maximum = 200, .start = 1, .tick = 1,
+                    .format = "%.1f"},
+         .field = {.name = "edHCQ2", .tag = 124},
+         .exit = {.kind = ExitKind::Decimal, .format = "%f"},
+         .at = rowAt(4),
+         .reset = {.kind = ResetKind::SliderThenText}},
+        {.caption = "Piston diameter [mm]",
+         .slider = {.name = "tbHCD1", .minimum = 1, .maximum = 300, .start = 1, .tick = 1,
+                    .format = "%.d"},
+         .field = {.name = "edHCD1", .tag = 125, .keys = KeyFilterKind::Whole},
+         .exit = {.kind = ExitKind::Integer, .format = "%d", .failText = "1"},
+         .at = rowAt(5),
+         .reset = {.kind = ResetKind::SliderThenText}},
+        {.caption = "Piston rod diameter [mm]",
+         .slider = {.name = "tbHCD2", .minimum = 1, .maximum = 299, .start = 1, .tick = 1,
+                    .format = "%.d"},
+         .field = {.name = "edHCD2", .tag = 126, .keys = KeyFilterKind::Whole},
+         .exit = {.kind = ExitKind::Integer, .format = "%d", .failText = "1"},
+         .at = rowAt(6),
+         .reset = {.kind = ResetKind::SliderThenText}},
+        {.caption = "Stroke speed[m/s]",
+         .slider = {.name = "tbHCv", .minimum = 0, .maximum = 100, .start = 0, .tick = 1,
+                    .scale = 0.01, .format = "%.2f"},
+         .field = {.name = "edHCv", .tag = 127},
+         .exit = {.kind = ExitKind::Decimal, .format = "%2.2f"},
+         .at = rowAt(7),
+         .reset = {.kind = ResetKind::SliderThenText}},
         // Only the slider sets the efficiency; a reset keeps it.
-        {"Efficiency", {}, "tbHCNi", 95, 100, 99, 1,
-         "lblHCNi", 0, FieldKind::Label, {}, 0.01, "%f", ExitKind::None, nullptr,
-         KeyFilterKind::None, rowAt(8), ResetKind::None},
+        {.caption = "Efficiency",
+         .slider = {.name = "tbHCNi", .minimum = 95, .maximum = 100, .start = 99, .tick = 1,
+                    .scale = 0.01, .format = "%f"},
+         .field = {.name = "lblHCNi", .kind = FieldKind::Label, .keys = KeyFilterKind::None},
+         .exit = {.kind = ExitKind::None, .format = nullptr},
+         .at = rowAt(8)},
         // clang-format on
     };
 }
 
-// Radio item texts in mode order, with the pairs of the mode's first to fourth
-// arguments (the same pairs are marked and validated).
-struct Mode {
-    const char* text;
-    std::array<Pair, 4> known;
-    bool pressureGiven;
-};
-const Mode kModes[] = {
-    {"Pressure,Flow,Diameters", {PressureIn, FlowIn, PistonDiameter, RodDiameter}, true},
-    {"Force, Flow,Diameters", {Force, FlowIn, PistonDiameter, RodDiameter}, false},
-    {"Pressure, Stroke spd, Diameters", {PressureIn, Speed, PistonDiameter, RodDiameter}, true},
-    {"Force, Stroke speed, Diameters", {Force, Speed, PistonDiameter, RodDiameter}, false},
-};
-
-QStringList modeTexts() {
-    QStringList texts;
-    for (const Mode& mode : kModes) {
-        texts << QString::fromLatin1(mode.text);
-    }
-    return texts;
+// The pairs of each mode's first to fourth arguments are marked and validated.
+ModeRules modeRules() {
+    return {
+        .modes = {{"Pressure,Flow,Diameters", {PressureIn, FlowIn, PistonDiameter, RodDiameter}},
+                  {"Force, Flow,Diameters", {Force, FlowIn, PistonDiameter, RodDiameter}},
+                  {"Pressure, Stroke spd, Diameters",
+                   {PressureIn, Speed, PistonDiameter, RodDiameter}},
+                  {"Force, Stroke speed, Diameters", {Force, Speed, PistonDiameter, RodDiameter}}},
+        .efficiencies = {Efficiency},
+        .refusal = {"DATA INPUT IS NOT VALID", kErrorCaption},
+    };
 }
 
 constexpr int kSingleActing = 0;
@@ -148,7 +171,7 @@ QString floatText(long double value) {
 }  // namespace
 
 CylinderPage::CylinderPage(PageServices& services, PumpFlowSource pumpFlow)
-    : CalculatorPage(services), pumpFlow_(std::move(pumpFlow)) {
+    : ModePage(services, modeRules()), pumpFlow_(std::move(pumpFlow)) {
     setObjectName(QStringLiteral("tsHidrocilinder"));
     buildControls();
     connectHandlers();
@@ -196,34 +219,24 @@ void CylinderPage::buildControls() {
     lblHCSmer->setStyleSheet(QStringLiteral("color: red;"));
     lblHCSmer->setGeometry(540, 11, 240, 22);
 
-    modeButtons_ = new QButtonGroup(this);
-    RadioGroup4 = addRadioGroup(this, "RadioGroup4", QStringLiteral("Known or desired values"),
-                                QRect(4, 52, 370, 140), modeTexts(), modeButtons_, {10, 26, 27});
-
-    pairs_ = new FieldPairs(services_, this);
-    pairs_->build(pairTable());
+    addModeGroup("RadioGroup4", QStringLiteral("Known or desired values"), QRect(4, 52, 370, 140),
+                 {10, 26, 27});
+    addPairs(pairTable());
     setFieldText(field(PressureOut), QStringLiteral("0"));
     field(FlowIn)->setToolTip(QStringLiteral("Double click for last calculated pump flow"));
 
     // The efficiency and the outlet pressure are needed in every mode.
-    const QString required = QString::fromLatin1(kRequiredHint);
-    Label37 = addRequiredMark(this, required, kMarkLeft, rowAt(Efficiency).top - 2);
+    Label37 = addRequiredMark(this, kMarkLeft, rowAt(Efficiency).top - 2);
     Label37->setObjectName(QStringLiteral("Label37"));
-    Label38 = addRequiredMark(this, required, kMarkLeft, rowAt(PressureOut).top - 2);
+    Label38 = addRequiredMark(this, kMarkLeft, rowAt(PressureOut).top - 2);
     Label38->setObjectName(QStringLiteral("Label38"));
 
     Image3 = new QLabel(this);
     Image3->setObjectName(QStringLiteral("Image3"));
     Image3->setGeometry(4, 206, kPictureSize.width(), kPictureSize.height());
 
-    BitBtn3 = new QPushButton(QIcon(QStringLiteral(":/program/glyphs/calculate.svg")),
-                              QStringLiteral("Calculatie"), this);
-    BitBtn3->setObjectName(QStringLiteral("BitBtn3"));
-    BitBtn3->setGeometry(80, 300, 105, 33);
-    BitBtn4 = new QPushButton(QIcon(QStringLiteral(":/program/glyphs/reset.svg")),
-                              QStringLiteral("Reset"), this);
-    BitBtn4->setObjectName(QStringLiteral("BitBtn4"));
-    BitBtn4->setGeometry(196, 300, 105, 33);
+    addCalculateButton("BitBtn3", QStringLiteral("Calculatie"), QRect(80, 300, 105, 33));
+    addResetButton("BitBtn4", QRect(196, 300, 105, 33));
 }
 
 void CylinderPage::connectHandlers() {
@@ -240,23 +253,7 @@ void CylinderPage::connectHandlers() {
     connectGuarded(Vucnasila1, &QAction::triggered, this, services_, [this] { Vucnasila1Click(); });
     connectGuarded(ComboBox2, &QComboBox::currentIndexChanged, this, services_,
                    [this](int index) { ComboBox2Change(index); });
-    connectGuarded(modeButtons_, &QButtonGroup::idToggled, this, services_,
-                   [this](int, bool checked) {
-                       if (checked) {
-                           RadioGroup4Click();
-                       }
-                   });
-    connectGuarded(BitBtn3, &QPushButton::clicked, this, services_, [this] { BitBtn3Click(); });
-    connectGuarded(BitBtn4, &QPushButton::clicked, this, services_, [this] { BitBtn4Click(); });
     onDoubleClick(field(FlowIn), services_, [this] { edHCQ1DblClick(); });
-}
-
-QWidget* CylinderPage::field(int pair) const {
-    return pairs_->pair(pair).field;
-}
-
-int CylinderPage::selectedItem() const {
-    return modeButtons_->checkedId();
 }
 
 bool CylinderPage::doubleActing() const {
@@ -267,36 +264,13 @@ bool CylinderPage::pullLoad() const {
     return services_.shared().loadDirection;
 }
 
-std::array<QWidget*, 4> CylinderPage::knownFields(int item) const {
-    const auto& known = kModes[item].known;
-    return {field(known[0]), field(known[1]), field(known[2]), field(known[3])};
-}
-
-void CylinderPage::BitBtn3Click() {
-    if (doubleActing()) {
-        calculateDoubleActingCylinder();
-    } else {
-        calculateSingleActingCylinder();
-    }
-}
-
-void CylinderPage::BitBtn4Click() {
+void CylinderPage::reset() {
     services_.resetEditColours();
-    pairs_->resetAll();
+    pairs().resetAll();
 }
 
 void CylinderPage::RadioGroup3Click() {
     updateCylinderPicture();
-}
-
-void CylinderPage::RadioGroup4Click() {
-    services_.resetEditColours();
-    const int item = selectedItem();
-    if (item < 0) {
-        return;
-    }
-    const auto known = knownFields(item);
-    services_.markKnownFields({known[0], known[1], known[2], known[3]});
 }
 
 void CylinderPage::ComboBox2Change(int index) {
@@ -334,24 +308,17 @@ void CylinderPage::updateCylinderPicture() {
         QPixmap::fromImage(renderPicture(QStringLiteral(":/program/%1.svg").arg(name))));
 }
 
-bool CylinderPage::validateCylinderInputs() {
-    const int item = selectedItem();
-    if (item < 0) {
+bool CylinderPage::acceptInputs(int item) {
+    // The outlet pressure is read first: a text that is no number there
+    // reaches the application-wide message before any check.
+    const double outletPressure = fieldValue(field(PressureOut));
+    if (!checkInputs()) {
         return false;
     }
-    const auto known = knownFields(item);
-    return modeInputsUsable({known[0], known[1], known[2], known[3]}, {field(Efficiency)});
-}
-
-bool CylinderPage::acceptInputs(int mode, double outletPressure) {
     const QString caption = QString::fromLatin1(kErrorCaption);
-    if (!validateCylinderInputs()) {
-        services_.showMessage(QStringLiteral("DATA INPUT IS NOT VALID"), caption);
-        return false;
-    }
     // The oil must push against the back pressure, and the rod must leave an
     // annulus: otherwise there is no working area to divide by.
-    if (kModes[mode - 1].pressureGiven && !(fieldValue(field(PressureIn)) > outletPressure)) {
+    if (isGiven(item, PressureIn) && !(fieldValue(field(PressureIn)) > outletPressure)) {
         services_.showMessage(QStringLiteral("PRESSURE INPUT IS NOT VALID"), caption);
         return false;
     }
@@ -363,65 +330,45 @@ bool CylinderPage::acceptInputs(int mode, double outletPressure) {
     return true;
 }
 
-void CylinderPage::calculateSingleActingCylinder() {
+void CylinderPage::calculate(int item) {
     const double outletPressure = fieldValue(field(PressureOut));
     const double efficiency = fieldValue(field(Efficiency));
-    const bool pull = pullLoad();
-    const int mode = selectedItem() + 1;
-    if (!acceptInputs(mode, outletPressure)) {
-        return;
-    }
-    const auto known = knownFields(mode - 1);
-    klipJednostrani cylinder(fieldValue(known[0]), fieldValue(known[1]), fieldValue(known[2]),
-                             fieldValue(known[3]), outletPressure, efficiency, pull,
-                             static_cast<unsigned>(mode));
-    showSingleActingResults(cylinder);
-    if (services_.writeCalculations()) {
-        ReportLines lines;
-        cylinder.writeReport(lines);
-        services_.appendToLog(lines);
-    }
-}
-
-void CylinderPage::calculateDoubleActingCylinder() {
-    const double outletPressure = fieldValue(field(PressureOut));
-    const double efficiency = fieldValue(field(Efficiency));
-    const int mode = selectedItem() + 1;
-    if (!acceptInputs(mode, outletPressure)) {
-        return;
-    }
-    const auto known = knownFields(mode - 1);
-    klipDvostrani cylinder(fieldValue(known[0]), fieldValue(known[1]), fieldValue(known[2]),
-                           fieldValue(known[3]), outletPressure, efficiency,
-                           static_cast<unsigned>(mode));
-    showDoubleActingResults(cylinder);
-    if (services_.writeCalculations()) {
-        ReportLines lines;
-        cylinder.writeReport(lines);
-        services_.appendToLog(lines);
+    const std::vector<double> given = givenValues(item);
+    const auto mode = static_cast<unsigned>(item + 1);
+    if (doubleActing()) {
+        klipDvostrani cylinder(given[0], given[1], given[2], given[3], outletPressure, efficiency,
+                               mode);
+        showDoubleActingResults(cylinder);
+        if (services_.writeCalculations()) {
+            appendReport(cylinder);
+        }
+    } else {
+        klipJednostrani cylinder(given[0], given[1], given[2], given[3], outletPressure, efficiency,
+                                 pullLoad(), mode);
+        showSingleActingResults(cylinder);
+        if (services_.writeCalculations()) {
+            appendReport(cylinder);
+        }
     }
 }
 
 // Every slider moves before its field is written, so a slider that clamps or
 // truncates cannot overwrite the computed value.
 void CylinderPage::showSingleActingResults(const klipJednostrani& cylinder) {
-    const auto show = [this](int pair, long double value, const QString& text) {
-        FieldPairs::showResult(pairs_->pair(pair), value, text);
-    };
-    show(Force, cylinder.force, formatText("%f", cylinder.force));
-    show(PressureIn, cylinder.pressureIn, floatText(cylinder.pressureIn));
-    show(PressureOut, cylinder.pressureOut, floatText(cylinder.pressureOut));
-    show(FlowIn, cylinder.inletFlow, floatText(cylinder.inletFlow));
-    show(FlowOut, cylinder.outletFlow, floatText(cylinder.outletFlow));
-    show(PistonDiameter, cylinder.pistonDiameter, floatText(cylinder.pistonDiameter));
-    show(RodDiameter, cylinder.rodDiameter, floatText(cylinder.rodDiameter));
-    show(Speed, cylinder.strokeSpeed, formatText("%f", cylinder.strokeSpeed));
+    showResult(Force, cylinder.force, formatText("%f", cylinder.force));
+    showResult(PressureIn, cylinder.pressureIn, floatText(cylinder.pressureIn));
+    showResult(PressureOut, cylinder.pressureOut, floatText(cylinder.pressureOut));
+    showResult(FlowIn, cylinder.inletFlow, floatText(cylinder.inletFlow));
+    showResult(FlowOut, cylinder.outletFlow, floatText(cylinder.outletFlow));
+    showResult(PistonDiameter, cylinder.pistonDiameter, floatText(cylinder.pistonDiameter));
+    showResult(RodDiameter, cylinder.rodDiameter, floatText(cylinder.rodDiameter));
+    showResult(Speed, cylinder.strokeSpeed, formatText("%f", cylinder.strokeSpeed));
 }
 
 // The flow out of a through-rod cylinder equals the flow in.
 void CylinderPage::showDoubleActingResults(const klipDvostrani& cylinder) {
-    const auto show = [this](int pair, long double value) {
-        FieldPairs::showResult(pairs_->pair(pair), value, floatText(value));
+    const auto show = [this](int pairIndex, long double value) {
+        showResult(pairIndex, value, floatText(value));
     };
     show(Force, cylinder.force);
     show(PressureIn, cylinder.pressureIn);
@@ -444,7 +391,7 @@ void CylinderPage::edHCQ1DblClick() {
 }
 
 void CylinderPage::startUp() {
-    const QuantityPair& efficiency = pairs_->pair(Efficiency);
+    const QuantityPair& efficiency = pair(Efficiency);
     setFieldText(efficiency.field, formatText("%f", efficiency.slider->value() * 0.01L));
     setLoadDirection(false, QStringLiteral("Load direction: Push"));
 }

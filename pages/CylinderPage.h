@@ -2,11 +2,11 @@
 
 #include <QString>
 #include <array>
+#include <functional>
 
 #include "pages/PageLinks.h"
-#include "ui/CalculatorPage.h"
+#include "ui/ModePage.h"
 
-class FieldPairs;
 class QAction;
 class QButtonGroup;
 class QComboBox;
@@ -14,13 +14,12 @@ class QFrame;
 class QGroupBox;
 class QLabel;
 class QMenu;
-class QPushButton;
 class klipDvostrani;
 class klipJednostrani;
 
 // The hydraulic cylinder page: a single-acting cylinder pushing or pulling a
 // load, or a through-rod cylinder, in four calculation modes.
-class CylinderPage : public CalculatorPage {
+class CylinderPage : public ModePage {
     Q_OBJECT
   public:
     // A double click on the inlet flow takes the pump flow from pumpFlow.
@@ -31,24 +30,20 @@ class CylinderPage : public CalculatorPage {
     // ConversionError.
     CylinderDefinition definition() const;
 
-    // Selected item of "Known or desired values", -1 with none.
-    int selectedItem() const;
     bool doubleActing() const;
     // The one load direction of the page: false push, true pull.
     bool pullLoad() const;
 
-    void BitBtn3Click();
-    void BitBtn4Click();
+    void BitBtn3Click() { calculateClick(); }
+    void BitBtn4Click() { resetClick(); }
     void RadioGroup3Click();
-    void RadioGroup4Click();
+    void RadioGroup4Click() { modeClick(); }
     void ComboBox2Change(int index);
     void Potisnasila1Click();
     void Vucnasila1Click();
     void edHCQ1DblClick();
 
-    void calculateSingleActingCylinder();
-    void calculateDoubleActingCylinder();
-    bool validateCylinderInputs();
+    bool validateCylinderInputs() const { return inputsUsable(); }
     void showSingleActingResults(const klipJednostrani& cylinder);
     void showDoubleActingResults(const klipDvostrani& cylinder);
     void updateCylinderPicture();
@@ -56,21 +51,21 @@ class CylinderPage : public CalculatorPage {
     // Efficiency caption, push load and its picture.
     void startUp() override;
 
+  protected:
+    // The checks both cylinder kinds must pass; shows the message of the
+    // first that fails. With no mode the inputs are refused too.
+    bool acceptInputs(int item) override;
+    void calculate(int item) override;
+    void reset() override;
+
   private:
     void buildControls();
     void connectHandlers();
-    QWidget* field(int pair) const;
-    // The fields of a mode's first to fourth arguments.
-    std::array<QWidget*, 4> knownFields(int item) const;
-    // The checks both cylinder kinds must pass; shows the message of the
-    // first that fails.
-    bool acceptInputs(int mode, double outletPressure);
     // Combo, popup menu, caption, shared flag and picture, all at once.
     void setLoadDirection(bool pull, const QString& caption);
 
     PumpFlowSource pumpFlow_;
 
-    FieldPairs* pairs_ = nullptr;
     QFrame* Panel3 = nullptr;
     QGroupBox* RadioGroup3 = nullptr;
     QButtonGroup* typeButtons_ = nullptr;
@@ -79,11 +74,7 @@ class CylinderPage : public CalculatorPage {
     QAction* Vucnasila1 = nullptr;
     QComboBox* ComboBox2 = nullptr;
     QLabel* lblHCSmer = nullptr;
-    QGroupBox* RadioGroup4 = nullptr;
-    QButtonGroup* modeButtons_ = nullptr;
     QLabel* Label37 = nullptr;
     QLabel* Label38 = nullptr;
-    QPushButton* BitBtn3 = nullptr;
-    QPushButton* BitBtn4 = nullptr;
     QLabel* Image3 = nullptr;
 };

@@ -51,24 +51,38 @@ const QStringList kTubeTypes = {
 };
 
 std::vector<QuantityRow> pairTable() {
-    // caption, unit, slider, min, max, start, tick, field, tag, kind, items, scale,
-    // slider format, exit, exit format, key filter, placement, reset, reset text
     return {
         // clang-format off
-        {"Diameter [mm]", {}, "tbUSd", 1, 100, 1, 1,
-         "edUSd", 0, FieldKind::Edit, {}, 1.0, "%f", ExitKind::Decimal, "%f",
-         KeyFilterKind::Decimal, {8, 70, 130, 200, 340, 76}, ResetKind::SliderThenText, {}},
-        {"Length [m]", {}, "tbUSl", 0, 200, 1, 2,
-         "edUSl", 0, FieldKind::Edit, {}, 0.1, "%2.1f", ExitKind::Decimal, "%2.1f",
-         KeyFilterKind::Decimal, {8, 106, 130, 200, 340, 76}, ResetKind::None, {}},
+        {.caption = "Diameter [mm]",
+         .slider = {.name = "tbUSd", .minimum = 1, .maximum = 100, .start = 1, .tick = 1,
+                    .format = "%f"},
+         .field = {.name = "edUSd"},
+         .exit = {.kind = ExitKind::Decimal, .format = "%f"},
+         .at = {.captionLeft = 8, .top = 70, .sliderLeft = 130, .sliderWidth = 200,
+                .fieldLeft = 340, .fieldWidth = 76},
+         .reset = {.kind = ResetKind::SliderThenText}},
+        {.caption = "Length [m]",
+         .slider = {.name = "tbUSl", .minimum = 0, .maximum = 200, .start = 1, .tick = 2,
+                    .scale = 0.1, .format = "%2.1f"},
+         .field = {.name = "edUSl"},
+         .exit = {.kind = ExitKind::Decimal, .format = "%2.1f"},
+         .at = {.captionLeft = 8, .top = 106, .sliderLeft = 130, .sliderWidth = 200,
+                .fieldLeft = 340, .fieldWidth = 76}},
         // What the field holds, speed or flow, is said by the option group above it.
-        {{}, {}, "tbUS", 1, 100, 1, 1,
-         "edUS", 0, FieldKind::Edit, {}, kSpeedScale, "%f", ExitKind::Decimal, "%f",
-         KeyFilterKind::Decimal, {-1, 184, 130, 200, 340, 76}, ResetKind::None, {}},
+        {.slider = {.name = "tbUS", .minimum = 1, .maximum = 100, .start = 1, .tick = 1,
+                    .scale = kSpeedScale, .format = "%f"},
+         .field = {.name = "edUS"},
+         .exit = {.kind = ExitKind::Decimal, .format = "%f"},
+         .at = {.top = 184, .sliderLeft = 130, .sliderWidth = 200,
+                .fieldLeft = 340, .fieldWidth = 76}},
         // Shown for the user's reference; no calculation reads it.
-        {"Pressure in [bar]:", {}, "TrackBar10", 1, 300, 1, 1,
-         "btnUsputPul", 0, FieldKind::Edit, {}, 1.0, "%f", ExitKind::Decimal, "%f",
-         KeyFilterKind::Decimal, {8, 220, 130, 200, 340, 76}, ResetKind::None, {}},
+        {.caption = "Pressure in [bar]:",
+         .slider = {.name = "TrackBar10", .minimum = 1, .maximum = 300, .start = 1, .tick = 1,
+                    .format = "%f"},
+         .field = {.name = "btnUsputPul"},
+         .exit = {.kind = ExitKind::Decimal, .format = "%f"},
+         .at = {.captionLeft = 8, .top = 220, .sliderLeft = 130, .sliderWidth = 200,
+                .fieldLeft = 340, .fieldWidth = 76}},
         // clang-format on
     };
 }

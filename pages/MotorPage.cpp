@@ -1,99 +1,119 @@
 #include "pages/MotorPage.h"
 
-#include <QButtonGroup>
-#include <QGroupBox>
-#include <QIcon>
 #include <QLabel>
 #include <QPixmap>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QSlider>
 
 #include "model/HidroMotor.h"
 #include "ui/FieldAccess.h"
 #include "ui/FieldPairs.h"
 #include "ui/FieldWidgets.h"
-#include "ui/InputChecks.h"
 
 namespace {
 
 // The page's quantities, in the order of its pair table.
 enum Pair { Torque, Pressure, Flow, Power, Displacement, Speed, HydromechanicalEff, VolumetricEff };
 
-const char* const kRequiredHint = "Velicina mora biti zadata";
+// Where a quantity's row stands: one column of rows.
+constexpr PairPlacement rowAt(int top) {
+    return {.captionLeft = 256,
+            .top = top,
+            .sliderLeft = 400,
+            .sliderWidth = 300,
+            .fieldLeft = 712,
+            .fieldWidth = 72};
+}
 
 std::vector<QuantityRow> pairTable() {
-    const QString required = QString::fromLatin1(kRequiredHint);
-    // caption, unit, slider, min, max, start, tick, field, tag, kind, items, scale,
-    // slider format, exit, exit format, key filter, placement, reset, reset text,
-    // fail text, mark hint
     return {
         // clang-format off
-        {"Torque [dN/m]", {}, "tbHMM", 0, 300, 0, 10,
-         "edHMM", 107, FieldKind::Edit, {}, 1.0, "%.2f", ExitKind::Decimal, "%2.2f",
-         KeyFilterKind::Decimal, {256, 16, 400, 300, 712, 72}, ResetKind::TextThenSlider, "0.0"},
-        {"Pressure [bar]", {}, "tbHMp", 0, 250, 1, 5,
-         "edHMp", 108, FieldKind::Edit, {}, 1.0, "%f", ExitKind::Decimal, "%2.0f",
-         KeyFilterKind::Decimal, {256, 52, 400, 300, 712, 72}, ResetKind::TextThenSlider, "0.0"},
-        {"Flow [l/min]", {}, "tbHMQ", 0, 200, 0, 1,
-         "edHMQ", 109, FieldKind::Edit, {}, 1.0, "%f", ExitKind::Decimal, "%2.2f",
-         KeyFilterKind::Decimal, {256, 88, 400, 300, 712, 72}, ResetKind::TextThenSlider, "0.0"},
-        {"Power [kW]", {}, "tbHMSnaga", 0, 60, 0, 10,
-         "edHMSnaga", 110, FieldKind::Edit, {}, 1.0, "%f", ExitKind::Decimal, "%f",
-         KeyFilterKind::Decimal, {256, 124, 400, 300, 712, 72}, ResetKind::TextThenSlider, "0"},
+        {.caption = "Torque [dN/m]",
+         .slider = {.name = "tbHMM", .minimum = 0, .maximum = 300, .start = 0, .tick = 10,
+                    .format = "%.2f"},
+         .field = {.name = "edHMM", .tag = 107},
+         .exit = {.kind = ExitKind::Decimal, .format = "%2.2f"},
+         .at = rowAt(16),
+         .reset = {.kind = ResetKind::TextThenSlider, .text = "0.0"}},
+        {.caption = "Pressure [bar]",
+         .slider = {.name = "tbHMp", .minimum = 0, .maximum = 250, .start = 1, .tick = 5,
+                    .format = "%f"},
+         .field = {.name = "edHMp", .tag = 108},
+         .exit = {.kind = ExitKind::Decimal, .format = "%2.0f"},
+         .at = rowAt(52),
+         .reset = {.kind = ResetKind::TextThenSlider, .text = "0.0"}},
+        {.caption = "Flow [l/min]",
+         .slider = {.name = "tbHMQ", .minimum = 0, .maximum = 200, .start = 0, .tick = 1,
+                    .format = "%f"},
+         .field = {.name = "edHMQ", .tag = 109},
+         .exit = {.kind = ExitKind::Decimal, .format = "%2.2f"},
+         .at = rowAt(88),
+         .reset = {.kind = ResetKind::TextThenSlider, .text = "0.0"}},
+        {.caption = "Power [kW]",
+         .slider = {.name = "tbHMSnaga", .minimum = 0, .maximum = 60, .start = 0, .tick = 10,
+                    .format = "%f"},
+         .field = {.name = "edHMSnaga", .tag = 110},
+         .exit = {.kind = ExitKind::Decimal, .format = "%f"},
+         .at = rowAt(124),
+         .reset = {.kind = ResetKind::TextThenSlider, .text = "0"}},
         // The slider counts tenths of a cm3.
-        {"Displacement [cm3]", {}, "tbHMv", 0, 1600, 1, 2,
-         "edHMv", 111, FieldKind::Edit, {}, 0.1, "%f", ExitKind::Decimal, "%f",
-         KeyFilterKind::Decimal, {256, 160, 400, 300, 712, 72}, ResetKind::TextThenSlider, "0.0"},
+        {.caption = "Displacement [cm3]",
+         .slider = {.name = "tbHMv", .minimum = 0, .maximum = 1600, .start = 1, .tick = 2,
+                    .scale = 0.1, .format = "%f"},
+         .field = {.name = "edHMv", .tag = 111},
+         .exit = {.kind = ExitKind::Decimal, .format = "%f"},
+         .at = rowAt(160),
+         .reset = {.kind = ResetKind::TextThenSlider, .text = "0.0"}},
         // A speed is a whole number: a fraction is no speed and gets the
         // default text; the slider's own change rewrites the field.
-        {"Speed range [r/m]", {}, "tbHMn", 0, 1500, 0, 5,
-         "edHMn", 112, FieldKind::Edit, {}, 1.0, "%d", ExitKind::Integer, nullptr,
-         KeyFilterKind::Whole, {256, 196, 400, 300, 712, 72}, ResetKind::TextThenSlider, "0.0"},
+        {.caption = "Speed range [r/m]",
+         .slider = {.name = "tbHMn", .minimum = 0, .maximum = 1500, .start = 0, .tick = 5,
+                    .format = "%d"},
+         .field = {.name = "edHMn", .tag = 112, .keys = KeyFilterKind::Whole},
+         .exit = {.kind = ExitKind::Integer, .format = nullptr},
+         .at = rowAt(196),
+         .reset = {.kind = ResetKind::TextThenSlider, .text = "0.0"}},
         // The efficiencies are written by their sliders only and keep their
         // values on a reset. They take the whole-number fields' key filter, as
         // the pump's do: a letter typed there could only end in a fault.
-        {"Hydromechanical efficiency", {}, "tbHMNim", 66, 99, 96, 1,
-         "edHMNiMeh", 113, FieldKind::Edit, {}, 0.01, "%f", ExitKind::None, nullptr,
-         KeyFilterKind::Whole, {256, 256, 256, 170, 432, 44, -1, 234, 412}, ResetKind::None, {},
-         nullptr, required},
-        {" Volumetric efficiency", {}, "tbHMNIv", 66, 99, 96, 1,
-         "edHMNIv", 114, FieldKind::Edit, {}, 0.01, "%f", ExitKind::None, nullptr,
-         KeyFilterKind::Whole, {520, 256, 520, 170, 696, 44, -1, 234, 652}, ResetKind::None, {},
-         nullptr, required},
+        {.caption = "Hydromechanical efficiency",
+         .slider = {.name = "tbHMNim", .minimum = 66, .maximum = 99, .start = 96, .tick = 1,
+                    .scale = 0.01, .format = "%f"},
+         .field = {.name = "edHMNiMeh", .tag = 113, .keys = KeyFilterKind::Whole},
+         .exit = {.kind = ExitKind::None, .format = nullptr},
+         .at = {.captionLeft = 256, .top = 256, .sliderLeft = 256, .sliderWidth = 170,
+                .fieldLeft = 432, .fieldWidth = 44, .captionTop = 234, .markLeft = 412}},
+        {.caption = " Volumetric efficiency",
+         .slider = {.name = "tbHMNIv", .minimum = 66, .maximum = 99, .start = 96, .tick = 1,
+                    .scale = 0.01, .format = "%f"},
+         .field = {.name = "edHMNIv", .tag = 114, .keys = KeyFilterKind::Whole},
+         .exit = {.kind = ExitKind::None, .format = nullptr},
+         .at = {.captionLeft = 520, .top = 256, .sliderLeft = 520, .sliderWidth = 170,
+                .fieldLeft = 696, .fieldWidth = 44, .captionTop = 234, .markLeft = 652}},
         // clang-format on
     };
 }
 
-// Radio item texts in mode order, with the pairs of the mode's A, B and C
-// arguments (the same pairs are marked, validated and passed to the motor).
-struct Mode {
-    const char* text;
-    std::array<Pair, 3> known;
-};
-const Mode kModes[] = {
-    {"Torque, Pressure, Flow", {Torque, Pressure, Flow}},
-    {"Torque, Pressure, Power", {Torque, Pressure, Power}},
-    {"Torque, Pressure, Speed range", {Torque, Pressure, Speed}},
-    {"Torque, Flow, Displacement", {Torque, Flow, Displacement}},
-    {"Torque, Flow, Speed range", {Torque, Flow, Speed}},
-    {"Torque, Displacement, Speed range", {Torque, Displacement, Speed}},
-    {"Pressure, Flow, Displacement", {Pressure, Flow, Displacement}},
-    {"Pressure, Flow, Speed range", {Pressure, Flow, Speed}},
-    {"Pressure, Power, Displacement", {Pressure, Power, Displacement}},
-    {"Pressure, Power, Speed range", {Pressure, Power, Speed}},
-    {"Pressure, Displacement, Speed range", {Pressure, Displacement, Speed}},
-    {"Flow, Power, Displacement", {Flow, Power, Displacement}},
-    {"Flow, Power, Speed range", {Flow, Power, Speed}},
-    {"Power, Displacement, Speed range", {Power, Displacement, Speed}},
-};
-
-QStringList modeTexts() {
-    QStringList texts;
-    for (const Mode& mode : kModes) {
-        texts << QString::fromLatin1(mode.text);
-    }
-    return texts;
+// The pairs of each mode's A, B and C arguments are marked, validated and
+// passed to the motor.
+ModeRules modeRules() {
+    return {
+        .modes = {{"Torque, Pressure, Flow", {Torque, Pressure, Flow}},
+                  {"Torque, Pressure, Power", {Torque, Pressure, Power}},
+                  {"Torque, Pressure, Speed range", {Torque, Pressure, Speed}},
+                  {"Torque, Flow, Displacement", {Torque, Flow, Displacement}},
+                  {"Torque, Flow, Speed range", {Torque, Flow, Speed}},
+                  {"Torque, Displacement, Speed range", {Torque, Displacement, Speed}},
+                  {"Pressure, Flow, Displacement", {Pressure, Flow, Displacement}},
+                  {"Pressure, Flow, Speed range", {Pressure, Flow, Speed}},
+                  {"Pressure, Power, Displacement", {Pressure, Power, Displacement}},
+                  {"Pressure, Power, Speed range", {Pressure, Power, Speed}},
+                  {"Pressure, Displacement, Speed range", {Pressure, Displacement, Speed}},
+                  {"Flow, Power, Displacement", {Flow, Power, Displacement}},
+                  {"Flow, Power, Speed range", {Flow, Power, Speed}},
+                  {"Power, Displacement, Speed range", {Power, Displacement, Speed}}},
+        .efficiencies = {HydromechanicalEff, VolumetricEff},
+        .refusal = {"Iregular data input ", "ERROR, HYDRO MOTOR DEFINITION "},
+    };
 }
 
 // The quantities' sliders go back to their minimum in this order on a reset.
@@ -102,32 +122,21 @@ constexpr Pair kResetSliderOrder[] = {Torque, Power, Pressure, Displacement, Flo
 constexpr int kMotorPicture = 2022;
 }  // namespace
 
-MotorPage::MotorPage(PageServices& services) : CalculatorPage(services) {
+MotorPage::MotorPage(PageServices& services) : ModePage(services, modeRules()) {
     setObjectName(QStringLiteral("tdHidromotor"));
     buildControls();
-    connectHandlers();
 }
 
 void MotorPage::buildControls() {
-    modeButtons_ = new QButtonGroup(this);
-    RadioGroup2 = addRadioGroup(this, "RadioGroup2", QStringLiteral("Known or desired values"),
-                                QRect(0, 0, 244, 412), modeTexts(), modeButtons_, {6, 27, 27});
-
-    pairs_ = new FieldPairs(services_, this);
-    pairs_->build(pairTable());
+    addModeGroup("RadioGroup2", QStringLiteral("Known or desired values"), QRect(0, 0, 244, 412),
+                 {6, 27, 27});
+    addPairs(pairTable());
     // The quantity fields open with their sliders' values.
-    for (int pair = Torque; pair <= Speed; ++pair) {
-        FieldPairs::sliderChanged(pairs_->pair(pair));
+    for (int quantity = Torque; quantity <= Speed; ++quantity) {
+        FieldPairs::sliderChanged(pair(quantity));
     }
-
-    btnHMCalc = new QPushButton(QIcon(QStringLiteral(":/program/glyphs/calculate.svg")),
-                                QStringLiteral("Calculate"), this);
-    btnHMCalc->setObjectName(QStringLiteral("btnHMCalc"));
-    btnHMCalc->setGeometry(256, 330, 97, 33);
-    btnHMReset = new QPushButton(QIcon(QStringLiteral(":/program/glyphs/reset.svg")),
-                                 QStringLiteral("Reset"), this);
-    btnHMReset->setObjectName(QStringLiteral("btnHMReset"));
-    btnHMReset->setGeometry(360, 330, 97, 33);
+    addCalculateButton("btnHMCalc", QStringLiteral("Calculate"), QRect(256, 330, 97, 33));
+    addResetButton("btnHMReset", QRect(360, 330, 97, 33));
 
     Image2 = new QLabel(this);
     Image2->setObjectName(QStringLiteral("Image2"));
@@ -135,106 +144,46 @@ void MotorPage::buildControls() {
     Image2->setScaledContents(true);
 }
 
-void MotorPage::connectHandlers() {
-    connectGuarded(modeButtons_, &QButtonGroup::idToggled, this, services_,
-                   [this](int, bool checked) {
-                       if (checked) {
-                           RadioGroup2Click();
-                       }
-                   });
-    connectGuarded(btnHMCalc, &QPushButton::clicked, this, services_, [this] { btnHMCalcClick(); });
-    connectGuarded(btnHMReset, &QPushButton::clicked, this, services_,
-                   [this] { btnHMResetClick(); });
-}
-
-QWidget* MotorPage::field(int pair) const {
-    return pairs_->pair(pair).field;
-}
-
-int MotorPage::selectedItem() const {
-    return modeButtons_->checkedId();
-}
-
-std::array<QWidget*, 3> MotorPage::knownFields(int item) const {
-    const auto& known = kModes[item].known;
-    return {field(known[0]), field(known[1]), field(known[2])};
-}
-
-void MotorPage::RadioGroup2Click() {
-    services_.resetEditColours();
-    const int item = selectedItem();
-    if (item < 0) {
-        return;
-    }
-    const auto known = knownFields(item);
-    services_.markKnownFields({known[0], known[1], known[2]});
-}
-
-bool MotorPage::validateMotorInputs() {
-    const int item = selectedItem();
-    if (item < 0) {
-        return false;
-    }
-    const auto known = knownFields(item);
-    return modeInputsUsable({known[0], known[1], known[2]},
-                            {field(HydromechanicalEff), field(VolumetricEff)});
-}
-
-void MotorPage::btnHMCalcClick() {
-    const int item = selectedItem();
-    if (item < 0) {
-        return;
-    }
-    if (!validateMotorInputs()) {
-        services_.showMessage(QStringLiteral("Iregular data input "),
-                              QStringLiteral("ERROR, HYDRO MOTOR DEFINITION "));
-        return;
-    }
+void MotorPage::calculate(int item) {
     const double etaV = fieldValue(field(VolumetricEff));
     const double etaHm = fieldValue(field(HydromechanicalEff));
-    const auto known = knownFields(item);
+    const std::vector<double> given = givenValues(item);
     // A fault inside the formulas (a given speed below 1 truncates to 0 and
     // is divided by) leaves before anything on the page is written.
-    HidroMotor motor(fieldValue(known[0]), fieldValue(known[1]), fieldValue(known[2]), etaHm, etaV,
-                     static_cast<unsigned>(item + 1));
+    HidroMotor motor(given[0], given[1], given[2], etaHm, etaV, static_cast<unsigned>(item + 1));
     showMotorResults(motor);
     if (services_.writeCalculations()) {
-        ReportLines lines;
-        motor.writeReport(lines);
-        services_.appendToLog(lines);
+        appendReport(motor);
     }
 }
 
 void MotorPage::showMotorResults(const HidroMotor& motor) {
-    FieldPairs::showResult(pairs_->pair(Torque), motor.torque, formatText("%f", motor.torque));
-    FieldPairs::showResult(pairs_->pair(Pressure), motor.pressureIn,
-                           formatText("%f", motor.pressureIn));
-    FieldPairs::showResult(pairs_->pair(Flow), motor.flow, formatText("%f", motor.flow));
-    FieldPairs::showResult(pairs_->pair(Power), motor.power, formatText("%f", motor.power));
-    FieldPairs::showResult(pairs_->pair(Displacement), motor.displacement,
-                           formatText("%f", motor.displacement));
-    FieldPairs::showResult(pairs_->pair(Speed), motor.speed, QString::number(motor.speed));
+    showResult(Torque, motor.torque, formatText("%f", motor.torque));
+    showResult(Pressure, motor.pressureIn, formatText("%f", motor.pressureIn));
+    showResult(Flow, motor.flow, formatText("%f", motor.flow));
+    showResult(Power, motor.power, formatText("%f", motor.power));
+    showResult(Displacement, motor.displacement, formatText("%f", motor.displacement));
+    showResult(Speed, motor.speed, QString::number(motor.speed));
 }
 
-void MotorPage::btnHMResetClick() {
+void MotorPage::reset() {
     // The mode stays selected; its fields lose their green until it is
     // clicked again.
     services_.resetEditColours();
     // All texts first: a slider that moves back then rewrites its own field
     // in its format, one already at its minimum leaves the reset text.
-    for (int pair = Torque; pair <= Speed; ++pair) {
-        const QuantityPair& quantity = pairs_->pair(pair);
-        setFieldText(quantity.field, quantity.row.resetText);
+    for (int quantity = Torque; quantity <= Speed; ++quantity) {
+        setFieldText(field(quantity), pair(quantity).row.reset.text);
     }
-    for (Pair pair : kResetSliderOrder) {
-        QSlider* slider = pairs_->pair(pair).slider;
+    for (Pair quantity : kResetSliderOrder) {
+        QSlider* slider = pair(quantity).slider;
         slider->setValue(slider->minimum());
     }
 }
 
 void MotorPage::startUp() {
-    for (int pair : {HydromechanicalEff, VolumetricEff}) {
-        const QuantityPair& efficiency = pairs_->pair(pair);
+    for (int index : {HydromechanicalEff, VolumetricEff}) {
+        const QuantityPair& efficiency = pair(index);
         setFieldText(efficiency.field, formatText("%.2f", efficiency.slider->value() * 0.01L));
     }
 }

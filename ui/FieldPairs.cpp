@@ -55,38 +55,39 @@ void FieldPairs::build(const std::vector<QuantityRow>& rows) {
         QuantityPair& bound = pair(index);
         connectGuarded(bound.slider, &QSlider::valueChanged, this, services_,
                        [this, index](int) { sliderChanged(pair(index)); });
-        if (bound.row.exit != ExitKind::None) {
+        if (bound.row.exit.kind != ExitKind::None) {
             bound.field->installEventFilter(this);
         }
-        if (bound.row.keys != KeyFilterKind::None) {
-            services_.keyFilter(bound.row.keys).attach(bound.field);
+        if (bound.row.field.keys != KeyFilterKind::None) {
+            services_.keyFilter(bound.row.field.keys).attach(bound.field);
         }
     }
 }
 
 void FieldPairs::makeControls(QuantityPair& pair) {
     const QuantityRow& row = pair.row;
+    const SliderPart& slider = row.slider;
+    const FieldPart& field = row.field;
     const PairPlacement& at = row.at;
     if (at.captionLeft >= 0 && !row.caption.isEmpty()) {
         addCaption(page_, row.caption, at.captionLeft, at.captionTop >= 0 ? at.captionTop : at.top);
     }
     if (at.markLeft >= 0) {
-        addRequiredMark(page_, row.markHint, at.markLeft,
-                        (at.captionTop >= 0 ? at.captionTop : at.top) - 2);
+        addRequiredMark(page_, at.markLeft, (at.captionTop >= 0 ? at.captionTop : at.top) - 2);
     }
-    pair.slider = addSlider(page_, row.sliderName, at.sliderLeft, at.top, at.sliderWidth,
-                            row.minimum, row.maximum, row.start, row.tick);
-    switch (row.kind) {
+    pair.slider = addSlider(page_, slider.name, at.sliderLeft, at.top, at.sliderWidth,
+                            slider.minimum, slider.maximum, slider.start, slider.tick);
+    switch (field.kind) {
         case FieldKind::Edit:
             pair.field =
-                addEditField(page_, row.fieldName, at.fieldLeft, at.top, at.fieldWidth, row.tag);
+                addEditField(page_, field.name, at.fieldLeft, at.top, at.fieldWidth, field.tag);
             break;
         case FieldKind::Combo:
-            pair.field = addComboField(page_, row.fieldName, at.fieldLeft, at.top, at.fieldWidth,
-                                       row.tag, row.items);
+            pair.field = addComboField(page_, field.name, at.fieldLeft, at.top, at.fieldWidth,
+                                       field.tag, field.items);
             break;
         case FieldKind::Label:
-            pair.field = addValueLabel(page_, row.fieldName, at.fieldLeft, at.top, at.fieldWidth);
+            pair.field = addValueLabel(page_, field.name, at.fieldLeft, at.top, at.fieldWidth);
             break;
     }
     if (at.unitLeft >= 0 && !row.unit.isEmpty()) {
@@ -104,27 +105,29 @@ const QuantityPair* FieldPairs::pairOf(const QWidget* field) const {
 }
 
 void FieldPairs::sliderChanged(const QuantityPair& pair) {
-    const long double value = static_cast<long double>(pair.slider->value()) * pair.row.scale;
-    setFieldText(pair.field, formatText(pair.row.sliderFormat, value));
+    const SliderPart& slider = pair.row.slider;
+    const long double value = static_cast<long double>(pair.slider->value()) * slider.scale;
+    setFieldText(pair.field, formatText(slider.format, value));
 }
 
 void FieldPairs::fieldExit(const QuantityPair& pair) {
-    const QuantityRow& row = pair.row;
+    const FieldExit& exit = pair.row.exit;
+    const double scale = pair.row.slider.scale;
     const QString text = fieldText(pair.field);
-    if (text.isEmpty() || row.exit == ExitKind::None) {
+    if (text.isEmpty() || exit.kind == ExitKind::None) {
         return;
     }
-    if (row.exit == ExitKind::Integer) {
+    if (exit.kind == ExitKind::Integer) {
         long long number = 0;
         if (!readWholeNumber(text, number)) {
             setFieldText(pair.field,
-                         row.failText ? QString::fromLatin1(row.failText) : DefaultFieldText);
+                         exit.failText ? QString::fromLatin1(exit.failText) : DefaultFieldText);
             return;
         }
-        moveSlider(pair.slider, sliderPositionFor(static_cast<long double>(number), row.scale));
-        if (row.exitFormat) {
+        moveSlider(pair.slider, sliderPositionFor(static_cast<long double>(number), scale));
+        if (exit.format) {
             setFieldText(pair.field, QString::fromStdString(numtext::Format(
-                                         row.exitFormat, {static_cast<long long>(number)})));
+                                         exit.format, {static_cast<long long>(number)})));
         }
         return;
     }
@@ -136,23 +139,23 @@ void FieldPairs::fieldExit(const QuantityPair& pair) {
         setFieldText(pair.field, DefaultFieldText);
         return;
     }
-    moveSlider(pair.slider, sliderPositionFor(value, row.scale));
-    if (row.exit == ExitKind::Decimal) {
+    moveSlider(pair.slider, sliderPositionFor(value, scale));
+    if (exit.kind == ExitKind::Decimal) {
         // The typed value stays, even beyond the slider's range.
-        setFieldText(pair.field, formatText(row.exitFormat, value));
+        setFieldText(pair.field, formatText(exit.format, value));
     }
 }
 
 void FieldPairs::showResult(const QuantityPair& pair, long double value, const QString& text) {
-    moveSlider(pair.slider, sliderPositionFor(value, pair.row.scale));
+    moveSlider(pair.slider, sliderPositionFor(value, pair.row.slider.scale));
     setFieldText(pair.field, text);
 }
 
 void FieldPairs::reset(const QuantityPair& pair) {
-    const QuantityRow& row = pair.row;
+    const PairReset& reset = pair.row.reset;
     const QString text =
-        row.resetText.isEmpty() ? QString::number(pair.slider->minimum()) : row.resetText;
-    switch (row.reset) {
+        reset.text.isEmpty() ? QString::number(pair.slider->minimum()) : reset.text;
+    switch (reset.kind) {
         case ResetKind::None:
             break;
         case ResetKind::TextThenSlider:

@@ -47,31 +47,56 @@ struct PairPlacement {
     int markLeft = -1;    // red asterisk of a value that must be given
 };
 
-// One quantity: a slider for coarse setting and a field for the exact value,
-// kept in step. The field's value is the slider position times the scale. A
-// page describes each of its quantities once, in one row of its table.
-struct QuantityRow {
-    QString caption;
-    QString unit;
-    const char* sliderName = nullptr;
+// The slider of a pair: its range, where it starts, its tick spacing, and
+// how its position becomes the field's value (position times scale, written
+// in the format).
+struct SliderPart {
+    const char* name = nullptr;
     int minimum = 0;
     int maximum = 100;
     int start = 0;
     int tick = 1;
-    const char* fieldName = nullptr;
+    double scale = 1.0;
+    const char* format = "%f";
+};
+
+// The field of a pair. A tag (0 for none) tells the colour reset which fields
+// belong to the calculator pages; items are a combo box's list.
+struct FieldPart {
+    const char* name = nullptr;
     int tag = 0;
     FieldKind kind = FieldKind::Edit;
-    QStringList items;  // the combo box's list
-    double scale = 1.0;
-    const char* sliderFormat = "%f";
-    ExitKind exit = ExitKind::Decimal;
-    const char* exitFormat = "%2.2f";
+    QStringList items;
     KeyFilterKind keys = KeyFilterKind::Decimal;
+};
+
+// What leaving the field does with its text. The format rewrites the field
+// (nullptr: no rewrite); failText replaces a text an Integer exit cannot read
+// (nullptr: DefaultFieldText).
+struct FieldExit {
+    ExitKind kind = ExitKind::Decimal;
+    const char* format = "%2.2f";
+    const char* failText = nullptr;
+};
+
+// What a page's reset does with a pair. An empty text stands for the
+// slider's minimum as a whole number.
+struct PairReset {
+    ResetKind kind = ResetKind::None;
+    QString text;
+};
+
+// One quantity: a slider for coarse setting and a field for the exact value,
+// kept in step. A page describes each of its quantities once, in one row of
+// its table.
+struct QuantityRow {
+    QString caption;
+    QString unit;
+    SliderPart slider;
+    FieldPart field;
+    FieldExit exit;
     PairPlacement at;
-    ResetKind reset = ResetKind::None;
-    QString resetText;               // empty: the slider's minimum as a whole number
-    const char* failText = nullptr;  // Integer exit; nullptr: DefaultFieldText
-    QString markHint;                // hint of the red asterisk
+    PairReset reset;
 };
 
 // A row once its controls exist.
@@ -100,7 +125,7 @@ class FieldPairs : public QObject {
     int count() const { return static_cast<int>(pairs_.size()); }
 
     // A pair whose field changes meaning (the line page's speed or flow).
-    void setScale(int index, double scale) { pair(index).row.scale = scale; }
+    void setScale(int index, double scale) { pair(index).row.slider.scale = scale; }
 
     // The handlers, callable directly.
     static void sliderChanged(const QuantityPair& pair);

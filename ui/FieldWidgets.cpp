@@ -81,10 +81,10 @@ QLabel* addValueLabel(QWidget* page, const char* name, int left, int top, int wi
     return label;
 }
 
-QLabel* addRequiredMark(QWidget* page, const QString& hint, int left, int top) {
+QLabel* addRequiredMark(QWidget* page, int left, int top) {
     auto* mark = new QLabel(QStringLiteral("*"), page);
     mark->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
-    mark->setToolTip(hint);
+    mark->setToolTip(QStringLiteral("Velicina mora biti zadata"));
     mark->adjustSize();
     mark->move(left, top);
     return mark;

@@ -22,8 +22,8 @@ QComboBox* addComboField(QWidget* page, const char* name, int left, int top, int
                          const QStringList& items);
 // A label that shows a pair's value where the user cannot type it.
 QLabel* addValueLabel(QWidget* page, const char* name, int left, int top, int width);
-// A red asterisk that tells the user the value must be given.
-QLabel* addRequiredMark(QWidget* page, const QString& hint, int left, int top);
+// A red asterisk whose hint tells the user the value must be given.
+QLabel* addRequiredMark(QWidget* page, int left, int top);
 
 int fieldTag(const QWidget* field);
 

@@ -6,8 +6,7 @@ bool isEfficiency(double value) {
     return value > 0.0 && value <= 1.0;
 }
 
-bool modeInputsUsable(std::initializer_list<QWidget*> given,
-                      std::initializer_list<QWidget*> efficiencies) {
+bool modeInputsUsable(std::span<QWidget* const> given, std::span<QWidget* const> efficiencies) {
     for (const auto& fields : {given, efficiencies}) {
         for (QWidget* field : fields) {
             if (fieldText(field).isEmpty()) {

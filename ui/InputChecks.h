@@ -1,6 +1,6 @@
 #pragma once
 
-#include <initializer_list>
+#include <span>
 
 class QWidget;
 
@@ -12,5 +12,4 @@ bool isEfficiency(double value);
 // the order given, given values first), every given value is greater than 0
 // and every efficiency lies in (0, 1]. A text that is no number is not this
 // check's business: its ConversionError reaches the application-wide message.
-bool modeInputsUsable(std::initializer_list<QWidget*> given,
-                      std::initializer_list<QWidget*> efficiencies);
+bool modeInputsUsable(std::span<QWidget* const> given, std::span<QWidget* const> efficiencies);

@@ -4,8 +4,8 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
-#include <initializer_list>
 #include <optional>
+#include <span>
 
 #include "model/ReportLines.h"
 #include "ui/HandlerGuard.h"
@@ -50,7 +50,7 @@ class PageServices : public FailureRoute {
     // Every tagged edit field of the calculator pages gets the window colour.
     virtual void resetEditColours() = 0;
     // Paints the known inputs of the selected mode lime green.
-    virtual void markKnownFields(std::initializer_list<QWidget*> fields) = 0;
+    virtual void markKnownFields(std::span<QWidget* const> fields) = 0;
 
     // A picture of the bundle. No bundle: nothing. A bundle without the
     // number: throws ResourceNotFound.

@@ -22,7 +22,7 @@ void FakePageServices::resetEditColours() {
     }
 }
 
-void FakePageServices::markKnownFields(std::initializer_list<QWidget*> fields) {
+void FakePageServices::markKnownFields(std::span<QWidget* const> fields) {
     for (QWidget* field : fields) {
         setFieldColour(field, kKnownFieldColour);
     }

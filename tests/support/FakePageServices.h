@@ -3,6 +3,7 @@
 #include <QString>
 #include <QWidget>
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "ui/DigitKeyFilter.h"
@@ -26,7 +27,7 @@ class FakePageServices : public PageServices {
     void appendToLog(const ReportLines& lines) override { log.push_back(lines); }
     DigitKeyFilter& keyFilter(KeyFilterKind kind) override;
     void resetEditColours() override;
-    void markKnownFields(std::initializer_list<QWidget*> fields) override;
+    void markKnownFields(std::span<QWidget* const> fields) override;
     std::optional<QImage> picture(int, QSize) override { return std::nullopt; }
     SharedState& shared() override { return state; }
     WorkingFluidTexts workingFluid() const override { return fluid; }

@@ -1,0 +1,95 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+#include "ui/CalculatorPage.h"
+#include "ui/FieldPairs.h"
+
+class QButtonGroup;
+class QRect;
+struct RadioPlacement;
+class bazna;
+
+// One calculation mode: the text of its radio item and the pairs whose
+// values it is given, in the order the page's element takes them.
+struct CalculationMode {
+    QString text;
+    std::vector<int> given;
+};
+
+// The message box a page shows for inputs it cannot calculate with.
+struct InputRefusal {
+    QString text;
+    QString caption;
+};
+
+// The modes of a page and what they ask of the inputs.
+struct ModeRules {
+    std::vector<CalculationMode> modes;
+    // Pairs every mode needs, each a fraction in (0, 1].
+    std::vector<int> efficiencies;
+    InputRefusal refusal;
+};
+
+// A page that calculates by modes: a radio group says which quantities are
+// given, choosing a mode paints their fields lime green, and Calculate hands
+// the given values to the page's element once they are usable. The page
+// makes its controls with the add functions, in its own order (the order of
+// creation is the tab order); each is wired as it is made.
+class ModePage : public CalculatorPage {
+    Q_OBJECT
+  public:
+    // Selected item of the mode group, -1 with none.
+    int selectedItem() const;
+
+    // The handlers of the mode group and the two buttons.
+    void modeClick();
+    void calculateClick();
+    void resetClick() { reset(); }
+
+    // The selected mode's given values are filled in and positive and the
+    // efficiencies are fractions; false with no mode. A text that is no
+    // number throws ConversionError.
+    bool inputsUsable() const;
+
+  protected:
+    ModePage(PageServices& services, ModeRules rules);
+
+    void addModeGroup(const char* name, const QString& title, const QRect& geometry,
+                      const RadioPlacement& placement);
+    void addPairs(const std::vector<QuantityRow>& rows);
+    void addCalculateButton(const char* name, const QString& caption, const QRect& geometry);
+    void addResetButton(const char* name, const QRect& geometry);
+
+    QuantityPair& pair(int index) { return pairs_->pair(index); }
+    QWidget* field(int index) const { return pairs_->pair(index).field; }
+    FieldPairs& pairs() { return *pairs_; }
+    bool isGiven(int item, int pairIndex) const;
+    // The values a mode is given, in its order.
+    std::vector<double> givenValues(int item) const;
+    void showResult(int pairIndex, long double value, const QString& text) {
+        FieldPairs::showResult(pair(pairIndex), value, text);
+    }
+    void appendReport(bazna& element);
+
+    // inputsUsable(), or the page's refusal shown.
+    bool checkInputs();
+
+    // What a page does on a new mode before its fields are marked (the
+    // window's colour reset has run).
+    virtual void enterMode() {}
+    // Whether Calculate goes on with the item; a page that refuses says why.
+    // By default a mode must be chosen and checkInputs() pass.
+    virtual bool acceptInputs(int item);
+    // The page's element from accepted inputs: its results and its report.
+    virtual void calculate(int item) = 0;
+    virtual void reset() = 0;
+
+  private:
+    std::vector<QWidget*> givenFields(int item) const;
+
+    ModeRules rules_;
+    FieldPairs* pairs_ = nullptr;
+    QButtonGroup* modeButtons_ = nullptr;
+};
