@@ -151,11 +151,6 @@ void CircuitPage::buildControls() {
     });
     PaintBox3->setObjectName(QStringLiteral("PaintBox3"));
     PaintBox3->setGeometry(QRect(QPoint(462, 18), kCharacteristicSize));
-
-    // The line slots are mirrored into their labels' tool tips, which stay hidden.
-    for (QWidget* watched : {static_cast<QWidget*>(Label52), static_cast<QWidget*>(Label53)}) {
-        watched->installEventFilter(this);
-    }
 }
 
 void CircuitPage::connectHandlers() {
@@ -188,13 +183,6 @@ void CircuitPage::connectHandlers() {
                    [this] { btnNovProstClick(); });
     connectGuarded(BitBtn9, &QPushButton::clicked, this, services_, [this] { BitBtn9Click(); });
     connectGuarded(Button1, &QPushButton::clicked, this, services_, [this] { Button1Click(); });
-}
-
-bool CircuitPage::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::ToolTip && (watched == Label52 || watched == Label53)) {
-        return true;
-    }
-    return CalculatorPage::eventFilter(watched, event);
 }
 
 QWidget* CircuitPage::slotHolder(CircuitSlot slot) const {
@@ -321,7 +309,8 @@ void CircuitPage::Label52Click() {
     if (slot.isEmpty()) {
         return;
     }
-    window()->setWindowTitle(slot);
+    // The window's title stays the program's: the slot is shown on the page.
+    lsKomponente->addItem(QStringLiteral("Operational line: ") + slot);
     const qsizetype bar = slot.indexOf(QLatin1Char('|'));
     lbHc->addItem(slot.left(bar));
     lbHc->addItem(bar < 0 ? QString() : slot.mid(bar + 1));
@@ -330,7 +319,7 @@ void CircuitPage::Label52Click() {
 void CircuitPage::Label53Click() {
     const QString slot = QString::fromStdString(slots_.text(CircuitSlot::ReturnLine));
     if (!slot.isEmpty()) {
-        window()->setWindowTitle(slot);
+        lsKomponente->addItem(QStringLiteral("Return line: ") + slot);
     }
 }
 

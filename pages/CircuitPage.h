@@ -79,9 +79,6 @@ class CircuitPage : public CalculatorPage {
     // A click on the flow label runs the valve page's calculation.
     void valveCalculationRequested();
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
     void buildControls();
     void connectHandlers();

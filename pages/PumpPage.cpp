@@ -136,9 +136,14 @@ void PumpPage::reset() {
 
 void PumpPage::calculate(int item) {
     const std::vector<double> given = givenValues(item);
-    pumpa pump(given[0], given[1], given[2], fieldValue(field(VolumetricEff)),
-               fieldValue(field(HydromechanicalEff)), static_cast<unsigned>(item + 1));
+    const double volumetric = fieldValue(field(VolumetricEff));
+    const double hydromechanical = fieldValue(field(HydromechanicalEff));
+    pumpa pump(given[0], given[1], given[2], volumetric, hydromechanical,
+               static_cast<unsigned>(item + 1));
     showPumpResults(pump);
+    last_ =
+        Calculated{{pump.power, pump.pressureOut, pump.displacement, volumetric, hydromechanical},
+                   inputTexts()};
     if (!services_.writeCalculations()) {
         return;
     }
@@ -172,7 +177,18 @@ void PumpPage::loadPictures() {
     }
 }
 
+QStringList PumpPage::inputTexts() const {
+    QStringList texts;
+    for (int index : {Power, Pressure, Displacement, VolumetricEff, HydromechanicalEff}) {
+        texts << fieldText(field(index));
+    }
+    return texts;
+}
+
 PumpInputs PumpPage::inputs() const {
+    if (last_ && last_->shown == inputTexts()) {
+        return last_->inputs;
+    }
     // Read in this order, so the first field that holds no number is the one reported.
     PumpInputs pump;
     pump.power = fieldValue(field(Power));

@@ -28,7 +28,10 @@ class PumpPage : public ModePage {
     void loadPictures() override;
 
     // What the circuit reads of the pump: its mode-1 inputs and efficiencies.
-    // A field that holds no number (a blank one too) throws ConversionError.
+    // While the fields still show the last calculation, its unrounded
+    // figures, so the circuit's pump gives the flow and power shown here;
+    // otherwise the fields as they stand. A field that holds no number (a
+    // blank one too) throws ConversionError.
     PumpInputs inputs() const;
     // The flow field's number, as PumpFlowSource (pages/PageLinks.h) describes it.
     std::optional<double> flow() const;
@@ -46,6 +49,13 @@ class PumpPage : public ModePage {
   private:
     void buildControls();
     void connectHandlers();
+    // The texts inputs() reads, to tell whether they still show the last calculation.
+    QStringList inputTexts() const;
 
+    struct Calculated {
+        PumpInputs inputs;
+        QStringList shown;
+    };
+    std::optional<Calculated> last_;
     QLabel* Image1 = nullptr;
 };

@@ -8,6 +8,8 @@
 #include <QTabWidget>
 #include <QTextEdit>
 
+#include "model/pumpa.h"
+#include "pages/PumpPage.h"
 #include "tests/support/MainWindowFixture.h"
 #include "ui/FieldWidgets.h"
 
@@ -258,6 +260,27 @@ TEST_F(PumpPageTest, ABundleWithoutThePumpPictureIsReportedAtStartUp) {
     // Everything before the pictures was done; the page still calculates.
     EXPECT_EQ(text("edNiM"), "0.96");
     EXPECT_EQ(text("edV"), "1.00");
+}
+
+TEST_F(PumpPageTest, TheCircuitGetsTheLastCalculationUnroundedUntilAFieldChanges) {
+    // Flow, displacement and pressure given: the fields show the power to two
+    // decimals and the pressure to none, which would give the circuit's pump
+    // (built from power, pressure and displacement) another flow.
+    selectMode(4);
+    typeAndLeave("edQ", "38.57");
+    typeAndLeave("edV", "20");
+    typeAndLeave("edp", "104.5");
+    calculate();
+    ASSERT_EQ(text("edp"), "105");
+    const PumpInputs given = window->findChild<PumpPage*>()->inputs();
+    EXPECT_DOUBLE_EQ(given.pressure, 104.5);
+    const pumpa circuitPump(given.power, given.pressure, given.displacement,
+                            given.volumetricEfficiency, given.hydromechanicalEfficiency, 1);
+    EXPECT_NEAR(circuitPump.flow, 38.57, 1e-9);
+    // Once the user changes a field, the fields are what the pump is.
+    typeAndLeave("edV", "25");
+    EXPECT_DOUBLE_EQ(window->findChild<PumpPage*>()->inputs().pressure, 105.0);
+    EXPECT_DOUBLE_EQ(window->findChild<PumpPage*>()->inputs().displacement, 25.0);
 }
 
 }  // namespace
