@@ -11,6 +11,7 @@
 namespace {
 
 constexpr int kMostIntervals = 100000;
+constexpr int kLeastPressureAxis = 4;
 
 // The top of a diagram axis, a whole number at least 1 (the axis is drawn in
 // whole steps). A value the drawing's int cannot hold is a fault, not a
@@ -93,6 +94,7 @@ std::optional<CircuitCharacteristic> characteristicOf(const prost_cevovod& chain
         c.points.push_back(point);
     }
     c.flowMax = axisTop(Q);
-    c.pressureMax = axisTop(std::ceil(largest));
+    // At least four bar, so the axis labels three pressures however small the drops.
+    c.pressureMax = std::max(axisTop(std::ceil(largest)), kLeastPressureAxis);
     return c;
 }

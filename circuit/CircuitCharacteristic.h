@@ -18,7 +18,7 @@ struct CircuitCharacteristic {
     };
 
     int flowMax = 0;          // l/min: Q truncated toward zero, at least 1
-    int pressureMax = 0;      // bar: the largest drop drawn, rounded up, at least 1
+    int pressureMax = 0;      // bar: the largest drop drawn, rounded up, at least 4
     double supplyDrop = 0.0;  // Ss at Q, bar
     double returnDrop = 0.0;  // Sr at Q, bar
     double flow = 0.0;        // Q, l/min

@@ -146,6 +146,41 @@ void polyline(QPainter& painter, QSize size, int XMAX, int XMIN, int YMAX, int Y
     painter.restore();
 }
 
+void legend(QPainter& painter, QSize size) {
+    painter.save();
+    const QFontMetrics metrics = painter.fontMetrics();
+    const int row = metrics.height();
+    // Every caption stands on a box of the background, so no grid line
+    // crosses it.
+    auto caption = [&](const QString& text, int left, int top, const QColor& colour) {
+        const QRect box(left, top, metrics.horizontalAdvance(text) + 4, row);
+        painter.fillRect(box, kBackground);
+        painter.setPen(colour);
+        painter.drawText(box.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, text);
+        return box;
+    };
+    const QRect pressureUnit = caption(QStringLiteral("p [bar]"), 2, 2, kNumbers);
+    const QString flowUnit = QStringLiteral("Q [l/min]");
+    caption(flowUnit, size.width() - metrics.horizontalAdvance(flowUnit) - 8,
+            size.height() - 2 * row - 6, kNumbers);
+    // The legend: a stroke of each curve's colour before its name.
+    const QString names[] = {QStringLiteral("supply side"), QStringLiteral("return side")};
+    const QColor colours[] = {kCurve, kReturnCurve};
+    const int widest =
+        std::max(metrics.horizontalAdvance(names[0]), metrics.horizontalAdvance(names[1]));
+    // Top left, where both curves are lowest: they rise with the flow and end
+    // on the operating point at the right.
+    const int left = pressureUnit.right() + 16;
+    for (int i = 0; i < 2; ++i) {
+        const int top = 2 + i * row;
+        painter.fillRect(QRect(left, top, widest + 34, row), kBackground);
+        painter.setPen(QPen(colours[i], 2));
+        painter.drawLine(left + 4, top + row / 2, left + 24, top + row / 2);
+        caption(names[i], left + 28, top, colours[i]);
+    }
+    painter.restore();
+}
+
 void drawCharacteristic(QPainter& painter, QSize size,
                         const std::optional<CircuitCharacteristic>& characteristic) {
     painter.fillRect(QRect(QPoint(0, 0), size), kBackground);
@@ -161,6 +196,7 @@ void drawCharacteristic(QPainter& painter, QSize size,
              kCurve);
     polyline(painter, size, XMAX, 0, YMAX, 0, c.points, &CircuitCharacteristic::Point::ret,
              kReturnCurve);
+    legend(painter, size);
 }
 
 }  // namespace Funkcije

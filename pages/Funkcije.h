@@ -39,6 +39,10 @@ void polyline(QPainter& painter, QSize size, int XMAX, int XMIN, int YMAX, int Y
               const std::vector<CircuitCharacteristic::Point>& points,
               double CircuitCharacteristic::Point::*drop, const QColor& colour);
 
+// The axes' units and the names of the two curves, each on a box of the
+// background so that no grid line crosses them.
+void legend(QPainter& painter, QSize size);
+
 // The whole characteristic: black box, green grid, yellow numbers, the red
 // supply and return curves. With none, the black box alone.
 void drawCharacteristic(QPainter& painter, QSize size,

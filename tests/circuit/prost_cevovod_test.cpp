@@ -161,13 +161,13 @@ TEST(ChainCharacteristic, CurvesFromZeroToTheSumsAtTheSupplyFlow) {
     EXPECT_EQ(CircuitCharacteristic{}.supplyAt(1.0), 0.0);
 }
 
-TEST(ChainCharacteristic, PressureAxisRoundsUpToAWholeBarAtLeastOne) {
+TEST(ChainCharacteristic, PressureAxisRoundsUpToAWholeBarAtLeastFour) {
     struct Case {
         double supply, ret;
         int pressureMax;
     };
-    for (const Case& c :
-         {Case{12.0, 3.0, 12}, Case{2.0, 15.2, 16}, Case{0.3, 0.2, 1}, Case{0.0, 0.0, 1}}) {
+    for (const Case& c : {Case{12.0, 3.0, 12}, Case{2.0, 15.2, 16}, Case{0.3, 0.2, 4},
+                          Case{3.2, 0.0, 4}, Case{0.0, 0.0, 4}}) {
         int freed = 0;
         prost_cevovod chain = chainWithDrops(freed, c.supply, c.ret);
         chain.computeSums(10.0, 10.0);

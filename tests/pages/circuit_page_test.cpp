@@ -419,7 +419,8 @@ TEST_F(CircuitPageTest, CharacteristicIsDrawnFromTheStoredCurvesOnEveryPaint) {
     ASSERT_TRUE(page->characteristic().has_value());
     const CircuitCharacteristic c = *page->characteristic();
     EXPECT_EQ(c.flowMax, 32);
-    EXPECT_EQ(c.pressureMax, static_cast<int>(std::ceil(std::max(c.supplyDrop, c.returnDrop))));
+    EXPECT_EQ(c.pressureMax,
+              std::max(4, static_cast<int>(std::ceil(std::max(c.supplyDrop, c.returnDrop)))));
 
     auto check = [&](const QImage& image) {
         const int cw = box->width() / c.flowMax;
