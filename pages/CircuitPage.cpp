@@ -3,16 +3,20 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QEvent>
+#include <QFont>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include "model/Valve.h"
+#include "model/klip.h"
 #include "pages/CircuitSketch.h"
 #include "pages/Funkcije.h"
 #include "ui/ClickableLabel.h"
@@ -41,6 +45,8 @@ class CircuitPaintBox : public QWidget {
 namespace {
 
 const char* const kTakeOverHint = "Dupli klik za prihvatanje podataka zadnjeg izracunatog";
+const char* const kHowToBuild =
+    "Double-click a field to take over the component last calculated on its page";
 const char* const kNoValveMessage = "Calculate a valve on the valve page first, then take it over.";
 constexpr QSize kSketchSize{305, 113};
 constexpr QSize kCharacteristicSize{401, 321};
@@ -151,6 +157,32 @@ void CircuitPage::buildControls() {
     });
     PaintBox3->setObjectName(QStringLiteral("PaintBox3"));
     PaintBox3->setGeometry(QRect(QPoint(462, 18), kCharacteristicSize));
+
+    lblHint = new QLabel(QString::fromLatin1(kHowToBuild), this);
+    lblHint->setObjectName(QStringLiteral("lblHint"));
+    lblHint->setGeometry(462, 342, 401, 16);
+    // A hint, a little smaller than the page's texts, so it fits under the diagram.
+    QFont hintFont = lblHint->font();
+    hintFont.setPixelSize(std::max(9, QFontInfo(hintFont).pixelSize() * 7 / 8));
+    lblHint->setFont(hintFont);
+    // The cylinder as the last calculation leaves it, below the diagram.
+    const std::pair<QLabel**, const char*> results[] = {
+        {&lblProstPressure, "lblProstPressure"},
+        {&lblProstForce, "lblProstForce"},
+        {&lblProstSpeed, "lblProstSpeed"},
+    };
+    const char* const captions[] = {"Pressure at the cylinder [bar]", "Cylinder force [kN]",
+                                    "Cylinder speed [m/s]"};
+    for (int row = 0; row < 3; ++row) {
+        addCaption(this, QString::fromLatin1(captions[row]), 462, 362 + row * 18, 220);
+        auto* label = new QLabel(this);
+        label->setObjectName(QString::fromLatin1(results[row].second));
+        label->setGeometry(690, 362 + row * 18, 120, 16);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        *results[row].first = label;
+    }
+    showCylinderResults(nullptr);
+    addTakeOverMenus();
 }
 
 void CircuitPage::connectHandlers() {
@@ -234,9 +266,71 @@ std::optional<double> CircuitPage::operationLineDrop() const {
     return optionalFieldValue(edDpPog);
 }
 
-void CircuitPage::edQ_prostDblClick() {
+bool CircuitPage::copyPumpFlow() {
     const std::optional<double> flow = sources_.pumpFlow();
     setFieldText(edQ_prost, flow ? shownFlow(*flow) : QString());
+    return flow.has_value();
+}
+
+void CircuitPage::edQ_prostDblClick() {
+    // Taken over by the user: the note that the pump must be defined has
+    // done its work.
+    Label49->setVisible(!copyPumpFlow());
+}
+
+void CircuitPage::addTakeOverMenus() {
+    struct Menu {
+        QLineEdit* field;
+        void (CircuitPage::*takeOver)();
+        const char* page;
+        std::optional<CircuitSlot> slot;
+    };
+    const Menu menus[] = {
+        {edQ_prost, &CircuitPage::edQ_prostDblClick, "Pump", std::nullopt},
+        {edDpPog, &CircuitPage::edDpPogDblClick, "Pipe pressure drop", CircuitSlot::OperationLine},
+        {edDp, &CircuitPage::edDpDblClick, "Valve pressure drop", CircuitSlot::DirectionalValve},
+        {edDpProstBlok, &CircuitPage::edDpProstBlokDblClick, "Valve pressure drop",
+         CircuitSlot::BlockingValve},
+        {edDpPrig, &CircuitPage::edDpPrigDblClick, "Valve pressure drop", CircuitSlot::Throttle},
+        {edDpPov, &CircuitPage::edDpPovDblClick, "Pipe pressure drop", CircuitSlot::ReturnLine},
+    };
+    for (const Menu& entry : menus) {
+        auto* menu = new QMenu(this);
+        menu->setObjectName(QStringLiteral("mnu") + entry.field->objectName());
+        QAction* takeOver =
+            menu->addAction(QStringLiteral("Take over from ") + QString::fromLatin1(entry.page));
+        QAction* clear = menu->addAction(QStringLiteral("Clear"));
+        connectGuarded(takeOver, &QAction::triggered, this, services_,
+                       [this, handler = entry.takeOver] { (this->*handler)(); });
+        connectGuarded(clear, &QAction::triggered, this, services_,
+                       [this, field = entry.field, slot = entry.slot] { clearField(field, slot); });
+        entry.field->setContextMenuPolicy(Qt::CustomContextMenu);
+        connectGuarded(
+            entry.field, &QWidget::customContextMenuRequested, this, services_,
+            [menu, field = entry.field](const QPoint& at) { menu->popup(field->mapToGlobal(at)); });
+    }
+}
+
+void CircuitPage::clearField(QLineEdit* field, std::optional<CircuitSlot> slot) {
+    setFieldText(field, QString());
+    if (slot) {
+        clearSlot(*slot);
+    }
+}
+
+void CircuitPage::showCylinderResults(const prost_cevovod* chain) {
+    const auto* cylinder = chain != nullptr && chain->count() > 0
+                               ? dynamic_cast<const klip*>(&chain->element(chain->count() - 1))
+                               : nullptr;
+    if (cylinder == nullptr || cannotMoveLoad(*chain)) {
+        for (QLabel* label : {lblProstPressure, lblProstForce, lblProstSpeed}) {
+            label->setText(QStringLiteral("\u2014"));
+        }
+        return;
+    }
+    lblProstPressure->setText(formatText("%.2f", cylinder->pressureIn));
+    lblProstForce->setText(formatText("%.2f", cylinder->force));
+    lblProstSpeed->setText(formatText("%.4f", cylinder->strokeSpeed));
 }
 
 void CircuitPage::takeOverLine(QLineEdit* field, CircuitSlot slot) {
@@ -296,7 +390,7 @@ void CircuitPage::rgBlockSysClick() {
     edDpProstBlok->setEnabled(blockingSystem() != 0);
     Button1Click();
     // Last: a pump flow that is no number must not keep the choice from showing.
-    edQ_prostDblClick();
+    copyPumpFlow();
 }
 
 void CircuitPage::cbPrigusnicaClick() {
@@ -346,6 +440,8 @@ void CircuitPage::BitBtn9Click() {
         setFieldText(field, QString());
     }
     lbHc->clear();
+    Label49->setVisible(true);
+    showCylinderResults(nullptr);
 }
 
 void CircuitPage::Button1Click() {
@@ -408,6 +504,7 @@ void CircuitPage::btnNovProstClick() {
     characteristic_ = std::move(characteristic);
     PaintBox3->update();
     showComputedDrops(chain, inputs);
+    showCylinderResults(&chain);
     QStringList problems;
     if (const auto problem = cannotMoveLoad(chain)) {
         problems << QString::fromStdString(*problem);

@@ -98,6 +98,15 @@ class CircuitPage : public CalculatorPage {
     CircuitInputs gatherInputs() const;
     // The drop fields show the drops the chain computed at its own flow.
     void showComputedDrops(const prost_cevovod& chain, const CircuitInputs& inputs);
+    // The cylinder's pressure, force and speed on the page; dashes when it
+    // cannot move its load, and before a calculation.
+    void showCylinderResults(const prost_cevovod* chain);
+    // Each take-over field's menu: take over from its page, or clear.
+    void addTakeOverMenus();
+    // The pump flow into the flow field; false when the pump page has none.
+    bool copyPumpFlow();
+    // Empties a field and the slot it fills (nothing for the flow).
+    void clearField(QLineEdit* field, std::optional<CircuitSlot> slot);
 
     Sources sources_;
     CircuitSlots slots_;
@@ -105,6 +114,10 @@ class CircuitPage : public CalculatorPage {
     std::optional<CircuitCharacteristic> characteristic_;
 
     QLabel* Label49 = nullptr;
+    QLabel* lblHint = nullptr;
+    QLabel* lblProstPressure = nullptr;
+    QLabel* lblProstForce = nullptr;
+    QLabel* lblProstSpeed = nullptr;
     ClickableLabel* Label51 = nullptr;
     ClickableLabel* Label52 = nullptr;
     ClickableLabel* Label53 = nullptr;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPolygon>
 #include <QSize>
 #include <QStringList>
 #include <map>
@@ -20,6 +21,10 @@ struct SketchCell {
 struct SketchLayout {
     std::vector<SketchCell> cells;  // in drawing order
     QStringList components;         // names for the component list, in flow order
+    // Line drawn between the pictures, in the box's pixels: the return path
+    // from the cylinder's rod-side port down to the return row and along it,
+    // through the cells the row leaves empty, to the return line.
+    QPolygon returnPath;
 };
 
 // The bundle's numbers of the sketch's pictures.

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -122,6 +123,48 @@ TEST_F(CircuitPageTest, DoubleClicksTakeEachComponentOverIntoFieldAndSlot) {
     EXPECT_EQ(tip("cbPrigusnica"), "DRV 8|2%0");
     EXPECT_EQ(page->operationLineDrop(), 1.5);
     EXPECT_TRUE(desktop->shown.empty());
+}
+
+TEST_F(CircuitPageTest, ThePageTellsHowItIsBuiltAndShowsTheCylinderItComputed) {
+    EXPECT_EQ(child<QLabel>("lblHint")->text(),
+              "Double-click a field to take over the component last calculated on its page");
+    EXPECT_FALSE(child<QLabel>("Label49")->isHidden());
+    EXPECT_EQ(child<QLabel>("lblProstForce")->text(), "\u2014");
+    takeOverAll();
+    EXPECT_TRUE(child<QLabel>("Label49")->isHidden());
+
+    // Every take-over field has a menu: take over from its page, or clear.
+    const QList<QAction*> actions = child<QMenu>("mnuedDpPog")->actions();
+    ASSERT_EQ(actions.size(), 2);
+    EXPECT_EQ(actions[0]->text(), "Take over from Pipe pressure drop");
+    EXPECT_EQ(child<QMenu>("mnuedDp")->actions()[0]->text(), "Take over from Valve pressure drop");
+    actions[1]->trigger();
+    EXPECT_TRUE(text("edDpPog").isEmpty());
+    EXPECT_TRUE(tip("Label52").isEmpty());
+    line = {1.50, 16.0, 2.5, 0};
+    actions[0]->trigger();
+    EXPECT_EQ(tip("Label52"), "16.00|2.5");
+
+    calculate();
+    ASSERT_TRUE(desktop->shown.empty());
+    // 32 l/min on a 50 mm piston (3.14 for pi): v = Q / (6 A1) = 32 / (6 x 19.625) m/s.
+    EXPECT_EQ(child<QLabel>("lblProstSpeed")->text(), "0.2718");
+    // The pressure left after the supply drops, the force against the return drop.
+    const double p1 = child<QLabel>("lblProstPressure")->text().toDouble();
+    const double p2 = text("edDpPov").toDouble();
+    EXPECT_NEAR(p1, 100.0 - text("edDpPog").toDouble() - text("edDp").toDouble(), 0.011);
+    EXPECT_NEAR(child<QLabel>("lblProstForce")->text().toDouble(),
+                (p1 * 19.625 - p2 * (19.625 - 7.065)) / 100.0, 0.01);
+
+    // A pump too weak for its drops: said, and no negative figure shown.
+    pump.pressure = 1.0;
+    calculate();
+    ASSERT_EQ(desktop->shown.size(), 1u);
+    EXPECT_NE(desktop->shown[0].text.indexOf("cannot move the load"), -1);
+    EXPECT_EQ(child<QLabel>("lblProstPressure")->text(), "\u2014");
+    EXPECT_NE(log().indexOf("The cylinder cannot move the load."), -1);
+    click("BitBtn9");
+    EXPECT_FALSE(child<QLabel>("Label49")->isHidden());
 }
 
 TEST_F(CircuitPageTest, OptionsEnableTheirFieldsAndTheBlockingSystemTakesThePumpFlow) {
@@ -403,13 +446,20 @@ TEST_F(CircuitPageTest, SketchDrawsTheBundlesPicturesInTheirCells) {
     EXPECT_TRUE(cellDrawn(0, 0));
     EXPECT_TRUE(cellDrawn(3, 0));
     EXPECT_FALSE(cellDrawn(4, 0));
-    EXPECT_FALSE(cellDrawn(3, 1));
+    // The return path joins the cylinder's rod side to the return line: down
+    // its column and along the middle of the return row.
+    auto onReturnPath = [this](int x, int y) {
+        return child<QWidget>("pbShema")->grab().toImage().pixelColor(x, y) == Qt::black;
+    };
+    EXPECT_TRUE(onReturnPath(50 * 3 + 2 + 30, 64));
+    EXPECT_TRUE(onReturnPath(50 * 2 + 25, 77));
     selectBlocking(1);
     setThrottle(true);
     EXPECT_TRUE(cellDrawn(5, 0));
     EXPECT_TRUE(cellDrawn(3, 1));
     EXPECT_TRUE(cellDrawn(4, 1));
-    EXPECT_FALSE(cellDrawn(2, 1));
+    EXPECT_TRUE(onReturnPath(50 * 5 + 2 + 30, 64));
+    EXPECT_TRUE(onReturnPath(50 * 2 + 25, 77));
 }
 
 TEST_F(CircuitPageTest, CharacteristicIsDrawnFromTheStoredCurvesOnEveryPaint) {
