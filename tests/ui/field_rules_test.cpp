@@ -42,20 +42,13 @@ TEST_F(FieldRulesTest, AnUnreadableNumberBecomesTheDefaultTextAndTheSliderStays)
     EXPECT_TRUE(desktop->shown.empty());
 }
 
-// Text that reached the field without the key filter, as pasted text does.
+// Pasted text bypasses the key filter; leaving the field reads its comma.
 TEST_F(FieldRulesTest, APastedDecimalCommaIsReadAsThePointOnLeaving) {
-    const auto pasteAndLeave = [this](const char* name, const char* pasted) {
-        field(name)->setFocus();
-        child<QLineEdit>(name)->setText(QString::fromLatin1(pasted));
-        leave(name);
-    };
-    pasteAndLeave("edV", "28,5");
+    field("edV")->setFocus();
+    child<QLineEdit>("edV")->setText(QStringLiteral("28,5"));
+    leave("edV");
     EXPECT_EQ(text("edV"), "28.50");
     EXPECT_EQ(position(*window, "TrackBar3"), 28);
-    pasteAndLeave("edV", "1,2.3");
-    EXPECT_EQ(text("edV"), "1.0");
-    EXPECT_EQ(position(*window, "TrackBar3"), 28);
-    EXPECT_TRUE(desktop->shown.empty());
 }
 
 TEST(NumberTextTest, ASingleCommaWithoutAPointIsTheDecimalSeparator) {
