@@ -19,7 +19,6 @@
 #include <QSvgRenderer>
 
 #include "model/klip.h"
-#include "model/numtext.h"
 #include "ui/ControlEvents.h"
 #include "ui/FieldAccess.h"
 #include "ui/FieldPairs.h"
@@ -164,8 +163,10 @@ QImage renderPicture(const QString& resource) {
     return image;
 }
 
-QString floatText(long double value) {
-    return QString::fromStdString(numtext::FloatToStr(value));
+// A result is written in the format its field gives a typed value: a
+// quotient such as 200/3 l/min would otherwise run past the field's edge.
+QString resultText(const QuantityPair& pair, long double value) {
+    return formatText(pair.row.exit.format, value);
 }
 
 }  // namespace
@@ -355,20 +356,23 @@ void CylinderPage::calculate(int item) {
 // Every slider moves before its field is written, so a slider that clamps or
 // truncates cannot overwrite the computed value.
 void CylinderPage::showSingleActingResults(const klipJednostrani& cylinder) {
-    showResult(Force, cylinder.force, formatText("%f", cylinder.force));
-    showResult(PressureIn, cylinder.pressureIn, floatText(cylinder.pressureIn));
-    showResult(PressureOut, cylinder.pressureOut, floatText(cylinder.pressureOut));
-    showResult(FlowIn, cylinder.inletFlow, floatText(cylinder.inletFlow));
-    showResult(FlowOut, cylinder.outletFlow, floatText(cylinder.outletFlow));
-    showResult(PistonDiameter, cylinder.pistonDiameter, floatText(cylinder.pistonDiameter));
-    showResult(RodDiameter, cylinder.rodDiameter, floatText(cylinder.rodDiameter));
-    showResult(Speed, cylinder.strokeSpeed, formatText("%f", cylinder.strokeSpeed));
+    const auto show = [this](int pairIndex, long double value) {
+        showResult(pairIndex, value, resultText(pair(pairIndex), value));
+    };
+    show(Force, cylinder.force);
+    show(PressureIn, cylinder.pressureIn);
+    show(PressureOut, cylinder.pressureOut);
+    show(FlowIn, cylinder.inletFlow);
+    show(FlowOut, cylinder.outletFlow);
+    show(PistonDiameter, cylinder.pistonDiameter);
+    show(RodDiameter, cylinder.rodDiameter);
+    show(Speed, cylinder.strokeSpeed);
 }
 
 // The flow out of a through-rod cylinder equals the flow in.
 void CylinderPage::showDoubleActingResults(const klipDvostrani& cylinder) {
     const auto show = [this](int pairIndex, long double value) {
-        showResult(pairIndex, value, floatText(value));
+        showResult(pairIndex, value, resultText(pair(pairIndex), value));
     };
     show(Force, cylinder.force);
     show(PressureIn, cylinder.pressureIn);

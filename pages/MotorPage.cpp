@@ -27,7 +27,7 @@ constexpr PairPlacement rowAt(int top) {
 std::vector<QuantityRow> pairTable() {
     return {
         // clang-format off
-        {.caption = "Torque [dN/m]",
+        {.caption = "Torque [daNm]",
          .slider = {.name = "tbHMM", .minimum = 0, .maximum = 300, .start = 0, .tick = 10,
                     .format = "%.2f"},
          .field = {.name = "edHMM", .tag = 107},

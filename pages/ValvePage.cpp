@@ -19,7 +19,6 @@
 #include <exception>
 
 #include "model/Valve.h"
-#include "model/numtext.h"
 #include "ui/ControlEvents.h"
 #include "ui/DataFiles.h"
 #include "ui/FieldAccess.h"
@@ -71,10 +70,6 @@ constexpr int kTestDrop = 15;  // bar
 const QString kApplicationTitle = QStringLiteral("Hidraulic Calculator");
 const QColor kFieldYellow{255, 255, 0};
 const QColor kDropRed{255, 0, 0};
-
-QString numberText(double value) {
-    return QString::fromStdString(numtext::FloatToStr(value));
-}
 
 // The diagram of a valve whose characteristic spans the given axes.
 ValveDiagram characteristic(int largestFlow, int largestDrop, double p0, double k, int firstFlow) {
@@ -226,19 +221,23 @@ void ValvePage::connectHandlers() {
 
 void ValvePage::ComboBox1Change() {
     const QString name = ComboBox1->currentText();
-    if (!name.isEmpty()) {
-        loadValveFile(name);
+    // A type that did not load keeps the picture of the list on screen.
+    if (!name.isEmpty() && !loadValveFile(name)) {
+        return;
     }
     loadValvePicture();
 }
 
-void ValvePage::loadValveFile(const QString& name) {
+bool ValvePage::loadValveFile(const QString& name) {
     const QString path = findDataFile(name + QStringLiteral(".dat"), QStringLiteral("valves"));
     const std::optional<QStringList> lines = path.isEmpty() ? std::nullopt : readDataFile(path);
     if (!lines) {
-        // The lines and entries loaded before stay.
+        // The lines and entries loaded before stay, and so does the name of
+        // their type in the box: a row calculated or taken over later must not
+        // be named after a file that never loaded.
+        showLoadedType();
         services_.showMessage(QStringLiteral("Error no : 1000"), QStringLiteral("File load error"));
-        return;
+        return false;
     }
     // Clearing the list takes its selection, and with it a list line's diagram.
     ListBox1->clear();
@@ -247,12 +246,20 @@ void ValvePage::loadValveFile(const QString& name) {
     }
     services_.shared().valveDataLines = *lines;
     loadedFile_ = path;
+    loadedType_ = name;
     QStringList entries;
     entries.reserve(lines->size());
     for (const QString& line : *lines) {
         entries << entryName(line);
     }
     ListBox1->addItems(entries);
+    return true;
+}
+
+void ValvePage::showLoadedType() {
+    const int item = ComboBox1->findText(loadedType_, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    ComboBox1->setCurrentIndex(item);
+    ComboBox1->setEditText(loadedType_);
 }
 
 void ValvePage::loadValvePicture() {
@@ -362,14 +369,13 @@ void ValvePage::BitBtn10Click() {
         k = valve->flowCoefficient;
         p0 = valve->constantTerm;
         largestFlow = valve->largestFlow;
-        name = ComboBox1->currentText() + QLatin1Char(' ') + ListBox1->item(row)->text();
+        name = loadedType_ + QLatin1Char(' ') + ListBox1->item(row)->text();
     }
     Valve valve(intake, flow, k, p0, PortSide::Intake);
     valve.setName(name.toStdString());
     valve.computeDrop();
     const double drop = valve.drop();
     lblFall->setText(shownDrop(drop));
-    window()->setWindowTitle(numberText(drop));
     lastValve_ = ValveTakeOver{drop, name, p0, k, largestFlow};
     if (services_.writeCalculations()) {
         ReportLines lines;

@@ -52,7 +52,11 @@ class ValvePage : public CalculatorPage {
     void buildControls();
     void buildDiagramArea();
     void connectHandlers();
-    void loadValveFile(const QString& name);
+    // Lists the valves of a type's data file; false (and a message) when it
+    // cannot be read.
+    bool loadValveFile(const QString& name);
+    // The type box back on the type of the listed valves.
+    void showLoadedType();
     void loadValvePicture();
     // The selected list row, -1 with none.
     int selectedRow() const;
@@ -80,8 +84,10 @@ class ValvePage : public CalculatorPage {
 
     // F0..F4 of the line selected and read last; a refused line leaves them.
     std::array<QString, 5> slots_;
-    // The file the valve lines came from, for the messages about them.
+    // The file the valve lines came from, for the messages about them, and
+    // the type it was loaded as, which names the valves calculated.
     QString loadedFile_;
+    QString loadedType_;
     // The user typed into the combo since its last load.
     bool typedName_ = false;
     // The list line the last list action was about (-1: the diagram on show,

@@ -1,6 +1,7 @@
 #include "ui/DigitKeyFilter.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -24,6 +25,16 @@ bool DigitKeyFilter::eventFilter(QObject* watched, QEvent* event) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const QString text = key->text();
         const bool shortcut = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+        if (!shortcut && !text.isEmpty() && text.at(0) == u',') {
+            // Many keyboards put a comma on the keypad's decimal key, and many
+            // users write one: it types the point, which the fields read.
+            QString withPoint = text;
+            withPoint.replace(u',', u'.');
+            QKeyEvent point(QEvent::KeyPress, Qt::Key_Period, key->modifiers(), withPoint,
+                            key->isAutoRepeat(), static_cast<quint16>(key->count()));
+            QCoreApplication::sendEvent(watched, &point);
+            return true;
+        }
         if (!shortcut && !text.isEmpty() && text.at(0).isPrint() && !admits(text.at(0))) {
             return true;
         }

@@ -4,9 +4,10 @@
 
 class QWidget;
 
-// Lets only digits, the point, backspace and Enter reach a number field; every
-// other typed character is discarded. Keys that type nothing (arrows, Delete,
-// Tab) and shortcuts pass, so the field stays editable.
+// Lets only digits, the point, backspace and Enter reach a number field; a
+// typed comma arrives as the point, every other typed character is discarded.
+// Keys that type nothing (arrows, Delete, Tab) and shortcuts pass, so the
+// field stays editable.
 class DigitKeyFilter : public QObject {
     Q_OBJECT
   public:

@@ -12,6 +12,7 @@
 #include "ui/DigitKeyFilter.h"
 #include "ui/FieldAccess.h"
 #include "ui/FieldWidgets.h"
+#include "ui/NumberText.h"
 
 namespace {
 
@@ -133,7 +134,7 @@ void FieldPairs::fieldExit(const QuantityPair& pair) {
     }
     double value = 0;
     try {
-        value = numtext::StrToFloat(text.toStdString());
+        value = readNumber(text);
     } catch (const ConversionError&) {
         // An unreadable number is replaced, silently; the slider stays.
         setFieldText(pair.field, DefaultFieldText);

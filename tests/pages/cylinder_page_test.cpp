@@ -123,7 +123,8 @@ TEST_F(CylinderPageTest, StartsSingleActingWithPushLoadAndTheSliderEfficiency) {
     EXPECT_TRUE(desktop->shown.empty());
 }
 
-// The fields show the computed values, whatever the sliders can hold.
+// The fields show the computed values, whatever the sliders can hold, each in
+// the format its field gives a typed value.
 TEST_F(CylinderPageTest, SingleActingPushShowsTheComputedValues) {
     selectMode(0);
     enter(pressureFlow);
@@ -135,12 +136,12 @@ TEST_F(CylinderPageTest, SingleActingPushShowsTheComputedValues) {
     EXPECT_EQ(slider("tbHCSila"), 77715);
     EXPECT_EQ(text("edHCv"), "0.11");
     EXPECT_EQ(slider("tbHCv"), 10);
-    EXPECT_EQ(text("edHCQ2"), "37.5");
+    EXPECT_EQ(text("edHCQ2"), "37.50");
     EXPECT_EQ(slider("tbHCQ2"), 37);
-    EXPECT_EQ(text("edHCQ1"), "50");
-    EXPECT_EQ(text("edHCPul"), "100");
+    EXPECT_EQ(text("edHCQ1"), "50.00");
+    EXPECT_EQ(text("edHCPul"), "100.00");
     // The slider stops at its minimum; the field keeps the value.
-    EXPECT_EQ(text("edHCPiz"), "0");
+    EXPECT_EQ(text("edHCPiz"), "0.00");
     EXPECT_EQ(slider("tbHCPiz"), 1);
     EXPECT_EQ(text("edHCD1"), "100");
     EXPECT_EQ(text("edHCD2"), "50");
@@ -158,15 +159,15 @@ TEST_F(CylinderPageTest, SingleActingPullAndForceGivenModes) {
     EXPECT_TRUE(desktop->shown.empty());
     // Oil on the annulus, back pressure on the piston:
     // F = 0.99 * (100 * 58.875 - 10 * 78.5) / 100 = 50.51475 kN; v = 50 / 58.875 / 6 = 0.14154;
-    // Q2 = 50 * 78.5 / 58.875 = 200/3.
+    // Q2 = 50 * 78.5 / 58.875 = 200/3, rounded, not cut off at the field's edge.
     EXPECT_EQ(text("edHCF"), "50.51");
     EXPECT_EQ(slider("tbHCSila"), 50514);
     EXPECT_EQ(text("edHCv"), "0.14");
     EXPECT_EQ(slider("tbHCv"), 14);
-    EXPECT_EQ(text("edHCQ1"), "50");
-    EXPECT_EQ(text("edHCQ2"), "66.6666666666667");
+    EXPECT_EQ(text("edHCQ1"), "50.00");
+    EXPECT_EQ(text("edHCQ2"), "66.67");
     EXPECT_EQ(slider("tbHCQ2"), 66);
-    EXPECT_EQ(text("edHCPiz"), "10");
+    EXPECT_EQ(text("edHCPiz"), "10.00");
 
     // Push, force and speed given: p1 = (50 * 100 / 0.99 + 10 * 58.875) / 78.5 = 71.83764 bar,
     // Q1 = 0.1 * 78.5 * 6 = 47.1, Q2 = 0.1 * 58.875 * 6 = 35.325.
@@ -175,10 +176,10 @@ TEST_F(CylinderPageTest, SingleActingPullAndForceGivenModes) {
     enter({{"edHCF", "50"}, {"edHCv", "0.1"}});
     calculate();
     EXPECT_TRUE(desktop->shown.empty());
-    EXPECT_NEAR(number("edHCPul"), 71.83764396, 1e-8);
+    EXPECT_EQ(text("edHCPul"), "71.84");
     EXPECT_EQ(slider("tbHCPul"), 71);
-    EXPECT_EQ(text("edHCQ1"), "47.1");
-    EXPECT_EQ(text("edHCQ2"), "35.325");
+    EXPECT_EQ(text("edHCQ1"), "47.10");
+    EXPECT_EQ(text("edHCQ2"), "35.33");
     EXPECT_EQ(text("edHCF"), "50.00");
     EXPECT_EQ(text("edHCv"), "0.10");
 }
@@ -190,12 +191,12 @@ TEST_F(CylinderPageTest, DoubleActingUsesTheAnnulusOnBothSides) {
     calculate();
     EXPECT_TRUE(desktop->shown.empty());
     // A = 58.875 cm2: F = 0.99 * 100 * 58.875 / 100 = 58.28625 kN, v = 50 / 58.875 / 6.
-    EXPECT_EQ(text("edHCF"), "58.28625");
+    EXPECT_EQ(text("edHCF"), "58.29");
     EXPECT_EQ(slider("tbHCSila"), 58286);
-    EXPECT_EQ(text("edHCv"), "0.141542816702052");
+    EXPECT_EQ(text("edHCv"), "0.14");
     EXPECT_EQ(slider("tbHCv"), 14);
-    EXPECT_EQ(text("edHCQ1"), "50");
-    EXPECT_EQ(text("edHCQ2"), "50");
+    EXPECT_EQ(text("edHCQ1"), "50.00");
+    EXPECT_EQ(text("edHCQ2"), "50.00");
     EXPECT_EQ(slider("tbHCQ2"), 50);
     EXPECT_TRUE(log().contains(" External Force :  58.286 kN")) << log().toStdString();
 
@@ -204,9 +205,9 @@ TEST_F(CylinderPageTest, DoubleActingUsesTheAnnulusOnBothSides) {
     enter({{"edHCF", "50"}, {"edHCPiz", "5"}});
     calculate();
     EXPECT_TRUE(desktop->shown.empty());
-    EXPECT_NEAR(number("edHCPul"), 90.78352527, 1e-8);
+    EXPECT_EQ(text("edHCPul"), "90.78");
     EXPECT_EQ(slider("tbHCPul"), 90);
-    EXPECT_EQ(text("edHCF"), "50");
+    EXPECT_EQ(text("edHCF"), "50.00");
 }
 
 // Both cylinder kinds refuse the same inputs, with the same messages.
@@ -389,7 +390,7 @@ TEST_F(CylinderPageTest, LoggingFollowsTheOption) {
     selectMode(0);
     enter(pressureFlow);
     calculate();
-    EXPECT_EQ(text("edHCQ2"), "37.5");
+    EXPECT_EQ(text("edHCQ2"), "37.50");
     EXPECT_TRUE(log().isEmpty());
     child<QCheckBox>("chBelezi")->setChecked(true);
     calculate();

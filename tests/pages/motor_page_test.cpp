@@ -222,20 +222,28 @@ TEST_F(MotorPageTest, NoModeDoesNothingAndBadInputsAreRefused) {
     EXPECT_EQ(text("edHMn"), "1152");
 }
 
-TEST_F(MotorPageTest, EfficiencyFieldsFilterKeysAndPastedTextEndsInTheMessage) {
+TEST_F(MotorPageTest, EfficiencyFieldsFilterKeysAndPastedJunkEndsInTheMessage) {
     enterPressureFlowDisplacement();
     typeAndLeave("edHMNIv", "x0.9-y");
     EXPECT_EQ(text("edHMNIv"), "0.9");
     // The filter lets shortcuts pass: pasted text reaches the calculation.
-    QApplication::clipboard()->setText(QStringLiteral("0,9"));
-    type("edHMNIv", QString());
-    QTest::keyClick(field("edHMNIv"), Qt::Key_V, Qt::ControlModifier);
-    leave("edHMNIv");
-    ASSERT_EQ(text("edHMNIv"), "0,9");
+    const auto paste = [this](const char* pasted) {
+        QApplication::clipboard()->setText(QString::fromLatin1(pasted));
+        type("edHMNIv", QString());
+        QTest::keyClick(field("edHMNIv"), Qt::Key_V, Qt::ControlModifier);
+        leave("edHMNIv");
+        ASSERT_EQ(text("edHMNIv"), pasted);
+    };
+    // A decimal comma is the point: P = 100 x 60 x 0.9 x 0.96 / 600.
+    paste("0,9");
+    calculate();
+    EXPECT_TRUE(services.failures.empty());
+    EXPECT_EQ(text("edHMSnaga"), "8.64");
+    paste("0;9");
     const QStringList before = pageState();
     calculate();
     ASSERT_EQ(services.failures.size(), 1u);
-    EXPECT_EQ(services.failures[0], "'0,9' is not a valid floating point value");
+    EXPECT_EQ(services.failures[0], "'0;9' is not a valid floating point value");
     EXPECT_EQ(pageState(), before);
 }
 

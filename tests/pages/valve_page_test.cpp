@@ -35,6 +35,8 @@ const char* const kBadValves =
     "Coarse|600|40|1|0.0001|0|\n"
     "Largest|10000|1000|0|0.00001|0|\n";
 
+const QString kProgramTitle = QStringLiteral("Hydraulic calculator QX7  ver: 1.0");
+
 class ValvePageTest : public MainWindowFixture {
   protected:
     void SetUp() override {
@@ -171,7 +173,8 @@ TEST_F(ValvePageTest, ADataLineIsDrawnAndCalculated) {
     EXPECT_TRUE(desktop->shown.empty());
     EXPECT_EQ(drop(), "6.10");
     EXPECT_EQ(page()->dropText(), "6.10");
-    EXPECT_EQ(window->windowTitle(), "6.1");
+    // The drop has its label; the window keeps the program's title.
+    EXPECT_EQ(window->windowTitle(), kProgramTitle);
     EXPECT_TRUE(
         log().contains("Valve type: Test Valves V1\n"
                        "Pressure intake port: [bar]:  100.00 bar \n"
@@ -217,7 +220,7 @@ TEST_F(ValvePageTest, TestDrawsTheUserCurveAndUserValvesCalculate) {
     calculate();
     // 0.01 * 30^2 + 3
     EXPECT_EQ(drop(), "12.00");
-    EXPECT_EQ(window->windowTitle(), "12");
+    EXPECT_EQ(window->windowTitle(), kProgramTitle);
     EXPECT_TRUE(log().contains("Valve type: User defined valve\n"));
     const auto valve = page()->takeOver();
     ASSERT_TRUE(valve.has_value());
@@ -269,6 +272,31 @@ TEST_F(ValvePageTest, AMissingFileKeepsTheListAndIsReportedOnce) {
     // Leaving the combo after Enter loads nothing again.
     leave("ComboBox1");
     EXPECT_EQ(desktop->shown.size(), 1u);
+}
+
+// A type that fails to load must not lend its name to the valves still listed:
+// the log and the circuit name the valve that was computed.
+TEST_F(ValvePageTest, AFailedLoadPutsTheListedTypeBackInTheBox) {
+    child<QCheckBox>("chBelezi")->setChecked(true);
+    writeFile("Check Valve.dat", "NG6|60|15|0.5|0.0032|0|\n");
+    chooseType(2);
+    ASSERT_EQ(list()->count(), 1);
+    enterType("Check Valv");
+    ASSERT_EQ(desktop->shown.size(), 1u);
+    EXPECT_EQ(desktop->shown[0].text, "Error no : 1000");
+    EXPECT_EQ(text("ComboBox1"), "Check Valve");
+    EXPECT_EQ(child<QComboBox>("ComboBox1")->currentIndex(), 2);
+
+    list()->setCurrentRow(0);
+    flowSlider()->setValue(30);
+    calculate();
+    EXPECT_TRUE(log().contains("Valve type: Check Valve NG6\n")) << log().toStdString();
+    ASSERT_TRUE(page()->takeOver().has_value());
+    EXPECT_EQ(page()->takeOver()->name, "Check Valve NG6");
+    showPage("tbProst");
+    QTest::mouseDClick(child<QWidget>("edDp"), Qt::LeftButton);
+    EXPECT_TRUE(child<QWidget>("Label54")->toolTip().startsWith("Check Valve NG6|"))
+        << child<QWidget>("Label54")->toolTip().toStdString();
 }
 
 TEST_F(ValvePageTest, ATypedNameLoadsOnEnterOrOnLeavingOnce) {
@@ -395,7 +423,7 @@ TEST_F(ValvePageTest, CalculatingWithNothingSelectedSaysWhatToSelect) {
     EXPECT_EQ(desktop->shown[0].title, "No valve selected");
     EXPECT_TRUE(desktop->shown[0].text.contains("select a valve"));
     EXPECT_EQ(drop(), "0");
-    EXPECT_EQ(window->windowTitle(), "Hydraulic calculator QX7  ver: 1.0");
+    EXPECT_EQ(window->windowTitle(), kProgramTitle);
     EXPECT_TRUE(log().isEmpty());
 
     // A loaded file with no line chosen yet is no different.

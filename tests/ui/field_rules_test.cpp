@@ -1,13 +1,16 @@
 #include <QComboBox>
-#include <QSlider>
-
 #include <QLabel>
+#include <QSlider>
+#include <string>
+#include <utility>
 
+#include "model/faults.h"
 #include "tests/support/FakePageServices.h"
 #include "tests/support/MainWindowFixture.h"
 #include "ui/ControlEvents.h"
 #include "ui/DigitKeyFilter.h"
 #include "ui/FieldPairs.h"
+#include "ui/NumberText.h"
 
 namespace {
 
@@ -39,6 +42,36 @@ TEST_F(FieldRulesTest, AnUnreadableNumberBecomesTheDefaultTextAndTheSliderStays)
     EXPECT_TRUE(desktop->shown.empty());
 }
 
+// Pasted text bypasses the key filter; leaving the field reads its comma.
+TEST_F(FieldRulesTest, APastedDecimalCommaIsReadAsThePointOnLeaving) {
+    field("edV")->setFocus();
+    child<QLineEdit>("edV")->setText(QStringLiteral("28,5"));
+    leave("edV");
+    EXPECT_EQ(text("edV"), "28.50");
+    EXPECT_EQ(position(*window, "TrackBar3"), 28);
+}
+
+TEST(NumberTextTest, ASingleCommaWithoutAPointIsTheDecimalSeparator) {
+    const std::pair<const char*, double> numbers[] = {
+        {"28,5", 28.5},   {" 0,9 ", 0.9},    {",5", 0.5},    {"7,", 7.0},
+        {"-2,25", -2.25}, {"1,5e3", 1500.0}, {"28.5", 28.5}, {"12", 12.0},
+    };
+    for (const auto& [given, value] : numbers) {
+        EXPECT_DOUBLE_EQ(readNumber(QString::fromLatin1(given)), value) << given;
+    }
+    // With both separators or several of one there is no telling which is
+    // the decimal one; the message names the text as given.
+    for (const char* given : {"1,2.3", "1.2,3", "1,2,3", "1,000,000", "1.2.3", ",", "0;9", ""}) {
+        try {
+            readNumber(QString::fromLatin1(given));
+            ADD_FAILURE() << given << " was read as a number";
+        } catch (const ConversionError& error) {
+            EXPECT_EQ(error.what(),
+                      "'" + std::string(given) + "' is not a valid floating point value");
+        }
+    }
+}
+
 TEST_F(FieldRulesTest, LeavingAnEmptyFieldChangesNothing) {
     typeAndLeave("edp", "30");
     child<QLineEdit>("edp")->clear();
@@ -68,9 +101,13 @@ TEST_F(FieldRulesTest, TheSpeedFieldIsRewrittenOnlyWhenTheSliderMoves) {
     EXPECT_EQ(text("edN"), "1500.2");
 }
 
-TEST_F(FieldRulesTest, TheKeyFilterAdmitsDigitsAndPointsOnly) {
-    type("edQ", "a-1 b.5,x.");
+TEST_F(FieldRulesTest, TheKeyFilterAdmitsDigitsAndPointsAndTypesACommaAsThePoint) {
+    type("edQ", "a-1 b.5x.");
     EXPECT_EQ(text("edQ"), "1.5.");
+    // A typed decimal comma is the point: 28,5 cm3 is not 285.
+    typeAndLeave("edV", "28,5");
+    EXPECT_EQ(text("edV"), "28.50");
+    EXPECT_EQ(position(*window, "TrackBar3"), 28);
     type("edSnaga", "-7e2");
     EXPECT_EQ(text("edSnaga"), "72");
     type("edNiM", "0.9%");
