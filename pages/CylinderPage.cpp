@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
+#include <QIcon>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +19,7 @@
 #include <QSlider>
 #include <QSvgRenderer>
 
+#include "model/CylinderDesign.h"
 #include "model/klip.h"
 #include "ui/ControlEvents.h"
 #include "ui/FieldAccess.h"
@@ -131,6 +133,50 @@ std::vector<QuantityRow> pairTable() {
     };
 }
 
+// The fields of the stroke and buckling group, in its own pair table.
+enum DesignPair { Stroke, MountingLength, SafetyFactor };
+
+std::vector<QuantityRow> designTable() {
+    const auto at = [](int left, int top, int captionWidth) {
+        return PairPlacement{.captionLeft = left,
+                             .top = top,
+                             .sliderLeft = 0,
+                             .sliderWidth = 0,
+                             .fieldLeft = left + captionWidth,
+                             .fieldWidth = 56};
+    };
+    return {
+        // clang-format off
+        {.caption = "Stroke [mm]",
+         .field = {.name = "edHCStroke", .tag = 128},
+         .exit = {.kind = ExitKind::Decimal, .format = "%.0f"},
+         .at = at(8, 20, 134)},
+        {.caption = "Mounting length [mm]",
+         .field = {.name = "edHCMountLength", .tag = 129},
+         .exit = {.kind = ExitKind::Decimal, .format = "%.0f"},
+         .at = at(8, 44, 134)},
+        {.caption = "Safety factor",
+         .field = {.name = "edHCSafety", .tag = 130},
+         .exit = {.kind = ExitKind::Decimal, .format = "%.2f"},
+         .at = at(200, 44, 108)},
+        // clang-format on
+    };
+}
+
+// The mounting cases, in the order of the Euler cases, by their usual mounting.
+struct Mounting {
+    const char* name;
+    const char* tip;
+};
+const Mounting kMountings[] = {
+    {"Flange, free rod", "Rear flange, the rod end free (fixed - free): L_K = 2 L"},
+    {"Eye, rod eye", "Rear eye and rod eye (pinned - pinned): L_K = L"},
+    {"Flange, rod eye", "Rear flange, the rod eye guided (fixed - pinned): L_K = 0.7 L"},
+    {"Flange, fixed rod", "Rear flange, the rod end fixed (fixed - fixed): L_K = 0.5 L"},
+};
+
+const char* const kDesignCaption = "Stroke and buckling";
+
 // The pairs of each mode's first to fourth arguments are marked and validated.
 ModeRules modeRules() {
     return {
@@ -220,8 +266,9 @@ void CylinderPage::buildControls() {
     lblHCSmer->setStyleSheet(QStringLiteral("color: red;"));
     lblHCSmer->setGeometry(540, 11, 240, 22);
 
-    addModeGroup("RadioGroup4", QStringLiteral("Known or desired values"), QRect(4, 52, 370, 140),
-                 {10, 26, 27});
+    // Compact, so the stroke and buckling group fits below the picture.
+    addModeGroup("RadioGroup4", QStringLiteral("Known or desired values"), QRect(4, 48, 370, 96),
+                 {10, 18, 20});
     addPairs(pairTable());
     setFieldText(field(PressureOut), QStringLiteral("0"));
     field(FlowIn)->setToolTip(QStringLiteral("Double click for last calculated pump flow"));
@@ -234,10 +281,77 @@ void CylinderPage::buildControls() {
 
     Image3 = new QLabel(this);
     Image3->setObjectName(QStringLiteral("Image3"));
-    Image3->setGeometry(4, 206, kPictureSize.width(), kPictureSize.height());
+    Image3->setGeometry(4, 146, kPictureSize.width(), kPictureSize.height());
 
-    addCalculateButton("BitBtn3", QStringLiteral("Calculatie"), QRect(80, 300, 105, 33));
-    addResetButton("BitBtn4", QRect(196, 300, 105, 33));
+    buildDesignGroup();
+    addCalculateButton("BitBtn3", QStringLiteral("Calculatie"), QRect(80, 382, 105, 33));
+    addResetButton("BitBtn4", QRect(196, 382, 105, 33));
+}
+
+void CylinderPage::buildDesignGroup() {
+    grpHCDesign = new QGroupBox(QStringLiteral("Stroke and buckling"), this);
+    grpHCDesign->setObjectName(QStringLiteral("grpHCDesign"));
+    grpHCDesign->setGeometry(4, 214, 370, 162);
+    // No room for sliders here: the fields keep the key filter, the exit and
+    // the reset of every pair.
+    design_ = new FieldPairs(services_, grpHCDesign);
+    design_->build(designTable());
+
+    // The items name the mounting and show its picture; the tool tips name
+    // the Euler case.
+    cbHCMounting = new QComboBox(grpHCDesign);
+    cbHCMounting->setObjectName(QStringLiteral("cbHCMounting"));
+    cbHCMounting->setGeometry(200, 17, 164, 22);
+    cbHCMounting->setIconSize(QSize(24, 12));
+    cbHCMounting->setToolTip(QStringLiteral("Mounting case of the cylinder"));
+    for (int item = 0; item < 4; ++item) {
+        cbHCMounting->addItem(QIcon(QStringLiteral(":/program/mounting/%1.svg").arg(item)),
+                              QString::fromLatin1(kMountings[item].name));
+        cbHCMounting->setItemData(item, QString::fromLatin1(kMountings[item].tip), Qt::ToolTipRole);
+    }
+    cbHCMounting->setCurrentIndex(static_cast<int>(MountingCase::PinnedPinned));
+
+    struct Result {
+        QLabel** label;
+        const char* name;
+        const char* caption;
+        int row;
+        int left;  // the caption's; the value follows it
+        int valueLeft;
+    };
+    // Extend, retract and regenerative figures in columns behind their row's
+    // name; the buckling figures in a row of their own.
+    const Result results[] = {
+        {&lblHCExtendTime, "lblHCExtendTime", "t [s]", 0, 88, 134},
+        {&lblHCExtendVolume, "lblHCExtendVolume", "V [l]", 0, 180, 226},
+        {&lblHCRetractTime, "lblHCRetractTime", "t [s]", 1, 88, 134},
+        {&lblHCRetractVolume, "lblHCRetractVolume", "V [l]", 1, 180, 226},
+        {&lblHCRegenSpeed, "lblHCRegenSpeed", "v [m/s]", 2, 88, 134},
+        {&lblHCRegenForce, "lblHCRegenForce", "F [kN]", 2, 180, 226},
+        {&lblHCRegenTime, "lblHCRegenTime", "t [s]", 2, 272, 318},
+        {&lblHCBucklingLength, "lblHCBucklingLength", "L_K [mm]", 3, 8, 64},
+        {&lblHCSlenderness, "lblHCSlenderness", "\u03bb", 3, 130, 146},
+        {&lblHCPermissibleForce, "lblHCPermissibleForce", "F perm. [kN]", 3, 212, 290},
+    };
+    const char* const rowCaptions[] = {"Extend", "Retract", "Regenerative"};
+    constexpr int kFirstResult = 70;
+    constexpr int kResultStep = 16;
+    for (int row = 0; row < 3; ++row) {
+        addCaption(grpHCDesign, QString::fromLatin1(rowCaptions[row]), 8,
+                   kFirstResult + row * kResultStep);
+    }
+    for (const Result& result : results) {
+        const int top = kFirstResult + result.row * kResultStep;
+        addCaption(grpHCDesign, QString::fromUtf8(result.caption), result.left, top);
+        auto* label = new QLabel(grpHCDesign);
+        label->setObjectName(QString::fromLatin1(result.name));
+        label->setGeometry(result.valueLeft, top, 46, 16);
+        *result.label = label;
+    }
+    lblHCBucklingVerdict = new QLabel(grpHCDesign);
+    lblHCBucklingVerdict->setObjectName(QStringLiteral("lblHCBucklingVerdict"));
+    lblHCBucklingVerdict->setGeometry(8, kFirstResult + 4 * kResultStep + 2, 356, 16);
+    clearDesignResults();
 }
 
 void CylinderPage::connectHandlers() {
@@ -268,6 +382,7 @@ bool CylinderPage::pullLoad() const {
 void CylinderPage::reset() {
     services_.resetEditColours();
     pairs().resetAll();
+    clearDesignResults();
 }
 
 void CylinderPage::RadioGroup3Click() {
@@ -328,7 +443,99 @@ bool CylinderPage::acceptInputs(int item) {
                               caption);
         return false;
     }
+    if (strokeGiven()) {
+        // The group's own inputs, checked before anything is computed; the
+        // flow and the pressure come from the calculation itself.
+        klip stand;
+        stand.pistonDiameter = fieldValue(field(PistonDiameter));
+        stand.rodDiameter = fieldValue(field(RodDiameter));
+        return designInputs(stand, 1.0).has_value();
+    }
     return true;
+}
+
+bool CylinderPage::strokeGiven() const {
+    return !fieldText(design_->pair(Stroke).field).isEmpty();
+}
+
+std::optional<CylinderDesignInputs> CylinderPage::designInputs(const klip& cylinder, double flow) {
+    const QString caption = QString::fromLatin1(kDesignCaption);
+    if (fieldText(design_->pair(MountingLength).field).isEmpty()) {
+        services_.showMessage(
+            QStringLiteral("Mounting length must be given for the buckling check: the distance "
+                           "between the mounting points, retracted, in mm"),
+            caption);
+        return std::nullopt;
+    }
+    CylinderDesignInputs in;
+    in.pistonDiameter = cylinder.pistonDiameter;
+    in.rodDiameter = cylinder.rodDiameter;
+    in.throughRod = doubleActing();
+    in.stroke = fieldValue(design_->pair(Stroke).field);
+    in.flow = flow;
+    in.pressure = cylinder.pressureIn;
+    in.efficiency = fieldValue(field(Efficiency));
+    in.mounting = static_cast<MountingCase>(std::max(cbHCMounting->currentIndex(), 0));
+    in.mountingLength = fieldValue(design_->pair(MountingLength).field);
+    in.safetyFactor = fieldValue(design_->pair(SafetyFactor).field);
+    if (const auto problem = checkDesignInputs(in)) {
+        services_.showMessage(QString::fromStdString(*problem), caption);
+        return std::nullopt;
+    }
+    return in;
+}
+
+void CylinderPage::clearDesignResults() {
+    for (QLabel* label : {lblHCExtendTime, lblHCExtendVolume, lblHCRetractTime, lblHCRetractVolume,
+                          lblHCRegenSpeed, lblHCRegenForce, lblHCRegenTime, lblHCBucklingLength,
+                          lblHCSlenderness, lblHCPermissibleForce, lblHCBucklingVerdict}) {
+        label->clear();
+    }
+}
+
+std::optional<double> CylinderPage::pushLoadOf(const klip& cylinder) const {
+    // A pull load stretches the rod; a through rod may be pushed either way.
+    if (!doubleActing() && pullLoad()) {
+        return std::nullopt;
+    }
+    return cylinder.force;
+}
+
+void CylinderPage::showDesign(const klip& cylinder, double flow, ReportLines* report) {
+    clearDesignResults();
+    if (!strokeGiven()) {
+        return;
+    }
+    const auto inputs = designInputs(cylinder, flow);
+    if (!inputs) {
+        return;
+    }
+    const CylinderDesign design = designCylinder(*inputs);
+    const std::optional<double> pushLoad = pushLoadOf(cylinder);
+    lblHCExtendTime->setText(formatText("%.2f", design.stroke.extendTime));
+    lblHCExtendVolume->setText(formatText("%.3f", design.stroke.extendVolume));
+    lblHCRetractTime->setText(formatText("%.2f", design.stroke.retractTime));
+    lblHCRetractVolume->setText(formatText("%.3f", design.stroke.retractVolume));
+    if (design.regenerative) {
+        lblHCRegenSpeed->setText(formatText("%.4f", design.regenerative->speed));
+        lblHCRegenForce->setText(formatText("%.2f", design.regenerative->force));
+        lblHCRegenTime->setText(formatText("%.2f", design.regenerative->time));
+    } else {
+        for (QLabel* label : {lblHCRegenSpeed, lblHCRegenForce, lblHCRegenTime}) {
+            label->setText(QStringLiteral("\u2014"));
+        }
+    }
+    lblHCBucklingLength->setText(formatText("%.0f", design.buckling.freeLength));
+    lblHCSlenderness->setText(formatText("%.1f", design.buckling.slenderness));
+    lblHCPermissibleForce->setText(formatText("%.2f", design.buckling.permissible));
+    lblHCBucklingVerdict->setText(
+        QString::fromStdString(bucklingVerdict(design.buckling, pushLoad)));
+    const bool safe = rodSafe(design.buckling, pushLoad);
+    lblHCBucklingVerdict->setStyleSheet(safe ? QStringLiteral("color: #007000;")
+                                             : QStringLiteral("color: red;"));
+    if (report != nullptr) {
+        writeDesignReport(*inputs, design, pushLoad, *report);
+    }
 }
 
 void CylinderPage::calculate(int item) {
@@ -340,16 +547,24 @@ void CylinderPage::calculate(int item) {
         klipDvostrani cylinder(given[0], given[1], given[2], given[3], outletPressure, efficiency,
                                mode);
         showDoubleActingResults(cylinder);
-        if (services_.writeCalculations()) {
-            appendReport(cylinder);
-        }
+        reportWithDesign(cylinder);
     } else {
         klipJednostrani cylinder(given[0], given[1], given[2], given[3], outletPressure, efficiency,
                                  pullLoad(), mode);
         showSingleActingResults(cylinder);
-        if (services_.writeCalculations()) {
-            appendReport(cylinder);
-        }
+        reportWithDesign(cylinder);
+    }
+}
+
+// The design lines follow the cylinder's own report, in one addition to the log.
+void CylinderPage::reportWithDesign(klipJednostrani& cylinder) {
+    ReportLines lines;
+    if (services_.writeCalculations()) {
+        cylinder.writeReport(lines);
+    }
+    showDesign(cylinder, cylinder.inletFlow, services_.writeCalculations() ? &lines : nullptr);
+    if (services_.writeCalculations()) {
+        services_.appendToLog(lines);
     }
 }
 
@@ -398,6 +613,8 @@ void CylinderPage::startUp() {
     const QuantityPair& efficiency = pair(Efficiency);
     setFieldText(efficiency.field, formatText("%f", efficiency.slider->value() * 0.01L));
     setLoadDirection(false, QStringLiteral("Load direction: Push"));
+    // Cylinder catalogues' usual safety against buckling.
+    setFieldText(design_->pair(SafetyFactor).field, QStringLiteral("3.50"));
 }
 
 CylinderDefinition CylinderPage::definition() const {

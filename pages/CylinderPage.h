@@ -3,6 +3,7 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <optional>
 
 #include "pages/PageLinks.h"
 #include "ui/ModePage.h"
@@ -14,8 +15,11 @@ class QFrame;
 class QGroupBox;
 class QLabel;
 class QMenu;
+class FieldPairs;
+class klip;
 class klipDvostrani;
 class klipJednostrani;
+struct CylinderDesignInputs;
 
 // The hydraulic cylinder page: a single-acting cylinder pushing or pulling a
 // load, or a through-rod cylinder, in four calculation modes.
@@ -64,6 +68,22 @@ class CylinderPage : public ModePage {
     // Combo, popup menu, caption, shared flag and picture, all at once.
     void setLoadDirection(bool pull, const QString& caption);
 
+    // The group "Stroke and buckling": stroke, mounting, safety, and the
+    // stroke times, volumes, regenerative figures and the rod's buckling
+    // check of the cylinder the page calculates.
+    void buildDesignGroup();
+    bool strokeGiven() const;
+    // The design inputs of a calculated cylinder; nothing, after a message,
+    // when one of the group's fields cannot be used.
+    std::optional<CylinderDesignInputs> designInputs(const klip& cylinder, double flow);
+    // Shows the group's results for the cylinder calculated, and adds its
+    // report lines to report when there is one.
+    void showDesign(const klip& cylinder, double flow, ReportLines* report);
+    // The push force the rod carries, or nothing for a pull load.
+    std::optional<double> pushLoadOf(const klip& cylinder) const;
+    void reportWithDesign(klipJednostrani& cylinder);
+    void clearDesignResults();
+
     PumpFlowSource pumpFlow_;
 
     QFrame* Panel3 = nullptr;
@@ -77,4 +97,18 @@ class CylinderPage : public ModePage {
     QLabel* Label37 = nullptr;
     QLabel* Label38 = nullptr;
     QLabel* Image3 = nullptr;
+    QGroupBox* grpHCDesign = nullptr;
+    FieldPairs* design_ = nullptr;
+    QComboBox* cbHCMounting = nullptr;
+    QLabel* lblHCExtendTime = nullptr;
+    QLabel* lblHCExtendVolume = nullptr;
+    QLabel* lblHCRetractTime = nullptr;
+    QLabel* lblHCRetractVolume = nullptr;
+    QLabel* lblHCRegenSpeed = nullptr;
+    QLabel* lblHCRegenForce = nullptr;
+    QLabel* lblHCRegenTime = nullptr;
+    QLabel* lblHCBucklingLength = nullptr;
+    QLabel* lblHCSlenderness = nullptr;
+    QLabel* lblHCPermissibleForce = nullptr;
+    QLabel* lblHCBucklingVerdict = nullptr;
 };

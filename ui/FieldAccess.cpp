@@ -58,7 +58,7 @@ QColor fieldColour(const QWidget* field) {
 }
 
 void moveSlider(QSlider* slider, long double value) {
-    if (!std::isfinite(value)) {
+    if (slider == nullptr || !std::isfinite(value)) {
         return;
     }
     const long double truncated = std::trunc(value);

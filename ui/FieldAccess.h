@@ -32,7 +32,8 @@ QColor windowColour();
 QColor fieldColour(const QWidget* field);
 
 // Moves a slider to a value truncated toward zero, clamped to the slider's
-// range. The slider's change handler runs only if the position changes.
+// range. The slider's change handler runs only if the position changes. No
+// slider, nothing to move.
 void moveSlider(QSlider* slider, long double value);
 
 // Texts formatted with the framework rules, as Qt strings. A whole-number

@@ -54,8 +54,10 @@ void FieldPairs::build(const std::vector<QuantityRow>& rows) {
     // Handlers find their pair by index: the vector no longer grows.
     for (int index = 0; index < count(); ++index) {
         QuantityPair& bound = pair(index);
-        connectGuarded(bound.slider, &QSlider::valueChanged, this, services_,
-                       [this, index](int) { sliderChanged(pair(index)); });
+        if (bound.slider != nullptr) {
+            connectGuarded(bound.slider, &QSlider::valueChanged, this, services_,
+                           [this, index](int) { sliderChanged(pair(index)); });
+        }
         if (bound.row.exit.kind != ExitKind::None) {
             bound.field->installEventFilter(this);
         }
@@ -76,8 +78,10 @@ void FieldPairs::makeControls(QuantityPair& pair) {
     if (at.markLeft >= 0) {
         addRequiredMark(page_, at.markLeft, (at.captionTop >= 0 ? at.captionTop : at.top) - 2);
     }
-    pair.slider = addSlider(page_, slider.name, at.sliderLeft, at.top, at.sliderWidth,
-                            slider.minimum, slider.maximum, slider.start, slider.tick);
+    if (slider.name != nullptr) {
+        pair.slider = addSlider(page_, slider.name, at.sliderLeft, at.top, at.sliderWidth,
+                                slider.minimum, slider.maximum, slider.start, slider.tick);
+    }
     switch (field.kind) {
         case FieldKind::Edit:
             pair.field =
@@ -154,18 +158,23 @@ void FieldPairs::showResult(const QuantityPair& pair, long double value, const Q
 
 void FieldPairs::reset(const QuantityPair& pair) {
     const PairReset& reset = pair.row.reset;
+    QSlider* slider = pair.slider;
     const QString text =
-        reset.text.isEmpty() ? QString::number(pair.slider->minimum()) : reset.text;
+        reset.text.isEmpty() && slider != nullptr ? QString::number(slider->minimum()) : reset.text;
     switch (reset.kind) {
         case ResetKind::None:
             break;
         case ResetKind::TextThenSlider:
             // A slider that moves rewrites its field in the slider's format.
             setFieldText(pair.field, text);
-            pair.slider->setValue(pair.slider->minimum());
+            if (slider != nullptr) {
+                slider->setValue(slider->minimum());
+            }
             break;
         case ResetKind::SliderThenText:
-            pair.slider->setValue(pair.slider->minimum());
+            if (slider != nullptr) {
+                slider->setValue(slider->minimum());
+            }
             setFieldText(pair.field, text);
             break;
     }

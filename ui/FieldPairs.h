@@ -50,6 +50,8 @@ struct PairPlacement {
 // The slider of a pair: its range, where it starts, its tick spacing, and
 // how its position becomes the field's value (position times scale, written
 // in the format).
+// A pair's slider. A row whose slider has no name has none: its field keeps
+// the key filter, the exit and the reset all the same.
 struct SliderPart {
     const char* name = nullptr;
     int minimum = 0;

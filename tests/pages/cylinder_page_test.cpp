@@ -413,4 +413,55 @@ TEST_F(CylinderPageTest, DiameterFieldsTakeWholeNumbers) {
     EXPECT_EQ(page()->definition().rodDiameter, 400.0);
 }
 
+TEST_F(CylinderPageTest, StrokeAndBucklingOfAHundredByFiftyCylinder) {
+    // Rear eye and rod eye, 1000 mm between them retracted, 500 mm stroke,
+    // pushed with 150 kN: L_K 1500 mm, lambda 120, Euler 282.61 kN / 3.5.
+    EXPECT_EQ(child<QComboBox>("cbHCMounting")->count(), 4);
+    EXPECT_EQ(child<QComboBox>("cbHCMounting")->currentIndex(), 1);
+    EXPECT_EQ(text("edHCSafety"), "3.50");
+    selectMode(1);
+    enter({{"edHCF", "150"},
+           {"edHCQ1", "50"},
+           {"edHCD1", "100"},
+           {"edHCD2", "50"},
+           {"edHCStroke", "500"},
+           {"edHCMountLength", "1000"}});
+    calculate();
+    ASSERT_TRUE(desktop->shown.empty());
+    const std::pair<const char*, const char*> shown[] = {
+        {"lblHCExtendTime", "4.71"},
+        {"lblHCExtendVolume", "3.925"},
+        {"lblHCRetractTime", "3.53"},
+        {"lblHCRetractVolume", "2.944"},
+        {"lblHCRegenSpeed", "0.4246"},
+        {"lblHCBucklingLength", "1500"},
+        {"lblHCSlenderness", "120.0"},
+        {"lblHCPermissibleForce", "80.75"},
+        {"lblHCBucklingVerdict", "rod may buckle: permissible 80.75 kN, load 150.00 kN"},
+    };
+    for (const auto& [name, expected] : shown) {
+        EXPECT_EQ(child<QLabel>(name)->text(), expected) << name;
+    }
+    // The design's lines follow the cylinder's report.
+    EXPECT_TRUE(log().endsWith(" rod may buckle: permissible 80.75 kN, load 150.00 kN\n") ||
+                log().endsWith(" rod may buckle: permissible 80.75 kN, load 150.00 kN"))
+        << log().right(200).toStdString();
+    EXPECT_LT(log().indexOf(QStringLiteral("cylinder")), log().indexOf("Stroke and buckling"));
+
+    // A pull load stretches the rod.
+    child<QComboBox>("ComboBox2")->setCurrentIndex(1);
+    calculate();
+    EXPECT_EQ(child<QLabel>("lblHCBucklingVerdict")->text(),
+              "pull load: the rod is not pushed and does not buckle");
+
+    // An unusable stroke is said, and nothing is computed.
+    const QString before = log();
+    typeAndLeave("edHCStroke", "0");
+    calculate();
+    ASSERT_EQ(desktop->shown.size(), 1u);
+    EXPECT_EQ(desktop->shown[0].text, "Stroke must be greater than 0 mm");
+    EXPECT_EQ(desktop->shown[0].title, "Stroke and buckling");
+    EXPECT_EQ(log(), before);
+}
+
 }  // namespace
