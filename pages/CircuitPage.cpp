@@ -145,6 +145,7 @@ void CircuitPage::buildControls() {
     btnNovProst = new QPushButton(QIcon(QStringLiteral(":/program/glyphs/calculate.svg")),
                                   QStringLiteral("Calculate"), this);
     btnNovProst->setObjectName(QStringLiteral("btnNovProst"));
+    setCalculateButton(btnNovProst);
     btnNovProst->setGeometry(312, 310, 146, 33);
     BitBtn9 = new QPushButton(QIcon(QStringLiteral(":/program/glyphs/reset.svg")),
                               QStringLiteral("Reset"), this);

@@ -107,6 +107,8 @@ void ValvePage::buildControls() {
     addCaption(TabSheet1, QStringLiteral("Valve type"), 8, 8);
     ComboBox1 = new QComboBox(TabSheet1);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+    // Enter in the valve type loads the typed type; it does not calculate.
+    keepEnterFrom(ComboBox1);
     ComboBox1->setEditable(true);
     // A typed name is the name of a file, not an item to keep; and it loads
     // as typed, not as completed to one of the items.
@@ -156,6 +158,7 @@ void ValvePage::buildControls() {
 
     BitBtn10 = new QPushButton(QIcon(QStringLiteral(":/program/glyphs/calculate.svg")),
                                QStringLiteral("Calculate"), this);
+    setCalculateButton(BitBtn10);
     BitBtn10->setObjectName(QStringLiteral("BitBtn10"));
     BitBtn10->setGeometry(8, 384, 97, 33);
 }

@@ -1,11 +1,18 @@
 #pragma once
 
 #include <QWidget>
+#include <vector>
 
 #include "ui/PageServices.h"
 
+class QAbstractButton;
+
 // A calculator page: it owns its controls and reaches the window only
 // through the services it was given.
+//
+// Keyboard: Enter in a field of the page runs the field's exit and then the
+// page's Calculate; Enter on a focused button presses it; Tab follows the
+// page from top to bottom.
 class CalculatorPage : public QWidget {
     Q_OBJECT
   public:
@@ -19,5 +26,19 @@ class CalculatorPage : public QWidget {
     virtual void loadPictures() {}
 
   protected:
+    // The button Enter in a field presses.
+    void setCalculateButton(QAbstractButton* button);
+    // A field whose Enter means something else (loading a typed name).
+    void keepEnterFrom(QWidget* field);
+
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
     PageServices& services_;
+
+  private:
+    void arrangeKeyboard();
+
+    QAbstractButton* calculate_ = nullptr;
+    std::vector<QWidget*> enterKept_;
 };

@@ -51,6 +51,7 @@ void ModePage::addCalculateButton(const char* name, const QString& caption, cons
     QPushButton* button =
         addButton(this, name, QStringLiteral(":/program/glyphs/calculate.svg"), caption, geometry);
     connectGuarded(button, &QPushButton::clicked, this, services_, [this] { calculateClick(); });
+    setCalculateButton(button);
 }
 
 void ModePage::addResetButton(const char* name, const QRect& geometry) {

@@ -283,4 +283,27 @@ TEST_F(PumpPageTest, TheCircuitGetsTheLastCalculationUnroundedUntilAFieldChanges
     EXPECT_DOUBLE_EQ(window->findChild<PumpPage*>()->inputs().displacement, 25.0);
 }
 
+TEST_F(PumpPageTest, EnterCalculatesAfterTheFieldsExitAndTabGoesDownThePage) {
+    showPage("tsPumpa");
+    selectMode(0);
+    typeAndLeave("edSnaga", "10");
+    typeAndLeave("edp", "100");
+    type("edV", "20,5");
+    QTest::keyClick(field("edV"), Qt::Key_Return);
+    // The exit read the typed value, then Calculate ran with it.
+    EXPECT_EQ(text("edV"), "20.50");
+    EXPECT_FALSE(text("edQ").isEmpty());
+    EXPECT_NE(log().indexOf("PUMP"), -1) << log().toStdString();
+    // Enter on a focused button presses it.
+    auto* reset = child<QPushButton>("btnReset");
+    reset->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(reset, Qt::Key_Return);
+    EXPECT_EQ(text("edV"), "1.00");
+    // Tab goes down the page: the fields row by row, left to right in a row.
+    const char* const order[] = {"edV", "edp", "edNiM", "edNiV", "edQ", "btnCalc", "btnReset"};
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        EXPECT_EQ(field(order[i - 1])->nextInFocusChain(), field(order[i])) << order[i];
+    }
+}
+
 }  // namespace

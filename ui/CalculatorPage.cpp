@@ -1,0 +1,109 @@
+#include "ui/CalculatorPage.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
+#include "ui/HandlerGuard.h"
+
+namespace {
+
+// Where a control stands on the page, for reading order.
+QPoint placeOn(const QWidget* page, const QWidget* control) {
+    return control->mapTo(page, QPoint(0, 0));
+}
+
+// Controls of one row stand a few pixels apart in height (a combo box is
+// taller than an edit); they are read left to right.
+constexpr int kSameRow = 8;
+
+bool before(const QPoint& a, const QPoint& b) {
+    return std::abs(a.y() - b.y()) > kSameRow ? a.y() < b.y() : a.x() < b.x();
+}
+
+}  // namespace
+
+void CalculatorPage::setCalculateButton(QAbstractButton* button) {
+    calculate_ = button;
+}
+
+void CalculatorPage::keepEnterFrom(QWidget* field) {
+    enterKept_.push_back(field);
+}
+
+bool CalculatorPage::event(QEvent* event) {
+    if (event->type() == QEvent::Polish) {
+        runGuarded(services_, [this] { arrangeKeyboard(); });
+    }
+    return QWidget::event(event);
+}
+
+void CalculatorPage::arrangeKeyboard() {
+    // Enter on a focused button presses it, as it does in a dialog.
+    for (QPushButton* button : findChildren<QPushButton*>()) {
+        button->setAutoDefault(true);
+    }
+    // Tab follows the page from top to bottom: the page's blocks (a group, a
+    // row's slider and field) by where they stand, and the controls inside a
+    // block likewise.
+    struct Stop {
+        QPoint block;
+        QPoint place;
+        QWidget* control;
+    };
+    std::vector<Stop> stops;
+    for (QWidget* control : findChildren<QWidget*>()) {
+        if (!(control->focusPolicy() & Qt::TabFocus) || control->focusProxy() != nullptr) {
+            continue;
+        }
+        QWidget* block = control;
+        while (block->parentWidget() != this) {
+            block = block->parentWidget();
+        }
+        stops.push_back({placeOn(this, block), placeOn(this, control), control});
+    }
+    std::stable_sort(stops.begin(), stops.end(), [](const Stop& a, const Stop& b) {
+        if (a.block != b.block) {
+            return before(a.block, b.block);
+        }
+        return before(a.place, b.place);
+    });
+    for (std::size_t i = 1; i < stops.size(); ++i) {
+        setTabOrder(stops[i - 1].control, stops[i].control);
+    }
+}
+
+void CalculatorPage::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    QWidget* focus = QApplication::focusWidget();
+    if (!enter || calculate_ == nullptr || focus == nullptr || !isAncestorOf(focus)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    // A combo box's own edit stands for the combo box.
+    QWidget* field = focus;
+    if (auto* combo = qobject_cast<QComboBox*>(focus->parentWidget())) {
+        field = combo;
+    }
+    const bool typed =
+        qobject_cast<QLineEdit*>(focus) != nullptr || qobject_cast<QComboBox*>(field) != nullptr;
+    if (!typed || std::find(enterKept_.begin(), enterKept_.end(), field) != enterKept_.end()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    runGuarded(services_, [this] {
+        // The field's exit first, as when the user clicks the button.
+        calculate_->setFocus(Qt::TabFocusReason);
+        if (calculate_->isEnabled()) {
+            calculate_->click();
+        }
+    });
+}
