@@ -209,14 +209,18 @@ void TfrmKalvorMain::StaticText1Click() {
     }
 }
 
-int TfrmKalvorMain::runMessage(const QString& text, const QString& caption, int icon, int buttons) {
+int TfrmKalvorMain::runMessage(const QString& text, const QString& caption, int icon, int buttons,
+                               const QString& detail) {
     QMessageBox box(static_cast<QMessageBox::Icon>(icon), caption, text,
                     static_cast<QMessageBox::StandardButtons>(buttons), this);
+    // Shown under the text, not behind a button: which field to correct.
+    box.setInformativeText(detail);
     return desktop_->runDialog(box);
 }
 
-void TfrmKalvorMain::showMessage(const QString& text, const QString& caption) {
-    runMessage(text, caption, QMessageBox::NoIcon, QMessageBox::Ok | QMessageBox::Cancel);
+void TfrmKalvorMain::showMessage(const QString& text, const QString& caption,
+                                 const QString& detail) {
+    runMessage(text, caption, QMessageBox::NoIcon, QMessageBox::Ok, detail);
 }
 
 void TfrmKalvorMain::reportFailure(const std::exception& failure) {

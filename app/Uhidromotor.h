@@ -37,7 +37,8 @@ class TfrmKalvorMain : public QWidget, public PageServices {
     ~TfrmKalvorMain() override;
 
     // PageServices
-    void showMessage(const QString& text, const QString& caption) override;
+    void showMessage(const QString& text, const QString& caption,
+                     const QString& detail = {}) override;
     bool writeCalculations() const override;
     void appendToLog(const ReportLines& lines) override;
     DigitKeyFilter& keyFilter(KeyFilterKind kind) override;
@@ -74,7 +75,8 @@ class TfrmKalvorMain : public QWidget, public PageServices {
     void connectPanel();
     // Makes the calculator pages, linked to each other.
     void wirePages();
-    int runMessage(const QString& text, const QString& caption, int icon, int buttons);
+    int runMessage(const QString& text, const QString& caption, int icon, int buttons,
+                   const QString& detail = {});
     // Hands a document or address to the desktop; says so when nothing opens it.
     void openExternally(const QUrl& url, const QString& what);
 

@@ -6,23 +6,26 @@ bool isEfficiency(double value) {
     return value > 0.0 && value <= 1.0;
 }
 
-bool modeInputsUsable(std::span<QWidget* const> given, std::span<QWidget* const> efficiencies) {
+std::optional<QString> modeInputProblem(std::span<const NamedField> given,
+                                        std::span<const NamedField> efficiencies) {
     for (const auto& fields : {given, efficiencies}) {
-        for (QWidget* field : fields) {
-            if (fieldText(field).isEmpty()) {
-                return false;
+        for (const NamedField& named : fields) {
+            if (fieldText(named.field).isEmpty()) {
+                return named.name + QStringLiteral(": no value given");
             }
         }
     }
-    for (QWidget* field : given) {
-        if (!(fieldValue(field) > 0.0)) {
-            return false;
+    for (const NamedField& named : given) {
+        if (!(fieldValue(named.field) > 0.0)) {
+            return named.name + QStringLiteral(": ") + fieldText(named.field) +
+                   QStringLiteral(" is not greater than 0");
         }
     }
-    for (QWidget* field : efficiencies) {
-        if (!isEfficiency(fieldValue(field))) {
-            return false;
+    for (const NamedField& named : efficiencies) {
+        if (!isEfficiency(fieldValue(named.field))) {
+            return named.name + QStringLiteral(": ") + fieldText(named.field) +
+                   QStringLiteral(" is not in (0, 1]");
         }
     }
-    return true;
+    return std::nullopt;
 }

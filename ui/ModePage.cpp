@@ -95,23 +95,44 @@ void ModePage::modeClick() {
     services_.markKnownFields(givenFields(item));
 }
 
-bool ModePage::inputsUsable() const {
+NamedField ModePage::named(int pairIndex) const {
+    const QuantityRow& row = pairs_->pair(pairIndex).row;
+    QString name = row.caption.trimmed();
+    if (name.endsWith(QLatin1Char(':'))) {
+        name.chop(1);
+    }
+    if (!row.unit.isEmpty()) {
+        name += QStringLiteral(" [") + row.unit + QLatin1Char(']');
+    }
+    return {row.field.name != nullptr ? pairs_->pair(pairIndex).field : nullptr, name};
+}
+
+std::optional<QString> ModePage::inputProblem() const {
     const int item = selectedItem();
     if (item < 0) {
-        return false;
+        return QStringLiteral("No calculation mode chosen");
     }
-    std::vector<QWidget*> efficiencies;
+    std::vector<NamedField> given;
+    for (int index : rules_.modes.at(static_cast<std::size_t>(item)).given) {
+        given.push_back(named(index));
+    }
+    std::vector<NamedField> efficiencies;
     for (int efficiency : rules_.efficiencies) {
-        efficiencies.push_back(field(efficiency));
+        efficiencies.push_back(named(efficiency));
     }
-    return modeInputsUsable(givenFields(item), efficiencies);
+    return modeInputProblem(given, efficiencies);
+}
+
+bool ModePage::inputsUsable() const {
+    return !inputProblem().has_value();
 }
 
 bool ModePage::checkInputs() {
-    if (inputsUsable()) {
+    const auto problem = inputProblem();
+    if (!problem) {
         return true;
     }
-    services_.showMessage(rules_.refusal.text, rules_.refusal.caption);
+    services_.showMessage(rules_.refusal.text, rules_.refusal.caption, *problem);
     return false;
 }
 

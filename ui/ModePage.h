@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <vector>
 
 #include "ui/CalculatorPage.h"
 #include "ui/FieldPairs.h"
+#include "ui/InputChecks.h"
 
 class QButtonGroup;
 class QRect;
@@ -52,6 +54,9 @@ class ModePage : public CalculatorPage {
     // efficiencies are fractions; false with no mode. A text that is no
     // number throws ConversionError.
     bool inputsUsable() const;
+    // Why the inputs are not usable, naming the quantity and its allowed
+    // range, or nothing.
+    std::optional<QString> inputProblem() const;
 
   protected:
     ModePage(PageServices& services, ModeRules rules);
@@ -88,6 +93,8 @@ class ModePage : public CalculatorPage {
 
   private:
     std::vector<QWidget*> givenFields(int item) const;
+    // A pair's field with its caption and unit, for messages.
+    NamedField named(int pairIndex) const;
 
     ModeRules rules_;
     FieldPairs* pairs_ = nullptr;

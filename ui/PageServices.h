@@ -37,8 +37,11 @@ struct WorkingFluidTexts {
 // the window itself; links between pages are wired by the window.
 class PageServices : public FailureRoute {
   public:
-    // A message box with the text and caption, buttons OK and Cancel.
-    virtual void showMessage(const QString& text, const QString& caption) = 0;
+    // A message box with the text and caption and, where given, a detail
+    // that names the quantity to correct; an OK button (its answer is never
+    // used).
+    virtual void showMessage(const QString& text, const QString& caption,
+                             const QString& detail = {}) = 0;
 
     // "Write calculations" is on.
     virtual bool writeCalculations() const = 0;

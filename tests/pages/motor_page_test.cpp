@@ -222,6 +222,27 @@ TEST_F(MotorPageTest, NoModeDoesNothingAndBadInputsAreRefused) {
     EXPECT_EQ(text("edHMn"), "1152");
 }
 
+TEST_F(MotorPageTest, TheRefusalNamesTheQuantityAndItsRange) {
+    enterPressureFlowDisplacement();
+    struct Case {
+        const char* name;
+        const char* value;
+        const char* detail;
+    };
+    for (const Case& c : {Case{"edHMNIv", "1.5", "Volumetric efficiency: 1.5 is not in (0, 1]"},
+                          Case{"edHMQ", "0", "Flow [l/min]: 0 is not greater than 0"},
+                          Case{"edHMp", "", "Pressure [bar]: no value given"}}) {
+        const QString kept = text(c.name);
+        child<QLineEdit>(c.name)->setText(QString::fromLatin1(c.value));
+        calculate();
+        ASSERT_EQ(services.shown.size(), 1u) << c.name;
+        EXPECT_EQ(services.shown[0].text, "Iregular data input ");
+        EXPECT_EQ(services.shown[0].detail, c.detail);
+        services.shown.clear();
+        child<QLineEdit>(c.name)->setText(kept);
+    }
+}
+
 TEST_F(MotorPageTest, EfficiencyFieldsFilterKeysAndPastedJunkEndsInTheMessage) {
     enterPressureFlowDisplacement();
     typeAndLeave("edHMNIv", "x0.9-y");

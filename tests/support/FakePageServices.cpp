@@ -8,8 +8,9 @@ FakePageServices::FakePageServices()
       decimalKeys_(new DigitKeyFilter(filterOwner_.get())),
       wholeKeys_(new DigitKeyFilter(filterOwner_.get())) {}
 
-void FakePageServices::showMessage(const QString& text, const QString& caption) {
-    shown.push_back({text, caption});
+void FakePageServices::showMessage(const QString& text, const QString& caption,
+                                   const QString& detail) {
+    shown.push_back({text, caption, detail});
 }
 
 DigitKeyFilter& FakePageServices::keyFilter(KeyFilterKind kind) {

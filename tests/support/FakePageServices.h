@@ -18,11 +18,13 @@ class FakePageServices : public PageServices {
     struct Message {
         QString text;
         QString title;
+        QString detail;
     };
 
     FakePageServices();
 
-    void showMessage(const QString& text, const QString& caption) override;
+    void showMessage(const QString& text, const QString& caption,
+                     const QString& detail = {}) override;
     bool writeCalculations() const override { return writes; }
     void appendToLog(const ReportLines& lines) override { log.push_back(lines); }
     DigitKeyFilter& keyFilter(KeyFilterKind kind) override;
