@@ -167,7 +167,22 @@ void ValvePage::buildDiagramArea() {
     PaintBox1 = new DiagramBox(this, "PaintBox1", QRect(390, 4, 469, 342));
 
     addCaption(this, QStringLiteral("Flow [l/min]"), 390, 360);
-    tbVENTIL_Q = addSlider(this, "tbVENTIL_Q", 466, 360, 276, 0, 10, 0, 1);
+    // The flow can be slid or typed; the calculation reads the field.
+    flowPair_ = new FieldPairs(services_, this);
+    flowPair_->build({{
+        .slider = {.name = "tbVENTIL_Q",
+                   .minimum = 0,
+                   .maximum = 10,
+                   .start = 0,
+                   .tick = 1,
+                   .format = "%d"},
+        .field = {.name = "edValveQ"},
+        .exit = {.kind = ExitKind::Decimal, .format = "%2.2f"},
+        .at =
+            {.top = 360, .sliderLeft = 466, .sliderWidth = 276, .fieldLeft = 750, .fieldWidth = 56},
+    }});
+    tbVENTIL_Q = flowPair_->pair(0).slider;
+    setFieldText(flowPair_->pair(0).field, QStringLiteral("0"));
     tbVENTIL_Q->setToolTip(QStringLiteral("Right click for pump flow"));
     tbVENTIL_Q->setContextMenuPolicy(Qt::CustomContextMenu);
     popUpUseFlow = new QMenu(this);
@@ -346,7 +361,7 @@ void ValvePage::BitBtn8Click() {
 
 void ValvePage::BitBtn10Click() {
     const bool userDefined = pgcntrsValves->currentIndex() == 1;
-    const double flow = tbVENTIL_Q->value();
+    const double flow = fieldValue(flowPair_->pair(0).field);
     const double intake = fieldValue(pairs_->pair(0).field);
     double k = 0;
     double p0 = 0;
@@ -395,7 +410,9 @@ void ValvePage::Koristiprotok1Click() {
         }
         const double flow = std::trunc(*pumpFlow);
         if (flow < tbVENTIL_Q->maximum()) {
-            tbVENTIL_Q->setValue(static_cast<int>(std::max(flow, 0.0)));
+            // The slider to the whole flow, the field to the flow itself.
+            FieldPairs::showResult(flowPair_->pair(0), std::max(*pumpFlow, 0.0),
+                                   shownFlow(std::max(*pumpFlow, 0.0)));
         } else {
             services_.showMessage(QStringLiteral("Flow to big for this valve, please select other"),
                                   kApplicationTitle);

@@ -69,6 +69,7 @@ class ValvePage : public CalculatorPage {
     PumpFlowSource pumpFlow_;
     FieldPairs* userPairs_ = nullptr;  // on "User defined"
     FieldPairs* pairs_ = nullptr;      // intake pressure
+    FieldPairs* flowPair_ = nullptr;   // the flow, slid or typed
     QTabWidget* pgcntrsValves = nullptr;
     QComboBox* ComboBox1 = nullptr;
     QListWidget* ListBox1 = nullptr;

@@ -228,6 +228,14 @@ TEST_F(ValvePageTest, TestDrawsTheUserCurveAndUserValvesCalculate) {
     EXPECT_EQ(valve->constantTerm, 3.0);
     EXPECT_DOUBLE_EQ(valve->flowCoefficient, 0.01);
     EXPECT_TRUE(desktop->shown.empty());
+
+    // The flow field shows the slider's flow and takes a typed one, fractions too.
+    EXPECT_EQ(text("edValveQ"), "30");
+    typeAndLeave("edValveQ", "20.5");
+    EXPECT_EQ(flowSlider()->value(), 20);
+    calculate();
+    // 0.01 * 20.5^2 + 3 = 7.2025
+    EXPECT_EQ(drop(), "7.20");
 }
 
 TEST_F(ValvePageTest, UseFlowTakesThePumpFlowBelowTheMaximumOnly) {
