@@ -179,7 +179,7 @@ void ValvePage::buildDiagramArea() {
         .field = {.name = "edValveQ"},
         .exit = {.kind = ExitKind::Decimal, .format = "%2.2f"},
         .at =
-            {.top = 360, .sliderLeft = 466, .sliderWidth = 276, .fieldLeft = 750, .fieldWidth = 56},
+            {.top = 360, .sliderLeft = 466, .sliderWidth = 196, .fieldLeft = 670, .fieldWidth = 64},
     }});
     tbVENTIL_Q = flowPair_->pair(0).slider;
     setFieldText(flowPair_->pair(0).field, QStringLiteral("0"));
