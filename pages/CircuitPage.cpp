@@ -47,6 +47,7 @@ namespace {
 const char* const kTakeOverHint = "Dupli klik za prihvatanje podataka zadnjeg izracunatog";
 const char* const kHowToBuild =
     "Double-click a field to take over the component last calculated on its page";
+const char* const kNoLineMessage = "Calculate a line on the line page first, then take it over.";
 const char* const kNoValveMessage = "Calculate a valve on the valve page first, then take it over.";
 constexpr QSize kSketchSize{305, 113};
 constexpr QSize kCharacteristicSize{401, 321};
@@ -335,10 +336,15 @@ void CircuitPage::showCylinderResults(const prost_cevovod* chain) {
 }
 
 void CircuitPage::takeOverLine(QLineEdit* field, CircuitSlot slot) {
-    const LineTakeOver line = sources_.line();
-    setFieldText(field, shownDrop(line.drop));
+    const std::optional<LineTakeOver> line = sources_.line();
+    if (!line) {
+        services_.showMessage(QString::fromLatin1(kNoLineMessage),
+                              QString::fromLatin1(kCircuitCaption));
+        return;
+    }
+    setFieldText(field, shownDrop(line->drop));
     // Each line keeps its own tube type: the return line may be of another tube.
-    slots_.setLine(slot, {line.diameter, line.length, line.tubeType});
+    slots_.setLine(slot, {line->diameter, line->length, line->tubeType});
     showSlot(slot);
 }
 

@@ -30,7 +30,7 @@ class CircuitPage : public CalculatorPage {
     struct Sources {
         std::function<PumpInputs()> pump;
         PumpFlowSource pumpFlow;
-        std::function<LineTakeOver()> line;
+        std::function<std::optional<LineTakeOver>()> line;
         // Nothing before the valve page's first calculation.
         std::function<std::optional<ValveTakeOver>()> valve;
         std::function<CylinderDefinition()> cylinder;

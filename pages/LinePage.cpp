@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFont>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
@@ -41,14 +42,17 @@ constexpr int kFlowGiven = 1;
 const QColor kInputYellow{255, 255, 0};
 const QColor kCaptionBackground{255, 0, 0};
 
-const QStringList kTubeTypes = {
-    QStringLiteral("Technical plain tube pull broaching  (copper,brass,glass)"),
-    QStringLiteral("Technical plain tube pull broaching (steel)"),
-    QStringLiteral("Technical, pull broaching rusted (steel)"),
-    QStringLiteral("Technical, pull broaching strong rusted (steel)"),
-    QStringLiteral("Welded new (steel)"),
-    QStringLiteral("Welded, new, little rusted (steel)"),
-};
+// The tube types in the list's order: the model's wall materials 1 to 6.
+QStringList tubeTypes() {
+    QStringList names;
+    for (unsigned material = 1; material <= 6; ++material) {
+        names << QString::fromUtf8(tubeTypeName(material));
+    }
+    return names;
+}
+
+// Points of the drawn characteristic between no flow and the operating flow.
+constexpr int kLineCharacteristicIntervals = 200;
 
 std::vector<QuantityRow> pairTable() {
     return {
@@ -137,12 +141,13 @@ void LinePage::buildControls() {
     cmbVrsta = new QComboBox(this);
     cmbVrsta->setObjectName(QStringLiteral("cmbVrsta"));
     cmbVrsta->setEditable(false);
-    cmbVrsta->addItems(kTubeTypes);
+    cmbVrsta->addItems(tubeTypes());
     cmbVrsta->setCurrentIndex(0);
     cmbVrsta->setGeometry(8, 272, 416, 24);
 
     BitBtn5 = new QPushButton(QIcon(QStringLiteral(":/program/glyphs/calculate.svg")),
                               QStringLiteral("Calculate"), this);
+    setCalculateButton(BitBtn5);
     BitBtn5->setObjectName(QStringLiteral("BitBtn5"));
     BitBtn5->setGeometry(8, 312, 97, 33);
     BitBtn7 = new QPushButton(QIcon(QStringLiteral(":/program/glyphs/reset.svg")),
@@ -206,9 +211,12 @@ void LinePage::USRadioClick() {
 }
 
 void LinePage::BitBtn5Click() {
+    // The explanation stands in the text, where the desktop does not cut it.
     const auto refuse = [this] {
-        services_.showMessage(QStringLiteral("INPUT ERROR"),
-                              QStringLiteral("Pipeline input data is not regular "));
+        services_.showMessage(QStringLiteral("Pipeline input data is not regular "),
+                              QStringLiteral("INPUT ERROR"),
+                              QStringLiteral("Diameter, speed or flow, viscosity and density must "
+                                             "be greater than 0, the length not negative"));
     };
     for (int pair : {Diameter, Length, SpeedOrFlow}) {
         if (fieldText(field(pair)).isEmpty()) {
@@ -247,26 +255,37 @@ void LinePage::BitBtn5Click() {
         line->writeReport(lines);
         services_.appendToLog(lines);
     }
-    drop_ = line->pressureDrop;
-    lblDp_Cev->setText(shownDrop(drop_));
+    last_ = LineTakeOver{line->pressureDrop, diameter, length, cmbVrsta->currentIndex()};
+    lblDp_Cev->setText(shownDrop(line->pressureDrop));
     storeDiagram(*line);
 }
 
 void LinePage::storeDiagram(const cev& line) {
     ValveDiagram diagram;
     diagram.flowCells = cellCount(static_cast<long double>(line.flow) + 1.0L);
-    diagram.dropCells = cellCount(static_cast<long double>(line.pressureDrop) + 1.0L);
+    // Pressure cells fine enough that even a small drop is read off at
+    // several labelled values.
+    diagram.dropUnit = dropUnitFor(line.pressureDrop);
+    diagram.dropCells =
+        cellCount(static_cast<long double>(line.pressureDrop) / diagram.dropUnit + 1.0L);
     diagram.firstFlow = 0;
-    const double coefficient = line.pressureDrop / line.flow / line.flow;
-    if (std::isfinite(coefficient)) {
-        diagram.curve = DiagramCurve{0.0, coefficient, line.flow, line.pressureDrop, 0};
+    // The line's own law at every flow: laminar drops grow with the flow,
+    // turbulent ones nearly with its square; the curve ends on the operating
+    // point the page shows.
+    for (int i = 0; i < kLineCharacteristicIntervals; ++i) {
+        const double q = line.flow * i / kLineCharacteristicIntervals;
+        diagram.points.emplace_back(q, line.dropAtFlow(q));
     }
-    // The axis captions stand clear of the axis numbers: the flow's above the
-    // row of flow numbers, the drop's right of the column of drop numbers,
-    // its top 10 pixels below the box's top edge.
-    const int ascent = PaintBox2->fontMetrics().ascent();
-    diagram.captions = {{QStringLiteral("Q"), -14, -24, kCaptionBackground},
-                        {QStringLiteral("prssure lost"), 30, 10 + ascent, kCaptionBackground}};
+    diagram.points.emplace_back(line.flow, line.pressureDrop);
+    // The axis captions, with their units, stand clear of the axis numbers:
+    // the flow's above the row of flow numbers, the drop's right of the
+    // column of drop numbers, its top 10 pixels below the box's top edge. Their
+    // background keeps the grid from crossing them.
+    const QFontMetrics metrics = PaintBox2->fontMetrics();
+    const QString flowCaption = QStringLiteral("Q [l/min]");
+    diagram.captions = {
+        {flowCaption, -metrics.horizontalAdvance(flowCaption) - 6, -24, kCaptionBackground},
+        {QStringLiteral("prssure lost [bar]"), 40, 10 + metrics.ascent(), kCaptionBackground}};
     const int flowCells = diagram.flowCells;
     PaintBox2->setDiagram(std::move(diagram));
     emit diagramFlowRange(flowCells);
@@ -279,7 +298,7 @@ void LinePage::BitBtn7Click() {
     for (int pair : {Length, SpeedOrFlow, InletPressure}) {
         setFieldText(field(pair), QString::number(pairs_->pair(pair).slider->minimum()));
     }
-    drop_ = 0.0;
+    last_.reset();
     lblDp_Cev->setText(QStringLiteral("0.0"));
     PaintBox2->setDiagram(std::nullopt);
 }
@@ -290,7 +309,13 @@ void LinePage::edUSDblClick() {
     }
     const QuantityPair& flow = pairs_->pair(SpeedOrFlow);
     const std::optional<double> pumpFlow = returnFlow_.pumpFlow();
-    setFieldText(flow.field, pumpFlow ? shownFlow(*pumpFlow) : QString());
+    if (!pumpFlow) {
+        services_.showMessage(QStringLiteral("The pump page has no flow yet: calculate the pump, "
+                                             "or type the flow here."),
+                              QStringLiteral("INPUT ERROR"));
+        return;
+    }
+    setFieldText(flow.field, shownFlow(*pumpFlow));
     // The return flow serves the circuit's return line, so only once the
     // operation line has been taken over.
     const std::optional<double> operationLine = returnFlow_.operationLineDrop();
@@ -302,10 +327,8 @@ void LinePage::edUSDblClick() {
         const double piston = *cylinder.pistonDiameter;
         const double rod = *cylinder.rodDiameter;
         if (piston > 0.0 && rod > 0.0 && rod < piston) {
-            // Without a pump flow this ends in the application-wide message,
-            // as reading the blank flow field does.
             const double returned =
-                returnFlow(requireNumber(pumpFlow), piston, rod, cylinder.kind, cylinder.direction);
+                returnFlow(*pumpFlow, piston, rod, cylinder.kind, cylinder.direction);
             // The slider first: its change writes whole l/min, the field then
             // gets the return flow itself.
             FieldPairs::showResult(flow, returned, formatText("%2.2f", returned));
@@ -319,7 +342,6 @@ void LinePage::edUSDblClick() {
     }
 }
 
-LineTakeOver LinePage::takeOver() const {
-    return {drop_, fieldValue(field(Diameter)), fieldValue(field(Length)),
-            cmbVrsta->currentIndex()};
+std::optional<LineTakeOver> LinePage::takeOver() const {
+    return last_;
 }

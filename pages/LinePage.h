@@ -32,10 +32,10 @@ class LinePage : public CalculatorPage {
     };
     LinePage(PageServices& services, ReturnFlowSources returnFlow);
 
-    // The line as the page last showed it (read by the circuit's take-overs):
-    // the last drop and the fields as they are. A diameter or length field
-    // that holds no number throws ConversionError.
-    LineTakeOver takeOver() const;
+    // The last line calculated, whole: its drop, diameter, length and tube
+    // type together, never fields edited since (read by the circuit's
+    // take-overs); nothing before a calculation or after Reset.
+    std::optional<LineTakeOver> takeOver() const;
 
     // The handlers, callable directly.
     void BitBtn5Click();
@@ -70,6 +70,6 @@ class LinePage : public CalculatorPage {
     QLabel* lblDp_Cev = nullptr;
     DiagramBox* PaintBox2 = nullptr;
     ReturnFlowSources returnFlow_;
-    // The drop the drop label shows, in full.
-    double drop_ = 0.0;
+    // The line the drop label shows, in full.
+    std::optional<LineTakeOver> last_;
 };

@@ -27,9 +27,9 @@ struct CylinderDefinition {
 
 // The line page's line, for a take-over by the circuit.
 struct LineTakeOver {
-    double drop = 0.0;      // bar, of the last calculation (0 before one)
-    double diameter = 0.0;  // mm, as the field holds it now
-    double length = 0.0;    // m, as the field holds it now
+    double drop = 0.0;      // bar, of the last calculation
+    double diameter = 0.0;  // mm, of the same calculation
+    double length = 0.0;    // m, of the same calculation
     int tubeType = 0;       // item of the tube-type list, from 0
 };
 

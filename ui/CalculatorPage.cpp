@@ -60,7 +60,9 @@ void CalculatorPage::arrangeKeyboard() {
     };
     std::vector<Stop> stops;
     for (QWidget* control : findChildren<QWidget*>()) {
-        if (!(control->focusPolicy() & Qt::TabFocus) || control->focusProxy() != nullptr) {
+        // Menus and other windows of the page keep their own order.
+        if (!(control->focusPolicy() & Qt::TabFocus) || control->focusProxy() != nullptr ||
+            control->isWindow() || control->window() != window()) {
             continue;
         }
         QWidget* block = control;

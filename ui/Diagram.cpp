@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPen>
+#include <QPolygonF>
 #include <algorithm>
 #include <cmath>
 
@@ -47,6 +48,20 @@ double AxisScale::offset(double value) const {
     return cellPixels_ > 0 ? value * cellPixels_ : value * pixelsPerUnit_;
 }
 
+double dropUnitFor(double largestDrop) {
+    constexpr double kMostCells = 20.0;
+    if (!(largestDrop > 0.0) || !std::isfinite(largestDrop)) {
+        return 1.0;
+    }
+    const double decade = std::pow(10.0, std::floor(std::log10(largestDrop / kMostCells)));
+    for (double factor : {1.0, 2.0, 5.0, 10.0}) {
+        if (largestDrop / (factor * decade) <= kMostCells) {
+            return factor * decade;
+        }
+    }
+    return 10.0 * decade;
+}
+
 bool drawableCounts(long long flowCells, long long dropCells) {
     return flowCells >= 1 && dropCells >= 1 && flowCells <= kMaxDiagramFlow &&
            dropCells <= kMaxDiagramDrop;
@@ -73,7 +88,7 @@ void drawGrid(QPainter& painter, QSize size, const AxisScale& flow, const AxisSc
 }
 
 void drawNumbers(QPainter& painter, QSize size, const AxisScale& flow, const AxisScale& drop,
-                 int firstFlow) {
+                 int firstFlow, double dropUnit) {
     const int h = size.height();
     const int ascent = painter.fontMetrics().ascent();
     // Flow numbers stand 20 pixels above the bottom, from the first flow on.
@@ -86,21 +101,22 @@ void drawNumbers(QPainter& painter, QSize size, const AxisScale& flow, const Axi
     // the flow axis's when that starts at 0.
     painter.setPen(kDiagramDropNumbers);
     for (int p = firstFlow == 0 ? drop.numberStep() : 0; p < drop.cells(); p += drop.numberStep()) {
-        painter.drawText(2, h - static_cast<int>(drop.offset(p)) - 2, QString::number(p));
+        painter.drawText(2, h - static_cast<int>(drop.offset(p)) - 2,
+                         QString::number(p * dropUnit, 'g', 6));
     }
 }
 
 // The curve on the diagram's own axes, so each point stands on the grid
 // where its flow and drop are read off.
 void drawCurve(QPainter& painter, QSize size, const DiagramCurve& curve, const AxisScale& flow,
-               const AxisScale& drop) {
+               const AxisScale& drop, double dropUnit) {
     if (!(curve.largestFlow > curve.firstFlow)) {
         return;
     }
     const int h = size.height();
     auto point = [&](long long q) {
         const double qq = static_cast<double>(q);
-        const double dp = curve.flowCoefficient * qq * qq + curve.constantTerm;
+        const double dp = (curve.flowCoefficient * qq * qq + curve.constantTerm) / dropUnit;
         // Far outside the box a point is only a direction; keep it drawable.
         const double y =
             std::isfinite(dp) ? std::clamp(h - drop.offset(dp), -4.0 * h, 5.0 * h) : -4.0 * h;
@@ -122,6 +138,28 @@ void drawCurve(QPainter& painter, QSize size, const DiagramCurve& curve, const A
     }
 }
 
+// The computed characteristic, point by point, with its operating point marked.
+void drawPoints(QPainter& painter, QSize size, const std::vector<QPointF>& points,
+                const AxisScale& flow, const AxisScale& drop, double dropUnit) {
+    if (points.empty()) {
+        return;
+    }
+    const double h = size.height();
+    QPolygonF line;
+    for (const QPointF& point : points) {
+        const double cells = point.y() / dropUnit;
+        const double y =
+            std::isfinite(cells) ? std::clamp(h - drop.offset(cells), -4.0 * h, 5.0 * h) : -4.0 * h;
+        line << QPointF(flow.offset(point.x()), y);
+    }
+    painter.setPen(QPen(kDiagramCurve, 3));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPolyline(line);
+    painter.setPen(QPen(kDiagramCurve, 1));
+    painter.setBrush(kDiagramCurve);
+    painter.drawEllipse(line.back(), 4.0, 4.0);
+}
+
 }  // namespace
 
 void drawValveDiagram(QPainter& painter, QSize size, const std::optional<ValveDiagram>& diagram) {
@@ -133,10 +171,12 @@ void drawValveDiagram(QPainter& painter, QSize size, const std::optional<ValveDi
     const AxisScale flow(size.width(), diagram->flowCells, 5);
     const AxisScale drop(size.height(), diagram->dropCells, 2);
     drawGrid(painter, size, flow, drop);
+    const double unit = diagram->dropUnit > 0.0 ? diagram->dropUnit : 1.0;
     if (diagram->curve) {
-        drawCurve(painter, size, *diagram->curve, flow, drop);
+        drawCurve(painter, size, *diagram->curve, flow, drop, unit);
     }
-    drawNumbers(painter, size, flow, drop, diagram->firstFlow);
+    drawPoints(painter, size, diagram->points, flow, drop, unit);
+    drawNumbers(painter, size, flow, drop, diagram->firstFlow, unit);
     for (const DiagramCaption& caption : diagram->captions) {
         const int x = caption.x < 0 ? size.width() + caption.x : caption.x;
         const int y = caption.y < 0 ? size.height() + caption.y : caption.y;

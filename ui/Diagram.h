@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPointF>
 #include <QSize>
 #include <QString>
 #include <optional>
@@ -67,11 +68,22 @@ struct DiagramCaption {
 // its paint box draws it; drawing never computes anything else.
 struct ValveDiagram {
     int flowCells = 1;  // NX: the flow axis runs from 0 to NX
-    int dropCells = 1;  // NY: the pressure axis runs from 0 to NY
+    int dropCells = 1;  // NY: the pressure axis runs from 0 to NY cells
     int firstFlow = 0;  // X0: the first number on the flow axis
+    // Bar per pressure cell: 1 for the valve's whole bars, a fraction such as
+    // 0.2 where a small drop needs finer steps to be read.
+    double dropUnit = 1.0;
     std::optional<DiagramCurve> curve;
+    // A characteristic computed point by point (flow l/min, drop bar), drawn
+    // as it is; its last point, the operating point, is marked.
+    std::vector<QPointF> points;
     std::vector<DiagramCaption> captions;
 };
+
+// The bar per pressure cell, of 1, 2 or 5 times a power of ten, that divides
+// a drop into at most 20 cells (so at least 8): fine enough to read a small
+// drop, coarse enough to number.
+double dropUnitFor(double largestDrop);
 
 // Counts a diagram can be drawn with: at least 1 and at most the largest a
 // real valve or line needs.

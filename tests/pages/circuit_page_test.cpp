@@ -74,9 +74,9 @@ class CircuitPageTest : public MainWindowFixture {
     void takeOverAll(int blocking = 0, bool throttle = false) {
         pumpFlow = 32.0;
         doubleClick("edQ_prost");
-        line = {1.50, 16.0, 2.5, 0};
+        line = LineTakeOver{1.50, 16.0, 2.5, 0};
         doubleClick("edDpPog");
-        line = {0.80, 25.0, 3.0, 2};
+        line = LineTakeOver{0.80, 25.0, 3.0, 2};
         doubleClick("edDpPov");
         valve = ValveTakeOver{1.20, QStringLiteral("WE 6"), 0.5, 0.001};
         doubleClick("edDp");
@@ -95,7 +95,7 @@ class CircuitPageTest : public MainWindowFixture {
     CircuitPage* page = nullptr;
     PumpInputs pump{10.0, 100.0, 50.0, 1.0, 1.0};
     std::optional<double> pumpFlow = 32.0;
-    LineTakeOver line;
+    std::optional<LineTakeOver> line;
     std::optional<ValveTakeOver> valve;
     CylinderDefinition cylinder{CylinderKind::SingleActing, 50.0, 30.0, 1.0, LoadDirection::Push};
 };
@@ -103,6 +103,13 @@ class CircuitPageTest : public MainWindowFixture {
 // ---- Take-overs, options and information labels ----
 
 TEST_F(CircuitPageTest, DoubleClicksTakeEachComponentOverIntoFieldAndSlot) {
+    // Before a line is calculated there is nothing to take over.
+    doubleClick("edDpPog");
+    ASSERT_EQ(desktop->shown.size(), 1u);
+    EXPECT_EQ(desktop->shown[0].text,
+              "Calculate a line on the line page first, then take it over.");
+    EXPECT_TRUE(tip("Label52").isEmpty());
+    desktop->shown.clear();
     EXPECT_EQ(child<QLabel>("Label49")->text(), "Pumpa mora biti definisana !");
     EXPECT_EQ(tip("edDpPog"), "Dupli klik za prihvatanje podataka zadnjeg izracunatog");
     takeOverAll(1, true);
@@ -141,7 +148,7 @@ TEST_F(CircuitPageTest, ThePageTellsHowItIsBuiltAndShowsTheCylinderItComputed) {
     actions[1]->trigger();
     EXPECT_TRUE(text("edDpPog").isEmpty());
     EXPECT_TRUE(tip("Label52").isEmpty());
-    line = {1.50, 16.0, 2.5, 0};
+    line = LineTakeOver{1.50, 16.0, 2.5, 0};
     actions[0]->trigger();
     EXPECT_EQ(tip("Label52"), "16.00|2.5");
 

@@ -109,9 +109,15 @@ TEST_F(LinePageTest, TubeAndHoseGiveTheirDropsAndReports) {
     EXPECT_EQ(report.at(6), "Pressure drop dP = 0.307 [bar]");
     EXPECT_EQ(report.last(), "Flow type :   Lamilar");
     EXPECT_TRUE(desktop->shown.empty());
-    EXPECT_EQ(shownDrop(page()->takeOver().drop), "0.31");
-    EXPECT_EQ(page()->takeOver().diameter, 10.0);
-    EXPECT_EQ(page()->takeOver().length, 2.0);
+    ASSERT_TRUE(page()->takeOver().has_value());
+    EXPECT_EQ(shownDrop(page()->takeOver()->drop), "0.31");
+    EXPECT_EQ(page()->takeOver()->diameter, 10.0);
+    EXPECT_EQ(page()->takeOver()->length, 2.0);
+    // Fields edited since are not the line calculated: the take-over stays whole.
+    typeAndLeave("edUSd", "25");
+    EXPECT_EQ(page()->takeOver()->diameter, 10.0);
+    QTest::mouseClick(child<QPushButton>("BitBtn7"), Qt::LeftButton);
+    EXPECT_FALSE(page()->takeOver().has_value());
 }
 
 TEST_F(LinePageTest, FieldsAndSlidersFollowTheSpeedOrFlowOption) {
@@ -158,7 +164,17 @@ TEST_F(LinePageTest, EachCalculationReportsItsFlowRange) {
     // 30.5 l/min through 10 mm is 6.476 m/s, Re 1407.7, laminar lambda 0.04546:
     // 0.04546 * 2 * 890 * 6.476^2 / 2000 = 1.697 bar.
     EXPECT_EQ(drop(), "1.70");
-    EXPECT_EQ(box()->diagram()->dropCells, 2);
+    // Tenths of a bar, so the small drop is read at several labelled values.
+    EXPECT_DOUBLE_EQ(box()->diagram()->dropUnit, 0.1);
+    EXPECT_EQ(box()->diagram()->dropCells, 17);
+    // The curve is the line's own law: laminar, so half the flow loses half
+    // the drop (Hagen-Poiseuille), and it ends on the operating point.
+    const std::vector<QPointF>& points = box()->diagram()->points;
+    ASSERT_EQ(points.size(), 201u);
+    EXPECT_DOUBLE_EQ(points[100].x(), 15.25);
+    EXPECT_NEAR(points[100].y(), points.back().y() / 2.0, 1e-12);
+    EXPECT_DOUBLE_EQ(points.back().x(), 30.5);
+    EXPECT_NEAR(points.back().y(), 1.697, 0.0005);
 }
 
 TEST_F(LinePageTest, RepaintsOnlyDrawWhatWasCalculatedAndResetClearsIt) {
@@ -232,8 +248,8 @@ TEST_F(LinePageTest, UnsoundInputsAreRefusedWithTheInputErrorBox) {
         desktop->shown.clear();
         calculate();
         ASSERT_EQ(desktop->shown.size(), 1u) << c.field << " " << c.text.toStdString();
-        EXPECT_EQ(desktop->shown[0].text, "INPUT ERROR");
-        EXPECT_EQ(desktop->shown[0].title, "Pipeline input data is not regular ");
+        EXPECT_EQ(desktop->shown[0].text, "Pipeline input data is not regular ");
+        EXPECT_EQ(desktop->shown[0].title, "INPUT ERROR");
         EXPECT_EQ(drop(), "0.26");
         child<QLineEdit>(c.field)->setText(before);
     }
@@ -304,6 +320,17 @@ TEST_F(ReturnFlowTest, TheCylinderGivesTheReturnFlow) {
         EXPECT_EQ(slider("tbUS"), c.position);
     }
     EXPECT_TRUE(desktop->shown.empty());
+}
+
+TEST_F(ReturnFlowTest, WithoutAPumpFlowThePageSaysSoAndChangesNothing) {
+    pumpFlow.clear();
+    const QString before = text("edUS");
+    doubleClick();
+    ASSERT_EQ(desktop->shown.size(), 1u);
+    EXPECT_EQ(desktop->shown[0].text,
+              "The pump page has no flow yet: calculate the pump, or type the flow here.");
+    EXPECT_EQ(desktop->shown[0].title, "INPUT ERROR");
+    EXPECT_EQ(text("edUS"), before);
 }
 
 TEST_F(ReturnFlowTest, WithoutCylinderOrOperationLineOnlyThePumpFlowComes) {
