@@ -197,6 +197,7 @@ void ResultsLogPage::BitBtn6Click() {
     progress.setWindowTitle(kPrintJobName);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(400);
+    progress.setMinimumWidth(360);  // room for the job name in the caption
     LogPrinter pages(programTitle() + QStringLiteral(" \u2013 results log"),
                      QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")),
                      log_->font());

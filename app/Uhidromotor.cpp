@@ -452,7 +452,10 @@ void TfrmKalvorMain::openManual(const QString& section) {
 
 void TfrmKalvorMain::openExternally(const QUrl& url, const QString& what) {
     if (!desktop_->openUrl(url)) {
-        const QString where = url.isLocalFile() ? url.toLocalFile() : url.toString();
+        QString where = url.isLocalFile() ? url.toLocalFile() : url.toString();
+        if (url.isLocalFile() && url.hasFragment()) {
+            where += QStringLiteral(" (section \"%1\")").arg(url.fragment());
+        }
         showMessage(QStringLiteral("No program on this desktop opens %1. Please open it "
                                    "yourself:\n%2")
                         .arg(what, where),
