@@ -56,6 +56,10 @@ void FluidSelector::fluidFiguresTyped() {
     appliedTemperature_.clear();
 }
 
+void FluidSelector::takeFiguresAsApplied() {
+    appliedTemperature_ = panel_.edTemperatura->text();
+}
+
 void FluidSelector::applyChosenFluid() {
     const FluidGrade* fluid = findFluid(panel_.cmbUlje->currentText().toStdString());
     if (fluid == nullptr) {

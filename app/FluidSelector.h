@@ -20,6 +20,9 @@ class FluidSelector : public QObject {
     void edTemperaturaExit();
     // The density or viscosity was changed by hand.
     void fluidFiguresTyped();
+    // The panel's figures were put back as they were (remembered settings):
+    // they stand for the chosen fluid at the shown temperature already.
+    void takeFiguresAsApplied();
 
   private:
     // Writes the chosen fluid's figures at the temperature; with "Write

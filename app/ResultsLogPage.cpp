@@ -1,9 +1,12 @@
 #include "app/ResultsLogPage.h"
 
+#include <QDateTime>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScrollBar>
@@ -12,7 +15,9 @@
 #include <QTextEdit>
 #include <algorithm>
 
+#include "app/About.h"
 #include "app/Desktop.h"
+#include "app/LogPrinter.h"
 #include "app/ResultsLogState.h"
 #include "app/RtfWriter.h"
 #include "app/SystemError.h"
@@ -100,6 +105,14 @@ void ResultsLogPage::appendReport(const ReportLines& lines) {
         report += QString::fromStdString(line);
         report += QChar(u'\n');
     }
+    appendText(report);
+}
+
+void ResultsLogPage::appendRestored(const QString& text) {
+    appendText(text.endsWith(QChar(u'\n')) ? text : text + QChar(u'\n'));
+}
+
+void ResultsLogPage::appendText(const QString& report) {
     // Each report starts on a line of its own and ends with one blank line;
     // the text is inserted as plain text, so a "<" in a report stays a "<".
     QTextCursor cursor(log_->document());
@@ -121,7 +134,11 @@ QString ResultsLogPage::text() const {
     return log_->toPlainText();
 }
 
-void ResultsLogPage::BitBtn2Click() {
+bool ResultsLogPage::hasUnsavedWork() const {
+    return log_->document()->isModified() && !log_->document()->isEmpty();
+}
+
+bool ResultsLogPage::BitBtn2Click() {
     QFileDialog dialog(this, QStringLiteral("Snimi proracune kao.."));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -129,6 +146,8 @@ void ResultsLogPage::BitBtn2Click() {
     dialog.setDefaultSuffix(QStringLiteral("txt"));
     if (!state_.fileName.isEmpty()) {
         dialog.selectFile(state_.fileName);
+    } else if (!state_.lastFolder.isEmpty()) {
+        dialog.setDirectory(state_.lastFolder);
     }
     QFileDialog* dialogPtr = &dialog;
     connectGuarded(&dialog, &QFileDialog::filterSelected, this, failures_,
@@ -138,24 +157,25 @@ void ResultsLogPage::BitBtn2Click() {
                    });
 
     if (desktop_.runDialog(dialog) != QDialog::Accepted) {
-        return;
+        return false;
     }
     const QString fileName = dialog.selectedFiles().value(0);
     if (fileName.isEmpty()) {
-        return;
+        return false;
     }
     writeLogFile(fileName);
     // Only a file that was really written becomes the target of "Save".
     state_.fileName = fileName;
     state_.hasFile = true;
+    return true;
 }
 
-void ResultsLogPage::BitBtn1Click() {
+bool ResultsLogPage::BitBtn1Click() {
     if (state_.hasFile) {
         writeLogFile(state_.fileName);
-    } else {
-        BitBtn2Click();
+        return true;
     }
+    return BitBtn2Click();
 }
 
 void ResultsLogPage::btnClearClick() {
@@ -170,14 +190,30 @@ void ResultsLogPage::BitBtn6Click() {
         return;
     }
     printer.setDocName(kPrintJobName);
-    log_->document()->print(&printer);
-    if (printer.printerState() == QPrinter::Error) {
+
+    // A long log takes seconds: the user sees how far it is and may stop it.
+    QProgressDialog progress(QStringLiteral("Printing the results log..."),
+                             QStringLiteral("Cancel"), 0, 1000, this);
+    progress.setWindowTitle(kPrintJobName);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(400);
+    progress.setMinimumWidth(360);  // room for the job name in the caption
+    LogPrinter pages(programTitle() + QStringLiteral(" \u2013 results log"),
+                     QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")),
+                     log_->font());
+    const LogPrinter::Outcome outcome =
+        pages.print(*log_->document(), printer, [&progress](int permille) {
+            progress.setValue(permille);
+            return !progress.wasCanceled();
+        });
+    progress.reset();
+    if (outcome == LogPrinter::Outcome::Failed) {
         throw SystemError("Printing \"" + kPrintJobName.toStdString() + "\" failed",
                           "The printer or the print file could not be written.");
     }
 }
 
-void ResultsLogPage::writeLogFile(const QString& fileName) const {
+void ResultsLogPage::writeLogFile(const QString& fileName) {
     const QByteArray content = isRtfName(fileName) ? rtfFromPlainText(text()) : text().toUtf8();
 
     // The content goes to a temporary file that replaces the old one only
@@ -198,4 +234,6 @@ void ResultsLogPage::writeLogFile(const QString& fileName) const {
     if (!file.commit()) {
         throw failure(file.errorString());
     }
+    log_->document()->setModified(false);
+    state_.lastFolder = QFileInfo(fileName).absolutePath();
 }

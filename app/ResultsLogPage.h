@@ -25,24 +25,32 @@ class ResultsLogPage : public QWidget {
     // blank line that keeps consecutive reports apart, and shows the end.
     void appendReport(const ReportLines& lines);
 
+    // Puts a log kept from an earlier run at the end, as one addition that
+    // counts as unsaved work.
+    void appendRestored(const QString& text);
+
     QTextEdit* log() const { return log_; }
     QString text() const;
+    // The log holds text that no save has written since it changed.
+    bool hasUnsavedWork() const;
 
-    // Save as: asks for a file name and writes the log there.
-    void BitBtn2Click();
+    // Save as: asks for a file name and writes the log there. False when the
+    // user cancelled.
+    bool BitBtn2Click();
     // Save: writes to the file of the last "Save as..." without asking.
-    void BitBtn1Click();
+    bool BitBtn1Click();
     // Erase text: empties the log; the next "Save" asks for a name again.
     void btnClearClick();
     // Print: the whole log on the printer the user picks.
     void BitBtn6Click();
 
   private:
+    void appendText(const QString& text);
     QPushButton* addButton(const char* objectName, const QString& caption, const QString& glyph,
                            int left);
     // Writes the log to fileName: RTF for a ".rtf" name, plain text otherwise.
     // Throws SystemError and leaves any existing file untouched on failure.
-    void writeLogFile(const QString& fileName) const;
+    void writeLogFile(const QString& fileName);
 
     ResultsLogState& state_;
     Desktop& desktop_;

@@ -2,20 +2,35 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QSessionManager>
+#include <QSettings>
+#include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTextDocument>
+#include <QTextEdit>
 #include <QToolButton>
 #include <QUrl>
+#include <utility>
 
+#include "app/About.h"
 #include "app/FluidSelector.h"
-#include "app/ProjectPage.h"
+#include "app/LogRecovery.h"
 #include "app/ResultsLogPage.h"
 #include "app/SystemError.h"
 #include "app/WorkingFluidPanel.h"
+#include "model/faults.h"
+#include "model/numtext.h"
 #include "pages/CircuitPage.h"
 #include "pages/CylinderPage.h"
 #include "pages/LinePage.h"
@@ -36,6 +51,30 @@ constexpr int kPanelHeight = 114;
 // The caption of the application-wide message is cut like its 256-byte buffer.
 constexpr int kCaptionLimit = 255;
 
+const QString kLogCaption = QStringLiteral("Results log");
+
+// The manual's section for each page, by the page's name.
+constexpr std::pair<const char*, const char*> kManualSections[] = {
+    {"tsPumpa", "pump"},   {"tdHidromotor", "motor"}, {"tsHidrocilinder", "cylinder"},
+    {"tsUsputni", "pipe"}, {"tsLokalni", "valve"},    {"tbProst", "circuit"},
+    {"tbInfo", "log"},
+};
+
+// Settings another version or a hand edit left behind are taken only when
+// they are numbers; anything else leaves the field as it starts.
+bool isNumber(const QString& text) {
+    try {
+        numtext::StrToFloat(text.toStdString());
+        return true;
+    } catch (const ConversionError&) {
+        return false;
+    }
+}
+
+QString now() {
+    return QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+}
+
 }  // namespace
 
 TfrmKalvorMain::TfrmKalvorMain(QWidget* parent, std::unique_ptr<Desktop> desktop)
@@ -52,6 +91,7 @@ TfrmKalvorMain::TfrmKalvorMain(QWidget* parent, std::unique_ptr<Desktop> desktop
     setFixedSize(kClientWidth, kClientHeight);
     move(250, 133);
     FormCreate();
+    restoreSettings();
 }
 
 TfrmKalvorMain::~TfrmKalvorMain() = default;
@@ -64,6 +104,9 @@ void TfrmKalvorMain::FormCreate() {
     shared_.valveDataLines.clear();
     buildPages();
     connectPanel();
+    setProjectPage(projectPageUrl());
+    auto* help = new QShortcut(QKeySequence::HelpContents, this);
+    connectGuarded(help, &QShortcut::activated, this, *this, [this] { helpOnPage(); });
 }
 
 void TfrmKalvorMain::buildPages() {
@@ -168,8 +211,203 @@ void TfrmKalvorMain::FormActivate() {
 }
 
 void TfrmKalvorMain::closeEvent(QCloseEvent* event) {
-    shared_.valveDataLines.clear();
-    event->accept();
+    event->ignore();
+    runGuarded(*this, [this, event] {
+        if (!mayClose()) {
+            return;
+        }
+        saveSettings();
+        if (recovery_) {
+            recoverySoon_.stop();
+            recovery_->discard();
+        }
+        shared_.valveDataLines.clear();
+        event->accept();
+    });
+}
+
+bool TfrmKalvorMain::mayClose() {
+    if (!resultsLog_->hasUnsavedWork()) {
+        return true;
+    }
+    const int answer =
+        runMessage(QStringLiteral("The results log holds calculations that were never saved.\n\n"
+                                  "Save them before closing?"),
+                   kLogCaption, QMessageBox::Question,
+                   QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    if (answer == QMessageBox::Discard) {
+        return true;
+    }
+    if (answer != QMessageBox::Save) {
+        return false;
+    }
+    try {
+        return resultsLog_->BitBtn1Click();
+    } catch (const std::exception& failure) {
+        reportFailure(failure);
+        return false;
+    }
+}
+
+void TfrmKalvorMain::restoreSettings() {
+    const std::unique_ptr<QSettings> settings = desktop_->settings();
+    const QString fluid = settings->value(QStringLiteral("fluid/type")).toString();
+    const int fluidIndex = panel_->cmbUlje->findText(fluid);
+    if (!fluid.isEmpty() && fluidIndex >= 0) {
+        panel_->cmbUlje->setCurrentIndex(fluidIndex);
+    }
+    const std::pair<const char*, QLineEdit*> figures[] = {
+        {"fluid/temperature", panel_->edTemperatura},
+        {"fluid/density", panel_->Edit1},
+        {"fluid/viscosity", panel_->Edit2},
+    };
+    for (const auto& [key, field] : figures) {
+        const QString text = settings->value(QLatin1String(key)).toString();
+        if (isNumber(text)) {
+            field->setText(text);
+        }
+    }
+    fluidSelector_->takeFiguresAsApplied();
+    panel_->chBelezi->setChecked(
+        settings->value(QStringLiteral("log/writeCalculations"), true).toBool());
+    const QString folder = settings->value(QStringLiteral("log/folder")).toString();
+    if (!folder.isEmpty() && QFileInfo(folder).isDir()) {
+        logState_.lastFolder = folder;
+    }
+    bool isTab = false;
+    const int tab = settings->value(QStringLiteral("window/tab")).toInt(&isTab);
+    if (isTab && tab >= 0 && tab < PageControl1->count()) {
+        PageControl1->setCurrentIndex(tab);
+    }
+    // A screen that has gone since (a laptop off its dock) must not take the
+    // window along: its caption has to be on a screen there is.
+    const QVariant position = settings->value(QStringLiteral("window/position"));
+    if (position.canConvert<QPoint>()) {
+        const QPoint topLeft = position.toPoint();
+        if (QGuiApplication::screenAt(topLeft + QPoint(width() / 2, 8)) != nullptr) {
+            move(topLeft);
+        }
+    }
+}
+
+void TfrmKalvorMain::saveSettings() {
+    const std::unique_ptr<QSettings> settings = desktop_->settings();
+    settings->setValue(QStringLiteral("fluid/type"), panel_->cmbUlje->currentIndex() >= 0
+                                                         ? panel_->cmbUlje->currentText()
+                                                         : QString());
+    settings->setValue(QStringLiteral("fluid/temperature"), panel_->edTemperatura->text());
+    settings->setValue(QStringLiteral("fluid/density"), panel_->Edit1->text());
+    settings->setValue(QStringLiteral("fluid/viscosity"), panel_->Edit2->text());
+    settings->setValue(QStringLiteral("log/writeCalculations"), panel_->chBelezi->isChecked());
+    if (!logState_.lastFolder.isEmpty()) {
+        settings->setValue(QStringLiteral("log/folder"), logState_.lastFolder);
+    }
+    settings->setValue(QStringLiteral("window/tab"), PageControl1->currentIndex());
+    settings->setValue(QStringLiteral("window/position"), pos());
+}
+
+void TfrmKalvorMain::beginSession() {
+    if (recovery_) {
+        return;
+    }
+    headingDue_ = true;
+    recovery_ = std::make_unique<LogRecovery>(
+        QDir(desktop_->dataFolder()).filePath(QStringLiteral("recovery")));
+    // One write for all the changes of one event, however many.
+    recoverySoon_.setSingleShot(true);
+    recoverySoon_.setInterval(0);
+    connectGuarded(&recoverySoon_, &QTimer::timeout, this, *this, [this] { keepRecoveryCopy(); });
+    QTextDocument* log = resultsLog_->log()->document();
+    connectGuarded(log, &QTextDocument::contentsChanged, this, *this,
+                   [this] { recoverySoon_.start(); });
+    connectGuarded(log, &QTextDocument::modificationChanged, this, *this,
+                   [this] { recoverySoon_.start(); });
+    // A logout ends the program without closing its window: the same question.
+    // (The guard's slot copies its arguments; the session manager is no copy.)
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, this,
+                     [this](QSessionManager& manager) {
+                         runGuarded(*this, [this, &manager] { commitData(manager); });
+                     });
+    offerRecovery();
+}
+
+void TfrmKalvorMain::commitData(QSessionManager& manager) {
+    if (resultsLog_->hasUnsavedWork()) {
+        // Without leave to ask, the copy stays for the next start.
+        if (!manager.allowsInteraction()) {
+            saveSettings();
+            return;
+        }
+        const bool goes = mayClose();
+        manager.release();
+        if (!goes) {
+            manager.cancel();
+            return;
+        }
+    }
+    saveSettings();
+    recoverySoon_.stop();
+    recovery_->discard();
+}
+
+void TfrmKalvorMain::offerRecovery() {
+    const QString orphaned = recovery_->claimOrphans();
+    if (orphaned.isEmpty()) {
+        recovery_->dropOrphans();
+        return;
+    }
+    const int answer = runMessage(
+        QStringLiteral("The calculator did not end normally last time, and its results log "
+                       "held calculations that were never saved.\n\nRestore them into the "
+                       "log? No deletes them."),
+        kLogCaption, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No);
+    if (answer == QMessageBox::Yes) {
+        resultsLog_->appendRestored(orphaned);
+        PageControl1->setCurrentWidget(resultsLog_);
+        recoverySoon_.stop();
+        // The old copies go only once this run's own copy holds their text.
+        if (!keepRecoveryCopy()) {
+            recovery_->releaseOrphans();
+            return;
+        }
+    } else if (answer != QMessageBox::No) {
+        // Neither answer (the question was closed): asked again next time.
+        recovery_->releaseOrphans();
+        return;
+    }
+    recovery_->dropOrphans();
+}
+
+bool TfrmKalvorMain::keepRecoveryCopy() {
+    if (!recovery_) {
+        return true;
+    }
+    const QString failure =
+        recovery_->keep(resultsLog_->hasUnsavedWork() ? resultsLog_->text() : QString());
+    if (failure.isEmpty()) {
+        return true;
+    }
+    // Once a run is enough: the copy is tried again at every change.
+    if (!recoveryFailureShown_) {
+        recoveryFailureShown_ = true;
+        showMessage(QStringLiteral("The results log cannot be kept safe against a crash in "
+                                   "%1:\n%2\n\nSave it yourself now and then.")
+                        .arg(QDir::toNativeSeparators(recovery_->folder()), failure),
+                    kLogCaption);
+    }
+    return false;
+}
+
+ReportLines TfrmKalvorMain::sessionHeading() const {
+    const QString fluid = panel_->cmbUlje->currentIndex() >= 0 ? panel_->cmbUlje->currentText()
+                                                               : QStringLiteral("(none chosen)");
+    return {
+        QStringLiteral(" ===== %1, %2 =====").arg(programTitle(), now()).toStdString(),
+        QStringLiteral(" Working fluid: %1 at %2 \u00B0C, density %3 kg/m3, kinematic "
+                       "viscosity %4 mm2/s")
+            .arg(fluid, panel_->edTemperatura->text(), panel_->Edit1->text(), panel_->Edit2->text())
+            .toStdString(),
+    };
 }
 
 void TfrmKalvorMain::btnExitClick() {
@@ -177,6 +415,25 @@ void TfrmKalvorMain::btnExitClick() {
 }
 
 void TfrmKalvorMain::spdHelpClick() {
+    openManual({});
+}
+
+void TfrmKalvorMain::helpOnPage() {
+    QString section;
+    const QWidget* focus = focusWidget();
+    if (focus != nullptr && panel_->isAncestorOf(focus)) {
+        section = QStringLiteral("fluid");
+    } else if (const QWidget* page = PageControl1->currentWidget()) {
+        for (const auto& [name, anchor] : kManualSections) {
+            if (page->objectName() == QLatin1String(name)) {
+                section = QLatin1String(anchor);
+            }
+        }
+    }
+    openManual(section);
+}
+
+void TfrmKalvorMain::openManual(const QString& section) {
     const QString name = QStringLiteral("HCHelp.html");
     const QString help = findDataFile(name);
     if (help.isEmpty()) {
@@ -186,12 +443,19 @@ void TfrmKalvorMain::spdHelpClick() {
                     QStringLiteral("Help"));
         return;
     }
-    openExternally(QUrl::fromLocalFile(help), QStringLiteral("the manual"));
+    QUrl manual = QUrl::fromLocalFile(help);
+    if (!section.isEmpty()) {
+        manual.setFragment(section);
+    }
+    openExternally(manual, QStringLiteral("the manual"));
 }
 
 void TfrmKalvorMain::openExternally(const QUrl& url, const QString& what) {
     if (!desktop_->openUrl(url)) {
-        const QString where = url.isLocalFile() ? url.toLocalFile() : url.toString();
+        QString where = url.isLocalFile() ? url.toLocalFile() : url.toString();
+        if (url.isLocalFile() && url.hasFragment()) {
+            where += QStringLiteral(" (section \"%1\")").arg(url.fragment());
+        }
         showMessage(QStringLiteral("No program on this desktop opens %1. Please open it "
                                    "yourself:\n%2")
                         .arg(what, where),
@@ -199,10 +463,26 @@ void TfrmKalvorMain::openExternally(const QUrl& url, const QString& what) {
     }
 }
 
+void TfrmKalvorMain::setProjectPage(const QString& url) {
+    projectPage_ = url;
+    if (projectPage_.isEmpty()) {
+        panel_->StaticText1->setText(QStringLiteral("About this calculator"));
+        panel_->StaticText1->setToolTip(QStringLiteral("The manual's About section"));
+    } else {
+        panel_->StaticText1->setText(QUrl(projectPage_).host());
+        panel_->StaticText1->setToolTip(QStringLiteral("Go to Internet page"));
+    }
+}
+
 void TfrmKalvorMain::StaticText1Click() {
+    // Until the project has an address, the link leads to what the manual
+    // says about the program rather than to a page that does not exist.
+    if (projectPage_.isEmpty()) {
+        openManual(QStringLiteral("about"));
+        return;
+    }
     try {
-        openExternally(QUrl(QString::fromLatin1(kProjectPage)),
-                       QStringLiteral("the project's web page"));
+        openExternally(QUrl(projectPage_), QStringLiteral("the project's web page"));
     } catch (const std::exception&) {
         showMessage(QStringLiteral("INNET CONNECITON ERROR"),
                     QStringLiteral("COULDN'T ESTABLISH CONNECTION"));
@@ -267,5 +547,9 @@ bool TfrmKalvorMain::writeCalculations() const {
 }
 
 void TfrmKalvorMain::appendToLog(const ReportLines& lines) {
+    if (headingDue_) {
+        headingDue_ = false;
+        resultsLog_->appendReport(sessionHeading());
+    }
     resultsLog_->appendReport(lines);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QTimer>
 #include <QWidget>
 #include <memory>
 
@@ -14,9 +15,11 @@ class CylinderPage;
 class DigitKeyFilter;
 class FluidSelector;
 class LinePage;
+class LogRecovery;
 class MotorPage;
 class PumpPage;
 class ValvePage;
+class QSessionManager;
 class QTabWidget;
 class ResultsLogPage;
 class WorkingFluidPanel;
@@ -61,9 +64,20 @@ class TfrmKalvorMain : public QWidget, public PageServices {
     // or activation of the window, whichever comes first.
     void FormActivate();
 
+    // The program's run begins in this window: the log is kept safe on disk
+    // from now on, a log left by a run that did not end cleanly is offered
+    // back, and the first report gets a heading. Windows made for other
+    // purposes (tests, pictures, measurements) leave the user's files alone.
+    void beginSession();
+
     void btnExitClick();
     void spdHelpClick();
     void StaticText1Click();
+    // F1: the manual, at the section of the page in front.
+    void helpOnPage();
+
+    // The web page the link opens; empty: the manual's "About" section.
+    void setProjectPage(const QString& url);
 
   protected:
     bool event(QEvent* event) override;
@@ -73,6 +87,16 @@ class TfrmKalvorMain : public QWidget, public PageServices {
     void FormCreate();
     void buildPages();
     void connectPanel();
+    void restoreSettings();
+    void saveSettings();
+    // False keeps the window open: unsaved work whose save was cancelled or failed.
+    bool mayClose();
+    void commitData(QSessionManager& manager);
+    void offerRecovery();
+    // False when the copy could not be written; says so once a run.
+    bool keepRecoveryCopy();
+    ReportLines sessionHeading() const;
+    void openManual(const QString& section);
     // Makes the calculator pages, linked to each other.
     void wirePages();
     int runMessage(const QString& text, const QString& caption, int icon, int buttons,
@@ -85,6 +109,12 @@ class TfrmKalvorMain : public QWidget, public PageServices {
     ResultsLogState logState_;
     SharedState shared_;
     bool activated_ = false;
+    QString projectPage_;
+    // Set by beginSession.
+    std::unique_ptr<LogRecovery> recovery_;
+    QTimer recoverySoon_;
+    bool recoveryFailureShown_ = false;
+    bool headingDue_ = false;
 
     DigitKeyFilter* edSnagaKeyPress_ = nullptr;
     DigitKeyFilter* edNKeyPress_ = nullptr;

@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "app/ProjectPage.h"
 #include "model/fluids.h"
 #include "ui/ClickableLabel.h"
 #include "ui/FieldWidgets.h"
@@ -78,9 +77,9 @@ WorkingFluidPanel::WorkingFluidPanel(QWidget* parent) : QWidget(parent) {
     btnExit->setObjectName(QStringLiteral("btnExit"));
     btnExit->setGeometry(760, 64, 91, 33);
 
-    StaticText1 = new ClickableLabel(QString::fromLatin1(kProjectPageText), box);
+    // Its text and hint are the main window's: they follow the project's web page.
+    StaticText1 = new ClickableLabel(QString(), box);
     StaticText1->setObjectName(QStringLiteral("StaticText1"));
-    StaticText1->setToolTip(QStringLiteral("Go to Internet page"));
     QFont linkFont = StaticText1->font();
     linkFont.setItalic(true);
     linkFont.setPixelSize(16);

@@ -2,15 +2,24 @@
 #include <QMessageBox>
 #include <exception>
 
+#include "app/About.h"
+#include "app/CommandLine.h"
 #include "app/Uhidromotor.h"
 
 int main(int argc, char** argv) {
+    if (const std::optional<int> answered = answerOnConsole(argc, argv)) {
+        return *answered;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Hidraulic Calculator"));
+    QApplication::setApplicationVersion(programVersion());
     QApplication::setDesktopFileName(QStringLiteral("hydrocalc"));
     try {
         TfrmKalvorMain frmKalvorMain;
         frmKalvorMain.show();
+        // After the showing, so that a question about an earlier log stands
+        // over the window it concerns.
+        frmKalvorMain.beginSession();
         return QApplication::exec();
     } catch (const std::exception& failure) {
         QMessageBox::critical(nullptr, QApplication::applicationName(),

@@ -9,7 +9,6 @@
 #include <QToolButton>
 #include <stdexcept>
 
-#include "app/ProjectPage.h"
 #include "app/SystemError.h"
 #include "tests/support/MainWindowFixture.h"
 #include "ui/ClickableLabel.h"
@@ -43,7 +42,7 @@ TEST_F(MainWindowTest, SevenPagesInTabOrderAndTheWorkingFluidPanel) {
     EXPECT_EQ(text("cmbUlje"), "");
     EXPECT_TRUE(child<QCheckBox>("chBelezi")->isChecked());
     EXPECT_EQ(child<QToolButton>("spdHelp")->toolTip(), "Help me ..");
-    EXPECT_EQ(child<QLabel>("StaticText1")->toolTip(), "Go to Internet page");
+    EXPECT_EQ(child<QLabel>("StaticText1")->toolTip(), "The manual's About section");
 }
 
 TEST_F(MainWindowTest, UpDownsStepWithinTheirRangesFromTheTypedNumber) {
@@ -136,22 +135,78 @@ TEST(DataFiles, WorkingDirectoryFirstThenBesideTheProgramThenTheDataFolder) {
     EXPECT_TRUE(findDataFile("no such file.dat", "valves").isEmpty());
 }
 
-TEST_F(MainWindowTest, TheLinkOpensTheWebPageOnEveryClick) {
+// The manual built beside the program, as the installed program finds it.
+class ManualBesideTheProgram : public MainWindowFixture {
+  protected:
+    void SetUp() override {
+        previous = QDir::currentPath();
+        ASSERT_TRUE(QDir::setCurrent(QStringLiteral(HYDROCALC_BUILD_APP_DIR)));
+        MainWindowFixture::SetUp();
+    }
+    void TearDown() override { QDir::setCurrent(previous); }
+
+    // The manual has a section of that id.
+    static bool hasSection(const QString& id) {
+        QFile manual(QStringLiteral(HYDROCALC_BUILD_APP_DIR "/HCHelp.html"));
+        return manual.open(QIODevice::ReadOnly) &&
+               manual.readAll().contains(QStringLiteral("id=\"%1\"").arg(id).toUtf8());
+    }
+
+    QString previous;
+};
+
+TEST_F(ManualBesideTheProgram, F1OpensTheManualAtTheSectionOfThePageInFront) {
+    const std::pair<const char*, QString> pages[] = {
+        {"tsPumpa", "pump"},   {"tdHidromotor", "motor"}, {"tsHidrocilinder", "cylinder"},
+        {"tsUsputni", "pipe"}, {"tsLokalni", "valve"},    {"tbProst", "circuit"},
+        {"tbInfo", "log"},
+    };
+    for (const auto& [page, section] : pages) {
+        showPage(page);
+        desktop->opened.clear();
+        QTest::keyClick(child<QWidget>(page), Qt::Key_F1);
+        ASSERT_EQ(desktop->opened.size(), 1u) << page;
+        EXPECT_EQ(desktop->opened[0].fileName(), "HCHelp.html");
+        EXPECT_EQ(desktop->opened[0].fragment(), section) << page;
+        EXPECT_TRUE(hasSection(section)) << section.toStdString();
+    }
+    // In the working-fluid panel F1 is about the panel.
+    desktop->opened.clear();
+    child<QWidget>("edTemperatura")->setFocus();
+    QTest::keyClick(child<QWidget>("edTemperatura"), Qt::Key_F1);
+    ASSERT_EQ(desktop->opened.size(), 1u);
+    EXPECT_EQ(desktop->opened[0].fragment(), "fluid");
+    EXPECT_TRUE(desktop->shown.empty());
+}
+
+TEST_F(ManualBesideTheProgram, WithoutAnAddressTheLinkOpensTheManualsAbout) {
     auto* link = child<ClickableLabel>("StaticText1");
+    EXPECT_TRUE(link->text().startsWith("About")) << link->text().toStdString();
+    QTest::mouseClick(link, Qt::LeftButton);
+    ASSERT_EQ(desktop->opened.size(), 1u);
+    EXPECT_TRUE(desktop->opened[0].isLocalFile());
+    EXPECT_EQ(desktop->opened[0].fragment(), "about");
+    EXPECT_TRUE(hasSection("about"));
+}
+
+TEST_F(MainWindowTest, WithAnAddressTheLinkOpensTheWebPageOnEveryClick) {
+    const QString page = QStringLiteral("https://hydrocalc.example.org/index.html");
+    window->setProjectPage(page);
+    auto* link = child<ClickableLabel>("StaticText1");
+    EXPECT_EQ(link->text(), "hydrocalc.example.org");
+    EXPECT_EQ(link->toolTip(), "Go to Internet page");
     QTest::mouseClick(link, Qt::LeftButton);
     QTest::mouseClick(link, Qt::LeftButton);
     ASSERT_EQ(desktop->opened.size(), 2u);
-    EXPECT_EQ(desktop->opened[0].scheme(), "https");
+    EXPECT_EQ(desktop->opened[0].toString(), page);
     EXPECT_EQ(desktop->opened[0], desktop->opened[1]);
-    EXPECT_EQ(desktop->opened[0].toString(), QString::fromLatin1(kProjectPage));
-    EXPECT_EQ(link->text(), QString::fromLatin1(kProjectPageText));
     EXPECT_TRUE(desktop->shown.empty());
 
     // No browser: the message names the address so the user can open it.
     desktop->canOpen = false;
     QTest::mouseClick(link, Qt::LeftButton);
     ASSERT_EQ(desktop->shown.size(), 1u);
-    EXPECT_TRUE(desktop->shown[0].text.contains(QString::fromLatin1(kProjectPage)));
+    EXPECT_TRUE(desktop->shown[0].text.contains(page));
 }
 
 // A desktop whose web request fails with an exception.
@@ -164,6 +219,7 @@ TEST(MainWindowLink, AFailingRequestShowsTheConnectionMessage) {
     auto failing = std::make_unique<FailingDesktop>();
     FailingDesktop* desktop = failing.get();
     TfrmKalvorMain window(nullptr, std::move(failing));
+    window.setProjectPage(QStringLiteral("https://hydrocalc.example.org/index.html"));
     window.StaticText1Click();
     ASSERT_EQ(desktop->shown.size(), 1u);
     EXPECT_EQ(desktop->shown[0].title, "COULDN'T ESTABLISH CONNECTION");

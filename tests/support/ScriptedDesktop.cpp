@@ -1,7 +1,13 @@
 #include "tests/support/ScriptedDesktop.h"
 
 #include <QDialog>
+#include <QDir>
 #include <QMessageBox>
+#include <QSettings>
+
+ScriptedDesktop::ScriptedDesktop() {
+    home = ownHome_.path();
+}
 
 int ScriptedDesktop::runDialog(QDialog& dialog) {
     Shown entry{QString::fromLatin1(dialog.metaObject()->className()), dialog.windowTitle(), {}};
@@ -23,4 +29,13 @@ int ScriptedDesktop::runDialog(QDialog& dialog) {
 bool ScriptedDesktop::openUrl(const QUrl& url) {
     opened.push_back(url);
     return canOpen;
+}
+
+std::unique_ptr<QSettings> ScriptedDesktop::settings() {
+    return std::make_unique<QSettings>(QDir(home).filePath(QStringLiteral("hydrocalc.conf")),
+                                       QSettings::IniFormat);
+}
+
+QString ScriptedDesktop::dataFolder() {
+    return QDir(home).filePath(QStringLiteral("data"));
 }

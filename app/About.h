@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+// What the program says about itself: its name and version, for the log's
+// heading, the printed header and the console, and the project's web page.
+QString programVersion();
+// "Hydraulic calculator 1.0"
+QString programTitle();
+
+// The project's web page, which the link of the bottom panel opens; empty
+// while the project has no address (set at build time by
+// HYDROCALC_PROJECT_URL), and the link then opens the manual's "About".
+QString projectPageUrl();

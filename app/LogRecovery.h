@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+#include <vector>
+
+class QLockFile;
+
+// A copy of the results log kept on disk while it holds work that was never
+// saved, so that a crash, a kill or a power cut loses nothing. Each running
+// window keeps its own copy, guarded by a lock that dies with its process: a
+// copy whose lock can be taken was left behind by a program that did not end
+// cleanly. Two calculators open at once never see each other's copies.
+class LogRecovery {
+  public:
+    explicit LogRecovery(QString folder);
+    ~LogRecovery();
+    LogRecovery(const LogRecovery&) = delete;
+    LogRecovery& operator=(const LogRecovery&) = delete;
+
+    // Replaces this window's copy with text, atomically; an empty text
+    // removes it. Returns the system's error text, empty on success.
+    QString keep(const QString& text);
+    // A clean exit: the copy goes.
+    void discard();
+
+    // The logs left behind by programs that ended without a clean exit, the
+    // oldest first, joined by blank lines; empty when there are none. The
+    // copies stay claimed by this window until dropOrphans().
+    QString claimOrphans();
+    // Removes the claimed copies, once their text is safe elsewhere.
+    void dropOrphans();
+    // Leaves the claimed copies for the next start.
+    void releaseOrphans();
+
+    QString folder() const { return folder_; }
+
+  private:
+    struct Claimed;
+
+    QString folder_;
+    QString name_;  // this window's copy, without folder and extension
+    std::unique_ptr<QLockFile> lock_;
+    std::vector<Claimed> claimed_;
+};

@@ -1,0 +1,41 @@
+// Not a test: a calculator run that logs one report and then waits to be
+// killed, for the tests of what a crash leaves behind.
+//   logging_session HOME REPORT
+// prints "logged" once the log's copy is on disk under HOME.
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <cstdio>
+
+#include "app/Uhidromotor.h"
+#include "tests/support/ScriptedDesktop.h"
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    if (argc < 3) {
+        return 2;
+    }
+    auto scripted = std::make_unique<ScriptedDesktop>();
+    scripted->home = QString::fromLocal8Bit(argv[1]);
+    const QDir copies(scripted->dataFolder() + QStringLiteral("/recovery"));
+    TfrmKalvorMain window(nullptr, std::move(scripted));
+    window.pictures().setSearchDirs({});
+    window.show();
+    window.beginSession();
+    window.appendToLog({argv[2]});
+
+    QElapsedTimer waited;
+    waited.start();
+    while (copies.entryList({QStringLiteral("*.log")}, QDir::Files).isEmpty()) {
+        if (waited.elapsed() > 10000) {
+            return 1;
+        }
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    std::puts("logged");
+    std::fflush(stdout);
+    return QApplication::exec();
+}
