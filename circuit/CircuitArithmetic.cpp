@@ -351,12 +351,12 @@ ReportLines circuitReport(const CircuitInputs& inputs, const prost_cevovod& chai
     ReportLines lines;
     if (const auto problem = cannotMoveLoad(chain)) {
         chain.writeReport(lines, chain.count() - 1);
-        lines.push_back(" " + *problem);
+        lines.push_back(std::string(" ").append(*problem));
     } else {
         chain.writeReport(lines);
     }
     for (const std::string& warning : flowWarnings(inputs, chain)) {
-        lines.push_back(" " + warning);
+        lines.push_back(std::string(" ").append(warning));
     }
     return lines;
 }

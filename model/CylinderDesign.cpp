@@ -179,5 +179,9 @@ void writeDesignReport(const CylinderDesignInputs& in, const CylinderDesign& des
     lines.push_back(
         Format(" Buckling load %.2f [kN], permissible push force %.2f [kN] (safety %.2f)",
                {b.load, b.permissible, in.safetyFactor}));
-    lines.push_back(" " + bucklingVerdict(b, pushLoad));
+    // Appended rather than " " + text: GCC 12's -Wrestrict misreads that
+    // concatenation of a temporary in optimised builds.
+    std::string verdict(" ");
+    verdict += bucklingVerdict(b, pushLoad);
+    lines.push_back(verdict);
 }
