@@ -546,12 +546,12 @@ void CylinderPage::calculate(int item) {
     if (doubleActing()) {
         klipDvostrani cylinder(given[0], given[1], given[2], given[3], outletPressure, efficiency,
                                mode);
-        showDoubleActingResults(cylinder);
+        showResults(cylinder, cylinder.inletFlow);
         reportWithDesign(cylinder);
     } else {
         klipJednostrani cylinder(given[0], given[1], given[2], given[3], outletPressure, efficiency,
                                  pullLoad(), mode);
-        showSingleActingResults(cylinder);
+        showResults(cylinder, cylinder.outletFlow);
         reportWithDesign(cylinder);
     }
 }
@@ -569,8 +569,9 @@ void CylinderPage::reportWithDesign(klipJednostrani& cylinder) {
 }
 
 // Every slider moves before its field is written, so a slider that clamps or
-// truncates cannot overwrite the computed value.
-void CylinderPage::showSingleActingResults(const klipJednostrani& cylinder) {
+// truncates cannot overwrite the computed value. The flow out of a through-rod
+// cylinder equals the flow in.
+void CylinderPage::showResults(const klipJednostrani& cylinder, double outletFlow) {
     const auto show = [this](int pairIndex, long double value) {
         showResult(pairIndex, value, resultText(pair(pairIndex), value));
     };
@@ -578,22 +579,7 @@ void CylinderPage::showSingleActingResults(const klipJednostrani& cylinder) {
     show(PressureIn, cylinder.pressureIn);
     show(PressureOut, cylinder.pressureOut);
     show(FlowIn, cylinder.inletFlow);
-    show(FlowOut, cylinder.outletFlow);
-    show(PistonDiameter, cylinder.pistonDiameter);
-    show(RodDiameter, cylinder.rodDiameter);
-    show(Speed, cylinder.strokeSpeed);
-}
-
-// The flow out of a through-rod cylinder equals the flow in.
-void CylinderPage::showDoubleActingResults(const klipDvostrani& cylinder) {
-    const auto show = [this](int pairIndex, long double value) {
-        showResult(pairIndex, value, resultText(pair(pairIndex), value));
-    };
-    show(Force, cylinder.force);
-    show(PressureIn, cylinder.pressureIn);
-    show(PressureOut, cylinder.pressureOut);
-    show(FlowIn, cylinder.inletFlow);
-    show(FlowOut, cylinder.inletFlow);
+    show(FlowOut, outletFlow);
     show(PistonDiameter, cylinder.pistonDiameter);
     show(RodDiameter, cylinder.rodDiameter);
     show(Speed, cylinder.strokeSpeed);

@@ -48,8 +48,8 @@ class CylinderPage : public ModePage {
     void edHCQ1DblClick();
 
     bool validateCylinderInputs() const { return inputsUsable(); }
-    void showSingleActingResults(const klipJednostrani& cylinder);
-    void showDoubleActingResults(const klipDvostrani& cylinder);
+    // The computed cylinder into the fields, with the flow out given.
+    void showResults(const klipJednostrani& cylinder, double outletFlow);
     void updateCylinderPicture();
 
     // Efficiency caption, push load and its picture.
