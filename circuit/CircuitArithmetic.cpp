@@ -30,10 +30,6 @@ constexpr int kTubeTypes = 6;
 constexpr char kSlotBar = '|';
 constexpr char kSlotPercent = '%';
 
-bool positive(double value) {
-    return std::isfinite(value) && value > 0.0;
-}
-
 std::string capitalised(std::string_view text) {
     std::string result(text);
     if (!result.empty()) {

@@ -17,10 +17,6 @@ long double areaCm2(long double diameterMm) {
     return diameterMm * diameterMm * kPi314 / 400.0L;
 }
 
-bool positive(double value) {
-    return std::isfinite(value) && value > 0.0;
-}
-
 // Q [l/min] over A [cm2] is a speed of Q / (6 A) m/s.
 long double speedOf(long double flow, long double area) {
     return flow / (6.0L * area);

@@ -5,14 +5,6 @@
 #include "model/InputError.h"
 #include "model/faults.h"
 
-namespace {
-
-bool positive(double value) {
-    return std::isfinite(value) && value > 0.0;
-}
-
-}  // namespace
-
 std::optional<std::string> checkCylinderDiameters(double pistonDiameter, double rodDiameter) {
     constexpr const char* kRemedy = ": set it on the cylinder page";
     if (!positive(pistonDiameter)) {

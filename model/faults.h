@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <stdexcept>
 #include <string>
 
@@ -63,6 +64,11 @@ inline int FloatingPointWatch::raisedFaults() {
 // Throws the fault matching a non-finite value (used where a result is
 // produced without raising a status flag, e.g. by a library call).
 void requireFinite(long double value);
+
+// A number a formula may divide by or take as a size: finite and above 0.
+inline bool positive(double value) {
+    return std::isfinite(value) && value > 0.0;
+}
 
 // truncateSpeed for a formula's result: a formula that divided by zero yields
 // inf, which the truncation alone would call an overflow, so the flags the

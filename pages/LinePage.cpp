@@ -20,6 +20,7 @@
 
 #include "model/CylinderFlow.h"
 #include "model/cev.h"
+#include "model/faults.h"
 #include "ui/ControlEvents.h"
 #include "ui/FieldAccess.h"
 #include "ui/FieldPairs.h"
@@ -89,10 +90,6 @@ std::vector<QuantityRow> pairTable() {
                 .fieldLeft = 340, .fieldWidth = 76}},
         // clang-format on
     };
-}
-
-bool positive(double value) {
-    return std::isfinite(value) && value > 0.0;
 }
 
 // A diagram's cell count: the value truncated toward zero, held to what an
