@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "model/faults.h"
 #include "model/numtext.h"
 
 namespace units {
@@ -120,20 +121,33 @@ const Unit& displayUnit(Quantity quantity, UnitSystem system) {
     return modelUnit(quantity);
 }
 
+namespace {
+
+double displayValueOf(double modelValue, const Unit& unit) {
+    return unit.isIdentity() ? modelValue : modelValue / unit.factor + unit.zero;
+}
+
+// A finite value that leaves the double range in another unit is an overflow,
+// not an infinity to show or to compute with.
+double requireConverted(double converted, const Unit& unit) {
+    if (!unit.isIdentity() && !std::isfinite(converted)) {
+        requireFinite(converted);
+    }
+    return converted;
+}
+
+}  // namespace
+
 double toDisplay(double modelValue, Quantity quantity, UnitSystem system) {
     const Unit& unit = displayUnit(quantity, system);
-    if (unit.isIdentity()) {
-        return modelValue;
-    }
-    return modelValue / unit.factor + unit.zero;
+    return requireConverted(displayValueOf(modelValue, unit), unit);
 }
 
 double toModel(double displayValue, Quantity quantity, UnitSystem system) {
     const Unit& unit = displayUnit(quantity, system);
-    if (unit.isIdentity()) {
-        return displayValue;
-    }
-    return (displayValue - unit.zero) * unit.factor;
+    const double modelValue =
+        unit.isIdentity() ? displayValue : (displayValue - unit.zero) * unit.factor;
+    return requireConverted(modelValue, unit);
 }
 
 namespace {
@@ -231,6 +245,8 @@ DisplayRange roundRange(Quantity quantity, UnitSystem system, double minimum, do
     if (displayUnit(quantity, system).isIdentity()) {
         return {minimum, maximum};
     }
+    // The range's own message rather than the conversion's overflow: a range
+    // comes from a page's table, not from what the user typed.
     const auto requireFits = [&](double value) {
         if (!std::isfinite(value)) {
             throw std::invalid_argument("The range of " + std::string(quantityName(quantity)) +
@@ -239,8 +255,9 @@ DisplayRange roundRange(Quantity quantity, UnitSystem system, double minimum, do
         }
         return value;
     };
-    return {roundDown125(requireFits(toDisplay(minimum, quantity, system))),
-            roundUp125(requireFits(toDisplay(maximum, quantity, system)))};
+    const Unit& unit = displayUnit(quantity, system);
+    return {roundDown125(requireFits(displayValueOf(minimum, unit))),
+            roundUp125(requireFits(displayValueOf(maximum, unit)))};
 }
 
 }  // namespace units

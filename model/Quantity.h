@@ -88,7 +88,10 @@ const Unit& modelUnit(Quantity quantity);
 // does not name one, or the system is unknown).
 const Unit& displayUnit(Quantity quantity, UnitSystem system);
 
-// A value in the model unit to the system's unit, and back.
+// A value in the model unit to the system's unit, and back. A value that a
+// conversion takes beyond the double range (1e308 lb/ft³ in kg/m³) throws
+// FloatingPointFault, as an overflow in a formula does; the model's own units
+// pass every value through unchanged.
 double toDisplay(double modelValue, Quantity quantity, UnitSystem system);
 double toModel(double displayValue, Quantity quantity, UnitSystem system);
 

@@ -7,6 +7,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "model/faults.h"
+
 using units::displayUnit;
 using units::kMetric;
 using units::kUsCustomary;
@@ -108,6 +110,9 @@ TEST(UnitConversion, MetricToUsAndBackIsExactToTwelveDigits) {
     // The model's own units pass numbers through untouched, bit for bit.
     EXPECT_EQ(units::toDisplay(0.1, Quantity::Pressure, kMetric), 0.1);
     EXPECT_EQ(units::toModel(0.1, Quantity::Temperature, kMetric), 0.1);
+    // A number the user may type that no double holds in the model unit.
+    EXPECT_THROW(units::toModel(1e308, Quantity::Density, kUsCustomary), FloatingPointFault);
+    EXPECT_THROW(units::toDisplay(1e308, Quantity::Pressure, kUsCustomary), FloatingPointFault);
 }
 
 TEST(UnitConversion, TemperatureIsAffineItsDifferenceIsNot) {
