@@ -14,18 +14,27 @@ namespace {
                           "' is not one conversion of a number");
 }
 
-// Checks "%[-][width][.precision](f|d)" and returns the conversion letter, so
-// that no format reaches printf with an argument it does not expect.
-char conversionOf(std::string_view number) {
+struct NumberSpec {
+    char conversion = 'f';
+    int width = 0;
+    int precision = 0;
+};
+
+// Checks "%[-][width][.precision](f|d)", so that no format reaches printf with
+// an argument it does not expect.
+NumberSpec parseNumber(std::string_view number) {
+    NumberSpec spec;
     std::size_t i = 0;
-    const auto skipDigits = [&]() {
+    const auto readDigits = [&]() {
         const std::size_t start = i;
+        int value = 0;
         while (i < number.size() && number[i] >= '0' && number[i] <= '9') {
-            ++i;
+            value = value * 10 + (number[i++] - '0');
         }
         if (i - start > 3) {
             badNumberFormat(number);
         }
+        return value;
     };
     if (number.empty() || number[i++] != '%') {
         badNumberFormat(number);
@@ -33,15 +42,16 @@ char conversionOf(std::string_view number) {
     if (i < number.size() && number[i] == '-') {
         ++i;
     }
-    skipDigits();
+    spec.width = readDigits();
     if (i < number.size() && number[i] == '.') {
         ++i;
-        skipDigits();
+        spec.precision = readDigits();
     }
     if (i + 1 != number.size() || (number[i] != 'f' && number[i] != 'd')) {
         badNumberFormat(number);
     }
-    return number[i];
+    spec.conversion = number[i];
+    return spec;
 }
 
 long long wholeNumber(double value) {
@@ -56,20 +66,21 @@ long long wholeNumber(double value) {
 }
 
 std::string numberText(const RowFormat& format, double value) {
-    const bool whole = conversionOf(format.number) == 'd';
+    const NumberSpec spec = parseNumber(format.number);
+    const bool whole = spec.conversion == 'd';
     if (format.rules == NumberRules::Framework) {
         return whole ? numtext::Format(format.number, {wholeNumber(value)})
                      : numtext::Format(format.number, {value});
     }
-    // Room for any double in "%f" (309 integer digits, sign and point) plus the
-    // widest width and precision the grammar admits: a number is never cut.
-    constexpr std::size_t kBuffer = 320 + 999 + 999;
+    // Room for any double in "%f" (309 integer digits, sign, point and the
+    // terminator) with its width and precision: a number is never cut.
+    const auto buffer = static_cast<std::size_t>(320 + spec.width + spec.precision);
     if (whole) {
         std::string number = format.number;
         number.insert(number.size() - 1, "ll");
-        return numtext::cformat(kBuffer, number.c_str(), wholeNumber(value));
+        return numtext::cformat(buffer, number.c_str(), wholeNumber(value));
     }
-    return numtext::cformat(kBuffer, format.number.c_str(), value);
+    return numtext::cformat(buffer, format.number.c_str(), value);
 }
 
 // The text with every unit mark replaced by the unit's ASCII spelling.

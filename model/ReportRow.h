@@ -43,7 +43,8 @@ struct ReportRow {
 
 // One row's text in the system's units. A number format outside the grammar
 // above, or a "%d" value with no whole-number text (not finite, or beyond
-// 64 bits), throws ConversionError.
+// 64 bits), throws ConversionError; a value the system's unit cannot hold
+// throws FloatingPointFault (see toDisplay).
 std::string renderRow(const ReportRow& row, UnitSystem system);
 
 // Appends the rows' lines to `lines`: one line per row, a continued row and the
