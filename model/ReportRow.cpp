@@ -14,16 +14,16 @@ namespace {
                           "' is not one conversion of a number");
 }
 
-struct NumberSpec {
-    char conversion = 'f';
+struct Conversion {
+    char letter = 'f';
     int width = 0;
     int precision = 0;
 };
 
 // Checks "%[-][width][.precision](f|d)", so that no format reaches printf with
 // an argument it does not expect.
-NumberSpec parseNumber(std::string_view number) {
-    NumberSpec spec;
+Conversion parseNumber(std::string_view number) {
+    Conversion conversion;
     std::size_t i = 0;
     const auto readDigits = [&]() {
         const std::size_t start = i;
@@ -42,16 +42,16 @@ NumberSpec parseNumber(std::string_view number) {
     if (i < number.size() && number[i] == '-') {
         ++i;
     }
-    spec.width = readDigits();
+    conversion.width = readDigits();
     if (i < number.size() && number[i] == '.') {
         ++i;
-        spec.precision = readDigits();
+        conversion.precision = readDigits();
     }
     if (i + 1 != number.size() || (number[i] != 'f' && number[i] != 'd')) {
         badNumberFormat(number);
     }
-    spec.conversion = number[i];
-    return spec;
+    conversion.letter = number[i];
+    return conversion;
 }
 
 long long wholeNumber(double value) {
@@ -66,15 +66,15 @@ long long wholeNumber(double value) {
 }
 
 std::string numberText(const RowFormat& format, double value) {
-    const NumberSpec spec = parseNumber(format.number);
-    const bool whole = spec.conversion == 'd';
+    const Conversion conversion = parseNumber(format.number);
+    const bool whole = conversion.letter == 'd';
     if (format.rules == NumberRules::Framework) {
         return whole ? numtext::Format(format.number, {wholeNumber(value)})
                      : numtext::Format(format.number, {value});
     }
     // Room for any double in "%f" (309 integer digits, sign, point and the
     // terminator) with its width and precision: a number is never cut.
-    const auto buffer = static_cast<std::size_t>(320 + spec.width + spec.precision);
+    const auto buffer = static_cast<std::size_t>(320 + conversion.width + conversion.precision);
     if (whole) {
         std::string number = format.number;
         number.insert(number.size() - 1, "ll");
