@@ -1,0 +1,54 @@
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "model/Quantity.h"
+#include "model/ReportLines.h"
+
+// A report as data: each row a fixed text, one value in the model unit, its
+// quantity and the way the number is written. The rows are turned into text
+// in one place (appendRows), in any unit system; in the metric system the text
+// is the one the elements' report formats give.
+namespace units {
+
+// The two number-text rule sets of the reports (see numtext): the framework
+// Format ("%f" has two decimals, a half rounds away from zero) and C printf.
+enum class NumberRules { Framework, Printf };
+
+// Where the unit's ASCII spelling goes in a row's texts: "Pressure: [{unit}]".
+inline constexpr std::string_view kUnitMark = "{unit}";
+
+struct RowFormat {
+    NumberRules rules = NumberRules::Framework;
+    // One conversion: "%[-][width][.precision]f" or "...d" (width and precision
+    // of at most three digits). Empty: the row has no number, only its texts.
+    std::string number;
+    // The text after the number; may hold kUnitMark.
+    std::string after;
+};
+
+struct ReportRow {
+    // The text before the number, as it stands in the line; may hold kUnitMark.
+    std::string label;
+    // In the model unit of `quantity`. A "%d" number writes the converted value
+    // truncated toward zero, as the elements truncate a speed.
+    double value = 0.0;
+    Quantity quantity = Quantity::Ratio;
+    RowFormat format;
+    // The next row carries on this row's line (a line with two numbers).
+    bool continues = false;
+};
+
+// One row's text in the system's units. A number format outside the grammar
+// above, or a "%d" value with no whole-number text (not finite, or beyond
+// 64 bits), throws ConversionError; a value the system's unit cannot hold
+// throws FloatingPointFault (see toDisplay).
+std::string renderRow(const ReportRow& row, UnitSystem system);
+
+// Appends the rows' lines to `lines`: one line per row, a continued row and the
+// rows after it joined into one.
+void appendRows(ReportLines& lines, std::span<const ReportRow> rows, UnitSystem system);
+
+}  // namespace units
