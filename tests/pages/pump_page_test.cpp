@@ -84,7 +84,9 @@ TEST_F(PumpPageTest, PowerPressureDisplacementGivesFlowAndSpeed) {
         " Flow : 60.000 [l/min] \n"
         " Working pressure : 100.000  [bar] \n"
         " Revolution per minute: 1200  [o/min] \n"
-        " Displacement volume  : 50.000  [cm3] \n";
+        " Displacement volume  : 50.000  [cm3] \n"
+        " Volumetric efficiency : 1.000 \n"
+        " Hydromechanical efficiency : 1.000 \n";
     EXPECT_TRUE(log().startsWith(expected)) << log().toStdString();
 }
 
