@@ -224,6 +224,8 @@ void ResultsLogPage::btnClearClick() {
     cursor.select(QTextCursor::Document);
     cursor.removeSelectedText();
     state_.hasFile = false;
+    // Where Ctrl+Z takes the erase back.
+    log_->setFocus();
 }
 
 void ResultsLogPage::BitBtn6Click() {

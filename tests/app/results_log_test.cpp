@@ -219,21 +219,12 @@ TEST_F(ResultsLogTest, AnEraseCanBeUndoneInTheLog) {
     page.appendReport({"first"});
     page.appendReport({"second"});
     const QString before = page.text();
-
     // Ctrl+Z in the log, and Undo of its context menu, bring the text back.
     const std::function<void()> undos[] = {
         [&] { QTest::keyClick(page.log(), Qt::Key_Z, Qt::ControlModifier); },
         [&] {
             std::unique_ptr<QMenu> menu(page.log()->createStandardContextMenu());
-            QAction* undo = nullptr;
-            for (QAction* action : menu->actions()) {
-                if (action->text().remove(QLatin1Char('&')).startsWith("Undo")) {
-                    undo = action;
-                }
-            }
-            ASSERT_NE(undo, nullptr);
-            ASSERT_TRUE(undo->isEnabled());
-            undo->trigger();
+            menu->actions().value(0)->trigger();  // "Undo", first in the menu
         },
     };
     for (const auto& undo : undos) {
@@ -243,8 +234,7 @@ TEST_F(ResultsLogTest, AnEraseCanBeUndoneInTheLog) {
         EXPECT_FALSE(page.hasUnsavedWork());
         undo();
         EXPECT_EQ(page.text(), before);
-        // Back as it was: unsaved work again.
-        EXPECT_TRUE(page.hasUnsavedWork());
+        EXPECT_TRUE(page.hasUnsavedWork());  // back as it was
     }
 }
 
