@@ -63,12 +63,36 @@ QString LogRecovery::keep(const QString& text) {
         QFile::remove(path);
         // No copy, no lock: nothing of this run stays behind a kill.
         lock_.reset();
+        // The restored text has been erased by the user: nothing to restore.
+        if (adopting_) {
+            dropOrphans();
+        }
         return {};
     }
     if (QString failure = lockOwnCopy(); !failure.isEmpty()) {
         return failure;
     }
-    return saveWhole(path, text.toUtf8());
+    if (!adopting_) {
+        return saveWhole(path, text.toUtf8());
+    }
+    QStringList names;
+    for (const Claimed& orphan : claimed_) {
+        names << orphan.name;
+    }
+    // The note first: a copy of this window never stands beside the copies
+    // it holds without saying so.
+    const QString joins = pathOf(name_, kJoinsSuffix);
+    if (QString failure = saveWhole(joins, names.join(QLatin1Char('\n')).toUtf8());
+        !failure.isEmpty()) {
+        return failure;
+    }
+    if (QString failure = saveWhole(path, text.toUtf8()); !failure.isEmpty()) {
+        QFile::remove(joins);
+        return failure;
+    }
+    dropOrphans();
+    QFile::remove(joins);
+    return {};
 }
 
 QString LogRecovery::lockOwnCopy() {
@@ -91,33 +115,15 @@ QString LogRecovery::lockOwnCopy() {
 }
 
 QString LogRecovery::adoptOrphans(const QString& text) {
-    if (claimed_.empty()) {
-        return keep(text);
-    }
-    if (QString failure = lockOwnCopy(); !failure.isEmpty()) {
-        return failure;
-    }
-    QStringList names;
-    for (const Claimed& orphan : claimed_) {
-        names << orphan.name;
-    }
-    // The note first: a copy of this window never stands beside the copies
-    // it holds without saying so.
-    const QString joins = pathOf(name_, kJoinsSuffix);
-    if (QString failure = saveWhole(joins, names.join(QLatin1Char('\n')).toUtf8());
-        !failure.isEmpty()) {
-        return failure;
-    }
-    if (QString failure = keep(text); !failure.isEmpty()) {
-        QFile::remove(joins);
-        return failure;
-    }
-    dropOrphans();
-    QFile::remove(joins);
-    return {};
+    adopting_ = !claimed_.empty();
+    return keep(text);
 }
 
 void LogRecovery::discard() {
+    // A clean exit: the user has saved or discarded the restored text too.
+    if (adopting_) {
+        dropOrphans();
+    }
     QFile::remove(pathOf(name_, kCopySuffix));
     QFile::remove(pathOf(name_, kJoinsSuffix));
     lock_.reset();
@@ -188,8 +194,10 @@ void LogRecovery::dropOrphans() {
     }
     // The locks go with their copies.
     claimed_.clear();
+    adopting_ = false;
 }
 
 void LogRecovery::releaseOrphans() {
     claimed_.clear();
+    adopting_ = false;
 }

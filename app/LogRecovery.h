@@ -25,6 +25,8 @@ class LogRecovery {
     // keep() for a text that holds the claimed copies' texts: once this
     // window's copy is written, the claimed copies go. A kill on the way
     // leaves either the old copies or the new one to restore, never both.
+    // Until a copy has been written the claims stay, and the next keep()
+    // takes them over; an empty text or discard() lets them go.
     QString adoptOrphans(const QString& text);
     // A clean exit: the copy goes.
     void discard();
@@ -54,4 +56,6 @@ class LogRecovery {
     QString name_;  // this window's copy, without folder and extension
     std::unique_ptr<QLockFile> lock_;
     std::vector<Claimed> claimed_;
+    // The log holds the claimed copies' texts: they go once it is kept.
+    bool adopting_ = false;
 };

@@ -371,10 +371,9 @@ void TfrmKalvorMain::offerRecovery() {
         resultsLog_->appendRestored(orphaned);
         PageControl1->setCurrentWidget(resultsLog_);
         recoverySoon_.stop();
-        // The old copies go only once this run's own copy holds their text.
-        if (!keepRecoveryCopy(true)) {
-            recovery_->releaseOrphans();
-        }
+        // The old copies go only once this run's own copy holds their text:
+        // if it cannot be written now, at the next change that writes it.
+        keepRecoveryCopy(true);
         return;
     } else if (answer != QMessageBox::No) {
         // Neither answer (the question was closed): asked again next time.

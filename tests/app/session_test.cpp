@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTextEdit>
 
+#include "app/LogRecovery.h"
 #include "tests/support/MainWindowFixture.h"
 
 namespace {
@@ -352,6 +353,29 @@ TEST_F(SessionTest, AKillDuringARestoreLeavesTheLogToRestoreOnce) {
         EXPECT_EQ(leftoversIn(home.path()).size(), 1u)
             << leftoversIn(home.path()).join(' ').toStdString();
     }
+}
+
+TEST_F(SessionTest, RestoredCopiesStayUntilTheRestoredLogIsKept) {
+    const QString folder = home.filePath("data/recovery");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    writeFile(folder + "/log-old.log", "pump report\n");
+    LogRecovery recovery(folder);
+    ASSERT_EQ(recovery.claimOrphans(), "pump report\n");
+
+    // The folder is away for a while: the restored log cannot be kept.
+    ASSERT_TRUE(QDir().rename(folder, home.filePath("away")));
+    writeFile(folder, "");
+    EXPECT_FALSE(recovery.adoptOrphans("pump report\n").isEmpty());
+    ASSERT_TRUE(QFile::remove(folder));
+    ASSERT_TRUE(QDir().rename(home.filePath("away"), folder));
+    EXPECT_TRUE(QFile::exists(folder + "/log-old.log"));
+
+    // The next change is kept, and takes the old copy over.
+    EXPECT_EQ(recovery.keep("pump report\nmotor report\n"), "");
+    const QStringList copies = copiesIn(home.path());
+    ASSERT_EQ(copies.size(), 1);
+    EXPECT_NE(copies[0], "log-old.log");
+    EXPECT_EQ(leftoversIn(home.path()).size(), 1);  // this copy's lock
 }
 
 TEST_F(SessionTest, NoLockOutlivesARunThatHeldNoCopy) {
