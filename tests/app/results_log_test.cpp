@@ -175,7 +175,6 @@ TEST_F(ResultsLogTest, EraseAsksFirstWhenTheLogHoldsUnsavedWork) {
     const QString path = dir.filePath("kept.txt");
     const Case cases[] = {
         {"cancel", {button(QMessageBox::Cancel)}, "unsaved\n", false},
-        {"question closed", {}, "unsaved\n", false},
         {"save cancelled", {button(QMessageBox::Save)}, "unsaved\n", false},
         {"save",
          {button(QMessageBox::Save),
@@ -321,13 +320,6 @@ TEST(WholeFileWrites, AFullDiskIsNamedWhetherTheWriteIsBufferedOrNot) {
         ASSERT_TRUE(full.open(c.mode));
         EXPECT_EQ(writeWhole(full, QByteArray(c.size, 'x')), "No space left on device");
     }
-
-    QTemporaryDir dir;
-    const QString path = dir.filePath("log.txt");
-    EXPECT_EQ(saveWhole(path, "report\n"), "");
-    EXPECT_EQ(readAll(path), "report\n");
-    EXPECT_FALSE(saveWhole(dir.filePath("gone/log.txt"), "x").isEmpty());
-    EXPECT_EQ(readAll(path), "report\n");
 }
 
 TEST_F(ResultsLogTest, PrintingToAPdfFileWritesTheNamedDocument) {
