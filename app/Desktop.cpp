@@ -55,3 +55,7 @@ std::unique_ptr<QSettings> Desktop::settings() {
 QString Desktop::dataFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
 }
+
+QString Desktop::documentsFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}

@@ -25,4 +25,6 @@ class Desktop {
     // The folder for files the program keeps for itself, such as the copy of
     // an unsaved results log; may not exist yet.
     virtual QString dataFolder();
+    // The folder where the user keeps documents (~/Documents); may be empty.
+    virtual QString documentsFolder();
 };

@@ -89,12 +89,4 @@ void FluidSelector::applyChosenFluid() {
     panel_.Edit1->setText(density);
     panel_.Edit2->setText(viscosity);
     appliedTemperature_ = temperatureText;
-    if (services_.writeCalculations()) {
-        services_.appendToLog(
-            {QStringLiteral(" Working fluid: %1 at %2 \u00B0C, density %3 kg/m3, "
-                            "kinematic viscosity %4 mm2/s")
-                 .arg(panel_.cmbUlje->currentText(),
-                      QString::fromStdString(numtext::FloatToStr(celsius)), density, viscosity)
-                 .toStdString()});
-    }
 }

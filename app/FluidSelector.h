@@ -23,10 +23,13 @@ class FluidSelector : public QObject {
     // The panel's figures were put back as they were (remembered settings):
     // they stand for the chosen fluid at the shown temperature already.
     void takeFiguresAsApplied();
+    // The temperature the chosen fluid's figures were written for; empty when
+    // the figures are not the chosen fluid's (typed, or a choice refused).
+    QString appliedTemperature() const { return appliedTemperature_; }
 
   private:
-    // Writes the chosen fluid's figures at the temperature; with "Write
-    // calculations" on, the log records which fluid was used.
+    // Writes the chosen fluid's figures at the temperature. The log names
+    // the fluid before the next entry computed with it, not here.
     void applyChosenFluid();
 
     WorkingFluidPanel& panel_;

@@ -4,12 +4,13 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProgressDialog>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -17,6 +18,7 @@
 
 #include "app/About.h"
 #include "app/Desktop.h"
+#include "app/FileWriting.h"
 #include "app/LogPrinter.h"
 #include "app/ResultsLogState.h"
 #include "app/RtfWriter.h"
@@ -130,6 +132,19 @@ void ResultsLogPage::appendText(const QString& report) {
     log_->verticalScrollBar()->setValue(log_->verticalScrollBar()->maximum());
 }
 
+QString ResultsLogPage::lastLineStartingWith(const QStringList& starts) const {
+    for (QTextBlock block = log_->document()->lastBlock(); block.isValid();
+         block = block.previous()) {
+        const QString line = block.text();
+        for (const QString& start : starts) {
+            if (line.startsWith(start)) {
+                return line;
+            }
+        }
+    }
+    return {};
+}
+
 QString ResultsLogPage::text() const {
     return log_->toPlainText();
 }
@@ -148,6 +163,13 @@ bool ResultsLogPage::BitBtn2Click() {
         dialog.selectFile(state_.fileName);
     } else if (!state_.lastFolder.isEmpty()) {
         dialog.setDirectory(state_.lastFolder);
+    } else {
+        // Until a log has been saved somewhere: where the user keeps
+        // documents, not wherever the program happened to be started from.
+        const QString documents = desktop_.documentsFolder();
+        if (!documents.isEmpty() && QFileInfo(documents).isDir()) {
+            dialog.setDirectory(documents);
+        }
     }
     QFileDialog* dialogPtr = &dialog;
     connectGuarded(&dialog, &QFileDialog::filterSelected, this, failures_,
@@ -179,8 +201,31 @@ bool ResultsLogPage::BitBtn1Click() {
 }
 
 void ResultsLogPage::btnClearClick() {
-    log_->clear();
+    if (hasUnsavedWork()) {
+        QMessageBox question(QMessageBox::Question, QStringLiteral("Results log"),
+                             QStringLiteral("The results log holds calculations that were never "
+                                            "saved.\n\nSave them before erasing?"),
+                             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+        question.setInformativeText(
+            QStringLiteral("After Discard, Ctrl+Z in the log brings the text back."));
+        const int answer = desktop_.runDialog(question);
+        if (answer == QMessageBox::Save) {
+            // A cancelled save keeps the text; a failed one throws before the erase.
+            if (!BitBtn1Click()) {
+                return;
+            }
+        } else if (answer != QMessageBox::Discard) {
+            return;
+        }
+    }
+    // Removed as one edit, not cleared: Ctrl+Z and the log's own Undo bring
+    // the text back.
+    QTextCursor cursor(log_->document());
+    cursor.select(QTextCursor::Document);
+    cursor.removeSelectedText();
     state_.hasFile = false;
+    // Where Ctrl+Z takes the erase back.
+    log_->setFocus();
 }
 
 void ResultsLogPage::BitBtn6Click() {
@@ -218,21 +263,9 @@ void ResultsLogPage::writeLogFile(const QString& fileName) {
 
     // The content goes to a temporary file that replaces the old one only
     // once it is complete, so a failure never leaves half a log behind.
-    QSaveFile file(fileName);
-    const auto failure = [&fileName](const QString& systemText) {
-        return SystemError("Cannot save the results to " + fileName.toStdString(),
-                           systemText.toStdString());
-    };
-    if (!file.open(QIODevice::WriteOnly)) {
-        throw failure(file.errorString());
-    }
-    if (file.write(content) != content.size()) {
-        const QString systemText = file.errorString();
-        file.cancelWriting();
-        throw failure(systemText);
-    }
-    if (!file.commit()) {
-        throw failure(file.errorString());
+    if (const QString failure = saveWhole(fileName, content); !failure.isEmpty()) {
+        throw SystemError("Cannot save the results to " + fileName.toStdString(),
+                          failure.toStdString());
     }
     log_->document()->setModified(false);
     state_.lastFolder = QFileInfo(fileName).absolutePath();

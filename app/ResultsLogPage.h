@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include "model/ReportLines.h"
@@ -31,6 +32,9 @@ class ResultsLogPage : public QWidget {
 
     QTextEdit* log() const { return log_; }
     QString text() const;
+    // The last line of the log that starts with one of the texts; empty
+    // when there is none.
+    QString lastLineStartingWith(const QStringList& starts) const;
     // The log holds text that no save has written since it changed.
     bool hasUnsavedWork() const;
 
@@ -40,6 +44,8 @@ class ResultsLogPage : public QWidget {
     // Save: writes to the file of the last "Save as..." without asking.
     bool BitBtn1Click();
     // Erase text: empties the log; the next "Save" asks for a name again.
+    // Unsaved work is first offered to be saved (Save / Discard / Cancel);
+    // the erase itself can be undone in the log.
     void btnClearClick();
     // Print: the whole log on the printer the user picks.
     void BitBtn6Click();

@@ -30,6 +30,7 @@
 #include "app/SystemError.h"
 #include "app/WorkingFluidPanel.h"
 #include "model/faults.h"
+#include "model/fluids.h"
 #include "model/numtext.h"
 #include "pages/CircuitPage.h"
 #include "pages/CylinderPage.h"
@@ -70,6 +71,10 @@ bool isNumber(const QString& text) {
         return false;
     }
 }
+
+// The log's lines that start a run and name the fluid of the entries below.
+constexpr const char* kHeadingStart = " ===== ";
+constexpr const char* kFluidLineStart = " Working fluid: ";
 
 QString now() {
     return QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
@@ -145,7 +150,8 @@ void TfrmKalvorMain::buildPages() {
     }
     // The log's tab stands out from the calculators.
     PageControl1->tabBar()->setTabTextColor(PageControl1->count() - 1, QColor(0, 0, 160));
-    PageControl1->setCurrentIndex(1);
+    // A first start shows the first calculator; later starts the page last used.
+    PageControl1->setCurrentWidget(pumpPage_);
 
     panel_ = new WorkingFluidPanel(this);
     panel_->setGeometry(0, kPagesHeight, kClientWidth, kPanelHeight);
@@ -365,11 +371,10 @@ void TfrmKalvorMain::offerRecovery() {
         resultsLog_->appendRestored(orphaned);
         PageControl1->setCurrentWidget(resultsLog_);
         recoverySoon_.stop();
-        // The old copies go only once this run's own copy holds their text.
-        if (!keepRecoveryCopy()) {
-            recovery_->releaseOrphans();
-            return;
-        }
+        // The old copies go only once this run's own copy holds their text:
+        // if it cannot be written now, at the next change that writes it.
+        keepRecoveryCopy(true);
+        return;
     } else if (answer != QMessageBox::No) {
         // Neither answer (the question was closed): asked again next time.
         recovery_->releaseOrphans();
@@ -378,12 +383,12 @@ void TfrmKalvorMain::offerRecovery() {
     recovery_->dropOrphans();
 }
 
-bool TfrmKalvorMain::keepRecoveryCopy() {
+bool TfrmKalvorMain::keepRecoveryCopy(bool adoptingOrphans) {
     if (!recovery_) {
         return true;
     }
-    const QString failure =
-        recovery_->keep(resultsLog_->hasUnsavedWork() ? resultsLog_->text() : QString());
+    const QString text = resultsLog_->hasUnsavedWork() ? resultsLog_->text() : QString();
+    const QString failure = adoptingOrphans ? recovery_->adoptOrphans(text) : recovery_->keep(text);
     if (failure.isEmpty()) {
         return true;
     }
@@ -399,15 +404,23 @@ bool TfrmKalvorMain::keepRecoveryCopy() {
 }
 
 ReportLines TfrmKalvorMain::sessionHeading() const {
-    const QString fluid = panel_->cmbUlje->currentIndex() >= 0 ? panel_->cmbUlje->currentText()
-                                                               : QStringLiteral("(none chosen)");
-    return {
-        QStringLiteral(" ===== %1, %2 =====").arg(programTitle(), now()).toStdString(),
-        QStringLiteral(" Working fluid: %1 at %2 \u00B0C, density %3 kg/m3, kinematic "
-                       "viscosity %4 mm2/s")
-            .arg(fluid, panel_->edTemperatura->text(), panel_->Edit1->text(), panel_->Edit2->text())
-            .toStdString(),
-    };
+    return {QStringLiteral(" ===== %1, %2 =====").arg(programTitle(), now()).toStdString()};
+}
+
+std::string TfrmKalvorMain::fluidLine() const {
+    // Only a fluid of the table has a temperature its figures belong to;
+    // typed figures (or the start values) are the user's own.
+    const QString temperature = fluidSelector_->appliedTemperature();
+    const bool fromTable = !temperature.isEmpty() &&
+                           findFluid(panel_->cmbUlje->currentText().toStdString()) != nullptr;
+    const QString kind =
+        fromTable
+            ? QStringLiteral("%1 at %2 \u00B0C").arg(panel_->cmbUlje->currentText(), temperature)
+            : QStringLiteral("user defined");
+    return QStringLiteral("%1%2, %3 kg/m3, %4 mm2/s")
+        .arg(QString::fromLatin1(kFluidLineStart), kind, panel_->Edit1->text(),
+             panel_->Edit2->text())
+        .toStdString();
 }
 
 void TfrmKalvorMain::btnExitClick() {
@@ -551,5 +564,18 @@ void TfrmKalvorMain::appendToLog(const ReportLines& lines) {
         headingDue_ = false;
         resultsLog_->appendReport(sessionHeading());
     }
-    resultsLog_->appendReport(lines);
+    // The same inputs give other results with another fluid: an entry whose
+    // fluid is not the one last named above it (or with none named since
+    // the run's heading or an erase) gets a line naming it. The line and
+    // the entry are one addition, so one undo takes both away.
+    const std::string fluid = fluidLine();
+    const QStringList marks{QString::fromLatin1(kFluidLineStart),
+                            QString::fromLatin1(kHeadingStart)};
+    if (resultsLog_->lastLineStartingWith(marks) == QString::fromStdString(fluid)) {
+        resultsLog_->appendReport(lines);
+        return;
+    }
+    ReportLines entry{fluid};
+    entry.insert(entry.end(), lines.begin(), lines.end());
+    resultsLog_->appendReport(entry);
 }

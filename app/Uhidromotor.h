@@ -94,8 +94,11 @@ class TfrmKalvorMain : public QWidget, public PageServices {
     void commitData(QSessionManager& manager);
     void offerRecovery();
     // False when the copy could not be written; says so once a run.
-    bool keepRecoveryCopy();
+    // adoptingOrphans: the log holds the restored copies, which go once it is kept.
+    bool keepRecoveryCopy(bool adoptingOrphans = false);
     ReportLines sessionHeading() const;
+    // The log's line naming the working fluid the pages compute with now.
+    std::string fluidLine() const;
     void openManual(const QString& section);
     // Makes the calculator pages, linked to each other.
     void wirePages();

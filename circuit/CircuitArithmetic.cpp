@@ -354,5 +354,6 @@ ReportLines circuitReport(const CircuitInputs& inputs, const prost_cevovod& chai
     for (const std::string& warning : flowWarnings(inputs, chain)) {
         lines.push_back(std::string(" ").append(warning));
     }
+    lines.push_back(chain.summaryLine());
     return lines;
 }

@@ -137,5 +137,6 @@ std::vector<std::string> flowWarnings(const CircuitInputs& inputs, const prost_c
 
 // The chain's report for the log. When the cylinder cannot move its load, a
 // line that says so stands in place of the cylinder's report, so no negative
-// pressure or force is presented as a result; every flow warning follows.
+// pressure or force is presented as a result; every flow warning follows,
+// and the chain's summary line ends it.
 ReportLines circuitReport(const CircuitInputs& inputs, const prost_cevovod& chain);

@@ -7,6 +7,8 @@
 #include <utility>
 
 #include "model/faults.h"
+#include "model/klip.h"
+#include "model/numtext.h"
 
 namespace {
 
@@ -16,6 +18,33 @@ constexpr int kLineTypeCode = 2019;
 // The pump, the operation line and the directional control valve come first:
 // a line behind them is on the return side.
 constexpr std::size_t kLastSupplyPosition = 2;
+
+// Reports an element whose port pressure went below 0 with that port at
+// 0 bar, and puts the computed pressures back afterwards, also when the
+// report fails: the chain's figures stay as computed.
+class PortsShownFromZero {
+  public:
+    explicit PortsShownFromZero(bazna& element)
+        : element_(element), in_(element.pressureIn), out_(element.pressureOut) {
+        element_.pressureIn = std::max(in_, 0.0);
+        element_.pressureOut = std::max(out_, 0.0);
+    }
+    PortsShownFromZero(const PortsShownFromZero&) = delete;
+    PortsShownFromZero& operator=(const PortsShownFromZero&) = delete;
+    ~PortsShownFromZero() {
+        element_.pressureIn = in_;
+        element_.pressureOut = out_;
+    }
+
+  private:
+    bazna& element_;
+    double in_;
+    double out_;
+};
+
+const klip* cylinderAtTheEnd(const std::vector<std::unique_ptr<bazna>>& elements) {
+    return elements.empty() ? nullptr : dynamic_cast<const klip*>(elements.back().get());
+}
 
 }  // namespace
 
@@ -46,13 +75,47 @@ void prost_cevovod::writeReport(ReportLines& lines, std::size_t elements) const 
     ReportLines report{kReportHeading, ""};
     ReportLines scratch;
     for (std::size_t position = 0; position < std::min(elements, elements_.size()); ++position) {
-        const auto& element = elements_[position];
+        bazna& element = *elements_[position];
         scratch.clear();
-        element->writeReport(scratch);
+        const double lowest = std::min(element.pressureIn, element.pressureOut);
+        if (lowest < 0.0) {
+            const PortsShownFromZero shown(element);
+            element.writeReport(scratch);
+            scratch.push_back(numtext::Format(
+                " No pressure is left here: the drops up to this element take %.2f bar more "
+                "than the pump gives.",
+                {-lowest}));
+        } else {
+            element.writeReport(scratch);
+        }
         report.insert(report.end(), scratch.begin(), scratch.end());
     }
     // Appended only when complete: a failing report leaves the list as it was.
     lines.insert(lines.end(), report.begin(), report.end());
+}
+
+bool prost_cevovod::cylinderMovesLoad() const {
+    const klip* cylinder = cylinderAtTheEnd(elements_);
+    return cylinder != nullptr && cylinder->pressureIn > 0.0 && cylinder->force > 0.0;
+}
+
+std::string prost_cevovod::summaryLine() const {
+    const klip* cylinder = cylinderAtTheEnd(elements_);
+    if (cylinder == nullptr) {
+        return " Result: no cylinder at the end of the circuit";
+    }
+    const auto* single = dynamic_cast<const klipJednostrani*>(cylinder);
+    const double flow = single != nullptr ? single->inletFlow : supplyFlow_;
+    if (!cylinderMovesLoad()) {
+        return numtext::Format(
+            " Result: flow %.2f l/min; the pressure drops use up the pump pressure: the cylinder "
+            "cannot move the load",
+            {flow});
+    }
+    return numtext::Format(
+        " Result: flow %.2f l/min, pressure at the cylinder %.2f bar, force %.3f kN, "
+        "speed %.4f m/s",
+        {flow, cylinder->pressureIn, cylinder->force, cylinder->strokeSpeed});
 }
 
 bool prost_cevovod::countsInReturnSum(std::size_t position) const {

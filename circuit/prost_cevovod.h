@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "model/bazna.h"
@@ -43,10 +44,22 @@ class prost_cevovod {
     // Appends the chain's report: the heading, an empty line, then every
     // element's own report in flow order. Some elements empty the list they
     // report into, so each reports into a scratch list first; lines already
-    // in `lines` are kept.
+    // in `lines` are kept. An element whose port pressure came out below 0
+    // (the drops before it use up the pump pressure) reports that port at
+    // 0 bar, followed by a line saying how many bar are missing there: a
+    // negative pressure is never shown as a result.
     void writeReport(ReportLines& lines) const;
     // The same for the first `elements` elements only.
     void writeReport(ReportLines& lines, std::size_t elements) const;
+
+    // Whether the cylinder, the last element, moves its load: pressure is
+    // left at its inlet and its force comes out above 0. False without a
+    // cylinder at the end.
+    bool cylinderMovesLoad() const;
+    // The one line that ends the circuit's report: the flow into the
+    // cylinder, the pressure at its inlet, its force and speed, or that it
+    // cannot move the load.
+    std::string summaryLine() const;
 
     // Stores the supply flow Q and the return flow Qr (l/min) and sums the
     // pressure drops of all elements but the last (the cylinder, which drops

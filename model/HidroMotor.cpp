@@ -232,4 +232,8 @@ void HidroMotor::writeReport(ReportLines& lines) {
     lines.push_back(cformat(kLineBuffer, "Pressure in: %.3f  [bar] ", pressureIn));
     lines.push_back(cformat(kLineBuffer, "Angular spped: %d  [rpm] ", speed));
     lines.push_back(cformat(kLineBuffer, "Displacement  je: %3.3f  [cm3] ", displacement));
+    // The efficiencies are inputs the results above depend on.
+    lines.push_back(cformat(kLineBuffer, " Volumetric efficiency : %.3f ", volumetricEfficiency));
+    lines.push_back(
+        cformat(kLineBuffer, " Hydromechanical efficiency : %.3f ", hydromechanicalEfficiency));
 }

@@ -182,6 +182,8 @@ void klipJednostrani::writeReport(ReportLines& lines) {
     lines.push_back(cformat(n, " Outgoing pressure  %3.2f  [bar]", pressureOut));
     lines.push_back(cformat(n, "Piston side flow  %3.3f  [l/min]", inletFlow));
     lines.push_back(cformat(n, "Outgoing flow  %3.3f  [l/min]", outletFlow));
+    // An input the force and pressure depend on.
+    lines.push_back(cformat(n, " Cylinder efficiency : %.3f", efficiency));
 }
 
 klipDvostrani::klipDvostrani(double first, double second, double third, double fourth,
@@ -263,4 +265,5 @@ void klipDvostrani::writeReport(ReportLines& lines) {
     lines.push_back(Format(" Piston area  : %3.3f  [cm2]", {pistonArea}));
     lines.push_back(Format("Working pressure  %3.2f  [bar]", {pressureIn}));
     lines.push_back(Format("Flow:  %3.3f  [l/min]", {inletFlow}));
+    lines.push_back(Format(" Cylinder efficiency : %.3f", {efficiency}));
 }

@@ -119,4 +119,10 @@ void pumpa::writeReport(ReportLines& lines) {
     lines.push_back(cformat(kReportLineBuffer, " Revolution per minute: %d  [o/min] ", speed));
     lines.push_back(
         cformat(kReportLineBuffer, " Displacement volume  : %3.3f  [cm3] ", displacement));
+    // The efficiencies are inputs: without them two reports with the same
+    // figures above could not be told apart.
+    lines.push_back(
+        cformat(kReportLineBuffer, " Volumetric efficiency : %.3f ", volumetricEfficiency));
+    lines.push_back(cformat(kReportLineBuffer, " Hydromechanical efficiency : %.3f ",
+                            hydromechanicalEfficiency));
 }

@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFontInfo>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -11,9 +13,12 @@
 #include <QTest>
 #include <QTextEdit>
 #include <exception>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "app/FileWriting.h"
 #include "app/ResultsLogPage.h"
 #include "app/ResultsLogState.h"
 #include "app/SystemError.h"
@@ -159,6 +164,79 @@ TEST_F(ResultsLogTest, EraseEmptiesTheLogAndMakesSaveAskAgain) {
     EXPECT_EQ(readAll(dir.filePath("a.txt")), "old\n");
 }
 
+TEST_F(ResultsLogTest, EraseAsksFirstWhenTheLogHoldsUnsavedWork) {
+    struct Case {
+        const char* name;
+        std::vector<std::function<int(QDialog&)>> answers;
+        QString textAfter;
+        bool savedFirst;
+    };
+    auto button = [](QMessageBox::StandardButton b) { return [b](QDialog&) { return int(b); }; };
+    const QString path = dir.filePath("kept.txt");
+    const Case cases[] = {
+        {"cancel", {button(QMessageBox::Cancel)}, "unsaved\n", false},
+        {"save cancelled", {button(QMessageBox::Save)}, "unsaved\n", false},
+        {"save",
+         {button(QMessageBox::Save),
+          [path](QDialog& d) {
+              static_cast<QFileDialog&>(d).selectFile(path);
+              return int(QDialog::Accepted);
+          }},
+         "",
+         true},
+        {"discard", {button(QMessageBox::Discard)}, "", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(path);
+        state = {};
+        desktop.shown.clear();
+        page.log()->clear();
+        page.appendReport({"unsaved"});
+        for (const auto& a : c.answers) {
+            desktop.queue(a);
+        }
+        click("btnClear");
+        ASSERT_GE(dialogsShown(), 1);
+        EXPECT_EQ(desktop.shown[0].className, "QMessageBox");
+        EXPECT_TRUE(desktop.shown[0].text.contains("never saved"));
+        EXPECT_EQ(page.text(), c.textAfter);
+        EXPECT_EQ(readAll(path), c.savedFirst ? "unsaved\n" : "");
+    }
+    // Saved and unchanged since: erased without a question.
+    desktop.shown.clear();
+    page.appendReport({"saved"});
+    answerSave(path);
+    click("BitBtn2");
+    click("btnClear");
+    EXPECT_EQ(dialogsShown(), 1);  // the save dialog only
+    EXPECT_EQ(page.text(), "");
+    EXPECT_TRUE(route.messages.empty());
+}
+
+TEST_F(ResultsLogTest, AnEraseCanBeUndoneInTheLog) {
+    page.appendReport({"first"});
+    page.appendReport({"second"});
+    const QString before = page.text();
+    // Ctrl+Z in the log, and Undo of its context menu, bring the text back.
+    const std::function<void()> undos[] = {
+        [&] { QTest::keyClick(page.log(), Qt::Key_Z, Qt::ControlModifier); },
+        [&] {
+            std::unique_ptr<QMenu> menu(page.log()->createStandardContextMenu());
+            menu->actions().value(0)->trigger();  // "Undo", first in the menu
+        },
+    };
+    for (const auto& undo : undos) {
+        desktop.queue([](QDialog&) { return int(QMessageBox::Discard); });
+        click("btnClear");
+        ASSERT_EQ(page.text(), "");
+        EXPECT_FALSE(page.hasUnsavedWork());
+        undo();
+        EXPECT_EQ(page.text(), before);
+        EXPECT_TRUE(page.hasUnsavedWork());  // back as it was
+    }
+}
+
 TEST_F(ResultsLogTest, CancellingTheSaveDialogChangesNothing) {
     const QString path = dir.filePath("kept.txt");
     page.appendReport({"kept"});
@@ -223,6 +301,25 @@ TEST_F(ResultsLogTest, AFailedWriteIsReportedAndLeavesTheFileStateAlone) {
     EXPECT_EQ(route.messages.size(), 2u);
     EXPECT_EQ(state.fileName, unreachable);
     EXPECT_TRUE(state.hasFile);
+}
+
+TEST(WholeFileWrites, AFullDiskIsNamedWhetherTheWriteIsBufferedOrNot) {
+    // /dev/full takes every write and fails it with "no space".
+    const struct {
+        const char* name;
+        QIODevice::OpenMode mode;
+        qsizetype size;
+    } cases[] = {
+        {"buffered: fails at the flush", QIODevice::WriteOnly, 3},
+        {"beyond the buffer", QIODevice::WriteOnly, 1 << 20},
+        {"unbuffered: fails at the write", QIODevice::WriteOnly | QIODevice::Unbuffered, 3},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile full(QStringLiteral("/dev/full"));
+        ASSERT_TRUE(full.open(c.mode));
+        EXPECT_EQ(writeWhole(full, QByteArray(c.size, 'x')), "No space left on device");
+    }
 }
 
 TEST_F(ResultsLogTest, PrintingToAPdfFileWritesTheNamedDocument) {

@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTextEdit>
 
+#include "app/LogRecovery.h"
 #include "tests/support/MainWindowFixture.h"
 
 namespace {
@@ -208,12 +209,12 @@ TEST_F(SessionTest, TheFirstReportOfARunComesAfterAHeadingWithTheWorkingFluid) {
                     .match(lines[0])
                     .hasMatch())
         << lines[0].toStdString();
-    EXPECT_EQ(lines[1],
-              " Working fluid: HLP 46 at 40 \u00B0C, density 862 kg/m3, kinematic viscosity "
-              "46.0 mm2/s");
-    EXPECT_EQ(lines[2], "");
-    EXPECT_TRUE(lines[3].startsWith(" Working fluid: HLP 46"));  // the choice's own report
-    EXPECT_EQ(run.log().count("====="), 2);                      // one heading a run
+    EXPECT_EQ(lines[1], "");
+    EXPECT_EQ(lines[2], " Working fluid: HLP 46 at 40 \u00B0C, 862 kg/m3, 46.0 mm2/s");
+    EXPECT_EQ(lines[3], "pump report");
+    run.window->appendToLog({"motor report"});
+    EXPECT_EQ(run.log().count("====="), 2);  // one heading a run
+    EXPECT_EQ(run.log().count("Working fluid"), 1);
 }
 
 TEST_F(SessionTest, SettingsComeBackAtTheNextStart) {
@@ -280,8 +281,140 @@ TEST_F(SessionTest, SettingsThatDoNotFitAreLeftAside) {
     EXPECT_EQ(run.child<QLineEdit>("edTemperatura")->text(), "40");
     EXPECT_EQ(run.child<QLineEdit>("Edit1")->text(), "840");
     EXPECT_EQ(run.child<QLineEdit>("Edit2")->text(), "12");
-    EXPECT_EQ(run.child<QTabWidget>("PageControl1")->currentIndex(), 1);
+    EXPECT_EQ(run.child<QTabWidget>("PageControl1")->currentIndex(), 0);
     EXPECT_EQ(run.window->pos(), QPoint(250, 133));
+}
+
+TEST_F(SessionTest, AFirstStartShowsThePumpPageAndSavesToTheDocumentsFolder) {
+    const QString documents = home.filePath("Documents");
+    ASSERT_TRUE(QDir().mkpath(documents));
+    ProgramRun run(home.path());
+    run.start();
+    EXPECT_EQ(run.child<QTabWidget>("PageControl1")->currentWidget()->objectName(), "tsPumpa");
+    run.window->appendToLog({"report"});
+    QString startFolder;
+    run.desktop->queue([&](QDialog& dialog) {
+        startFolder = static_cast<QFileDialog&>(dialog).directory().absolutePath();
+        return int(QDialog::Rejected);
+    });
+    QTest::mouseClick(run.child<QPushButton>("BitBtn2"), Qt::LeftButton);
+    EXPECT_EQ(startFolder, documents);
+}
+
+QStringList leftoversIn(const QString& home) {
+    return QDir(home + QStringLiteral("/data/recovery"))
+        .entryList({QStringLiteral("*.lock"), QStringLiteral("*.joins")},
+                   QDir::Files | QDir::Hidden);
+}
+
+void writeFile(const QString& path, const QByteArray& content) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    file.write(content);
+}
+
+TEST_F(SessionTest, AKillDuringARestoreLeavesTheLogToRestoreOnce) {
+    // What a run that restored log-old into its own copy log-new leaves
+    // behind when it is killed between its steps.
+    struct Case {
+        const char* name;
+        bool noteWritten;
+        bool ownCopyWritten;
+        bool oldCopyRemoved;
+    };
+    const Case cases[] = {
+        {"before its own copy", true, false, false},
+        {"before the old copy went", true, true, false},
+        {"before its note went", true, true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir home;
+        const QString folder = home.filePath("data/recovery");
+        ASSERT_TRUE(QDir().mkpath(folder));
+        if (!c.oldCopyRemoved) {
+            writeFile(folder + "/log-old.log", "pump report\n");
+        }
+        if (c.noteWritten) {
+            writeFile(folder + "/log-new.joins", "log-old");
+        }
+        if (c.ownCopyWritten) {
+            writeFile(folder + "/log-new.log", "pump report\n");
+        }
+
+        ProgramRun next(home.path());
+        next.desktop->queue(answer(QMessageBox::Yes));
+        next.start();
+        ASSERT_EQ(next.desktop->shown.size(), 1u);
+        EXPECT_EQ(next.log().count("pump report"), 1) << next.log().toStdString();
+        QTest::qWait(0);
+        EXPECT_EQ(copiesIn(home.path()).size(), 1u);
+        // This run's own lock only.
+        EXPECT_EQ(leftoversIn(home.path()).size(), 1u)
+            << leftoversIn(home.path()).join(' ').toStdString();
+    }
+}
+
+TEST_F(SessionTest, RestoredCopiesStayUntilTheRestoredLogIsKept) {
+    const QString folder = home.filePath("data/recovery");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    writeFile(folder + "/log-old.log", "pump report\n");
+    LogRecovery recovery(folder);
+    ASSERT_EQ(recovery.claimOrphans(), "pump report\n");
+
+    // The folder is away for a while: the restored log cannot be kept.
+    ASSERT_TRUE(QDir().rename(folder, home.filePath("away")));
+    writeFile(folder, "");
+    EXPECT_FALSE(recovery.adoptOrphans("pump report\n").isEmpty());
+    ASSERT_TRUE(QFile::remove(folder));
+    ASSERT_TRUE(QDir().rename(home.filePath("away"), folder));
+    EXPECT_TRUE(QFile::exists(folder + "/log-old.log"));
+
+    // The next change is kept, and takes the old copy over.
+    EXPECT_EQ(recovery.keep("pump report\nmotor report\n"), "");
+    const QStringList copies = copiesIn(home.path());
+    ASSERT_EQ(copies.size(), 1);
+    EXPECT_NE(copies[0], "log-old.log");
+    EXPECT_EQ(leftoversIn(home.path()).size(), 1);  // this copy's lock
+}
+
+TEST_F(SessionTest, NoLockOutlivesARunThatHeldNoCopy) {
+    struct Case {
+        const char* name;
+        bool erasedBeforeTheKill;  // else: its copy removed by hand after the kill
+    };
+    const Case cases[] = {{"log erased, then killed", true}, {"killed, copy gone", false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir home;
+        QProcess killed;
+        QStringList arguments{home.path(), QStringLiteral("PUMP")};
+        if (c.erasedBeforeTheKill) {
+            arguments << QStringLiteral("erase");
+        }
+        killed.start(QStringLiteral(HYDROCALC_LOGGING_SESSION), arguments);
+        const QByteArray last = c.erasedBeforeTheKill ? "erased" : "logged";
+        QByteArray said;
+        while (!said.contains(last) && killed.waitForReadyRead(20000)) {
+            said += killed.readAllStandardOutput();
+        }
+        ASSERT_TRUE(said.contains(last)) << killed.readAllStandardError().toStdString();
+        killed.kill();
+        ASSERT_TRUE(killed.waitForFinished(5000));
+        if (c.erasedBeforeTheKill) {
+            // Its log went empty, and its lock with its copy.
+            EXPECT_TRUE(leftoversIn(home.path()).isEmpty());
+        }
+        for (const QString& copy : copiesIn(home.path())) {
+            QFile::remove(home.filePath("data/recovery/" + copy));
+        }
+
+        ProgramRun next(home.path());
+        next.start();
+        EXPECT_TRUE(next.desktop->shown.empty());
+        EXPECT_TRUE(leftoversIn(home.path()).isEmpty())
+            << leftoversIn(home.path()).join(' ').toStdString();
+    }
 }
 
 }  // namespace

@@ -168,9 +168,10 @@ TEST(CircuitVerdict, DropsThatUseUpThePumpPressureAreSaidNotShownAsResults) {
     const ReportLines report = circuitReport(in, chain);
     ReportLines withoutCylinder;
     chain.writeReport(withoutCylinder, chain.count() - 1);
-    ASSERT_EQ(report.size(), withoutCylinder.size() + 2);
-    EXPECT_EQ(report[report.size() - 2], " " + *problem);
-    EXPECT_EQ(report.back(), " " + warnings[0]);
+    ASSERT_EQ(report.size(), withoutCylinder.size() + 3);
+    EXPECT_EQ(report[report.size() - 3], " " + *problem);
+    EXPECT_EQ(report[report.size() - 2], " " + warnings[0]);
+    EXPECT_EQ(report.back(), chain.summaryLine());
 
     // The sample circuit works: its full report, no warning.
     const CircuitInputs sound = sampleInputs();
@@ -178,6 +179,7 @@ TEST(CircuitVerdict, DropsThatUseUpThePumpPressureAreSaidNotShownAsResults) {
     EXPECT_FALSE(cannotMoveLoad(working).has_value());
     ReportLines full;
     working.writeReport(full);
+    full.push_back(working.summaryLine());
     EXPECT_EQ(circuitReport(sound, working), full);
 }
 
@@ -185,22 +187,22 @@ TEST(CircuitChain, ReportHasTheSevenElementReportsInFlowOrder) {
     const prost_cevovod chain = buildCircuit(withBlockingValveAndThrottle());
     ReportLines log;
     chain.writeReport(log);
-    // pump 6 lines, pipes 11, valves 5, single-acting cylinder 10
-    ASSERT_EQ(log.size(), 2u + 6 + 11 + 5 + 5 + 11 + 5 + 10);
+    // pump 8 lines, pipes 11, valves 5, single-acting cylinder 11
+    ASSERT_EQ(log.size(), 2u + 8 + 11 + 5 + 5 + 11 + 5 + 11);
     EXPECT_EQ(log[0], " ----------- SIMPLE PIPELINE CALCULATION --------------- ");
     EXPECT_EQ(log[1], "");
     const std::string pipe = " -------   Single pipe pressure drop calculation  ----------- ";
     const std::string valve = " ---------------- VALVE CALCULATION --- -------------- ";
     EXPECT_EQ(log[2], " ---------   PUMP CALCULATION       --------------------- ");
-    EXPECT_EQ(log[8], pipe);
-    EXPECT_EQ(log[19], valve);
-    EXPECT_EQ(log[20], "Valve type: 4/3 valve");
-    EXPECT_EQ(log[24], valve);
-    EXPECT_EQ(log[25], "Valve type: Check valve");
-    EXPECT_EQ(log[29], pipe);
-    EXPECT_EQ(log[40], valve);
-    EXPECT_EQ(log[41], "Valve type: Throttle");
-    EXPECT_EQ(log[45], " ----------- Single action cylinder calculaton -------------- ");
+    EXPECT_EQ(log[10], pipe);
+    EXPECT_EQ(log[21], valve);
+    EXPECT_EQ(log[22], "Valve type: 4/3 valve");
+    EXPECT_EQ(log[26], valve);
+    EXPECT_EQ(log[27], "Valve type: Check valve");
+    EXPECT_EQ(log[31], pipe);
+    EXPECT_EQ(log[42], valve);
+    EXPECT_EQ(log[43], "Valve type: Throttle");
+    EXPECT_EQ(log[47], " ----------- Single action cylinder calculaton -------------- ");
 }
 
 TEST(CircuitReturnFlow, TheChainsCylinderFollowsTheLoadDirection) {

@@ -2,15 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <memory>
+#include <regex>
 #include <stdexcept>
 #include <string>
 #include <utility>
 
 #include "circuit/CircuitArithmetic.h"
 #include "model/faults.h"
+#include "model/klip.h"
+#include "model/numtext.h"
 
 namespace {
 
@@ -99,6 +103,69 @@ TEST(ChainReport, HeadingThenEachElementAppendedToTheLog) {
     EXPECT_EQ(log, (ReportLines{"earlier calculation",
                                 " ----------- SIMPLE PIPELINE CALCULATION --------------- ", "",
                                 "first", "second"}));
+}
+
+TEST(ChainReport, TheSummarySaysWhatTheCylinderDoesOrThatItCannotMove) {
+    constexpr bool kPush = false;
+    const struct {
+        const char* name;
+        double p1, p2;
+        const char* summary;
+    } cases[] = {
+        // D 100, d 50, Q1 50 l/min: A1 78.5 cm2, F = p1 A1 / 100, v = Q1 / (6 A1).
+        {"moves", 100.0, 0.0,
+         " Result: flow 50.00 l/min, pressure at the cylinder 100.00 bar, force 78.500 kN, "
+         "speed 0.1062 m/s"},
+        {"no pressure left", -5.0, 0.0,
+         " Result: flow 50.00 l/min; the pressure drops use up the pump pressure: the cylinder "
+         "cannot move the load"},
+        // 10 bar on the piston against 20 bar on the annulus pushes nothing.
+        {"back pressure too high", 10.0, 20.0,
+         " Result: flow 50.00 l/min; the pressure drops use up the pump pressure: the cylinder "
+         "cannot move the load"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        prost_cevovod chain(890.0, 46.0);
+        chain.addElement(std::make_unique<klipJednostrani>(c.p1, 50, 100, 50, c.p2, 1, kPush, 1));
+        EXPECT_EQ(chain.summaryLine(), c.summary);
+    }
+    int freed = 0;
+    EXPECT_EQ(chainWithDrops(freed, 1.0, 1.0).summaryLine(),
+              " Result: no cylinder at the end of the circuit");
+}
+
+TEST(ChainReport, AnImpossibleCircuitShowsNoNegativePressure) {
+    // 500 l/min through a valve of k 0.001: 253 bar of a 200-bar pump.
+    CircuitInputs in;
+    in.pump = {10.0, 200.0, 20.0, 0.95, 0.9};
+    in.supplyFlow = 500.0;
+    in.operationLine = {16.0, 2.5, 1};
+    in.returnLine = {20.0, 3.0, 0};
+    in.directionalValve = {"4/3 valve", 3.0, 0.001};
+    in.blockingValve = ValveInputs{"Check valve", 1.0, 0.0005};
+    in.cylinder = {CylinderKind::SingleActing, 50.0, 30.0, 0.95, LoadDirection::Push};
+    in.density = 890.0;
+    in.viscosity = 46.0;
+    const prost_cevovod chain = buildCircuit(in);
+    const double valveOut = chain.element(2).pressureOut;
+    ASSERT_LT(valveOut, 0.0);
+
+    const ReportLines report = circuitReport(in, chain);
+    const std::regex negative("-[0-9]");
+    for (const std::string& line : report) {
+        EXPECT_FALSE(std::regex_search(line, negative)) << line;
+    }
+    // The valves are still reported, each followed by what it lacks.
+    const auto at = std::find(report.begin(), report.end(), "Valve type: 4/3 valve");
+    ASSERT_NE(at, report.end());
+    EXPECT_EQ(*(at + 3), "Presure out:  [bar]:  0.00 bar ");
+    EXPECT_EQ(*(at + 4), numtext::Format(" No pressure is left here: the drops up to this element "
+                                         "take %.2f bar more than the pump gives.",
+                                         {-valveOut}));
+    EXPECT_EQ(report.back(), chain.summaryLine());
+    // Reporting changes none of the chain's figures.
+    EXPECT_EQ(chain.element(2).pressureOut, valveOut);
 }
 
 TEST(ChainSums, LinesBehindThePumpSideAreTheReturnAndTheLastIsLeftOut) {

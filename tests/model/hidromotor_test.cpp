@@ -97,7 +97,7 @@ TEST(MotorFaults, SpeedBelowOneOrZeroDivisors) {
     expectFault([] { HidroMotor(1e300, 1e300, 1e300, 1, 1, 7); }, "Floating point overflow");
 }
 
-TEST(MotorReport, SevenLinesAppendedInCFormat) {
+TEST(MotorReport, NineLinesAppendedInCFormat) {
     ReportLines lines{"kept"};
     HidroMotor(100, 60, 50, 1, 1, 7).writeReport(lines);
     const ReportLines expected{
@@ -109,8 +109,18 @@ TEST(MotorReport, SevenLinesAppendedInCFormat) {
         "Pressure in: 100.000  [bar] ",
         "Angular spped: 1200  [rpm] ",
         "Displacement  je: 50.000  [cm3] ",
+        " Volumetric efficiency : 1.000 ",
+        " Hydromechanical efficiency : 1.000 ",
     };
     EXPECT_EQ(lines, expected);
+
+    // The motor takes the hydromechanical efficiency first, unlike the pump:
+    // each must still land on its own line.
+    lines.clear();
+    HidroMotor(100, 60, 50, 0.9, 0.96, 7).writeReport(lines);
+    ASSERT_EQ(lines.size(), 9u);
+    EXPECT_EQ(lines[7], " Volumetric efficiency : 0.960 ");
+    EXPECT_EQ(lines[8], " Hydromechanical efficiency : 0.900 ");
 
     // No line buffer cuts a motor line: 1e300 prints all its 301 digits.
     lines.clear();
@@ -132,6 +142,8 @@ TEST(MotorReport, UnknownModesIgnoreEverythingAndReportZeros) {
             "Pressure in: 0.000  [bar] ",
             "Angular spped: 0  [rpm] ",
             "Displacement  je: 0.000  [cm3] ",
+            " Volumetric efficiency : 0.000 ",
+            " Hydromechanical efficiency : 0.000 ",
         };
         EXPECT_EQ(lines, expected);
     }

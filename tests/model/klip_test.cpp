@@ -129,12 +129,13 @@ TEST(SingleActingCylinder, ReportEmptiesTheListAndUsesCFormat) {
         " Outgoing pressure  0.00  [bar]",
         "Piston side flow  50.000  [l/min]",
         "Outgoing flow  37.500  [l/min]",
+        " Cylinder efficiency : 1.000",
     };
     EXPECT_EQ(lines, expected);
 
     // printf rounds the exact half 100.5 to even; a rod of 5 is padded to two places.
     klipJednostrani(100, 50, 100.5, 5, 0, 1, kPush, 1).writeReport(lines);
-    ASSERT_EQ(lines.size(), 10u);
+    ASSERT_EQ(lines.size(), 11u);
     EXPECT_EQ(lines[2], " Diameter of piston /piston rod   : 100 [mm] /  5 [mm]");
 
     klipJednostrani(1e100, 50, 100, 50, 0, 1, kPush, 1).writeReport(lines);
@@ -167,6 +168,15 @@ TEST(DoubleActingCylinder, ModesOnTheAnnulus) {
     EXPECT_EQ(klipDvostrani(100, 50, 100, 50, 100, 1, 1).force, 0);
 }
 
+TEST(Cylinders, TheReportNamesTheEfficiencyTheForceWasComputedWith) {
+    ReportLines single;
+    ReportLines through;
+    klipJednostrani(100, 50, 100, 50, 0, 0.92, kPush, 1).writeReport(single);
+    klipDvostrani(100, 50, 100, 50, 0, 0.92, 1).writeReport(through);
+    EXPECT_EQ(single.back(), " Cylinder efficiency : 0.920");
+    EXPECT_EQ(through.back(), " Cylinder efficiency : 0.920");
+}
+
 TEST(DoubleActingCylinder, ReportAppendsInFrameworkFormat) {
     ReportLines lines{"kept"};
     klipDvostrani(100, 50, 100, 50, 0, 1, 1).writeReport(lines);
@@ -180,6 +190,7 @@ TEST(DoubleActingCylinder, ReportAppendsInFrameworkFormat) {
         " Piston area  : 58.875  [cm2]",
         "Working pressure  100.00  [bar]",
         "Flow:  50.000  [l/min]",
+        " Cylinder efficiency : 1.000",
     };
     EXPECT_EQ(lines, expected);
 

@@ -76,7 +76,7 @@ TEST(PumpFaults, FormulaFaultsAbandonTheConstruction) {
     expectFault([] { pumpa(1e10, 1, 100, 1, 1, 5); }, invalid);
 }
 
-TEST(PumpReport, SixLinesAppendedInCFormat) {
+TEST(PumpReport, EightLinesAppendedInCFormat) {
     ReportLines lines{"kept"};
     pumpa(10, 100, 50, 1, 1, 1).writeReport(lines);
     const ReportLines expected{
@@ -87,6 +87,8 @@ TEST(PumpReport, SixLinesAppendedInCFormat) {
         " Working pressure : 100.000  [bar] ",
         " Revolution per minute: 1200  [o/min] ",
         " Displacement volume  : 50.000  [cm3] ",
+        " Volumetric efficiency : 1.000 ",
+        " Hydromechanical efficiency : 1.000 ",
     };
     EXPECT_EQ(lines, expected);
 
@@ -95,6 +97,14 @@ TEST(PumpReport, SixLinesAppendedInCFormat) {
     pumpa(10, 1000, 1e200, 1, 1, 3).writeReport(lines);
     EXPECT_EQ(lines[1].size(), 127u);
     EXPECT_EQ(lines[1].rfind(" Power : 1666", 0), 0u);
+}
+
+TEST(PumpReport, EachEfficiencyIsReportedOnItsOwnLine) {
+    // Swapped, they would still multiply to the same total.
+    ReportLines lines;
+    pumpa(10, 100, 50, 0.96, 0.9, 1).writeReport(lines);
+    EXPECT_EQ(lines.at(6), " Volumetric efficiency : 0.960 ");
+    EXPECT_EQ(lines.at(7), " Hydromechanical efficiency : 0.900 ");
 }
 
 TEST(PumpReport, UnknownModesReportZeros) {
@@ -111,6 +121,8 @@ TEST(PumpReport, UnknownModesReportZeros) {
             " Working pressure : 0.000  [bar] ",
             " Revolution per minute: 0  [o/min] ",
             " Displacement volume  : 0.000  [cm3] ",
+            " Volumetric efficiency : 0.000 ",
+            " Hydromechanical efficiency : 0.000 ",
         };
         EXPECT_EQ(lines, expected);
     }

@@ -394,7 +394,9 @@ TEST_F(CylinderPageTest, LoggingFollowsTheOption) {
     EXPECT_TRUE(log().isEmpty());
     child<QCheckBox>("chBelezi")->setChecked(true);
     calculate();
-    EXPECT_TRUE(log().startsWith(" ----------- Single action cylinder calculaton -------------- "));
+    EXPECT_TRUE(
+        log().startsWith(" Working fluid: user defined, 840 kg/m3, 12 mm2/s\n"
+                         " ----------- Single action cylinder calculaton -------------- "));
     EXPECT_EQ(log().count(QStringLiteral("calculaton")), 1);
 }
 

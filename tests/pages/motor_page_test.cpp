@@ -150,7 +150,9 @@ TEST_F(MotorPageTest, ReportGoesToTheLogOnlyWithLoggingOn) {
         " Torque  : 7.950 [daNm] \n"
         "Pressure in: 100.000  [bar] \n"
         "Angular spped: 1200  [rpm] \n"
-        "Displacement  je: 50.000  [cm3] \n";
+        "Displacement  je: 50.000  [cm3] \n"
+        " Volumetric efficiency : 1.000 \n"
+        " Hydromechanical efficiency : 1.000 \n";
     EXPECT_TRUE(log().startsWith(expected)) << log().toStdString();
 
     services.writes = false;

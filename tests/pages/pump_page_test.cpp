@@ -35,8 +35,8 @@ class PumpPageTest : public MainWindowFixture {
     void setLogging(bool on) { child<QCheckBox>("chBelezi")->setChecked(on); }
 };
 
-TEST_F(PumpPageTest, StartUpShowsTheMotorTabAndResetFields) {
-    EXPECT_EQ(child<QTabWidget>("PageControl1")->currentWidget()->objectName(), "tdHidromotor");
+TEST_F(PumpPageTest, StartUpShowsThePumpTabAndResetFields) {
+    EXPECT_EQ(child<QTabWidget>("PageControl1")->currentWidget()->objectName(), "tsPumpa");
     EXPECT_EQ(text("edNiM"), "0.96");
     EXPECT_EQ(text("edNiV"), "0.96");
     EXPECT_EQ(text("edSnaga"), "0.0");
@@ -78,13 +78,17 @@ TEST_F(PumpPageTest, PowerPressureDisplacementGivesFlowAndSpeed) {
     EXPECT_EQ(text("edp"), "100");
     EXPECT_EQ(text("edV"), "50.00");
     EXPECT_TRUE(desktop->shown.empty());
+    // The window names the fluid before the first entry.
     const QString expected =
+        " Working fluid: user defined, 840 kg/m3, 12 mm2/s\n"
         " ---------   PUMP CALCULATION       --------------------- \n"
         " Power : 10.000 [kW] \n"
         " Flow : 60.000 [l/min] \n"
         " Working pressure : 100.000  [bar] \n"
         " Revolution per minute: 1200  [o/min] \n"
-        " Displacement volume  : 50.000  [cm3] \n";
+        " Displacement volume  : 50.000  [cm3] \n"
+        " Volumetric efficiency : 1.000 \n"
+        " Hydromechanical efficiency : 1.000 \n";
     EXPECT_TRUE(log().startsWith(expected)) << log().toStdString();
 }
 

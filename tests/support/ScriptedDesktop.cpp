@@ -39,3 +39,7 @@ std::unique_ptr<QSettings> ScriptedDesktop::settings() {
 QString ScriptedDesktop::dataFolder() {
     return QDir(home).filePath(QStringLiteral("data"));
 }
+
+QString ScriptedDesktop::documentsFolder() {
+    return QDir(home).filePath(QStringLiteral("Documents"));
+}

@@ -31,6 +31,8 @@ class ScriptedDesktop : public Desktop {
     bool openUrl(const QUrl& url) override;
     std::unique_ptr<QSettings> settings() override;
     QString dataFolder() override;
+    // HOME/Documents, which a test makes when it wants it to exist.
+    QString documentsFolder() override;
 
     // The next dialog is handed to this answer, which returns its result.
     void queue(std::function<int(QDialog&)> answer) { answers_.push_back(std::move(answer)); }

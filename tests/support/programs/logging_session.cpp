@@ -1,10 +1,12 @@
 // Not a test: a calculator run that logs one report and then waits to be
 // killed, for the tests of what a crash leaves behind.
-//   logging_session HOME REPORT
-// prints "logged" once the log's copy is on disk under HOME.
+//   logging_session HOME REPORT [erase]
+// prints "logged" once the log's copy is on disk under HOME; with "erase" it
+// then empties the log and prints "erased" once the copy has gone.
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QTextEdit>
 #include <cstdio>
 
 #include "app/Uhidromotor.h"
@@ -37,5 +39,16 @@ int main(int argc, char** argv) {
     }
     std::puts("logged");
     std::fflush(stdout);
+    if (argc > 3 && qstrcmp(argv[3], "erase") == 0) {
+        window.findChild<QTextEdit*>(QStringLiteral("RichEdit1"))->clear();
+        while (!copies.entryList({QStringLiteral("*.log")}, QDir::Files).isEmpty()) {
+            if (waited.elapsed() > 20000) {
+                return 1;
+            }
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        }
+        std::puts("erased");
+        std::fflush(stdout);
+    }
     return QApplication::exec();
 }
