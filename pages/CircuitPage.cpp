@@ -53,9 +53,16 @@ constexpr QSize kSketchSize{305, 113};
 constexpr QSize kCharacteristicSize{401, 321};
 
 QLineEdit* addDropField(QWidget* parent, const char* name, int left, int top) {
-    // The drops are taken over, never typed: what the calculation uses is the slot.
+    // The drops are taken over, never typed: what the calculation uses is the
+    // slot. The field says so by its look and its tool tip.
     QLineEdit* field = addEditField(parent, name, left, top, 54, 0);
     field->setReadOnly(true);
+    QPalette readOnly = field->palette();
+    readOnly.setColor(QPalette::Base, readOnly.color(QPalette::Window));
+    field->setPalette(readOnly);
+    field->setToolTip(
+        QStringLiteral("Taken over, not typed: double-click it, or use its context "
+                       "menu, for the last calculation of its page"));
     return field;
 }
 
@@ -98,7 +105,8 @@ void CircuitPage::buildControls() {
     Label52 = rowLabel("Operational line", "Label52", 0);
     Label52->setCursor(Qt::PointingHandCursor);
     edDpPog = rowField("edDpPog", 0);
-    edDpPog->setToolTip(QString::fromLatin1(kTakeOverHint));
+    edDpPog->setToolTip(QString::fromLatin1(kTakeOverHint) + QLatin1Char('\n') +
+                        edDpPog->toolTip());
     Label54 = new QLabel(QStringLiteral("Directional control avlve pressure drop"), GroupBox3);
     Label54->setObjectName(QStringLiteral("Label54"));
     Label54->setGeometry(8, 46, 230, 16);
@@ -241,6 +249,7 @@ void CircuitPage::showSlot(CircuitSlot slot) {
 
 void CircuitPage::clearSlot(CircuitSlot slot) {
     slots_.clear(slot);
+    lineFigures_.erase(slot);
     showSlot(slot);
 }
 
@@ -345,6 +354,8 @@ void CircuitPage::takeOverLine(QLineEdit* field, CircuitSlot slot) {
     setFieldText(field, shownDrop(line->drop));
     // Each line keeps its own tube type: the return line may be of another tube.
     slots_.setLine(slot, {line->diameter, line->length, line->tubeType});
+    lineFigures_[slot] = {QString::fromStdString(numtext::FloatToStr(line->diameter)),
+                          QString::fromStdString(numtext::FloatToStr(line->length))};
     showSlot(slot);
 }
 
@@ -407,14 +418,15 @@ void CircuitPage::cbPrigusnicaClick() {
 
 void CircuitPage::Label52Click() {
     const QString slot = QString::fromStdString(slots_.text(CircuitSlot::OperationLine));
-    if (slot.isEmpty()) {
+    const auto figures = lineFigures_.find(CircuitSlot::OperationLine);
+    if (slot.isEmpty() || figures == lineFigures_.end()) {
         return;
     }
     // The window's title stays the program's: the slot is shown on the page.
     lsKomponente->addItem(QStringLiteral("Operational line: ") + slot);
-    const qsizetype bar = slot.indexOf(QLatin1Char('|'));
-    lbHc->addItem(slot.left(bar));
-    lbHc->addItem(bar < 0 ? QString() : slot.mid(bar + 1));
+    // Diameter and length as the user gave them, not in a field's format.
+    lbHc->addItem(figures->second.first);
+    lbHc->addItem(figures->second.second);
 }
 
 void CircuitPage::Label53Click() {
@@ -425,6 +437,10 @@ void CircuitPage::Label53Click() {
 }
 
 void CircuitPage::Label56Click() {
+    listCylinder();
+}
+
+void CircuitPage::listCylinder() {
     const CylinderDefinition cylinder = sources_.cylinder();
     lbHc->addItem(cylinder.kind == CylinderKind::DoubleActing
                       ? QStringLiteral("Double action HC")
@@ -447,6 +463,7 @@ void CircuitPage::BitBtn9Click() {
         setFieldText(field, QString());
     }
     lbHc->clear();
+    lineFigures_.clear();
     Label49->setVisible(true);
     showCylinderResults(nullptr);
 }
@@ -457,16 +474,38 @@ void CircuitPage::Button1Click() {
     pbShema->update();
 }
 
-bool CircuitPage::hasRequiredInputs() const {
-    for (const QLineEdit* field : {edQ_prost, edDp, edDpPog, edDpPov}) {
-        if (fieldText(field).isEmpty()) {
-            return false;
+QStringList CircuitPage::missingComponents() const {
+    struct Needed {
+        const char* component;
+        const QLineEdit* field;
+        std::optional<CircuitSlot> slot;
+        const char* page;
+        bool used;
+    };
+    const Needed needed[] = {
+        {"the pump flow", edQ_prost, std::nullopt, "Pump", true},
+        {"the operational line", edDpPog, CircuitSlot::OperationLine, "Pipe pressure drop", true},
+        {"the directional control valve", edDp, CircuitSlot::DirectionalValve,
+         "Valve pressure drop", true},
+        {"the blocking valve", nullptr, CircuitSlot::BlockingValve, "Valve pressure drop",
+         blockingSystem() > 0},
+        {"the throttle", edDpPrig, CircuitSlot::Throttle, "Valve pressure drop",
+         cbPrigusnica->isChecked()},
+        {"the return line", edDpPov, CircuitSlot::ReturnLine, "Pipe pressure drop", true},
+    };
+    QStringList missing;
+    for (const Needed& item : needed) {
+        const bool taken = (item.field == nullptr || !fieldText(item.field).isEmpty()) &&
+                           (!item.slot || slots_.filled(*item.slot));
+        if (item.used && !taken) {
+            missing << QStringLiteral(
+                           "- %1: calculate it on the \"%2\" page, then double-click "
+                           "its field here")
+                           .arg(QString::fromLatin1(item.component),
+                                QString::fromLatin1(item.page));
         }
     }
-    if (cbPrigusnica->isChecked() && fieldText(edDpPrig).isEmpty()) {
-        return false;
-    }
-    return slots_.complete(options());
+    return missing;
 }
 
 CircuitInputs CircuitPage::gatherInputs() const {
@@ -487,10 +526,14 @@ CircuitInputs CircuitPage::gatherInputs() const {
 }
 
 void CircuitPage::btnNovProstClick() {
-    if (!hasRequiredInputs()) {
+    const QString caption = QString::fromLatin1(kCircuitCaption);
+    if (const QStringList missing = missingComponents(); !missing.isEmpty()) {
+        services_.showMessage(
+            QStringLiteral("The circuit is not complete yet. Still to be taken over:\n") +
+                missing.join(QLatin1Char('\n')),
+            caption);
         return;
     }
-    const QString caption = QString::fromLatin1(kCircuitCaption);
     CircuitInputs inputs;
     try {
         inputs = gatherInputs();
@@ -512,6 +555,9 @@ void CircuitPage::btnNovProstClick() {
     PaintBox3->update();
     showComputedDrops(chain, inputs);
     showCylinderResults(&chain);
+    // The definition list shows the cylinder this calculation used.
+    lbHc->clear();
+    listCylinder();
     QStringList problems;
     if (const auto problem = cannotMoveLoad(chain)) {
         problems << QString::fromStdString(*problem);
