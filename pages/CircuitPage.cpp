@@ -130,8 +130,11 @@ void CircuitPage::buildControls() {
     cbPrigusnica->setGeometry(8, 283, 296, 18);
 
     pbShema = new CircuitPaintBox(this, [this](QPainter& painter, QSize size) {
-        drawSketch(painter, size, sketchLayout(blockingSystem(), cbPrigusnica->isChecked()),
-                   sketchPictures_);
+        const SketchLayout layout = sketchLayout(blockingSystem(), cbPrigusnica->isChecked());
+        drawSketch(painter, size, layout, sketchPictures_);
+        if (sketchAnnotated_) {
+            drawSketchCaptions(painter, layout, sketchFigures(layout));
+        }
     });
     pbShema->setObjectName(QStringLiteral("pbShema"));
     pbShema->setGeometry(QRect(QPoint(4, 304), kSketchSize));
@@ -224,7 +227,11 @@ void CircuitPage::connectHandlers() {
     connectGuarded(btnNovProst, &QPushButton::clicked, this, services_,
                    [this] { btnNovProstClick(); });
     connectGuarded(BitBtn9, &QPushButton::clicked, this, services_, [this] { BitBtn9Click(); });
-    connectGuarded(Button1, &QPushButton::clicked, this, services_, [this] { Button1Click(); });
+    // Asked for: from now on the sketch names its components and their figures.
+    connectGuarded(Button1, &QPushButton::clicked, this, services_, [this] {
+        sketchAnnotated_ = true;
+        Button1Click();
+    });
 }
 
 QWidget* CircuitPage::slotHolder(CircuitSlot slot) const {
@@ -468,6 +475,36 @@ void CircuitPage::BitBtn9Click() {
     showCylinderResults(nullptr);
 }
 
+QStringList CircuitPage::sketchFigures(const SketchLayout& layout) const {
+    // Each component's figure as its field shows it: the flow, the drops and
+    // the pressure the cylinder needs; nothing where none is known yet.
+    const auto with = [](const QString& text, const char* unit) {
+        return text.isEmpty() || text == QStringLiteral("\u2014")
+                   ? QString()
+                   : text + QLatin1Char(' ') + QString::fromLatin1(unit);
+    };
+    bool flow = false;
+    const double flowValue = fieldText(edQ_prost).toDouble(&flow);
+    const std::map<QString, QString> byName{
+        // One decimal: the flow's text has to fit under the pump's symbol.
+        // Read without throwing: this runs while the sketch paints.
+        {QStringLiteral("Pump"), with(flow ? formatText("%.1f", flowValue) : QString(), "l/min")},
+        {QStringLiteral("Operation line"), with(fieldText(edDpPog), "bar")},
+        {QStringLiteral("Directional control valve"), with(fieldText(edDp), "bar")},
+        {QStringLiteral("Check valve"), with(fieldText(edDpProstBlok), "bar")},
+        {QStringLiteral("Double Check valve"), with(fieldText(edDpProstBlok), "bar")},
+        {QStringLiteral("Throttle valve"), with(fieldText(edDpPrig), "bar")},
+        {QStringLiteral("Hydro Cylinder"), with(lblProstPressure->text(), "bar")},
+        {QStringLiteral("Return line"), with(fieldText(edDpPov), "bar")},
+    };
+    QStringList figures;
+    for (const QString& name : layout.components) {
+        const auto found = byName.find(name);
+        figures << (found == byName.end() ? QString() : found->second);
+    }
+    return figures;
+}
+
 void CircuitPage::Button1Click() {
     lsKomponente->clear();
     lsKomponente->addItems(sketchLayout(blockingSystem(), cbPrigusnica->isChecked()).components);
@@ -558,6 +595,7 @@ void CircuitPage::btnNovProstClick() {
     // The definition list shows the cylinder this calculation used.
     lbHc->clear();
     listCylinder();
+    pbShema->update();
     QStringList problems;
     if (const auto problem = cannotMoveLoad(chain)) {
         problems << QString::fromStdString(*problem);

@@ -8,6 +8,7 @@
 
 #include "circuit/CircuitArithmetic.h"
 #include "circuit/CircuitSlots.h"
+#include "pages/CircuitSketch.h"
 #include "pages/PageLinks.h"
 #include "ui/CalculatorPage.h"
 
@@ -95,6 +96,8 @@ class CircuitPage : public CalculatorPage {
     QStringList missingComponents() const;
     // The cylinder the circuit uses, into the definition list.
     void listCylinder();
+    // The figure beside each component of the sketch, by the layout's list.
+    QStringList sketchFigures(const SketchLayout& layout) const;
     // Throws CircuitInputError for an empty slot, ConversionError for a
     // field here or on another page that is no number.
     CircuitInputs gatherInputs() const;

@@ -472,6 +472,42 @@ TEST_F(CircuitPageTest, SketchListsTheComponentsOfTheChosenOptions) {
               (std::map<int, int>{{0, Tank}, {1, Line}, {3, CheckValve}, {4, Throttle}}));
 }
 
+TEST_F(CircuitPageTest, SketchButtonNamesTheComponentsBesideTheirSymbols) {
+    // Each named cell stands for the component of its name in the list.
+    const SketchLayout full = sketchLayout(1, true);
+    std::map<QString, QString> named;
+    for (const SketchCell& cell : full.cells) {
+        if (cell.component >= 0) {
+            named[QString::fromLatin1(cell.shortName)] = full.components.at(cell.component);
+        }
+    }
+    EXPECT_EQ(named, (std::map<QString, QString>{{"Pump", "Pump"},
+                                                 {"Line", "Operation line"},
+                                                 {"DCV", "Directional control valve"},
+                                                 {"Check", "Check valve"},
+                                                 {"Throttle", "Throttle valve"},
+                                                 {"Cylinder", "Hydro Cylinder"},
+                                                 {"Return", "Return line"},
+                                                 {"Tank", " Supply tank"}}));
+
+    takeOverAll(1, true);
+    calculate();
+    auto captionPixels = [this] {
+        const QImage image = child<QWidget>("pbShema")->grab().toImage();
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                count += c.blue() > 100 && c.red() < 80 && c.green() < 80 ? 1 : 0;
+            }
+        }
+        return count;
+    };
+    EXPECT_EQ(captionPixels(), 0);
+    click("Button1");
+    EXPECT_GT(captionPixels(), 100);
+}
+
 TEST_F(CircuitPageTest, SketchDrawsTheBundlesPicturesInTheirCells) {
     auto cellDrawn = [this](int column, int row) {
         const QImage image = child<QWidget>("pbShema")->grab().toImage();
