@@ -531,6 +531,14 @@ QStringList CircuitPage::missingComponents() const {
         {"the return line", edDpPov, CircuitSlot::ReturnLine, "Pipe pressure drop", true},
     };
     QStringList missing;
+    // The cylinder is defined on its page, not taken over: only its diameters
+    // can be missing.
+    const CylinderDefinition cylinder = sources_.cylinder();
+    if (!cylinder.pistonDiameter || !cylinder.rodDiameter) {
+        missing << QStringLiteral(
+            "- the cylinder's piston and rod diameters: give them on the "
+            "\"Hydro Cylinder\" page");
+    }
     for (const Needed& item : needed) {
         const bool taken = (item.field == nullptr || !fieldText(item.field).isEmpty()) &&
                            (!item.slot || slots_.filled(*item.slot));

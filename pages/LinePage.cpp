@@ -326,6 +326,10 @@ void LinePage::showFigures(const cev& line) {
     lblUSAdvice->setText(velocityAdvice(line.velocity));
 }
 
+void LinePage::fluidChanged() {
+    clearFigures();
+}
+
 void LinePage::clearFigures() {
     for (QLabel* label : {lblUSVelocity, lblUSReynolds, lblUSLambda, lblUSRegime, lblUSAdvice}) {
         label->clear();

@@ -44,6 +44,9 @@ class LinePage : public CalculatorPage {
     void USRadioClick();
     void edUSDblClick();
 
+    // The working fluid changed: the figures shown were computed with another.
+    void fluidChanged();
+
     // Each field shows its slider's start value.
     void startUp() override;
 

@@ -400,6 +400,9 @@ TEST_F(CircuitPageTest, MissingComponentsAreListedWithTheirPages) {
          },
          {"- the operational line: " + pipe, "- the directional control valve: " + valvePage,
           "- the throttle: " + valvePage}},
+        {[this] { cylinder.rodDiameter.reset(); },
+         {"- the cylinder's piston and rod diameters: give them on the \"Hydro Cylinder\" "
+          "page"}},
         // Without the throttle its drop is not needed; the blocking field never is.
         {[this] {
              setThrottle(false);
@@ -413,6 +416,7 @@ TEST_F(CircuitPageTest, MissingComponentsAreListedWithTheirPages) {
         child<QTextEdit>("RichEdit1")->clear();
         click("BitBtn9");
         takeOverAll(1, true);
+        cylinder.rodDiameter = 30.0;
         c.spoil();
         desktop->shown.clear();
         calculate();

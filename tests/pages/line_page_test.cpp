@@ -9,6 +9,7 @@
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTextEdit>
+#include <functional>
 #include <set>
 
 #include "pages/LinePage.h"
@@ -176,9 +177,15 @@ TEST_F(LinePageTest, ShowsWhatTheDropWasComputedFromAndAdvisesOnTheVelocity) {
          {"lblUSVelocity", "lblUSReynolds", "lblUSLambda", "lblUSRegime", "lblUSAdvice"}) {
         EXPECT_TRUE(child<QLabel>(name)->text().isEmpty()) << name;
     }
-    calculate();
-    option("RGcevCrevo", 1);
-    EXPECT_TRUE(child<QLabel>("lblUSVelocity")->text().isEmpty());
+    for (const std::function<void()>& change : std::initializer_list<std::function<void()>>{
+             [this] { option("RGcevCrevo", 1); },
+             [this] { child<QComboBox>("cmbVrsta")->setCurrentIndex(2); },
+             [this] { child<QLineEdit>("Edit2")->setText("32"); }}) {
+        calculate();
+        ASSERT_FALSE(child<QLabel>("lblUSVelocity")->text().isEmpty());
+        change();
+        EXPECT_TRUE(child<QLabel>("lblUSVelocity")->text().isEmpty());
+    }
 }
 
 TEST_F(LinePageTest, FieldsAndSlidersFollowTheSpeedOrFlowOption) {

@@ -536,6 +536,23 @@ TEST_F(ValvePageTest, OpenDataFileLoadsTheChosenFileAsIfTyped) {
     EXPECT_EQ(list()->count(), 2);
     EXPECT_EQ(text("ComboBox1"), "Workshop Valves");
 
+    // A file that is no valve data lists what it holds; a line chosen is
+    // refused with the message of any bad line.
+    const QString notes = QDir(elsewhere.path()).filePath("Notes.txt");
+    {
+        QFile file(notes);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("Shopping list\nmilk, bread\n");
+    }
+    desktop->shown.clear();
+    choose(notes);
+    EXPECT_EQ(desktop->shown.size(), 1u);
+    ASSERT_EQ(list()->count(), 2);
+    list()->setCurrentRow(0);
+    ASSERT_EQ(desktop->shown.size(), 2u);
+    EXPECT_EQ(desktop->shown[1].title, "Valve data error");
+    EXPECT_TRUE(desktop->shown[1].text.contains("Notes.txt"));
+
     // Cancelled: nothing changes.
     desktop->shown.clear();
     QTest::mouseClick(child<QPushButton>("btnValveOpen"), Qt::LeftButton);
