@@ -344,7 +344,7 @@ int ValvePage::selectedRow() const {
     return selected.isEmpty() ? -1 : ListBox1->row(selected.first());
 }
 
-std::optional<ValveLine> ValvePage::selectedValve() {
+std::optional<ValveLine> ValvePage::selectedValve(bool tellRefusal) {
     const int row = selectedRow();
     const QStringList& lines = services_.shared().valveDataLines;
     if (row < 0 || row >= lines.size()) {
@@ -352,23 +352,12 @@ std::optional<ValveLine> ValvePage::selectedValve() {
     }
     ValveLineReading reading = readValveLine(lines.at(row));
     if (!reading.valve) {
-        showLineFault(row, reading.fault);
+        if (tellRefusal) {
+            showLineFault(row, reading.fault);
+        }
         return std::nullopt;
     }
     slots_ = reading.valve->fields;
-    return reading.valve;
-}
-
-std::optional<ValveLine> ValvePage::selectedValveQuietly() {
-    const int row = selectedRow();
-    const QStringList& lines = services_.shared().valveDataLines;
-    if (row < 0 || row >= lines.size()) {
-        return std::nullopt;
-    }
-    ValveLineReading reading = readValveLine(lines.at(row));
-    if (reading.valve) {
-        slots_ = reading.valve->fields;
-    }
     return reading.valve;
 }
 
@@ -427,7 +416,7 @@ void ValvePage::BitBtn10Click() {
         }
         // A refused line was reported when it was chosen; the drop label
         // keeps what it showed.
-        const std::optional<ValveLine> valve = selectedValveQuietly();
+        const std::optional<ValveLine> valve = selectedValve(false);
         if (!valve) {
             return;
         }

@@ -69,11 +69,9 @@ class ValvePage : public CalculatorPage {
     void loadValvePicture();
     // The selected list row, -1 with none.
     int selectedRow() const;
-    // The selected line read, or a message and nothing.
-    std::optional<ValveLine> selectedValve();
-    // The selected line read; a refused one says nothing more (its message
-    // came when it was chosen).
-    std::optional<ValveLine> selectedValveQuietly();
+    // The selected line read, or nothing: with a message when asked to (a
+    // refused line is told of once, when it is chosen).
+    std::optional<ValveLine> selectedValve(bool tellRefusal = true);
     void showDiagram(std::optional<ValveDiagram> diagram, int listRow);
     void showLineFault(int row, const QString& fault);
     void setFlowMaximum(int maximum);
