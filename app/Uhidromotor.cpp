@@ -159,6 +159,11 @@ void TfrmKalvorMain::buildPages() {
 }
 
 void TfrmKalvorMain::connectPanel() {
+    // The line page's figures were computed with the fluid of their calculation.
+    for (QLineEdit* fluid : {panel_->Edit1, panel_->Edit2}) {
+        connectGuarded(fluid, &QLineEdit::textChanged, linePage_, *this,
+                       [this] { linePage_->fluidChanged(); });
+    }
     connectGuarded(panel_->btnExit, &QPushButton::clicked, this, *this, [this] { btnExitClick(); });
     connectGuarded(panel_->spdHelp, &QToolButton::clicked, this, *this, [this] { spdHelpClick(); });
     connectGuarded(panel_->StaticText1, &ClickableLabel::clicked, this, *this,

@@ -48,6 +48,7 @@ class TfrmKalvorMain : public QWidget, public PageServices {
     void resetEditColours() override;
     void markKnownFields(std::span<QWidget* const> fields) override;
     std::optional<QImage> picture(int number, QSize size) override;
+    int runDialog(QDialog& dialog) override { return desktop_->runDialog(dialog); }
     SharedState& shared() override { return shared_; }
     WorkingFluidTexts workingFluid() const override;
 

@@ -73,4 +73,8 @@ void Valve::writeReport(ReportLines& lines) {
     lines.push_back(cformat(kReportLineBuffer, "Presure drop:  %3.2f [l/min]:  %3.2f bar ", flow,
                             pressureDrop));
     lines.push_back(cformat(kReportLineBuffer, "Presure out:  [bar]:  %3.2f bar ", pressureOut));
+    if (!source.empty()) {
+        // The user's text: never part of a format.
+        lines.push_back(" " + source);
+    }
 }

@@ -14,17 +14,23 @@ class Valve : public bazna {
           PortSide side);
 
     void setName(const std::string& text);
+    // What the valve was computed from (its data line, or the coefficients
+    // the user set): one more report line, after the five. Nothing is added
+    // while it is empty.
+    void setSource(const std::string& text) { source = text; }
     // Recomputes pressureDrop from the stored fields; port pressures untouched.
     void computeDrop();
     double drop() const { return pressureDrop; }
     // The drop at another flow (l/min) by the same characteristic.
     double dropAtFlow(double otherFlow) const;
 
-    // Empties `lines` first, then writes the valve's five lines.
+    // Empties `lines` first, then writes the valve's five lines, and its
+    // source where one is set.
     void writeReport(ReportLines& lines) override;
 
     double constantTerm = 0.0;     // bar, the drop at zero flow
     double flowCoefficient = 0.0;  // bar / (l/min)^2
+    std::string source;
 
   private:
     // The characteristic without a fault watch of its own; the constructor

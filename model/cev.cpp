@@ -113,13 +113,6 @@ long double colebrookSlope(long double re, long double k, long double x) {
     return -2.0L * kTwoOverLn10 * 2.51L / (x * x * re * re * (a + b * x + kTwoOverLn10 * b));
 }
 
-// Four significant digits whatever the regime: a laminar lambda of 0.3 and a
-// turbulent one of 0.02 keep the same precision.
-std::string fourSignificantDigits(double value) {
-    constexpr std::size_t kBuffer = 32;  // "-1.235e+308" and more
-    return numtext::cformat(kBuffer, "%#.4g", value);
-}
-
 void addRoughnessWarning(ReportLines& lines, double relativeRoughness) {
     if (relativeRoughness > kMeasuredRoughnessUpTo) {
         lines.push_back(
@@ -130,6 +123,13 @@ void addRoughnessWarning(ReportLines& lines, double relativeRoughness) {
 }
 
 }  // namespace
+
+// Four significant digits whatever the regime: a laminar lambda of 0.3 and a
+// turbulent one of 0.02 keep the same precision.
+std::string fourSignificantDigits(double value) {
+    constexpr std::size_t kBuffer = 32;  // "-1.235e+308" and more
+    return numtext::cformat(kBuffer, "%#.4g", value);
+}
 
 std::string_view tubeTypeName(unsigned material) {
     return isListedMaterial(material) ? kTubeTypeNames[material - 1] : kTubeTypeNames[0];

@@ -9,6 +9,10 @@
 // any other material number is copper's, as in the calculation.
 std::string_view tubeTypeName(unsigned material);
 
+// A friction factor as the reports and the line page show it: four
+// significant digits, whatever its size.
+std::string fourSignificantDigits(double value);
+
 // A straight pipe line: from diameter, length, fluid and wall material and
 // either the mean velocity or the flow, computes the other of the two, the
 // Reynolds number, the flow regime, the friction factor and the pressure drop.

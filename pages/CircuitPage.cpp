@@ -53,9 +53,16 @@ constexpr QSize kSketchSize{305, 113};
 constexpr QSize kCharacteristicSize{401, 321};
 
 QLineEdit* addDropField(QWidget* parent, const char* name, int left, int top) {
-    // The drops are taken over, never typed: what the calculation uses is the slot.
+    // The drops are taken over, never typed: what the calculation uses is the
+    // slot. The field says so by its look and its tool tip.
     QLineEdit* field = addEditField(parent, name, left, top, 54, 0);
     field->setReadOnly(true);
+    QPalette readOnly = field->palette();
+    readOnly.setColor(QPalette::Base, readOnly.color(QPalette::Window));
+    field->setPalette(readOnly);
+    field->setToolTip(
+        QStringLiteral("Taken over, not typed: double-click it, or use its context "
+                       "menu, for the last calculation of its page"));
     return field;
 }
 
@@ -98,7 +105,8 @@ void CircuitPage::buildControls() {
     Label52 = rowLabel("Operational line", "Label52", 0);
     Label52->setCursor(Qt::PointingHandCursor);
     edDpPog = rowField("edDpPog", 0);
-    edDpPog->setToolTip(QString::fromLatin1(kTakeOverHint));
+    edDpPog->setToolTip(QString::fromLatin1(kTakeOverHint) + QLatin1Char('\n') +
+                        edDpPog->toolTip());
     Label54 = new QLabel(QStringLiteral("Directional control avlve pressure drop"), GroupBox3);
     Label54->setObjectName(QStringLiteral("Label54"));
     Label54->setGeometry(8, 46, 230, 16);
@@ -122,8 +130,11 @@ void CircuitPage::buildControls() {
     cbPrigusnica->setGeometry(8, 283, 296, 18);
 
     pbShema = new CircuitPaintBox(this, [this](QPainter& painter, QSize size) {
-        drawSketch(painter, size, sketchLayout(blockingSystem(), cbPrigusnica->isChecked()),
-                   sketchPictures_);
+        const SketchLayout layout = sketchLayout(blockingSystem(), cbPrigusnica->isChecked());
+        drawSketch(painter, size, layout, sketchPictures_);
+        if (sketchAnnotated_) {
+            drawSketchCaptions(painter, layout, sketchFigures(layout));
+        }
     });
     pbShema->setObjectName(QStringLiteral("pbShema"));
     pbShema->setGeometry(QRect(QPoint(4, 304), kSketchSize));
@@ -216,7 +227,11 @@ void CircuitPage::connectHandlers() {
     connectGuarded(btnNovProst, &QPushButton::clicked, this, services_,
                    [this] { btnNovProstClick(); });
     connectGuarded(BitBtn9, &QPushButton::clicked, this, services_, [this] { BitBtn9Click(); });
-    connectGuarded(Button1, &QPushButton::clicked, this, services_, [this] { Button1Click(); });
+    // Asked for: from now on the sketch names its components and their figures.
+    connectGuarded(Button1, &QPushButton::clicked, this, services_, [this] {
+        sketchAnnotated_ = true;
+        Button1Click();
+    });
 }
 
 QWidget* CircuitPage::slotHolder(CircuitSlot slot) const {
@@ -241,6 +256,7 @@ void CircuitPage::showSlot(CircuitSlot slot) {
 
 void CircuitPage::clearSlot(CircuitSlot slot) {
     slots_.clear(slot);
+    lineFigures_.erase(slot);
     showSlot(slot);
 }
 
@@ -345,6 +361,8 @@ void CircuitPage::takeOverLine(QLineEdit* field, CircuitSlot slot) {
     setFieldText(field, shownDrop(line->drop));
     // Each line keeps its own tube type: the return line may be of another tube.
     slots_.setLine(slot, {line->diameter, line->length, line->tubeType});
+    lineFigures_[slot] = {QString::fromStdString(numtext::FloatToStr(line->diameter)),
+                          QString::fromStdString(numtext::FloatToStr(line->length))};
     showSlot(slot);
 }
 
@@ -407,14 +425,15 @@ void CircuitPage::cbPrigusnicaClick() {
 
 void CircuitPage::Label52Click() {
     const QString slot = QString::fromStdString(slots_.text(CircuitSlot::OperationLine));
-    if (slot.isEmpty()) {
+    const auto figures = lineFigures_.find(CircuitSlot::OperationLine);
+    if (slot.isEmpty() || figures == lineFigures_.end()) {
         return;
     }
     // The window's title stays the program's: the slot is shown on the page.
     lsKomponente->addItem(QStringLiteral("Operational line: ") + slot);
-    const qsizetype bar = slot.indexOf(QLatin1Char('|'));
-    lbHc->addItem(slot.left(bar));
-    lbHc->addItem(bar < 0 ? QString() : slot.mid(bar + 1));
+    // Diameter and length as the user gave them, not in a field's format.
+    lbHc->addItem(figures->second.first);
+    lbHc->addItem(figures->second.second);
 }
 
 void CircuitPage::Label53Click() {
@@ -425,6 +444,10 @@ void CircuitPage::Label53Click() {
 }
 
 void CircuitPage::Label56Click() {
+    listCylinder();
+}
+
+void CircuitPage::listCylinder() {
     const CylinderDefinition cylinder = sources_.cylinder();
     lbHc->addItem(cylinder.kind == CylinderKind::DoubleActing
                       ? QStringLiteral("Double action HC")
@@ -447,8 +470,39 @@ void CircuitPage::BitBtn9Click() {
         setFieldText(field, QString());
     }
     lbHc->clear();
+    lineFigures_.clear();
     Label49->setVisible(true);
     showCylinderResults(nullptr);
+}
+
+QStringList CircuitPage::sketchFigures(const SketchLayout& layout) const {
+    // Each component's figure as its field shows it: the flow, the drops and
+    // the pressure the cylinder needs; nothing where none is known yet.
+    const auto with = [](const QString& text, const char* unit) {
+        return text.isEmpty() || text == QStringLiteral("\u2014")
+                   ? QString()
+                   : text + QLatin1Char(' ') + QString::fromLatin1(unit);
+    };
+    bool flow = false;
+    const double flowValue = fieldText(edQ_prost).toDouble(&flow);
+    const std::map<QString, QString> byName{
+        // One decimal: the flow's text has to fit under the pump's symbol.
+        // Read without throwing: this runs while the sketch paints.
+        {QStringLiteral("Pump"), with(flow ? formatText("%.1f", flowValue) : QString(), "l/min")},
+        {QStringLiteral("Operation line"), with(fieldText(edDpPog), "bar")},
+        {QStringLiteral("Directional control valve"), with(fieldText(edDp), "bar")},
+        {QStringLiteral("Check valve"), with(fieldText(edDpProstBlok), "bar")},
+        {QStringLiteral("Double Check valve"), with(fieldText(edDpProstBlok), "bar")},
+        {QStringLiteral("Throttle valve"), with(fieldText(edDpPrig), "bar")},
+        {QStringLiteral("Hydro Cylinder"), with(lblProstPressure->text(), "bar")},
+        {QStringLiteral("Return line"), with(fieldText(edDpPov), "bar")},
+    };
+    QStringList figures;
+    for (const QString& name : layout.components) {
+        const auto found = byName.find(name);
+        figures << (found == byName.end() ? QString() : found->second);
+    }
+    return figures;
 }
 
 void CircuitPage::Button1Click() {
@@ -457,16 +511,46 @@ void CircuitPage::Button1Click() {
     pbShema->update();
 }
 
-bool CircuitPage::hasRequiredInputs() const {
-    for (const QLineEdit* field : {edQ_prost, edDp, edDpPog, edDpPov}) {
-        if (fieldText(field).isEmpty()) {
-            return false;
+QStringList CircuitPage::missingComponents() const {
+    struct Needed {
+        const char* component;
+        const QLineEdit* field;
+        std::optional<CircuitSlot> slot;
+        const char* page;
+        bool used;
+    };
+    const Needed needed[] = {
+        {"the pump flow", edQ_prost, std::nullopt, "Pump", true},
+        {"the operational line", edDpPog, CircuitSlot::OperationLine, "Pipe pressure drop", true},
+        {"the directional control valve", edDp, CircuitSlot::DirectionalValve,
+         "Valve pressure drop", true},
+        {"the blocking valve", nullptr, CircuitSlot::BlockingValve, "Valve pressure drop",
+         blockingSystem() > 0},
+        {"the throttle", edDpPrig, CircuitSlot::Throttle, "Valve pressure drop",
+         cbPrigusnica->isChecked()},
+        {"the return line", edDpPov, CircuitSlot::ReturnLine, "Pipe pressure drop", true},
+    };
+    QStringList missing;
+    // The cylinder is defined on its page, not taken over: only its diameters
+    // can be missing.
+    const CylinderDefinition cylinder = sources_.cylinder();
+    if (!cylinder.pistonDiameter || !cylinder.rodDiameter) {
+        missing << QStringLiteral(
+            "- the cylinder's piston and rod diameters: give them on the "
+            "\"Hydro Cylinder\" page");
+    }
+    for (const Needed& item : needed) {
+        const bool taken = (item.field == nullptr || !fieldText(item.field).isEmpty()) &&
+                           (!item.slot || slots_.filled(*item.slot));
+        if (item.used && !taken) {
+            missing << QStringLiteral(
+                           "- %1: calculate it on the \"%2\" page, then double-click "
+                           "its field here")
+                           .arg(QString::fromLatin1(item.component),
+                                QString::fromLatin1(item.page));
         }
     }
-    if (cbPrigusnica->isChecked() && fieldText(edDpPrig).isEmpty()) {
-        return false;
-    }
-    return slots_.complete(options());
+    return missing;
 }
 
 CircuitInputs CircuitPage::gatherInputs() const {
@@ -487,10 +571,14 @@ CircuitInputs CircuitPage::gatherInputs() const {
 }
 
 void CircuitPage::btnNovProstClick() {
-    if (!hasRequiredInputs()) {
+    const QString caption = QString::fromLatin1(kCircuitCaption);
+    if (const QStringList missing = missingComponents(); !missing.isEmpty()) {
+        services_.showMessage(
+            QStringLiteral("The circuit is not complete yet. Still to be taken over:\n") +
+                missing.join(QLatin1Char('\n')),
+            caption);
         return;
     }
-    const QString caption = QString::fromLatin1(kCircuitCaption);
     CircuitInputs inputs;
     try {
         inputs = gatherInputs();
@@ -512,6 +600,10 @@ void CircuitPage::btnNovProstClick() {
     PaintBox3->update();
     showComputedDrops(chain, inputs);
     showCylinderResults(&chain);
+    // The definition list shows the cylinder this calculation used.
+    lbHc->clear();
+    listCylinder();
+    pbShema->update();
     QStringList problems;
     if (const auto problem = cannotMoveLoad(chain)) {
         problems << QString::fromStdString(*problem);

@@ -8,6 +8,7 @@
 
 #include "circuit/CircuitArithmetic.h"
 #include "circuit/CircuitSlots.h"
+#include "pages/CircuitSketch.h"
 #include "pages/PageLinks.h"
 #include "ui/CalculatorPage.h"
 
@@ -90,9 +91,13 @@ class CircuitPage : public CalculatorPage {
     // The valve the valve page shows, or nothing after telling the user why.
     std::optional<ValveTakeOver> valveToTakeOver();
     void takeOverValve(QLineEdit* field, std::optional<CircuitSlot> slot);
-    // Every required field and slot is filled (a missing one ends the
-    // calculation silently).
-    bool hasRequiredInputs() const;
+    // What the calculation still needs, one line each, with the page to
+    // compute it on; empty when everything is taken over.
+    QStringList missingComponents() const;
+    // The cylinder the circuit uses, into the definition list.
+    void listCylinder();
+    // The figure beside each component of the sketch, by the layout's list.
+    QStringList sketchFigures(const SketchLayout& layout) const;
     // Throws CircuitInputError for an empty slot, ConversionError for a
     // field here or on another page that is no number.
     CircuitInputs gatherInputs() const;
@@ -112,6 +117,11 @@ class CircuitPage : public CalculatorPage {
     CircuitSlots slots_;
     std::map<int, QImage> sketchPictures_;
     std::optional<CircuitCharacteristic> characteristic_;
+    // The taken-over lines' diameter and length as plain numbers ("16",
+    // "2.5"), for the definition list.
+    std::map<CircuitSlot, std::pair<QString, QString>> lineFigures_;
+    // The sketch names its components and their figures once asked to.
+    bool sketchAnnotated_ = false;
 
     QLabel* Label49 = nullptr;
     QLabel* lblHint = nullptr;

@@ -1,5 +1,6 @@
 #include "pages/CircuitSketch.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPen>
 
@@ -31,34 +32,40 @@ SketchLayout sketchLayout(int blockingSystem, bool throttle) {
     using namespace SketchPicture;
     SketchLayout layout;
     int column = 0;
-    auto place = [&layout](int picture, int col, int row) {
-        layout.cells.push_back({picture, col, row});
+    auto place = [&layout](int picture, int col, int row, const char* shortName = nullptr) {
+        // A named cell stands for the component listed last.
+        layout.cells.push_back(
+            {picture, col, row,
+             shortName != nullptr ? static_cast<int>(layout.components.size()) - 1 : -1,
+             shortName != nullptr ? shortName : ""});
     };
-    layout.components << QStringLiteral("Pump") << QStringLiteral("Operation line");
-    place(Pump, column++, 0);
-    place(Line, column++, 0);
+    layout.components << QStringLiteral("Pump");
+    place(Pump, column++, 0, "Pump");
+    layout.components << QStringLiteral("Operation line");
+    place(Line, column++, 0, "Line");
     // The return line runs back under the operation line to the tank.
     const int afterOperationLine = column;
-    place(DirectionalValve, column++, 0);
     layout.components << QStringLiteral("Directional control valve");
+    place(DirectionalValve, column++, 0, "DCV");
     if (blockingSystem == 1) {
-        place(CheckValve, column++, 0);
-        place(CheckValve, column - 1, 1);
         layout.components << QStringLiteral("Check valve");
+        place(CheckValve, column++, 0, "Check");
+        place(CheckValve, column - 1, 1);
     } else if (blockingSystem == 2) {
-        place(DoubleCheckValve, column++, 0);
         layout.components << QStringLiteral("Double Check valve");
+        place(DoubleCheckValve, column++, 0, "2 Check");
     }
     if (throttle) {
-        place(Line, column++, 0);
-        place(Throttle, column - 1, 1);
         layout.components << QStringLiteral("Throttle valve");
+        place(Line, column++, 0);
+        place(Throttle, column - 1, 1, "Throttle");
     }
-    place(Cylinder, column, 0);
     layout.components << QStringLiteral("Hydro Cylinder");
-    place(Line, afterOperationLine - 1, 1);
-    place(Tank, afterOperationLine - 2, 1);
-    layout.components << QStringLiteral("Return line") << QStringLiteral(" Supply tank");
+    place(Cylinder, column, 0, "Cylinder");
+    layout.components << QStringLiteral("Return line");
+    place(Line, afterOperationLine - 1, 1, "Return");
+    layout.components << QStringLiteral(" Supply tank");
+    place(Tank, afterOperationLine - 2, 1, "Tank");
     layout.returnPath = returnPath(column, afterOperationLine);
     return layout;
 }
@@ -88,6 +95,44 @@ void drawSketch(QPainter& painter, QSize size, const SketchLayout& layout,
             painter.fillRect(target, Qt::white);
         }
         painter.drawImage(target, found->second);
+    }
+    painter.restore();
+}
+
+void drawSketchCaptions(QPainter& painter, const SketchLayout& layout, const QStringList& figures) {
+    painter.save();
+    QFont font = painter.font();
+    font.setPixelSize(8);
+    painter.setFont(font);
+    const QFontMetrics metrics(font);
+    const auto write = [&painter, &metrics](const QString& text, int left, int top) {
+        QRect box = metrics.boundingRect(text).adjusted(-1, 0, 1, 0);
+        box.moveTo(left, top);
+        painter.fillRect(box, Qt::white);
+        painter.setPen(QColor(0, 0, 160));
+        painter.drawText(box, Qt::AlignCenter, text);
+    };
+    for (const SketchCell& cell : layout.cells) {
+        if (cell.component < 0) {
+            continue;
+        }
+        const int left = kInset + kSketchCellPixels * cell.column + 1;
+        const int top = kInset + kSketchCellPixels * cell.row;
+        // Row 0 names stand above the symbols, figures under them; the
+        // return row's under its symbols, where the box ends.
+        const QString name = QString::fromLatin1(cell.shortName);
+        const QString figure =
+            cell.component < figures.size() ? figures.at(cell.component) : QString();
+        if (cell.row == 0) {
+            write(name, left, top);
+            if (!figure.isEmpty()) {
+                write(figure, left, top + kSketchCellPixels - metrics.height() - 1);
+            }
+        } else {
+            // The cell to the right of a return-row symbol is always free.
+            write(figure.isEmpty() ? name : name + QLatin1Char(' ') + figure, left,
+                  top + kSketchCellPixels - metrics.height() + 1);
+        }
     }
     painter.restore();
 }

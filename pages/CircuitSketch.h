@@ -16,6 +16,10 @@ struct SketchCell {
     int picture = 0;  // the bundle's number
     int column = 0;
     int row = 0;
+    // The component the cell shows by its short name, as an index into the
+    // layout's components; -1 for a cell that only carries a line on.
+    int component = -1;
+    const char* shortName = "";
 };
 
 struct SketchLayout {
@@ -51,3 +55,9 @@ SketchLayout sketchLayout(int blockingSystem, bool throttle);
 // its cell empty.
 void drawSketch(QPainter& painter, QSize size, const SketchLayout& layout,
                 const std::map<int, QImage>& pictures);
+
+// Names and figures beside the symbols: each named cell gets its short name
+// above its symbol and the figure of its component (`figures`, by the index
+// of layout.components; an empty text for none) below it, in a small font on
+// white, so the lines beneath stay readable around them.
+void drawSketchCaptions(QPainter& painter, const SketchLayout& layout, const QStringList& figures);

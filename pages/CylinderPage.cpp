@@ -151,7 +151,7 @@ std::vector<QuantityRow> designTable() {
          .field = {.name = "edHCStroke", .tag = 128},
          .exit = {.kind = ExitKind::Decimal, .format = "%.0f"},
          .at = at(8, 20, 134)},
-        {.caption = "Mounting length [mm]",
+        {.caption = "Retracted length [mm]",
          .field = {.name = "edHCMountLength", .tag = 129},
          .exit = {.kind = ExitKind::Decimal, .format = "%.0f"},
          .at = at(8, 44, 134)},
@@ -296,6 +296,9 @@ void CylinderPage::buildDesignGroup() {
     // the reset of every pair.
     design_ = new FieldPairs(services_, grpHCDesign);
     design_->build(designTable());
+    design_->pair(MountingLength)
+        .field->setToolTip(QStringLiteral(
+            "between the mounting points, rod retracted; extended, the stroke is added"));
 
     // The items name the mounting and show its picture; the tool tips name
     // the Euler case.
@@ -462,7 +465,7 @@ std::optional<CylinderDesignInputs> CylinderPage::designInputs(const klip& cylin
     const QString caption = QString::fromLatin1(kDesignCaption);
     if (fieldText(design_->pair(MountingLength).field).isEmpty()) {
         services_.showMessage(
-            QStringLiteral("Mounting length must be given for the buckling check: the distance "
+            QStringLiteral("Retracted length must be given for the buckling check: the distance "
                            "between the mounting points, retracted, in mm"),
             caption);
         return std::nullopt;
@@ -547,12 +550,25 @@ void CylinderPage::calculate(int item) {
         klipDvostrani cylinder(given[0], given[1], given[2], given[3], outletPressure, efficiency,
                                mode);
         showResults(cylinder, cylinder.inletFlow);
+        warnOfHighPressure(cylinder.pressureIn);
         reportWithDesign(cylinder);
     } else {
         klipJednostrani cylinder(given[0], given[1], given[2], given[3], outletPressure, efficiency,
                                  pullLoad(), mode);
         showResults(cylinder, cylinder.outletFlow);
+        warnOfHighPressure(cylinder.pressureIn);
         reportWithDesign(cylinder);
+    }
+}
+
+// The pump page's warning, for the pressure the cylinder needs: above the
+// usual working pressure of the pumps and valves that would have to feed it.
+void CylinderPage::warnOfHighPressure(double inletPressure) {
+    constexpr double kPressureWarningLimit = 250.0;  // bar
+    if (inletPressure > kPressureWarningLimit) {
+        services_.showMessage(QStringLiteral("Warring, pressure higher  than 250 bar :: ") +
+                                  formatText("%2.2f bar", inletPressure),
+                              QStringLiteral("CALCULATION ERROR"));
     }
 }
 
@@ -582,7 +598,9 @@ void CylinderPage::showResults(const klipJednostrani& cylinder, double outletFlo
     show(FlowOut, outletFlow);
     show(PistonDiameter, cylinder.pistonDiameter);
     show(RodDiameter, cylinder.rodDiameter);
-    show(Speed, cylinder.strokeSpeed);
+    // A stroke speed is a tenth of a metre a second or so: two decimals
+    // would leave one significant digit.
+    showResult(Speed, cylinder.strokeSpeed, formatText("%.4f", cylinder.strokeSpeed));
 }
 
 void CylinderPage::edHCQ1DblClick() {

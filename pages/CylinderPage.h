@@ -50,6 +50,7 @@ class CylinderPage : public ModePage {
     bool validateCylinderInputs() const { return inputsUsable(); }
     // The computed cylinder into the fields, with the flow out given.
     void showResults(const klipJednostrani& cylinder, double outletFlow);
+    void warnOfHighPressure(double inletPressure);
     void updateCylinderPicture();
 
     // Efficiency caption, push load and its picture.

@@ -104,6 +104,31 @@ int cellCount(long double value) {
     return static_cast<int>(std::trunc(value));
 }
 
+// The usual mean velocities of oil-hydraulic lines, highest limit first: a
+// velocity above one of them is named with it. The page does not know what
+// the line serves, so the note gives every range and leaves the verdict to
+// the designer.
+struct UsualVelocity {
+    double limit;  // m/s
+    const char* line;
+};
+constexpr UsualVelocity kUsualVelocities[] = {
+    {6.0, "a pressure line"}, {4.0, "a return line"}, {1.5, "a suction line"}};
+
+QString velocityAdvice(double velocity) {
+    for (const UsualVelocity& usual : kUsualVelocities) {
+        if (velocity > usual.limit) {
+            return formatText("v = %.2f m/s", velocity) +
+                   QStringLiteral(
+                       " is above the usual %1 m/s of %2. Usual velocities: pressure "
+                       "lines 2\u20136 m/s, return lines 1.5\u20134 m/s, suction "
+                       "lines 0.5\u20131.5 m/s.")
+                       .arg(QString::number(usual.limit), QString::fromLatin1(usual.line));
+        }
+    }
+    return {};
+}
+
 }  // namespace
 
 LinePage::LinePage(PageServices& services, ReturnFlowSources returnFlow)
@@ -164,6 +189,28 @@ void LinePage::buildControls() {
     lblDp_Cev->setPalette(red);
     lblDp_Cev->setGeometry(352, 316, 72, 24);
 
+    // What the drop was computed from, under it.
+    const auto figure = [this](const char* caption, const char* name, int left, int top,
+                               int width) {
+        addCaption(this, QString::fromUtf8(caption), left, top + 1);
+        auto* label = new QLabel(this);
+        label->setObjectName(QString::fromLatin1(name));
+        label->setGeometry(left + 56, top, width, 18);
+        return label;
+    };
+    lblUSVelocity = figure("v [m/s]", "lblUSVelocity", 8, 352, 80);
+    lblUSReynolds = figure("Re", "lblUSReynolds", 150, 352, 80);
+    lblUSLambda = figure("\u03bb", "lblUSLambda", 292, 352, 76);
+    lblUSRegime = figure("Regime", "lblUSRegime", 8, 372, 360);
+    lblUSAdvice = new QLabel(this);
+    lblUSAdvice->setObjectName(QStringLiteral("lblUSAdvice"));
+    lblUSAdvice->setWordWrap(true);
+    lblUSAdvice->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblUSAdvice->setGeometry(8, 392, 424, 44);
+    QPalette advice = lblUSAdvice->palette();
+    advice.setColor(QPalette::WindowText, QColor(170, 70, 0));
+    lblUSAdvice->setPalette(advice);
+
     PaintBox2 = new DiagramBox(this, "PaintBox2", QRect(440, 8, 417, 380));
 }
 
@@ -179,6 +226,19 @@ void LinePage::connectHandlers() {
                            USRadioClick();
                        }
                    });
+    // Any input changed: the figures shown no longer belong to the inputs.
+    for (int pair : {Diameter, Length, SpeedOrFlow}) {
+        if (auto* edit = qobject_cast<QLineEdit*>(field(pair))) {
+            connectGuarded(edit, &QLineEdit::textChanged, this, services_,
+                           [this] { clearFigures(); });
+        }
+    }
+    for (QButtonGroup* group : {lineKind_, speedOrFlow_}) {
+        connectGuarded(group, &QButtonGroup::idToggled, this, services_,
+                       [this] { clearFigures(); });
+    }
+    connectGuarded(cmbVrsta, &QComboBox::currentIndexChanged, this, services_,
+                   [this] { clearFigures(); });
     connectGuarded(BitBtn5, &QPushButton::clicked, this, services_, [this] { BitBtn5Click(); });
     connectGuarded(BitBtn7, &QPushButton::clicked, this, services_, [this] { BitBtn7Click(); });
 }
@@ -254,7 +314,26 @@ void LinePage::BitBtn5Click() {
     }
     last_ = LineTakeOver{line->pressureDrop, diameter, length, cmbVrsta->currentIndex()};
     lblDp_Cev->setText(shownDrop(line->pressureDrop));
+    showFigures(*line);
     storeDiagram(*line);
+}
+
+void LinePage::showFigures(const cev& line) {
+    lblUSVelocity->setText(formatText("%.2f", line.velocity));
+    lblUSReynolds->setText(formatText("%.0f", line.reynolds));
+    lblUSLambda->setText(QString::fromStdString(fourSignificantDigits(line.frictionFactor)));
+    lblUSRegime->setText(QString::fromStdString(line.flowType).trimmed());
+    lblUSAdvice->setText(velocityAdvice(line.velocity));
+}
+
+void LinePage::fluidChanged() {
+    clearFigures();
+}
+
+void LinePage::clearFigures() {
+    for (QLabel* label : {lblUSVelocity, lblUSReynolds, lblUSLambda, lblUSRegime, lblUSAdvice}) {
+        label->clear();
+    }
 }
 
 void LinePage::storeDiagram(const cev& line) {
@@ -296,6 +375,7 @@ void LinePage::BitBtn7Click() {
         setFieldText(field(pair), QString::number(pairs_->pair(pair).slider->minimum()));
     }
     last_.reset();
+    clearFigures();
     lblDp_Cev->setText(QStringLiteral("0.0"));
     PaintBox2->setDiagram(std::nullopt);
 }

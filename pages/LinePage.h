@@ -44,6 +44,9 @@ class LinePage : public CalculatorPage {
     void USRadioClick();
     void edUSDblClick();
 
+    // The working fluid changed: the figures shown were computed with another.
+    void fluidChanged();
+
     // Each field shows its slider's start value.
     void startUp() override;
 
@@ -58,6 +61,11 @@ class LinePage : public CalculatorPage {
     QWidget* field(int pair) const;
     bool flowGiven() const;
     void storeDiagram(const cev& line);
+    // The line's velocity, Reynolds number, friction factor and regime beside
+    // the drop, with a note where the velocity is above the usual ones;
+    // emptied when an input changes, so they never describe other inputs.
+    void showFigures(const cev& line);
+    void clearFigures();
 
     FieldPairs* pairs_ = nullptr;
     QGroupBox* RGcevCrevo = nullptr;
@@ -68,6 +76,11 @@ class LinePage : public CalculatorPage {
     QPushButton* BitBtn5 = nullptr;
     QPushButton* BitBtn7 = nullptr;
     QLabel* lblDp_Cev = nullptr;
+    QLabel* lblUSVelocity = nullptr;
+    QLabel* lblUSReynolds = nullptr;
+    QLabel* lblUSLambda = nullptr;
+    QLabel* lblUSRegime = nullptr;
+    QLabel* lblUSAdvice = nullptr;
     DiagramBox* PaintBox2 = nullptr;
     ReturnFlowSources returnFlow_;
     // The line the drop label shows, in full.

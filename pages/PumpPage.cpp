@@ -31,8 +31,9 @@ std::vector<QuantityRow> pairTable() {
          .slider = {.name = "TrackBar2", .minimum = 0, .maximum = 3000, .start = 0, .tick = 10,
                     .format = "%0.0f"},
          .field = {.name = "edN", .tag = 101, .kind = FieldKind::Combo,
+                   // With the usual speeds of four- and two-pole motors.
                    .items = {"100", "200", "300", "400", "500", "600", "700", "800", "900",
-                             "1000", "1500", "2000"},
+                             "1000", "1450", "1500", "2000", "2900", "3000"},
                    .keys = KeyFilterKind::Whole},
          .exit = {.kind = ExitKind::Whole, .format = nullptr},
          .at = {.captionLeft = 248, .top = 56, .sliderLeft = 360, .sliderWidth = 386,

@@ -84,14 +84,28 @@ QStringList splitDataLines(const QByteArray& content) {
     return lines;
 }
 
-std::optional<QStringList> readDataFile(const QString& path) {
+std::optional<QStringList> readDataFile(const QString& path, QString* fault) {
+    const auto fail = [fault](const QString& why) -> std::optional<QStringList> {
+        if (fault != nullptr) {
+            *fault = why;
+        }
+        return std::nullopt;
+    };
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
+        return fail(file.errorString());
+    }
+    // The size before the content: a huge file is refused unread.
+    const qint64 size = file.size();
+    if (size > kMaxDataFileBytes) {
+        return fail(QStringLiteral("it holds %1 MB, far more than valve data (a few kilobytes); "
+                                   "files above %2 MB are not read")
+                        .arg(QString::number(static_cast<double>(size) / (1024.0 * 1024.0), 'f', 1))
+                        .arg(kMaxDataFileBytes / (1024 * 1024)));
     }
     const QByteArray content = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        return std::nullopt;
+        return fail(file.errorString());
     }
     return splitDataLines(content);
 }
@@ -154,6 +168,25 @@ ValveLineReading readValveLine(const QString& line) {
                                      "(below the largest flow)")
                           .arg(*first)
                           .arg(*flow - 1));
+    }
+    // Figures no valve has: they would only overflow the characteristic.
+    if (!(*p0 >= 0.0 && *p0 <= kMaxDiagramDrop)) {
+        return refuse(QStringLiteral("the %1 %2 bar is not between 0 and %3 bar")
+                          .arg(QLatin1String(kFieldNames[2]), quoted(fields[2]))
+                          .arg(kMaxDiagramDrop));
+    }
+    if (!(*k >= 0.0)) {
+        return refuse(QStringLiteral("the %1 %2 is below 0")
+                          .arg(QLatin1String(kFieldNames[3]), quoted(fields[3])));
+    }
+    // Compared as a quotient, which cannot overflow as k x Q^2 can.
+    const double flowSquared = static_cast<double>(*flow) * static_cast<double>(*flow);
+    if (*k > (static_cast<double>(kMaxDiagramDrop) - *p0) / flowSquared) {
+        return refuse(QStringLiteral("the %1 %2 gives a drop above %3 bar at the largest flow "
+                                     "%4 l/min")
+                          .arg(QLatin1String(kFieldNames[3]), quoted(fields[3]))
+                          .arg(kMaxDiagramDrop)
+                          .arg(*flow));
     }
     valve.largestFlow = *flow;
     valve.largestDrop = *drop;

@@ -16,8 +16,14 @@
 // UTF-8, otherwise 8-bit Latin-1.
 QStringList splitDataLines(const QByteArray& content);
 
-// The lines of the file, or nothing when it cannot be read.
-std::optional<QStringList> readDataFile(const QString& path);
+// A real data file holds a few kilobytes; one far larger is no valve data
+// and would only hold the window while it is read.
+inline constexpr qint64 kMaxDataFileBytes = 10LL * 1024 * 1024;
+
+// The lines of the file, or nothing when it cannot be read; then `fault`,
+// where given, says why: its size above kMaxDataFileBytes (checked before
+// anything is read) or the system's reason.
+std::optional<QStringList> readDataFile(const QString& path, QString* fault = nullptr);
 
 // What the valve list shows for a line: the text before its first bar
 // (empty for a line without one).
@@ -43,5 +49,6 @@ struct ValveLineReading {
 // Reads a data line. Refused: fewer than five fields, a field that is no
 // number (F0, F1 and F4 whole numbers), a largest flow outside 1..10000
 // l/min, a largest drop outside 1..1000 bar, a first flow outside
-// 0..largest flow - 1.
+// 0..largest flow - 1, a p0 outside 0..1000 bar, a negative k, and a k whose
+// drop at the largest flow is above 1000 bar: figures beyond any valve.
 ValveLineReading readValveLine(const QString& line);

@@ -4,11 +4,14 @@
 #include <QComboBox>
 #include <QDir>
 #include <QEvent>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
@@ -126,6 +129,11 @@ void ValvePage::buildControls() {
     imgVentil->setObjectName(QStringLiteral("imgVentil"));
     imgVentil->setGeometry(188, 54, 176, 150);
     imgVentil->setScaledContents(true);
+    btnValveOpen = new QPushButton(QStringLiteral("Open data file\u2026"), TabSheet1);
+    btnValveOpen->setObjectName(QStringLiteral("btnValveOpen"));
+    btnValveOpen->setToolTip(QStringLiteral("Load the valves of a data file of your choice"));
+    btnValveOpen->setGeometry(188, 228, 176, 30);
+    ComboBox1->lineEdit()->installEventFilter(this);
 
     const std::vector<QuantityRow> rows = pairTable();
     userPairs_ = new FieldPairs(services_, TabSheet2);
@@ -227,6 +235,8 @@ void ValvePage::connectHandlers() {
         }
     });
     connectGuarded(btnTest, &QPushButton::clicked, this, services_, [this] { btnTestClick(); });
+    connectGuarded(btnValveOpen, &QPushButton::clicked, this, services_,
+                   [this] { btnValveOpenClick(); });
     connectGuarded(BitBtn8, &QPushButton::clicked, this, services_, [this] { BitBtn8Click(); });
     connectGuarded(BitBtn10, &QPushButton::clicked, this, services_, [this] { BitBtn10Click(); });
     connectGuarded(tbVENTIL_Q, &QSlider::valueChanged, this, services_,
@@ -246,15 +256,36 @@ void ValvePage::ComboBox1Change() {
     loadValvePicture();
 }
 
+bool ValvePage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ComboBox1->lineEdit() && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        ComboBox1->showPopup();
+    }
+    return CalculatorPage::eventFilter(watched, event);
+}
+
 bool ValvePage::loadValveFile(const QString& name) {
-    const QString path = findDataFile(name + QStringLiteral(".dat"), QStringLiteral("valves"));
-    const std::optional<QStringList> lines = path.isEmpty() ? std::nullopt : readDataFile(path);
+    return loadValveFile(name,
+                         findDataFile(name + QStringLiteral(".dat"), QStringLiteral("valves")));
+}
+
+bool ValvePage::loadValveFile(const QString& name, const QString& path) {
+    QString fault;
+    const std::optional<QStringList> lines =
+        path.isEmpty() ? std::nullopt : readDataFile(path, &fault);
     if (!lines) {
         // The lines and entries loaded before stay, and so does the name of
         // their type in the box: a row calculated or taken over later must not
         // be named after a file that never loaded.
         showLoadedType();
-        services_.showMessage(QStringLiteral("Error no : 1000"), QStringLiteral("File load error"));
+        const QString caption = QStringLiteral("File load error");
+        if (path.isEmpty()) {
+            services_.showMessage(QStringLiteral("Error no : 1000"), caption);
+        } else {
+            services_.showMessage(QStringLiteral("The valve data file %1 is not loaded: %2.")
+                                      .arg(QDir::toNativeSeparators(path), fault),
+                                  caption);
+        }
         return false;
     }
     // Clearing the list takes its selection, and with it a list line's diagram.
@@ -313,7 +344,7 @@ int ValvePage::selectedRow() const {
     return selected.isEmpty() ? -1 : ListBox1->row(selected.first());
 }
 
-std::optional<ValveLine> ValvePage::selectedValve() {
+std::optional<ValveLine> ValvePage::selectedValve(bool tellRefusal) {
     const int row = selectedRow();
     const QStringList& lines = services_.shared().valveDataLines;
     if (row < 0 || row >= lines.size()) {
@@ -321,7 +352,9 @@ std::optional<ValveLine> ValvePage::selectedValve() {
     }
     ValveLineReading reading = readValveLine(lines.at(row));
     if (!reading.valve) {
-        showLineFault(row, reading.fault);
+        if (tellRefusal) {
+            showLineFault(row, reading.fault);
+        }
         return std::nullopt;
     }
     slots_ = reading.valve->fields;
@@ -367,6 +400,7 @@ void ValvePage::BitBtn10Click() {
     double p0 = 0;
     std::optional<double> largestFlow;
     QString name;
+    QString source;
     if (userDefined) {
         k = fieldValue(userPairs_->pair(Coefficient).field);
         p0 = fieldValue(userPairs_->pair(MinimumPressure).field);
@@ -380,7 +414,9 @@ void ValvePage::BitBtn10Click() {
                 QStringLiteral("No valve selected"));
             return;
         }
-        const std::optional<ValveLine> valve = selectedValve();
+        // A refused line was reported when it was chosen; the drop label
+        // keeps what it showed.
+        const std::optional<ValveLine> valve = selectedValve(false);
         if (!valve) {
             return;
         }
@@ -388,17 +424,74 @@ void ValvePage::BitBtn10Click() {
         p0 = valve->constantTerm;
         largestFlow = valve->largestFlow;
         name = loadedType_ + QLatin1Char(' ') + ListBox1->item(row)->text();
+        source =
+            QStringLiteral("Data line: ") + services_.shared().valveDataLines.at(row).trimmed();
     }
     Valve valve(intake, flow, k, p0, PortSide::Intake);
     valve.setName(name.toStdString());
     valve.computeDrop();
     const double drop = valve.drop();
+    // The outlet cannot lie below nought: the intake must carry the drop.
+    if (intake < drop) {
+        services_.showMessage(
+            formatText("The intake pressure %.2f bar", intake) +
+                formatText(" is below the valve's drop of %.2f bar", drop) +
+                formatText(" at %.2f l/min: the outlet would be below 0 bar. Please raise the "
+                           "intake pressure.",
+                           flow),
+            QStringLiteral("Intake pressure too low"));
+        return;
+    }
+    if (source.isEmpty()) {
+        // As many digits as the coefficient has: the slider gives 1/1500 steps.
+        source = QStringLiteral("User coefficients: k = %1 bar/(l/min)^2, p0 = %2 bar")
+                     .arg(QString::number(k, 'g', 6), QString::number(p0, 'g', 6));
+    }
+    valve.setSource(source.toStdString());
     lblFall->setText(shownDrop(drop));
     lastValve_ = ValveTakeOver{drop, name, p0, k, largestFlow};
+    // Above the largest flow of its data the valve runs outside what its
+    // maker measured: said here and in the report, as the circuit does.
+    QString warning;
+    if (largestFlow && flow > *largestFlow) {
+        warning = QStringLiteral("Warning: the valve \"") + name + QStringLiteral("\"") +
+                  formatText(" runs at %.2f l/min", flow) +
+                  formatText(", above the largest flow of its data, %.2f l/min", *largestFlow);
+    }
     if (services_.writeCalculations()) {
         ReportLines lines;
         valve.writeReport(lines);
+        if (!warning.isEmpty()) {
+            lines.push_back(" " + warning.toStdString());
+        }
         services_.appendToLog(lines);
+    }
+    if (!warning.isEmpty()) {
+        services_.showMessage(warning, QStringLiteral("Valve pressure drop"));
+    }
+}
+
+void ValvePage::btnValveOpenClick() {
+    QFileDialog dialog(this, QStringLiteral("Open valve data file"));
+    // The program's own dialog, so it looks the same everywhere and a test
+    // can answer it.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters({QStringLiteral("Valve data (*.dat)"), QStringLiteral("All files (*)")});
+    dialog.setDirectory(loadedFile_.isEmpty() ? dataFolder(QStringLiteral("valves"))
+                                              : QFileInfo(loadedFile_).absolutePath());
+    if (services_.runDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return;
+    }
+    const QString path = dialog.selectedFiles().constFirst();
+    // Listed under the file's name, as a type typed into the box would be.
+    const QString name = QFileInfo(path).completeBaseName();
+    const int item = ComboBox1->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    ComboBox1->setCurrentIndex(item);
+    ComboBox1->setEditText(name);
+    typedName_ = false;
+    if (loadValveFile(name, path)) {
+        loadValvePicture();
     }
 }
 

@@ -44,9 +44,16 @@ class ValvePage : public CalculatorPage {
     void btnTestClick();
     void BitBtn8Click();
     void Koristiprotok1Click();
+    // "Open data file…": a file chosen in a dialog loads as if its name had
+    // been typed.
+    void btnValveOpenClick();
 
     // F0..F4 of the list line read last (they stay when a line is refused).
     const std::array<QString, 5>& selectedFields() const { return slots_; }
+
+  protected:
+    // A click anywhere on the valve type box opens its list.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void buildControls();
@@ -55,13 +62,16 @@ class ValvePage : public CalculatorPage {
     // Lists the valves of a type's data file; false (and a message) when it
     // cannot be read.
     bool loadValveFile(const QString& name);
+    // The same for a file already found: `name` is the type it is listed as.
+    bool loadValveFile(const QString& name, const QString& path);
     // The type box back on the type of the listed valves.
     void showLoadedType();
     void loadValvePicture();
     // The selected list row, -1 with none.
     int selectedRow() const;
-    // The selected line read, or a message and nothing.
-    std::optional<ValveLine> selectedValve();
+    // The selected line read, or nothing: with a message when asked to (a
+    // refused line is told of once, when it is chosen).
+    std::optional<ValveLine> selectedValve(bool tellRefusal = true);
     void showDiagram(std::optional<ValveDiagram> diagram, int listRow);
     void showLineFault(int row, const QString& fault);
     void setFlowMaximum(int maximum);
@@ -75,6 +85,7 @@ class ValvePage : public CalculatorPage {
     QListWidget* ListBox1 = nullptr;
     QLabel* imgVentil = nullptr;
     QPushButton* btnTest = nullptr;
+    QPushButton* btnValveOpen = nullptr;
     QLabel* lblFall = nullptr;
     DiagramBox* PaintBox1 = nullptr;
     QPushButton* BitBtn8 = nullptr;

@@ -34,3 +34,16 @@ QString findDataFile(const QString& name, const QString& folder) {
     }
     return {};
 }
+
+QString dataFolder(const QString& folder) {
+    QStringList dirs{QDir(QCoreApplication::applicationDirPath()).filePath(folder)};
+    for (const QString& dir : installedDataDirs()) {
+        dirs << QDir(dir).filePath(folder);
+    }
+    for (const QString& dir : dirs) {
+        if (QFileInfo(dir).isDir()) {
+            return dir;
+        }
+    }
+    return QDir::currentPath();
+}

@@ -15,3 +15,8 @@ QStringList dataFileCandidates(const QString& name, const QString& folder = {});
 
 // The first candidate that exists, or an empty text.
 QString findDataFile(const QString& name, const QString& folder = {});
+
+// The folder where `folder`'s files are kept ("valves"): beside the program,
+// else in the installed data folder; the working directory when neither
+// exists. Where a file dialog for them starts.
+QString dataFolder(const QString& folder);

@@ -11,6 +11,7 @@
 #include "ui/HandlerGuard.h"
 
 class DigitKeyFilter;
+class QDialog;
 class QWidget;
 
 // The two key filters of the number fields: decimal-valued fields and
@@ -58,6 +59,10 @@ class PageServices : public FailureRoute {
     // A picture of the bundle. No bundle: nothing. A bundle without the
     // number: throws ResourceNotFound.
     virtual std::optional<QImage> picture(int number, QSize size) = 0;
+
+    // Runs a dialog (a file dialog) modally, as the desktop runs the window's
+    // own dialogs, and returns its result (QDialog::Accepted or Rejected).
+    virtual int runDialog(QDialog& dialog) = 0;
 
     virtual SharedState& shared() = 0;
     virtual WorkingFluidTexts workingFluid() const = 0;

@@ -40,6 +40,8 @@ class WorkingOrderTest : public MainWindowFixture {
         child<QSlider>("tbHidrKar")->setValue(coefficientPosition);
         child<QSlider>("TrackBar8")->setValue(minimumPressure);
         child<QSlider>("tbVENTIL_Q")->setValue(flow);
+        // An intake that carries the drop: below it the page refuses.
+        child<QSlider>("TrackBar9")->setValue(200);
         click("BitBtn10");
         return child<QLabel>("lblFall")->text();
     }

@@ -111,7 +111,16 @@ TEST_F(CircuitPageTest, DoubleClicksTakeEachComponentOverIntoFieldAndSlot) {
     EXPECT_TRUE(tip("Label52").isEmpty());
     desktop->shown.clear();
     EXPECT_EQ(child<QLabel>("Label49")->text(), "Pumpa mora biti definisana !");
-    EXPECT_EQ(tip("edDpPog"), "Dupli klik za prihvatanje podataka zadnjeg izracunatog");
+    EXPECT_TRUE(
+        tip("edDpPog").startsWith("Dupli klik za prihvatanje podataka zadnjeg izracunatog\n"));
+    // The drops are read-only, look it, and say how they are filled.
+    for (const char* name : {"edDpPog", "edDp", "edDpProstBlok", "edDpPrig", "edDpPov"}) {
+        EXPECT_TRUE(child<QLineEdit>(name)->isReadOnly()) << name;
+        EXPECT_EQ(child<QLineEdit>(name)->palette().color(QPalette::Base),
+                  child<QLineEdit>(name)->palette().color(QPalette::Window))
+            << name;
+        EXPECT_TRUE(tip(name).contains("double-click it, or use its context menu")) << name;
+    }
     takeOverAll(1, true);
     // Numbers taken over are shown as the pages they come from show them.
     EXPECT_EQ(text("edQ_prost"), "32.00");
@@ -222,7 +231,8 @@ TEST_F(CircuitPageTest, InformationLabelsListTheComponentsData) {
     takeOverAll();
     const QString title = window->windowTitle();
     click("Label52");
-    EXPECT_EQ(items("lbHc"), (QStringList{"16.00", "2.5"}));
+    // The line's figures as given, not in a field's format.
+    EXPECT_EQ(items("lbHc"), (QStringList{"16", "2.5"}));
     click("Label53");
     EXPECT_EQ(items("lbHc").size(), 2);
     // The slots show on the page, the title stays the program's.
@@ -231,7 +241,7 @@ TEST_F(CircuitPageTest, InformationLabelsListTheComponentsData) {
               (QStringList{"Operational line: 16.00|2.5", "Return line: 25.00|3.0"}));
     click("Label56");
     EXPECT_EQ(items("lbHc"),
-              (QStringList{"16.00", "2.5", "Single action HC ", "D1= 50 mm", "D2= 30 mm"}));
+              (QStringList{"16", "2.5", "Single action HC ", "D1= 50 mm", "D2= 30 mm"}));
     cylinder.kind = CylinderKind::DoubleActing;
     click("Label56");
     EXPECT_EQ(items("lbHc").at(5), "Double action HC");
@@ -259,7 +269,7 @@ TEST_F(CircuitPageTest, ResetEmptiesSlotsFieldsAndTheList) {
     doubleClick("edQ_prost");
     calculate();
     EXPECT_TRUE(log().isEmpty());
-    EXPECT_TRUE(desktop->shown.empty());
+    EXPECT_EQ(desktop->shown.size(), 1u);
 }
 
 // ---- The calculation ----
@@ -367,30 +377,66 @@ TEST_F(CircuitPageTest, UnsoundInputsAreRefusedWithTheirMessageAndKeepLogAndDiag
     }
 }
 
-TEST_F(CircuitPageTest, MissingInputsEndTheCalculationSilently) {
-    // Each case leaves one required text out; the last ones are optional.
-    auto attempt = [this](const std::function<void()>& spoil) {
+TEST_F(CircuitPageTest, MissingComponentsAreListedWithTheirPages) {
+    struct Case {
+        std::function<void()> spoil;
+        QStringList missing;  // the lines of the message after its first
+    };
+    const QString pipe =
+        "calculate it on the \"Pipe pressure drop\" page, then double-click its "
+        "field here";
+    const QString valvePage =
+        "calculate it on the \"Valve pressure drop\" page, then "
+        "double-click its field here";
+    const Case cases[] = {
+        {[this] { setFieldText(field("edQ_prost"), {}); },
+         {"- the pump flow: calculate it on the \"Pump\" page, then double-click its field here"}},
+        {[this] { setFieldText(field("edDpPov"), {}); }, {"- the return line: " + pipe}},
+        {[this] { setFieldText(field("edDpPrig"), {}); }, {"- the throttle: " + valvePage}},
+        {[this] { page->clearSlot(CircuitSlot::ReturnLine); }, {"- the return line: " + pipe}},
+        {[this] { page->clearSlot(CircuitSlot::BlockingValve); },
+         {"- the blocking valve: " + valvePage}},
+        {[this] {
+             page->clearSlot(CircuitSlot::Throttle);
+             page->clearSlot(CircuitSlot::OperationLine);
+             setFieldText(field("edDp"), {});
+         },
+         {"- the operational line: " + pipe, "- the directional control valve: " + valvePage,
+          "- the throttle: " + valvePage}},
+        {[this] { cylinder.rodDiameter.reset(); },
+         {"- the cylinder's piston and rod diameters: give them on the \"Hydro Cylinder\" "
+          "page"}},
+        // Without the throttle its drop is not needed; the blocking field never is.
+        {[this] {
+             setThrottle(false);
+             setFieldText(field("edDpPrig"), {});
+             setFieldText(field("edDpProstBlok"), {});
+         },
+         {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.missing.join(' ').toStdString());
         child<QTextEdit>("RichEdit1")->clear();
         click("BitBtn9");
         takeOverAll(1, true);
-        spoil();
+        cylinder.rodDiameter = 30.0;
+        c.spoil();
+        desktop->shown.clear();
         calculate();
-        return !log().isEmpty();
-    };
-    EXPECT_FALSE(attempt([this] { setFieldText(field("edQ_prost"), {}); }));
-    EXPECT_FALSE(attempt([this] { setFieldText(field("edDpPov"), {}); }));
-    EXPECT_FALSE(attempt([this] { setFieldText(field("edDpPrig"), {}); }));
-    EXPECT_FALSE(attempt([this] { page->clearSlot(CircuitSlot::ReturnLine); }));
-    EXPECT_FALSE(attempt([this] { page->clearSlot(CircuitSlot::BlockingValve); }));
-    EXPECT_FALSE(attempt([this] { page->clearSlot(CircuitSlot::Throttle); }));
-    EXPECT_TRUE(desktop->shown.empty());
-    // Without the throttle its drop is not needed; the blocking field never is.
-    EXPECT_TRUE(attempt([this] {
-        setThrottle(false);
-        setFieldText(field("edDpPrig"), {});
-        setFieldText(field("edDpProstBlok"), {});
-    }));
-    EXPECT_TRUE(desktop->shown.empty());
+        if (c.missing.isEmpty()) {
+            EXPECT_FALSE(log().isEmpty());
+            EXPECT_TRUE(desktop->shown.empty());
+            // The definition list shows the cylinder the circuit used.
+            EXPECT_EQ(items("lbHc"), (QStringList{"Single action HC ", "D1= 50 mm", "D2= 30 mm"}));
+            continue;
+        }
+        EXPECT_TRUE(log().isEmpty());
+        ASSERT_EQ(desktop->shown.size(), 1u);
+        EXPECT_EQ(desktop->shown[0].title, "Simple pipeline");
+        QStringList lines = desktop->shown[0].text.split('\n');
+        EXPECT_EQ(lines.takeFirst(), "The circuit is not complete yet. Still to be taken over:");
+        EXPECT_EQ(lines, c.missing);
+    }
 }
 
 // ---- Sketch and characteristic ----
@@ -431,6 +477,42 @@ TEST_F(CircuitPageTest, SketchListsTheComponentsOfTheChosenOptions) {
                                                   {5, Cylinder}}));
     EXPECT_EQ(cells(full, 1),
               (std::map<int, int>{{0, Tank}, {1, Line}, {3, CheckValve}, {4, Throttle}}));
+}
+
+TEST_F(CircuitPageTest, SketchButtonNamesTheComponentsBesideTheirSymbols) {
+    // Each named cell stands for the component of its name in the list.
+    const SketchLayout full = sketchLayout(1, true);
+    std::map<QString, QString> named;
+    for (const SketchCell& cell : full.cells) {
+        if (cell.component >= 0) {
+            named[QString::fromLatin1(cell.shortName)] = full.components.at(cell.component);
+        }
+    }
+    EXPECT_EQ(named, (std::map<QString, QString>{{"Pump", "Pump"},
+                                                 {"Line", "Operation line"},
+                                                 {"DCV", "Directional control valve"},
+                                                 {"Check", "Check valve"},
+                                                 {"Throttle", "Throttle valve"},
+                                                 {"Cylinder", "Hydro Cylinder"},
+                                                 {"Return", "Return line"},
+                                                 {"Tank", " Supply tank"}}));
+
+    takeOverAll(1, true);
+    calculate();
+    auto captionPixels = [this] {
+        const QImage image = child<QWidget>("pbShema")->grab().toImage();
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                count += c.blue() > 100 && c.red() < 80 && c.green() < 80 ? 1 : 0;
+            }
+        }
+        return count;
+    };
+    EXPECT_EQ(captionPixels(), 0);
+    click("Button1");
+    EXPECT_GT(captionPixels(), 100);
 }
 
 TEST_F(CircuitPageTest, SketchDrawsTheBundlesPicturesInTheirCells) {

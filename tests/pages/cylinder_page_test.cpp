@@ -134,7 +134,7 @@ TEST_F(CylinderPageTest, SingleActingPushShowsTheComputedValues) {
     // Q2 = 50 * 58.875 / 78.5 = 37.5 l/min.
     EXPECT_EQ(text("edHCF"), "77.72");
     EXPECT_EQ(slider("tbHCSila"), 77715);
-    EXPECT_EQ(text("edHCv"), "0.11");
+    EXPECT_EQ(text("edHCv"), "0.1062");
     EXPECT_EQ(slider("tbHCv"), 10);
     EXPECT_EQ(text("edHCQ2"), "37.50");
     EXPECT_EQ(slider("tbHCQ2"), 37);
@@ -147,6 +147,48 @@ TEST_F(CylinderPageTest, SingleActingPushShowsTheComputedValues) {
     EXPECT_EQ(text("edHCD2"), "50");
     EXPECT_TRUE(log().contains(" External force : 77.715  [kN]")) << log().toStdString();
     EXPECT_TRUE(log().contains("Outgoing flow  37.500  [l/min]"));
+}
+
+TEST_F(CylinderPageTest, APressureAbove250BarIsWarnedOfAsOnThePumpPage) {
+    struct Case {
+        int type;  // 0 single, 1 double action
+        int mode;
+        Inputs inputs;
+        const char* warning;  // nullptr: none
+    };
+    // Piston 78.5 cm2, annulus 58.875 cm2, efficiency 0.99.
+    const Case cases[] = {
+        // p1 = 250 / 0.99 / 78.5 * 100 = 321.69 bar.
+        {0,
+         1,
+         {{"edHCF", "250"}, {"edHCQ1", "50"}, {"edHCD1", "100"}, {"edHCD2", "50"}},
+         "Warring, pressure higher  than 250 bar :: 321.69 bar"},
+        {0, 1, {{"edHCF", "150"}}, nullptr},
+        {0, 0, {{"edHCPul", "260"}}, "Warring, pressure higher  than 250 bar :: 260.00 bar"},
+        {0, 0, {{"edHCPul", "250"}}, nullptr},
+        // Through-rod: p1 = 250 / 0.99 / 58.875 * 100 = 428.92 bar.
+        {1, 1, {{"edHCF", "250"}}, "Warring, pressure higher  than 250 bar :: 428.92 bar"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.mode);
+        desktop->shown.clear();
+        selectType(c.type);
+        selectMode(c.mode);
+        enter(c.inputs);
+        if (c.mode == 0) {
+            enter({{"edHCQ1", "50"}, {"edHCD1", "100"}, {"edHCD2", "50"}});
+        }
+        calculate();
+        if (c.warning == nullptr) {
+            EXPECT_TRUE(desktop->shown.empty());
+            continue;
+        }
+        ASSERT_EQ(desktop->shown.size(), 1u);
+        EXPECT_EQ(desktop->shown[0].text, c.warning);
+        EXPECT_EQ(desktop->shown[0].title, "CALCULATION ERROR");
+    }
+    EXPECT_EQ(field("edHCMountLength")->toolTip(),
+              "between the mounting points, rod retracted; extended, the stroke is added");
 }
 
 TEST_F(CylinderPageTest, SingleActingPullAndForceGivenModes) {
@@ -162,7 +204,7 @@ TEST_F(CylinderPageTest, SingleActingPullAndForceGivenModes) {
     // Q2 = 50 * 78.5 / 58.875 = 200/3, rounded, not cut off at the field's edge.
     EXPECT_EQ(text("edHCF"), "50.51");
     EXPECT_EQ(slider("tbHCSila"), 50514);
-    EXPECT_EQ(text("edHCv"), "0.14");
+    EXPECT_EQ(text("edHCv"), "0.1415");
     EXPECT_EQ(slider("tbHCv"), 14);
     EXPECT_EQ(text("edHCQ1"), "50.00");
     EXPECT_EQ(text("edHCQ2"), "66.67");
@@ -181,7 +223,7 @@ TEST_F(CylinderPageTest, SingleActingPullAndForceGivenModes) {
     EXPECT_EQ(text("edHCQ1"), "47.10");
     EXPECT_EQ(text("edHCQ2"), "35.33");
     EXPECT_EQ(text("edHCF"), "50.00");
-    EXPECT_EQ(text("edHCv"), "0.10");
+    EXPECT_EQ(text("edHCv"), "0.1000");
 }
 
 TEST_F(CylinderPageTest, DoubleActingUsesTheAnnulusOnBothSides) {
@@ -193,7 +235,7 @@ TEST_F(CylinderPageTest, DoubleActingUsesTheAnnulusOnBothSides) {
     // A = 58.875 cm2: F = 0.99 * 100 * 58.875 / 100 = 58.28625 kN, v = 50 / 58.875 / 6.
     EXPECT_EQ(text("edHCF"), "58.29");
     EXPECT_EQ(slider("tbHCSila"), 58286);
-    EXPECT_EQ(text("edHCv"), "0.14");
+    EXPECT_EQ(text("edHCv"), "0.1415");
     EXPECT_EQ(slider("tbHCv"), 14);
     EXPECT_EQ(text("edHCQ1"), "50.00");
     EXPECT_EQ(text("edHCQ2"), "50.00");
@@ -455,6 +497,11 @@ TEST_F(CylinderPageTest, StrokeAndBucklingOfAHundredByFiftyCylinder) {
     calculate();
     EXPECT_EQ(child<QLabel>("lblHCBucklingVerdict")->text(),
               "pull load: the rod is not pushed and does not buckle");
+
+    // On the annulus 150 kN need 257 bar: warned of.
+    ASSERT_EQ(desktop->shown.size(), 1u);
+    EXPECT_EQ(desktop->shown[0].title, "CALCULATION ERROR");
+    desktop->shown.clear();
 
     // An unusable stroke is said, and nothing is computed.
     const QString before = log();

@@ -9,6 +9,7 @@
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTextEdit>
+#include <functional>
 #include <set>
 
 #include "pages/LinePage.h"
@@ -118,6 +119,73 @@ TEST_F(LinePageTest, TubeAndHoseGiveTheirDropsAndReports) {
     EXPECT_EQ(page()->takeOver()->diameter, 10.0);
     QTest::mouseClick(child<QPushButton>("BitBtn7"), Qt::LeftButton);
     EXPECT_FALSE(page()->takeOver().has_value());
+}
+
+TEST_F(LinePageTest, ShowsWhatTheDropWasComputedFromAndAdvisesOnTheVelocity) {
+    struct Case {
+        const char* diameter;
+        const char* speedOrFlow;
+        int option;  // 0 speed, 1 flow
+        const char* viscosity;
+        const char* velocity;
+        const char* reynolds;  // nullptr: not checked
+        const char* lambda;
+        const char* regime;
+        const char* advice;  // a part of the note; "" for none
+    };
+    const Case cases[] = {
+        // v = 40 / 60000 / (3.14 * 0.008^2) = 3.317 m/s; Re = 3.317 * 16 / 46 * 1000
+        // = 1154; lambda = 64 / Re = 0.05546.
+        {"16", "40", 1, "46", "3.32", "1154", "0.05546", "Lamilar",
+         "above the usual 1.5 m/s of a suction line"},
+        // Re = 1 * 10 / 46 * 1000 = 217.4; lambda = 64 / 217.39 = 0.2944.
+        {"10", "1.0", 0, "46", "1.00", "217", "0.2944", "Lamilar", ""},
+        // Re = 4.5 * 20 / 10 * 1000 = 9000.
+        {"20", "4.5", 0, "10", "4.50", "9000", nullptr, "Turbulence flow by hydaulic smooth pipes",
+         "above the usual 4 m/s of a return line"},
+        {"20", "7.0", 0, "10", "7.00", "14000", nullptr, "Turbulence flow by hydaulic smooth pipes",
+         "above the usual 6 m/s of a pressure line"},
+    };
+    child<QLineEdit>("Edit1")->setText("870");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.velocity);
+        child<QLineEdit>("Edit2")->setText(c.viscosity);
+        option("USRadio", c.option);
+        typeAndLeave("edUSd", c.diameter);
+        typeAndLeave("edUSl", "20");
+        typeAndLeave("edUS", c.speedOrFlow);
+        calculate();
+        EXPECT_EQ(child<QLabel>("lblUSVelocity")->text(), c.velocity);
+        if (c.reynolds != nullptr) {
+            EXPECT_EQ(child<QLabel>("lblUSReynolds")->text(), c.reynolds);
+        }
+        if (c.lambda != nullptr) {
+            EXPECT_EQ(child<QLabel>("lblUSLambda")->text(), c.lambda);
+        }
+        EXPECT_EQ(child<QLabel>("lblUSRegime")->text(), c.regime);
+        const QString advice = child<QLabel>("lblUSAdvice")->text();
+        EXPECT_TRUE(advice.contains(c.advice)) << advice.toStdString();
+        // The note gives every usual range, never a verdict on this line.
+        EXPECT_EQ(advice.isEmpty(), *c.advice == '\0');
+        if (!advice.isEmpty()) {
+            EXPECT_TRUE(advice.contains(QString::fromUtf8("suction lines 0.5\u20131.5 m/s")));
+        }
+    }
+    // Another input: the figures no longer describe it.
+    typeAndLeave("edUSl", "21");
+    for (const char* name :
+         {"lblUSVelocity", "lblUSReynolds", "lblUSLambda", "lblUSRegime", "lblUSAdvice"}) {
+        EXPECT_TRUE(child<QLabel>(name)->text().isEmpty()) << name;
+    }
+    for (const std::function<void()>& change : std::initializer_list<std::function<void()>>{
+             [this] { option("RGcevCrevo", 1); },
+             [this] { child<QComboBox>("cmbVrsta")->setCurrentIndex(2); },
+             [this] { child<QLineEdit>("Edit2")->setText("32"); }}) {
+        calculate();
+        ASSERT_FALSE(child<QLabel>("lblUSVelocity")->text().isEmpty());
+        change();
+        EXPECT_TRUE(child<QLabel>("lblUSVelocity")->text().isEmpty());
+    }
 }
 
 TEST_F(LinePageTest, FieldsAndSlidersFollowTheSpeedOrFlowOption) {

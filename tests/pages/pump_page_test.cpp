@@ -1,5 +1,6 @@
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -49,6 +50,13 @@ TEST_F(PumpPageTest, StartUpShowsThePumpTabAndResetFields) {
     EXPECT_TRUE(desktop->shown.empty());
     EXPECT_EQ(window->windowTitle(), "Hydraulic calculator QX7  ver: 1.0");
     EXPECT_EQ(window->size(), QSize(867, 569));
+    // The speed list offers the usual motor speeds among its own.
+    QStringList speeds;
+    for (int item = 0; item < child<QComboBox>("edN")->count(); ++item) {
+        speeds << child<QComboBox>("edN")->itemText(item);
+    }
+    EXPECT_EQ(speeds, (QStringList{"100", "200", "300", "400", "500", "600", "700", "800", "900",
+                                   "1000", "1450", "1500", "2000", "2900", "3000"}));
 }
 
 TEST_F(PumpPageTest, StartUpRunsOnlyAtTheFirstActivation) {

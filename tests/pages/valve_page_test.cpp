@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -217,6 +218,7 @@ TEST_F(ValvePageTest, TestDrawsTheUserCurveAndUserValvesCalculate) {
     EXPECT_TRUE(hasCurve(image));
 
     flowSlider()->setValue(30);
+    setFieldText(field("edVENTIL_Pul"), QStringLiteral("100"));
     calculate();
     // 0.01 * 30^2 + 3
     EXPECT_EQ(drop(), "12.00");
@@ -297,6 +299,7 @@ TEST_F(ValvePageTest, AFailedLoadPutsTheListedTypeBackInTheBox) {
 
     list()->setCurrentRow(0);
     flowSlider()->setValue(30);
+    setFieldText(field("edVENTIL_Pul"), QStringLiteral("100"));
     calculate();
     EXPECT_TRUE(log().contains("Valve type: Check Valve NG6\n")) << log().toStdString();
     ASSERT_TRUE(page()->takeOver().has_value());
@@ -354,6 +357,7 @@ TEST_F(ValvePageTest, RepaintsDrawTheStoredDiagramAndNeverCalculate) {
     enterType("Test Valves");
     list()->setCurrentRow(0);
     flowSlider()->setValue(30);
+    setFieldText(field("edVENTIL_Pul"), QStringLiteral("100"));
     calculate();
     const QString logged = log();
     ASSERT_FALSE(logged.isEmpty());
@@ -405,10 +409,10 @@ TEST_F(ValvePageTest, BadLinesAreRefusedWithOneClearMessageEach) {
         EXPECT_TRUE(isEmpty(diagram())) << row;
         EXPECT_EQ(flowSlider()->maximum(), 60) << row;
         EXPECT_EQ(page()->selectedFields(), v1Fields) << row;
-        // Calculating with the refused line selected says so again and
-        // changes nothing.
+        // Calculating with the refused line selected changes nothing and
+        // does not repeat the message given when the line was chosen.
         calculate();
-        EXPECT_EQ(desktop->shown.size(), 2u) << row;
+        EXPECT_EQ(desktop->shown.size(), 1u) << row;
         EXPECT_EQ(drop(), "0");
     }
     list()->setCurrentRow(1);
@@ -423,6 +427,144 @@ TEST_F(ValvePageTest, BadLinesAreRefusedWithOneClearMessageEach) {
     // Ticks stay apart on the slider's 276 pixels.
     EXPECT_GE(flowSlider()->tickInterval() * 276 / 10000, 4);
     EXPECT_FALSE(isEmpty(diagram()));
+}
+
+TEST_F(ValvePageTest, TheIntakeMustCarryTheDropAndAFlowAboveTheDataIsWarned) {
+    struct Case {
+        const char* intake;
+        const char* flow;
+        const char* refusal;  // part of the message refusing it, or nullptr
+        const char* warning;  // part of the warning, or nullptr
+    };
+    // V1: drop = 0.004 Q^2 + 2.5, largest flow 60 l/min.
+    const Case cases[] = {
+        {"1", "0", "The intake pressure 1.00 bar is below the valve's drop of 2.50 bar", nullptr},
+        {"5", "30", "The intake pressure 5.00 bar is below the valve's drop of 6.10 bar", nullptr},
+        {"2.5", "0", nullptr, nullptr},
+        {"100", "60", nullptr, nullptr},
+        {"100", "70", nullptr,
+         "the valve \"Test Valves V1\" runs at 70.00 l/min, above the largest flow of "
+         "its data, 60.00 l/min"},
+    };
+    enterType("Test Valves");
+    list()->setCurrentRow(0);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.intake) + " bar, " + c.flow + " l/min");
+        desktop->shown.clear();
+        setFieldText(field("edVENTIL_Pul"), QString::fromLatin1(c.intake));
+        setFieldText(field("edValveQ"), QString::fromLatin1(c.flow));
+        const QString logged = log();
+        const QString shownDrop = drop();
+        calculate();
+        if (c.refusal != nullptr) {
+            ASSERT_EQ(desktop->shown.size(), 1u);
+            EXPECT_TRUE(desktop->shown[0].text.contains(c.refusal))
+                << desktop->shown[0].text.toStdString();
+            EXPECT_EQ(log(), logged);
+            EXPECT_EQ(drop(), shownDrop);
+            continue;
+        }
+        // The report names the valve's data line.
+        const QString added = log().mid(logged.size());
+        EXPECT_TRUE(added.contains("Valve type: Test Valves V1\n")) << added.toStdString();
+        EXPECT_TRUE(added.contains(" Data line: V1|60|20|2.5|0.004|5|")) << added.toStdString();
+        if (c.warning == nullptr) {
+            EXPECT_TRUE(desktop->shown.empty());
+            EXPECT_FALSE(added.contains("Warning"));
+        } else {
+            ASSERT_EQ(desktop->shown.size(), 1u);
+            EXPECT_TRUE(desktop->shown[0].text.contains(c.warning))
+                << desktop->shown[0].text.toStdString();
+            EXPECT_TRUE(added.contains(c.warning)) << added.toStdString();
+        }
+    }
+    // A valve of the user's own names its coefficients.
+    useUserDefinedTab();
+    child<QSlider>("tbHidrKar")->setValue(15);
+    child<QSlider>("TrackBar8")->setValue(2);
+    setFieldText(field("edVENTIL_Pul"), QStringLiteral("100"));
+    const QString logged = log();
+    calculate();
+    EXPECT_TRUE(
+        log().mid(logged.size()).contains(" User coefficients: k = 0.01 bar/(l/min)^2, p0 = 2 bar"))
+        << log().toStdString();
+}
+
+TEST_F(ValvePageTest, OpenDataFileLoadsTheChosenFileAsIfTyped) {
+    QTemporaryDir elsewhere;
+    ASSERT_TRUE(elsewhere.isValid());
+    const QString chosen = QDir(elsewhere.path()).filePath("Workshop Valves.dat");
+    {
+        QFile file(chosen);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("W1|50|10|1|0.002|0|\nW2|80|20|2|0.002|0|\n");
+    }
+    const QString big = QDir(elsewhere.path()).filePath("Big Valves.dat");
+    {
+        QFile file(big);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.resize(11LL * 1024 * 1024));
+    }
+    auto choose = [this](const QString& path) {
+        desktop->queue([path](QDialog& dialog) {
+            auto& files = dynamic_cast<QFileDialog&>(dialog);
+            files.selectFile(path);
+            return static_cast<int>(QDialog::Accepted);
+        });
+        QTest::mouseClick(child<QPushButton>("btnValveOpen"), Qt::LeftButton);
+    };
+
+    choose(chosen);
+    ASSERT_EQ(desktop->shown.size(), 1u);
+    EXPECT_EQ(desktop->shown[0].className, "QFileDialog");
+    ASSERT_EQ(list()->count(), 2);
+    EXPECT_EQ(list()->item(1)->text(), "W2");
+    EXPECT_EQ(text("ComboBox1"), "Workshop Valves");
+    list()->setCurrentRow(1);
+    EXPECT_EQ(flowSlider()->maximum(), 80);
+    setFieldText(field("edVENTIL_Pul"), QStringLiteral("100"));
+    calculate();
+    EXPECT_EQ(page()->takeOver()->name, "Workshop Valves W2");
+
+    // A huge file is refused by its size, unread; the list stays.
+    desktop->shown.clear();
+    choose(big);
+    ASSERT_EQ(desktop->shown.size(), 2u);
+    EXPECT_EQ(desktop->shown[1].title, "File load error");
+    EXPECT_TRUE(desktop->shown[1].text.contains("Big Valves.dat"));
+    EXPECT_TRUE(desktop->shown[1].text.contains("11.0 MB")) << desktop->shown[1].text.toStdString();
+    EXPECT_EQ(list()->count(), 2);
+    EXPECT_EQ(text("ComboBox1"), "Workshop Valves");
+
+    // A file that is no valve data lists what it holds; a line chosen is
+    // refused with the message of any bad line.
+    const QString notes = QDir(elsewhere.path()).filePath("Notes.txt");
+    {
+        QFile file(notes);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("Shopping list\nmilk, bread\n");
+    }
+    desktop->shown.clear();
+    choose(notes);
+    EXPECT_EQ(desktop->shown.size(), 1u);
+    ASSERT_EQ(list()->count(), 2);
+    list()->setCurrentRow(0);
+    ASSERT_EQ(desktop->shown.size(), 2u);
+    EXPECT_EQ(desktop->shown[1].title, "Valve data error");
+    EXPECT_TRUE(desktop->shown[1].text.contains("Notes.txt"));
+
+    // Cancelled: nothing changes.
+    desktop->shown.clear();
+    QTest::mouseClick(child<QPushButton>("btnValveOpen"), Qt::LeftButton);
+    EXPECT_EQ(desktop->shown.size(), 1u);
+    EXPECT_EQ(list()->count(), 2);
+}
+
+TEST_F(ValvePageTest, AClickOnTheTypeBoxOpensItsList) {
+    auto* combo = child<QComboBox>("ComboBox1");
+    QTest::mouseClick(combo->lineEdit(), Qt::LeftButton);
+    EXPECT_TRUE(combo->view()->isVisible());
+    combo->hidePopup();
 }
 
 TEST_F(ValvePageTest, CalculatingWithNothingSelectedSaysWhatToSelect) {

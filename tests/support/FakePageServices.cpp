@@ -1,5 +1,7 @@
 #include "tests/support/FakePageServices.h"
 
+#include <QDialog>
+
 #include "ui/FieldAccess.h"
 #include "ui/FieldWidgets.h"
 
@@ -45,4 +47,13 @@ QString FakePageServices::logText() const {
         }
     }
     return text;
+}
+
+int FakePageServices::runDialog(QDialog& dialog) {
+    if (dialogAnswers.empty()) {
+        return QDialog::Rejected;
+    }
+    auto answer = std::move(dialogAnswers.front());
+    dialogAnswers.pop_front();
+    return answer(dialog);
 }

@@ -2,6 +2,8 @@
 
 #include <QString>
 #include <QWidget>
+#include <deque>
+#include <functional>
 #include <memory>
 #include <span>
 #include <vector>
@@ -31,6 +33,8 @@ class FakePageServices : public PageServices {
     void resetEditColours() override;
     void markKnownFields(std::span<QWidget* const> fields) override;
     std::optional<QImage> picture(int, QSize) override { return std::nullopt; }
+    // A dialog with no queued answer is cancelled.
+    int runDialog(QDialog& dialog) override;
     SharedState& shared() override { return state; }
     WorkingFluidTexts workingFluid() const override { return fluid; }
     void reportFailure(const std::exception& failure) override;
@@ -47,6 +51,8 @@ class FakePageServices : public PageServices {
     WorkingFluidTexts fluid{QStringLiteral("850"), QStringLiteral("32")};
 
     std::vector<Message> shown;
+    // Answers for the next dialogs, in order.
+    std::deque<std::function<int(QDialog&)>> dialogAnswers;
     std::vector<ReportLines> log;
     // The message of every failure that escaped a handler.
     std::vector<QString> failures;
