@@ -63,7 +63,9 @@ OrificeResult computeOrifice(const OrificeInputs& in) {
             break;
         }
     }
-    for (const double result : {out.flow, out.diameter, out.pressureDrop}) {
+    out.jetVelocity = static_cast<double>(
+        std::sqrt(2.0L * out.pressureDrop * kPascalPerBar / static_cast<long double>(in.density)));
+    for (const double result : {out.flow, out.diameter, out.pressureDrop, out.jetVelocity}) {
         syscheck::requireSound(watch, result);
     }
     return out;
@@ -81,6 +83,7 @@ ReportLines orificeReport(const OrificeInputs& in, const OrificeResult& out) {
                {out.pressureDrop, sysunit::kPressure, given(OrificeUnknown::PressureDrop)}),
         Format(" Flow Q = %.3f [%s]%s", {out.flow, sysunit::kFlow, given(OrificeUnknown::Flow)}),
         Format(" Discharge coefficient alpha = %.3f", {in.discharge}),
+        Format(" Jet velocity = %.2f [%s]", {out.jetVelocity, sysunit::kVelocity}),
         Format(" Oil density = %.1f [%s]", {in.density, sysunit::kDensity}),
     };
 }

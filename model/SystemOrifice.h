@@ -20,6 +20,8 @@ struct OrificeResult {
     double diameter = 0.0;      // mm
     double pressureDrop = 0.0;  // bar
     double flow = 0.0;          // l/min
+    // sqrt(2 dp / rho), m/s: the jet's speed in the vena contracta.
+    double jetVelocity = 0.0;
 };
 
 inline constexpr double kSharpEdgedDischarge = 0.62;

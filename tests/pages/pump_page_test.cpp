@@ -48,7 +48,7 @@ TEST_F(PumpPageTest, StartUpShowsTheMotorTabAndResetFields) {
     EXPECT_EQ(slider("TrackBar5"), 96);
     EXPECT_TRUE(desktop->shown.empty());
     EXPECT_EQ(window->windowTitle(), "Hydraulic calculator QX7  ver: 1.0");
-    EXPECT_EQ(window->size(), QSize(867, 569));
+    EXPECT_EQ(window->size(), QSize(980, 569));
 }
 
 TEST_F(PumpPageTest, StartUpRunsOnlyAtTheFirstActivation) {
