@@ -32,9 +32,10 @@ void checkCylinder(const CylinderStiffnessInputs& in) {
     syscheck::requirePositive(in.bore, "Bore");
     syscheck::requirePositive(in.rod, "Rod");
     if (!(in.rod < in.bore)) {
-        throw InputError("Rod (" + numtext::FloatToStr(in.rod) +
-                         " mm) must be thinner than the bore (" + numtext::FloatToStr(in.bore) +
-                         " mm)");
+        const std::string mm = std::string(" ") + sysunit::kLength;
+        throw InputError("Rod (" + numtext::FloatToStr(in.rod) + mm +
+                         ") must be thinner than the bore (" + numtext::FloatToStr(in.bore) + mm +
+                         ")");
     }
     syscheck::requirePositive(in.stroke, "Stroke");
     syscheck::requirePositive(in.mass, "Moving mass");

@@ -29,7 +29,10 @@ constexpr int kSolveTop = 176;
 std::vector<QuantityRow> pairTable() {
     const char* bar = sysunit::kPressure;
     return {
-        systemRow(QStringLiteral("Precharge p0 (at 20 \u00B0C)"), bar, "edAccP0", 8, "90"),
+        systemRow(QStringLiteral("Precharge p0 (at %1 %2)")
+                      .arg(kPrechargeCelsius)
+                      .arg(QString::fromUtf8(sysunit::kTemperature)),
+                  bar, "edAccP0", 8, "90"),
         systemRow(QStringLiteral("Minimum pressure p1"), bar, "edAccP1", 36, "100"),
         systemRow(QStringLiteral("Maximum pressure p2"), bar, "edAccP2", 64, "200"),
         systemRow(QStringLiteral("Polytropic exponent n"), "", "edAccN", 120, "1.3"),
@@ -68,9 +71,12 @@ SystemAccumulatorPage::SystemAccumulatorPage(PageServices& services)
 
     addButtons("btnAccCalc", "btnAccReset", kSystemCaptionLeft, 304);
     addNote(QStringLiteral("Pressures are gauge pressures; the gas laws use absolute pressure "
-                           "(gauge + %1 bar). The precharge is given at 20 \u00B0C and rises "
+                           "(gauge + %1 %2). The precharge is given at %3 %4 and rises "
                            "with the gas's absolute temperature.")
-                .arg(sysunit::kAtmosphere),
+                .arg(sysunit::kAtmosphere)
+                .arg(QString::fromUtf8(sysunit::kPressure))
+                .arg(kPrechargeCelsius)
+                .arg(QString::fromUtf8(sysunit::kTemperature)),
             QRect(kSystemCaptionLeft, 344, 330, 48));
 
     const int left = 372;

@@ -64,7 +64,8 @@ SystemCompressPage::SystemCompressPage(PageServices& services,
     : SystemCalculator(services, "tsCompress", "compressibility"), cylinder_(std::move(cylinder)) {
     addPairs(pairTable());
     field(Modulus)->setToolTip(
-        QStringLiteral("Oil alone about 14 000 to 16 000 bar; lower with hoses and entrained air"));
+        QStringLiteral("Oil alone about 14 000 to 16 000 %1; lower with hoses and entrained air")
+            .arg(unit(sysunit::kPressure)));
     heading(this, QStringLiteral("Oil taken by compression"), 38);
     lblCompDV =
         addResult("lblCompDV",

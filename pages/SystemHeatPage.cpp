@@ -47,8 +47,8 @@ std::vector<QuantityRow> pairTable() {
 SystemHeatPage::SystemHeatPage(PageServices& services, CircuitLossSource circuitLoss)
     : SystemCalculator(services, "tsHeat", "heat"), circuitLoss_(std::move(circuitLoss)) {
     addPairs(pairTable());
-    field(Transfer)->setToolTip(
-        QStringLiteral("Still air 8\u201312, moving air 15\u201320 W/(m2 K)"));
+    field(Transfer)->setToolTip(QStringLiteral("Still air 8\u201312, moving air 15\u201320 %1")
+                                    .arg(unit(sysunit::kHeatTransfer)));
     field(Area)->setToolTip(
         QStringLiteral("Filled from the tank volume, A = 0.065 V^(2/3), until you type a surface"));
     btnHeatFromCircuit = new QPushButton(QStringLiteral("From the circuit"), this);
