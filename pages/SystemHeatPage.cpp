@@ -100,8 +100,9 @@ SystemHeatPage::SystemHeatPage(PageServices& services, CircuitLossSource circuit
 void SystemHeatPage::btnHeatFromCircuitClick() {
     const std::optional<double> loss = circuitLoss_();
     if (!loss) {
-        services_.showMessage(QStringLiteral("No circuit has been calculated yet: calculate the "
-                                             "simple pipeline first, or type the power lost."),
+        services_.showMessage(QStringLiteral("No circuit has been calculated yet, or its cylinder "
+                                             "could not move the load: calculate the simple "
+                                             "pipeline first, or type the power lost."),
                               QStringLiteral("INPUT ERROR"));
         return;
     }

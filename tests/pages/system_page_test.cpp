@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "pages/SystemCompressPage.h"
 #include "pages/SystemCurve.h"
 #include "pages/SystemHeatPage.h"
 #include "pages/SystemLineSizingPage.h"
@@ -283,12 +284,33 @@ TEST_F(SystemPageTest, TakeOversWithoutASourceSaySoAndTheLineSizeGoesOut) {
     click("btnHeatFromCircuit");
     ASSERT_EQ(services.shown.size(), 1u);
     EXPECT_EQ(services.shown[0].text,
-              "No circuit has been calculated yet: calculate the simple pipeline first, or type "
-              "the power lost.");
+              "No circuit has been calculated yet, or its cylinder could not move the load: "
+              "calculate the simple pipeline first, or type the power lost.");
     EXPECT_EQ(text("edHeatLoss"), "");
+    // With sources, the values arrive as the pages give them.
+    CylinderDefinition cylinder;
+    cylinder.pistonDiameter = 63.0;
+    cylinder.rodDiameter = 36.0;
+    SystemPage linked(
+        services, {[] { return std::optional<double>(31.5); },
+                   [] { return std::optional<double>(2.4567); }, [&cylinder] { return cylinder; }});
+    linked.heat()->btnHeatFromCircuitClick();
+    EXPECT_EQ(fieldText(linked.findChild<QWidget*>("edHeatLoss")), "2.457");
+    linked.lineSizing()->btnSizeFromPumpClick();
+    EXPECT_EQ(fieldText(linked.findChild<QWidget*>("edSizeQ")), "31.50");
+    // A cylinder without a stroke gives bore and rod, and says the stroke is missing.
+    services.shown.clear();
+    linked.compress()->btnCompFromCylinderClick();
+    EXPECT_EQ(fieldText(linked.findChild<QWidget*>("edCompBore")), "63.00");
+    EXPECT_EQ(fieldText(linked.findChild<QWidget*>("edCompRod")), "36.00");
+    EXPECT_EQ(fieldText(linked.findChild<QWidget*>("edCompStroke")), "");
+    ASSERT_EQ(services.shown.size(), 1u);
+    EXPECT_TRUE(services.shown[0].text.startsWith("The cylinder page has no stroke yet"));
+    services.shown.clear();
     show("tsCompress");
     click("btnCompFromCylinder");
-    ASSERT_EQ(services.shown.size(), 2u);
+    ASSERT_EQ(services.shown.size(), 1u);
+    EXPECT_TRUE(services.shown[0].text.startsWith("The cylinder page has no piston and rod"));
     EXPECT_EQ(text("edCompBore"), "");
 
     show("tsLineSizing");
