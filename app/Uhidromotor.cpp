@@ -37,6 +37,7 @@
 #include "pages/LinePage.h"
 #include "pages/MotorPage.h"
 #include "pages/PumpPage.h"
+#include "pages/SystemPage.h"
 #include "pages/ValvePage.h"
 #include "ui/CalculatorPage.h"
 #include "ui/ClickableLabel.h"
@@ -122,12 +123,13 @@ void TfrmKalvorMain::buildPages() {
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     PageControl1->setGeometry(0, 0, kClientWidth, kPagesHeight);
     PageControl1->setIconSize(QSize(20, 20));
-    // Seven tabs share the window's width; none may hide behind scroll arrows.
+    // Eight tabs share the window's width; none may hide behind scroll arrows.
     PageControl1->tabBar()->setUsesScrollButtons(false);
     PageControl1->tabBar()->setElideMode(Qt::ElideNone);
 
     wirePages();
-    calculators_ = {pumpPage_, motorPage_, cylinderPage_, linePage_, valvePage_, circuitPage_};
+    calculators_ = {pumpPage_,  motorPage_,   cylinderPage_, linePage_,
+                    valvePage_, circuitPage_, systemPage_};
     resultsLog_ = new ResultsLogPage(logState_, *desktop_, *this);
 
     struct Tab {
@@ -142,6 +144,7 @@ void TfrmKalvorMain::buildPages() {
         {linePage_, "Pipe pressure drop", 3},
         {valvePage_, "Valve pressure drop", 4},
         {circuitPage_, "Simple pipeline", 6},
+        {systemPage_, "System", 7},
         {resultsLog_, "Result's", 5},
     };
     for (const Tab& tab : tabs) {
@@ -186,12 +189,20 @@ void TfrmKalvorMain::wirePages() {
                                            [this] { return linePage_->takeOver(); },
                                            [this] { return valvePage_->takeOver(); }, cylinder});
 
+    systemPage_ =
+        new SystemPage(*this, {pumpFlow, [this] { return circuitPage_->powerLost(); }, cylinder});
+
     connectGuarded(pumpPage_, &PumpPage::flowChanged, circuitPage_, *this,
                    [this](const QString& text) { circuitPage_->setPumpFlow(text); });
     connectGuarded(linePage_, &LinePage::diagramFlowRange, valvePage_, *this,
                    [this](int flowCells) { valvePage_->setFlowSliderMaximum(flowCells); });
     connectGuarded(circuitPage_, &CircuitPage::valveCalculationRequested, this, *this,
                    [this] { valvePage_->BitBtn10Click(); });
+    connectGuarded(systemPage_, &SystemPage::lineSizeChosen, linePage_, *this,
+                   [this](const LineSizeTakeOver& line) {
+                       linePage_->takeLineSize(line);
+                       PageControl1->setCurrentWidget(linePage_);
+                   });
 }
 
 bool TfrmKalvorMain::event(QEvent* event) {
@@ -441,6 +452,8 @@ void TfrmKalvorMain::helpOnPage() {
     const QWidget* focus = focusWidget();
     if (focus != nullptr && panel_->isAncestorOf(focus)) {
         section = QStringLiteral("fluid");
+    } else if (PageControl1->currentWidget() == systemPage_) {
+        section = systemPage_->manualSection();
     } else if (const QWidget* page = PageControl1->currentWidget()) {
         for (const auto& [name, anchor] : kManualSections) {
             if (page->objectName() == QLatin1String(name)) {

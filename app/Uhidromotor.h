@@ -20,18 +20,19 @@ class MotorPage;
 class PumpPage;
 class ValvePage;
 class QSessionManager;
+class SystemPage;
 class QTabWidget;
 class ResultsLogPage;
 class WorkingFluidPanel;
 
-// The one main window: seven tab pages above the working-fluid panel. It owns
+// The one main window: eight tab pages above the working-fluid panel. It owns
 // every page and the state pages share, gives the pages their services (the
 // messages, the log, the key filters, colours, pictures), wires the links
 // between pages, and is the route every failure escaping a handler ends in.
 class TfrmKalvorMain : public QWidget, public PageServices {
     Q_OBJECT
   public:
-    static constexpr int kClientWidth = 867;
+    static constexpr int kClientWidth = 980;
     static constexpr int kClientHeight = 569;
 
     // A desktop can be handed in for tests; by default dialogs run modally
@@ -131,6 +132,7 @@ class TfrmKalvorMain : public QWidget, public PageServices {
     LinePage* linePage_ = nullptr;
     ValvePage* valvePage_ = nullptr;
     CircuitPage* circuitPage_ = nullptr;
+    SystemPage* systemPage_ = nullptr;
     ResultsLogPage* resultsLog_ = nullptr;
     WorkingFluidPanel* panel_ = nullptr;
     FluidSelector* fluidSelector_ = nullptr;

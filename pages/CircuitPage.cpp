@@ -17,6 +17,7 @@
 
 #include "model/Valve.h"
 #include "model/klip.h"
+#include "model/pumpa.h"
 #include "pages/CircuitSketch.h"
 #include "pages/Funkcije.h"
 #include "ui/ClickableLabel.h"
@@ -473,6 +474,7 @@ void CircuitPage::BitBtn9Click() {
     lineFigures_.clear();
     Label49->setVisible(true);
     showCylinderResults(nullptr);
+    powerLost_.reset();
 }
 
 QStringList CircuitPage::sketchFigures(const SketchLayout& layout) const {
@@ -597,6 +599,7 @@ void CircuitPage::btnNovProstClick() {
     auto characteristic = characteristicOf(chain);
     services_.appendToLog(lines);
     characteristic_ = std::move(characteristic);
+    powerLost_ = powerLostIn(chain);
     PaintBox3->update();
     showComputedDrops(chain, inputs);
     showCylinderResults(&chain);
@@ -614,6 +617,19 @@ void CircuitPage::btnNovProstClick() {
     if (!problems.isEmpty()) {
         services_.showMessage(problems.join(QLatin1Char('\n')), caption);
     }
+}
+
+std::optional<double> CircuitPage::powerLostIn(const prost_cevovod& chain) {
+    if (chain.count() < 2 || cannotMoveLoad(chain)) {
+        return std::nullopt;
+    }
+    const auto* pump = dynamic_cast<const pumpa*>(&chain.element(0));
+    const auto* cylinder = dynamic_cast<const klip*>(&chain.element(chain.count() - 1));
+    if (pump == nullptr || cylinder == nullptr) {
+        return std::nullopt;
+    }
+    // kN times m/s is kW.
+    return pump->power - cylinder->force * cylinder->strokeSpeed;
 }
 
 void CircuitPage::showComputedDrops(const prost_cevovod& chain, const CircuitInputs& inputs) {

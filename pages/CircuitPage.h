@@ -72,6 +72,10 @@ class CircuitPage : public CalculatorPage {
     // The characteristic the last calculation stored (nothing before one, or
     // when its flow was too small to draw).
     const std::optional<CircuitCharacteristic>& characteristic() const { return characteristic_; }
+    // The power the last calculation lost on its way to the load (kW): the
+    // pump's input power minus F v at the cylinder. Nothing before one, after
+    // Reset, or when the cylinder could not move its load.
+    std::optional<double> powerLost() const { return powerLost_; }
 
     void startUp() override;
     void loadPictures() override;
@@ -101,6 +105,7 @@ class CircuitPage : public CalculatorPage {
     // Throws CircuitInputError for an empty slot, ConversionError for a
     // field here or on another page that is no number.
     CircuitInputs gatherInputs() const;
+    static std::optional<double> powerLostIn(const prost_cevovod& chain);
     // The drop fields show the drops the chain computed at its own flow.
     void showComputedDrops(const prost_cevovod& chain, const CircuitInputs& inputs);
     // The cylinder's pressure, force and speed on the page; dashes when it
@@ -122,6 +127,7 @@ class CircuitPage : public CalculatorPage {
     std::map<CircuitSlot, std::pair<QString, QString>> lineFigures_;
     // The sketch names its components and their figures once asked to.
     bool sketchAnnotated_ = false;
+    std::optional<double> powerLost_;
 
     QLabel* Label49 = nullptr;
     QLabel* lblHint = nullptr;

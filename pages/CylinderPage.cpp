@@ -626,6 +626,7 @@ CylinderDefinition CylinderPage::definition() const {
     cylinder.kind = doubleActing() ? CylinderKind::DoubleActing : CylinderKind::SingleActing;
     cylinder.pistonDiameter = optionalFieldValue(field(PistonDiameter));
     cylinder.rodDiameter = optionalFieldValue(field(RodDiameter));
+    cylinder.stroke = optionalFieldValue(design_->pair(Stroke).field);
     cylinder.efficiency = fieldValue(field(Efficiency));
     cylinder.direction = pullLoad() ? LoadDirection::Pull : LoadDirection::Push;
     return cylinder;

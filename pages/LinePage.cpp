@@ -419,6 +419,15 @@ void LinePage::edUSDblClick() {
     }
 }
 
+void LinePage::takeLineSize(const LineSizeTakeOver& line) {
+    lineKind_->button(kHose)->setChecked(true);
+    speedOrFlow_->button(kFlowGiven)->setChecked(true);
+    FieldPairs::showResult(pairs_->pair(Diameter), line.diameter,
+                           formatText("%2.2f", line.diameter));
+    FieldPairs::showResult(pairs_->pair(Length), line.length, formatText("%2.2f", line.length));
+    FieldPairs::showResult(pairs_->pair(SpeedOrFlow), line.flow, shownFlow(line.flow));
+}
+
 std::optional<LineTakeOver> LinePage::takeOver() const {
     return last_;
 }

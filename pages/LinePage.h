@@ -37,6 +37,10 @@ class LinePage : public CalculatorPage {
     // take-overs); nothing before a calculation or after Reset.
     std::optional<LineTakeOver> takeOver() const;
 
+    // A hose sized elsewhere: diameter, length and flow into the fields, the
+    // hose and flow options chosen; the user calculates.
+    void takeLineSize(const LineSizeTakeOver& line);
+
     // The handlers, callable directly.
     void BitBtn5Click();
     void BitBtn7Click();

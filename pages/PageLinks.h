@@ -23,6 +23,7 @@ struct CylinderDefinition {
     std::optional<double> rodDiameter;     // D2, mm; nothing while its field is blank
     double efficiency = 1.0;
     LoadDirection direction = LoadDirection::Push;  // the one load direction of the page
+    std::optional<double> stroke;                   // mm; nothing while its field is blank
 };
 
 // The line page's line, for a take-over by the circuit.
@@ -31,6 +32,13 @@ struct LineTakeOver {
     double diameter = 0.0;  // mm, of the same calculation
     double length = 0.0;    // m, of the same calculation
     int tubeType = 0;       // item of the tube-type list, from 0
+};
+
+// A hose the line sizing chose, for the line page.
+struct LineSizeTakeOver {
+    double diameter = 0.0;  // inner diameter, mm
+    double length = 0.0;    // m
+    double flow = 0.0;      // l/min
 };
 
 // The valve whose drop the valve page shows, for a take-over by the circuit.

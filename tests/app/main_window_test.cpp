@@ -20,19 +20,20 @@ namespace {
 
 using MainWindowTest = MainWindowFixture;
 
-TEST_F(MainWindowTest, SevenPagesInTabOrderAndTheWorkingFluidPanel) {
+TEST_F(MainWindowTest, EightPagesInTabOrderAndTheWorkingFluidPanel) {
     auto* pages = child<QTabWidget>("PageControl1");
-    ASSERT_EQ(pages->count(), 7);
+    ASSERT_EQ(pages->count(), 8);
     const QStringList names{"tsPumpa",   "tdHidromotor", "tsHidrocilinder", "tsUsputni",
-                            "tsLokalni", "tbProst",      "tbInfo"};
+                            "tsLokalni", "tbProst",      "tsSystem",        "tbInfo"};
     const QStringList captions{"Pump",
                                "Hydro motor",
                                "Hydro Cylinder",
                                "Pipe pressure drop",
                                "Valve pressure drop",
                                "Simple pipeline",
+                               "System",
                                "Result's"};
-    for (int i = 0; i < 7; ++i) {
+    for (int i = 0; i < 8; ++i) {
         EXPECT_EQ(pages->widget(i)->objectName(), names[i]);
         EXPECT_EQ(pages->tabText(i), captions[i]);
     }

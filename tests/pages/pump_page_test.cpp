@@ -49,7 +49,7 @@ TEST_F(PumpPageTest, StartUpShowsThePumpTabAndResetFields) {
     EXPECT_EQ(slider("TrackBar5"), 96);
     EXPECT_TRUE(desktop->shown.empty());
     EXPECT_EQ(window->windowTitle(), "Hydraulic calculator QX7  ver: 1.0");
-    EXPECT_EQ(window->size(), QSize(867, 569));
+    EXPECT_EQ(window->size(), QSize(980, 569));
     // The speed list offers the usual motor speeds among its own.
     QStringList speeds;
     for (int item = 0; item < child<QComboBox>("edN")->count(); ++item) {

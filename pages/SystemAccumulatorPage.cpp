@@ -1,0 +1,166 @@
+#include "pages/SystemAccumulatorPage.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+
+#include "model/SystemAccumulator.h"
+#include "model/SystemUnits.h"
+#include "ui/FieldAccess.h"
+#include "ui/FieldWidgets.h"
+#include "ui/HandlerGuard.h"
+
+namespace {
+
+enum Pair { Precharge, Minimum, Maximum, Exponent, GasTemperature, Useful, Size };
+
+// The items of the process list, in the model's order.
+const QStringList kProcesses = {QStringLiteral("Isothermal (slow, n = 1)"),
+                                QStringLiteral("Adiabatic (fast, n = 1.4)"),
+                                QStringLiteral("Polytropic")};
+constexpr int kPolytropic = 2;
+constexpr int kUsefulVolumeOfSize = 1;
+
+constexpr int kProcessTop = 92;
+constexpr int kSolveTop = 176;
+
+std::vector<QuantityRow> pairTable() {
+    const char* bar = sysunit::kPressure;
+    return {
+        systemRow(QStringLiteral("Precharge p0 (at %1 %2)")
+                      .arg(kPrechargeCelsius)
+                      .arg(QString::fromUtf8(sysunit::kTemperature)),
+                  bar, "edAccP0", 8, "90"),
+        systemRow(QStringLiteral("Minimum pressure p1"), bar, "edAccP1", 36, "100"),
+        systemRow(QStringLiteral("Maximum pressure p2"), bar, "edAccP2", 64, "200"),
+        systemRow(QStringLiteral("Polytropic exponent n"), "", "edAccN", 120, "1.3"),
+        systemRow(QStringLiteral("Working gas temperature"), sysunit::kTemperature, "edAccTw", 148,
+                  "20"),
+        systemRow(QStringLiteral("Useful volume \u0394V"), sysunit::kVolume, "edAccDV", 240, "2"),
+        systemRow(QStringLiteral("Size V0"), sysunit::kVolume, "edAccV0", 268, "10"),
+    };
+}
+
+QString volumeText(double litres) {
+    return formatText("%.3f", litres);
+}
+
+}  // namespace
+
+SystemAccumulatorPage::SystemAccumulatorPage(PageServices& services)
+    : SystemCalculator(services, "tsAccumulator", "accumulator") {
+    addPairs(pairTable());
+    field(Exponent)->setToolTip(
+        QStringLiteral("Between 1 (isothermal) and 1.4 (adiabatic) for nitrogen; real gas at "
+                       "high pressure up to about 1.6"));
+
+    addCaption(this, QStringLiteral("Process"), kSystemCaptionLeft, kProcessTop + 4);
+    cbAccProcess = new QComboBox(this);
+    cbAccProcess->setObjectName(QStringLiteral("cbAccProcess"));
+    cbAccProcess->addItems(kProcesses);
+    cbAccProcess->setGeometry(kSystemFieldLeft - 60, kProcessTop, 192, 24);
+
+    solve_ = new QButtonGroup(this);
+    rgAccSolve = addRadioGroup(
+        this, "rgAccSolve", QStringLiteral("Find"), QRect(kSystemCaptionLeft, kSolveTop, 320, 58),
+        {QStringLiteral("Size for a useful volume"), QStringLiteral("Useful volume of a size")},
+        solve_, {8, 16, 20, 0});
+    solve_->button(0)->setChecked(true);
+
+    addButtons("btnAccCalc", "btnAccReset", kSystemCaptionLeft, 304);
+    addNote(QStringLiteral("Pressures are gauge pressures; the gas laws use absolute pressure "
+                           "(gauge + %1 %2). The precharge is given at %3 %4 and rises "
+                           "with the gas's absolute temperature.")
+                .arg(sysunit::kAtmosphere)
+                .arg(QString::fromUtf8(sysunit::kPressure))
+                .arg(kPrechargeCelsius)
+                .arg(QString::fromUtf8(sysunit::kTemperature)),
+            QRect(kSystemCaptionLeft, 344, 330, 48));
+
+    const int left = 372;
+    const int captionWidth = 220;
+    const QString litre = QString::fromUtf8(sysunit::kVolume);
+    lblAccV0 =
+        addResult("lblAccV0", QStringLiteral("Size V0 [%1]").arg(litre), left, 8, captionWidth);
+    lblAccDV = addResult("lblAccDV", QStringLiteral("Useful volume \u0394V [%1]").arg(litre), left,
+                         36, captionWidth);
+    lblAccV1 = addResult("lblAccV1", QStringLiteral("Gas volume at p1: V1 [%1]").arg(litre), left,
+                         64, captionWidth);
+    lblAccV2 = addResult("lblAccV2", QStringLiteral("Gas volume at p2: V2 [%1]").arg(litre), left,
+                         92, captionWidth);
+    lblAccRatio = addResult("lblAccRatio", QStringLiteral("Pressure ratio p2/p0 (absolute)"), left,
+                            120, captionWidth);
+    lblAccPrecharge = addResult("lblAccPrecharge",
+                                QStringLiteral("Precharge at gas temperature [%1]")
+                                    .arg(QString::fromUtf8(sysunit::kPressure)),
+                                left, 148, captionWidth);
+    lblAccAdvice = addNote(QString(), QRect(left, 184, 470, 60));
+    lblAccAdvice->setObjectName(QStringLiteral("lblAccAdvice"));
+    QPalette red = lblAccAdvice->palette();
+    red.setColor(QPalette::WindowText, QColor(200, 0, 0));
+    lblAccAdvice->setPalette(red);
+
+    connectGuarded(cbAccProcess, &QComboBox::currentIndexChanged, this, services_,
+                   [this] { cbAccProcessChange(); });
+    connectGuarded(solve_, &QButtonGroup::idToggled, this, services_, [this](int, bool checked) {
+        if (checked) {
+            rgAccSolveClick();
+        }
+    });
+    cbAccProcessChange();
+    rgAccSolveClick();
+}
+
+void SystemAccumulatorPage::cbAccProcessChange() {
+    // The exponent is the user's only for a polytropic process.
+    field(Exponent)->setEnabled(cbAccProcess->currentIndex() == kPolytropic);
+}
+
+void SystemAccumulatorPage::rgAccSolveClick() {
+    const bool sizeGiven = solve_->checkedId() == kUsefulVolumeOfSize;
+    field(Size)->setEnabled(sizeGiven);
+    field(Useful)->setEnabled(!sizeGiven);
+}
+
+void SystemAccumulatorPage::calculate() {
+    AccumulatorInputs in;
+    in.precharge = value(Precharge);
+    in.minimumPressure = value(Minimum);
+    in.maximumPressure = value(Maximum);
+    in.process = static_cast<GasProcess>(cbAccProcess->currentIndex());
+    if (in.process == GasProcess::Polytropic) {
+        in.exponent = value(Exponent);
+    }
+    in.gasTemperature = value(GasTemperature);
+    in.solve = solve_->checkedId() == kUsefulVolumeOfSize ? AccumulatorSolve::UsefulVolumeOfSize
+                                                          : AccumulatorSolve::SizeForUsefulVolume;
+    if (in.solve == AccumulatorSolve::SizeForUsefulVolume) {
+        in.usefulVolume = value(Useful);
+    } else {
+        in.size = value(Size);
+    }
+    const AccumulatorResult out = computeAccumulator(in);
+    lblAccV0->setText(volumeText(out.size));
+    lblAccDV->setText(volumeText(out.usefulVolume));
+    lblAccV1->setText(volumeText(out.volumeAtMinimum));
+    lblAccV2->setText(volumeText(out.volumeAtMaximum));
+    lblAccRatio->setText(formatText("%.3f", out.pressureRatio));
+    lblAccPrecharge->setText(formatText("%.2f", out.workingPrecharge));
+    QStringList advice;
+    for (const std::string& line : out.advice) {
+        advice << QString::fromStdString(line);
+    }
+    lblAccAdvice->setText(advice.join(QLatin1Char('\n')));
+    logReport(accumulatorReport(in, out));
+}
+
+void SystemAccumulatorPage::clearResults() {
+    for (QLabel* label : {lblAccV0, lblAccDV, lblAccV1, lblAccV2, lblAccRatio, lblAccPrecharge}) {
+        label->setText(QStringLiteral("\u2014"));
+    }
+    lblAccAdvice->clear();
+    cbAccProcess->setCurrentIndex(0);
+    solve_->button(0)->setChecked(true);
+}

@@ -1,0 +1,127 @@
+#include "pages/SystemCalculator.h"
+
+#include <QFont>
+#include <QIcon>
+#include <QLabel>
+#include <QPalette>
+#include <QPushButton>
+
+#include "model/InputError.h"
+#include "ui/FieldAccess.h"
+#include "ui/FieldWidgets.h"
+#include "ui/HandlerGuard.h"
+#include "ui/NumberText.h"
+
+namespace {
+
+const QString kInputCaption = QStringLiteral("INPUT ERROR");
+
+}  // namespace
+
+QuantityRow systemRow(const QString& caption, const char* unit, const char* name, int top,
+                      const QString& start, const char* exitFormat) {
+    QuantityRow row;
+    row.caption = caption;
+    row.unit = QString::fromUtf8(unit);
+    row.field.name = name;
+    row.exit = {.kind = ExitKind::Decimal, .format = exitFormat};
+    row.at = {.captionLeft = kSystemCaptionLeft,
+              .top = top,
+              .fieldLeft = kSystemFieldLeft,
+              .fieldWidth = kSystemFieldWidth,
+              .unitLeft = kSystemUnitLeft};
+    row.reset = {.kind = ResetKind::TextThenSlider, .text = start};
+    return row;
+}
+
+SystemCalculator::SystemCalculator(PageServices& services, const char* name,
+                                   const char* manualSection)
+    : CalculatorPage(services), manualSection_(QString::fromLatin1(manualSection)) {
+    setObjectName(QString::fromLatin1(name));
+    pairs_ = new FieldPairs(services_, this);
+}
+
+void SystemCalculator::addPairs(const std::vector<QuantityRow>& rows) {
+    pairs_->build(rows);
+    // Every field opens with its start value.
+    pairs_->resetAll();
+}
+
+void SystemCalculator::addButtons(const char* calculateName, const char* resetName, int left,
+                                  int top) {
+    auto* calculate = new QPushButton(QIcon(QStringLiteral(":/program/glyphs/calculate.svg")),
+                                      QStringLiteral("Calculate"), this);
+    calculate->setObjectName(QString::fromLatin1(calculateName));
+    calculate->setGeometry(left, top, 97, 33);
+    setCalculateButton(calculate);
+    auto* reset = new QPushButton(QIcon(QStringLiteral(":/program/glyphs/reset.svg")),
+                                  QStringLiteral("Reset"), this);
+    reset->setObjectName(QString::fromLatin1(resetName));
+    reset->setGeometry(left + 104, top, 97, 33);
+    connectGuarded(calculate, &QPushButton::clicked, this, services_, [this] { calculateClick(); });
+    connectGuarded(reset, &QPushButton::clicked, this, services_, [this] { resetClick(); });
+}
+
+QLabel* SystemCalculator::addResult(const char* name, const QString& caption, int left, int top,
+                                    int captionWidth, int valueWidth, QLabel** captionLabel) {
+    QLabel* shownCaption = addCaption(this, caption, left, top + 2, captionWidth);
+    if (captionLabel != nullptr) {
+        *captionLabel = shownCaption;
+    }
+    auto* label = new QLabel(QStringLiteral("\u2014"), this);
+    label->setObjectName(QString::fromLatin1(name));
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    QPalette red = label->palette();
+    red.setColor(QPalette::WindowText, QColor(200, 0, 0));
+    label->setPalette(red);
+    label->setGeometry(left + captionWidth + 4, top, valueWidth, 20);
+    return label;
+}
+
+QLabel* SystemCalculator::addNote(const QString& text, const QRect& geometry) {
+    auto* note = new QLabel(text, this);
+    note->setWordWrap(true);
+    note->setGeometry(geometry);
+    note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return note;
+}
+
+double SystemCalculator::value(int pair) const {
+    if (!filled(pair)) {
+        throw InputError((row(pair).caption + QStringLiteral(": no value given")).toStdString());
+    }
+    return fieldValue(field(pair));
+}
+
+bool SystemCalculator::filled(int pair) const {
+    return !fieldText(field(pair)).trimmed().isEmpty();
+}
+
+double SystemCalculator::fluidDensity() const {
+    return readNumber(services_.workingFluid().density);
+}
+
+double SystemCalculator::fluidViscosity() const {
+    return readNumber(services_.workingFluid().viscosity);
+}
+
+void SystemCalculator::logReport(const ReportLines& lines) {
+    if (services_.writeCalculations()) {
+        services_.appendToLog(lines);
+    }
+}
+
+void SystemCalculator::calculateClick() {
+    try {
+        calculate();
+    } catch (const InputError& problem) {
+        services_.showMessage(QString::fromUtf8(problem.what()), kInputCaption);
+    }
+}
+
+void SystemCalculator::resetClick() {
+    pairs_->resetAll();
+    clearResults();
+}

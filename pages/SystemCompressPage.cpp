@@ -1,0 +1,188 @@
+#include "pages/SystemCompressPage.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "model/InputError.h"
+#include "model/SystemCompress.h"
+#include "model/SystemUnits.h"
+#include "pages/SystemCurve.h"
+#include "ui/FieldAccess.h"
+#include "ui/FieldWidgets.h"
+#include "ui/HandlerGuard.h"
+
+namespace {
+
+enum Pair { Modulus, Volume, Rise, Bore, Rod, Stroke, Mass, DeadPiston, DeadRod };
+
+constexpr int kStep = 26;
+constexpr int kCylinderTop = 128;
+constexpr int kCurveIntervals = 200;
+// The curve rises without bound towards an end without dead volume; the
+// axis shows up to this many times the lowest frequency.
+constexpr double kCurveCeiling = 3.0;
+
+QString unit(const char* text) {
+    return QString::fromUtf8(text);
+}
+
+std::vector<QuantityRow> pairTable() {
+    const char* mm = sysunit::kLength;
+    const char* cm3 = sysunit::kSmallVolume;
+    return {
+        systemRow(QStringLiteral("Effective bulk modulus K"), sysunit::kPressure, "edCompK", 8,
+                  "14000"),
+        systemRow(QStringLiteral("Oil volume V"), sysunit::kVolume, "edCompV", 56, ""),
+        systemRow(QStringLiteral("Pressure rise \u0394p"), sysunit::kPressure, "edCompDp",
+                  56 + kStep, ""),
+        systemRow(QStringLiteral("Bore D"), mm, "edCompBore", kCylinderTop + 20, ""),
+        systemRow(QStringLiteral("Rod d"), mm, "edCompRod", kCylinderTop + 20 + kStep, ""),
+        systemRow(QStringLiteral("Stroke s"), mm, "edCompStroke", kCylinderTop + 20 + 2 * kStep,
+                  ""),
+        systemRow(QStringLiteral("Moving mass m"), sysunit::kMass, "edCompMass",
+                  kCylinderTop + 20 + 3 * kStep, ""),
+        systemRow(QStringLiteral("Dead volume, piston side"), cm3, "edCompDead1",
+                  kCylinderTop + 20 + 4 * kStep, "0"),
+        systemRow(QStringLiteral("Dead volume, rod side"), cm3, "edCompDead2",
+                  kCylinderTop + 20 + 5 * kStep, "0"),
+    };
+}
+
+QLabel* heading(QWidget* page, const QString& text, int top) {
+    QLabel* label = addCaption(page, text, kSystemCaptionLeft, top);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    label->adjustSize();
+    return label;
+}
+
+}  // namespace
+
+SystemCompressPage::SystemCompressPage(PageServices& services,
+                                       std::function<CylinderDefinition()> cylinder)
+    : SystemCalculator(services, "tsCompress", "compressibility"), cylinder_(std::move(cylinder)) {
+    addPairs(pairTable());
+    field(Modulus)->setToolTip(
+        QStringLiteral("Oil alone about 14 000 to 16 000 %1; lower with hoses and entrained air")
+            .arg(unit(sysunit::kPressure)));
+    heading(this, QStringLiteral("Oil taken by compression"), 38);
+    lblCompDV =
+        addResult("lblCompDV",
+                  QStringLiteral("\u0394V = V \u0394p / K [%1]").arg(unit(sysunit::kSmallVolume)),
+                  kSystemCaptionLeft + 4, 56 + 2 * kStep - 2, 184);
+    heading(this, QStringLiteral("Cylinder stiffness (single rod)"), kCylinderTop);
+    btnCompFromCylinder = new QPushButton(QStringLiteral("From the cylinder page"), this);
+    btnCompFromCylinder->setObjectName(QStringLiteral("btnCompFromCylinder"));
+    btnCompFromCylinder->setGeometry(kSystemUnitLeft + 30, kCylinderTop + 18, 140, 26);
+    btnCompFromCylinder->setToolTip(QStringLiteral("Bore, rod and stroke of the cylinder page"));
+    addButtons("btnCompCalc", "btnCompReset", kSystemCaptionLeft,
+               kCylinderTop + 20 + 6 * kStep + 4);
+
+    const int left = 470;
+    lblCompF0 =
+        addResult("lblCompF0",
+                  QStringLiteral("Lowest natural frequency f0 [%1]").arg(unit(sysunit::kFrequency)),
+                  left, 8, 210);
+    lblCompX = addResult(
+        "lblCompX", QStringLiteral("at x from the retracted end [%1]").arg(unit(sysunit::kLength)),
+        left, 30, 210);
+    pbCompCurve = new CurveBox(this, "pbCompCurve", QRect(left, 56, 486, 330));
+
+    connectGuarded(btnCompFromCylinder, &QPushButton::clicked, this, services_,
+                   [this] { btnCompFromCylinderClick(); });
+}
+
+void SystemCompressPage::btnCompFromCylinderClick() {
+    const CylinderDefinition cylinder = cylinder_();
+    if (!cylinder.pistonDiameter || !cylinder.rodDiameter) {
+        services_.showMessage(QStringLiteral("The cylinder page has no piston and rod diameters "
+                                             "yet: define the cylinder there, or type them here."),
+                              QStringLiteral("INPUT ERROR"));
+        return;
+    }
+    setFieldText(field(Bore), formatText("%2.2f", *cylinder.pistonDiameter));
+    setFieldText(field(Rod), formatText("%2.2f", *cylinder.rodDiameter));
+    if (cylinder.stroke) {
+        setFieldText(field(Stroke), formatText("%2.2f", *cylinder.stroke));
+    } else {
+        services_.showMessage(QStringLiteral("The cylinder page has no stroke yet: bore and rod "
+                                             "are taken over, type the stroke here."),
+                              QStringLiteral("INPUT ERROR"));
+    }
+}
+
+bool SystemCompressPage::groupGiven(std::initializer_list<int> pairs) const {
+    for (int pair : pairs) {
+        if (filled(pair)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void SystemCompressPage::calculate() {
+    // Each part is calculated when any of its own fields is filled; an
+    // empty field of a part begun is named in the message.
+    const bool compression = groupGiven({Volume, Rise});
+    const bool stiffness = groupGiven({Bore, Rod, Stroke, Mass});
+    if (!compression && !stiffness) {
+        throw InputError(
+            "Give the oil volume and the pressure rise, or the cylinder's bore, rod, stroke "
+            "and moving mass");
+    }
+    // Both parts are checked before either shows a result.
+    std::optional<CompressionInputs> oil;
+    if (compression) {
+        oil = CompressionInputs{value(Volume), value(Rise), value(Modulus)};
+    }
+    std::optional<CylinderStiffnessInputs> cylinder;
+    if (stiffness) {
+        cylinder =
+            CylinderStiffnessInputs{value(Bore),       value(Rod),     value(Stroke), value(Mass),
+                                    value(DeadPiston), value(DeadRod), value(Modulus)};
+    }
+    std::optional<double> compressed;
+    if (oil) {
+        compressed = compressedVolume(*oil);
+    }
+    std::optional<CylinderStiffnessResult> lowest;
+    std::vector<std::pair<double, double>> curve;
+    if (cylinder) {
+        lowest = lowestNaturalFrequency(*cylinder);
+        curve = naturalFrequencyCurve(*cylinder, kCurveIntervals);
+    }
+
+    lblCompDV->setText(compressed ? formatText("%.1f", *compressed) : QStringLiteral("\u2014"));
+    if (lowest) {
+        lblCompF0->setText(formatText("%.2f", lowest->lowestFrequency));
+        lblCompX->setText(formatText("%.0f", lowest->position));
+        CurvePlot plot;
+        plot.xTitle = QStringLiteral("x [%1]").arg(unit(sysunit::kLength));
+        plot.yTitle = QStringLiteral("f0 [%1]").arg(unit(sysunit::kFrequency));
+        for (const auto& [x, f] : curve) {
+            plot.points.emplace_back(x, f);
+        }
+        plot.marker = QPointF(lowest->position, lowest->lowestFrequency);
+        plot.yCeiling = kCurveCeiling * lowest->lowestFrequency;
+        plot.xEnd = cylinder->stroke;
+        pbCompCurve->setPlot(std::move(plot));
+    } else {
+        lblCompF0->setText(QStringLiteral("\u2014"));
+        lblCompX->setText(QStringLiteral("\u2014"));
+        pbCompCurve->setPlot(std::nullopt);
+    }
+    if (oil) {
+        logReport(compressionReport(*oil, *compressed));
+    }
+    if (cylinder) {
+        logReport(stiffnessReport(*cylinder, *lowest));
+    }
+}
+
+void SystemCompressPage::clearResults() {
+    for (QLabel* label : {lblCompDV, lblCompF0, lblCompX}) {
+        label->setText(QStringLiteral("\u2014"));
+    }
+    pbCompCurve->setPlot(std::nullopt);
+}

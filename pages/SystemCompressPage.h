@@ -1,0 +1,37 @@
+#pragma once
+
+#include <functional>
+
+#include "pages/PageLinks.h"
+#include "pages/SystemCalculator.h"
+
+class CurveBox;
+class QLabel;
+class QPushButton;
+
+// The oil's compressibility: the volume a pressure rise takes, and the
+// lowest natural frequency of a cylinder held by its two oil columns.
+class SystemCompressPage : public SystemCalculator {
+    Q_OBJECT
+  public:
+    SystemCompressPage(PageServices& services, std::function<CylinderDefinition()> cylinder);
+
+    // Bore, rod and stroke as the cylinder page defines them.
+    void btnCompFromCylinderClick();
+
+  protected:
+    void calculate() override;
+    void clearResults() override;
+
+  private:
+    bool groupGiven(std::initializer_list<int> pairs) const;
+    void calculateCompression();
+    void calculateStiffness();
+
+    std::function<CylinderDefinition()> cylinder_;
+    QPushButton* btnCompFromCylinder = nullptr;
+    QLabel* lblCompDV = nullptr;
+    QLabel* lblCompF0 = nullptr;
+    QLabel* lblCompX = nullptr;
+    CurveBox* pbCompCurve = nullptr;
+};

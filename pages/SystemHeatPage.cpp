@@ -1,0 +1,179 @@
+#include "pages/SystemHeatPage.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "model/SystemChecks.h"
+#include "model/SystemHeat.h"
+#include "model/SystemUnits.h"
+#include "model/faults.h"
+#include "pages/SystemCurve.h"
+#include "ui/FieldAccess.h"
+#include "ui/FieldWidgets.h"
+#include "ui/HandlerGuard.h"
+#include "ui/NumberText.h"
+
+namespace {
+
+enum Pair { Loss, Duty, Tank, Area, Transfer, Ambient, Highest };
+
+constexpr int kCurvePoints = 200;
+const QString kDensityNote = QStringLiteral("Oil density: from the working-fluid panel");
+constexpr double kCurveTimeConstants = 5.0;
+
+QString unit(const char* text) {
+    return QString::fromUtf8(text);
+}
+
+std::vector<QuantityRow> pairTable() {
+    return {
+        systemRow(QStringLiteral("Power lost"), sysunit::kPower, "edHeatLoss", 8, ""),
+        systemRow(QStringLiteral("Duty"), sysunit::kShare, "edHeatDuty", 36, "100"),
+        systemRow(QStringLiteral("Tank volume"), sysunit::kVolume, "edHeatTank", 64, ""),
+        // Three decimals: the surface from the volume is read back as shown.
+        systemRow(QStringLiteral("Tank surface"), sysunit::kArea, "edHeatArea", 92, "", "%.3f"),
+        systemRow(QStringLiteral("Heat transfer coefficient k"), sysunit::kHeatTransfer, "edHeatK",
+                  120, "12"),
+        systemRow(QStringLiteral("Ambient temperature"), sysunit::kTemperature, "edHeatAmbient",
+                  148, "20"),
+        systemRow(QStringLiteral("Highest oil temperature"), sysunit::kTemperature, "edHeatTmax",
+                  176, "60"),
+    };
+}
+
+}  // namespace
+
+SystemHeatPage::SystemHeatPage(PageServices& services, CircuitLossSource circuitLoss)
+    : SystemCalculator(services, "tsHeat", "heat"), circuitLoss_(std::move(circuitLoss)) {
+    addPairs(pairTable());
+    field(Transfer)->setToolTip(QStringLiteral("Still air 8\u201312, moving air 15\u201320 %1")
+                                    .arg(unit(sysunit::kHeatTransfer)));
+    field(Area)->setToolTip(
+        QStringLiteral("Filled from the tank volume, A = 0.065 V^(2/3), until you type a surface"));
+    btnHeatFromCircuit = new QPushButton(QStringLiteral("From the circuit"), this);
+    btnHeatFromCircuit->setObjectName(QStringLiteral("btnHeatFromCircuit"));
+    btnHeatFromCircuit->setGeometry(kSystemUnitLeft + 24, 5, 106, 26);
+    btnHeatFromCircuit->setToolTip(QStringLiteral(
+        "The last circuit's loss: pump input power minus F \u00B7 v at the cylinder"));
+
+    lblHeatDensity = addNote(kDensityNote, QRect(kSystemCaptionLeft, 206, 400, 18));
+    lblHeatDensity->setObjectName(QStringLiteral("lblHeatDensity"));
+    addNote(QStringLiteral("Specific heat c = %1 %2 (mineral oil). The tank's steel is left out "
+                           "of the heat capacity, on the safe side: the real tank warms slower.")
+                .arg(kMineralOilSpecificHeat)
+                .arg(unit(sysunit::kSpecificHeat)),
+            QRect(kSystemCaptionLeft, 226, 400, 48));
+    addButtons("btnHeatCalc", "btnHeatReset", kSystemCaptionLeft, 280);
+
+    // The results above the curve, in two columns.
+    const int left = 440;
+    const int captionWidth = 186;
+    const int second = left + captionWidth + 80;
+    lblHeatSteady =
+        addResult("lblHeatSteady",
+                  QStringLiteral("Steady oil temperature [%1]").arg(unit(sysunit::kTemperature)),
+                  left, 8, captionWidth, 70);
+    lblHeatTau = addResult("lblHeatTau",
+                           QStringLiteral("Time constant \u03C4 [%1]").arg(unit(sysunit::kTime)),
+                           second, 8, 170, 70);
+    lblHeatTimeToMax =
+        addResult("lblHeatTimeToMax",
+                  QStringLiteral("Time from ambient to Tmax [%1]").arg(unit(sysunit::kTime)), left,
+                  32, captionWidth, 80);
+    lblHeatCooler = addResult("lblHeatCooler",
+                              QStringLiteral("Cooler to hold Tmax [%1]").arg(unit(sysunit::kPower)),
+                              second, 32, 170, 70);
+
+    pbHeatCurve = new CurveBox(this, "pbHeatCurve", QRect(left, 60, 516, 326));
+
+    auto* tank = qobject_cast<QLineEdit*>(field(Tank));
+    auto* area = qobject_cast<QLineEdit*>(field(Area));
+    connectGuarded(tank, &QLineEdit::textChanged, this, services_, [this] { edHeatTankChange(); });
+    // Only the user's typing takes the surface over; a blank field gives it back.
+    connectGuarded(area, &QLineEdit::textEdited, this, services_,
+                   [this](const QString& text) { areaTyped_ = !text.trimmed().isEmpty(); });
+    connectGuarded(btnHeatFromCircuit, &QPushButton::clicked, this, services_,
+                   [this] { btnHeatFromCircuitClick(); });
+}
+
+void SystemHeatPage::btnHeatFromCircuitClick() {
+    const std::optional<double> loss = circuitLoss_();
+    if (!loss) {
+        services_.showMessage(QStringLiteral("No circuit has been calculated yet, or its cylinder "
+                                             "could not move the load: calculate the simple "
+                                             "pipeline first, or type the power lost."),
+                              QStringLiteral("INPUT ERROR"));
+        return;
+    }
+    setFieldText(field(Loss), formatText("%.3f", *loss));
+}
+
+void SystemHeatPage::edHeatTankChange() {
+    if (areaTyped_) {
+        return;
+    }
+    const std::optional<double> volume = [this]() -> std::optional<double> {
+        try {
+            return readOptionalNumber(fieldText(field(Tank)));
+        } catch (const ConversionError&) {
+            return std::nullopt;
+        }
+    }();
+    setFieldText(field(Area), volume && positive(*volume)
+                                  ? formatText("%.3f", tankSurfaceArea(*volume))
+                                  : QString());
+}
+
+void SystemHeatPage::calculate() {
+    HeatInputs in;
+    in.powerLost = value(Loss);
+    in.duty = value(Duty);
+    in.tankVolume = value(Tank);
+    if (!areaTypedOver() && !filled(Area)) {
+        // The surface follows the volume: a volume it cannot follow is named.
+        syscheck::requirePositive(in.tankVolume, "Tank volume");
+    }
+    in.tankArea = value(Area);
+    in.transfer = value(Transfer);
+    in.ambient = value(Ambient);
+    in.highestOil = value(Highest);
+    in.density = fluidDensity();
+    in.specificHeat = kMineralOilSpecificHeat;
+    const HeatResult out = computeHeatBalance(in);
+    CurvePlot plot;
+    plot.xTitle = QStringLiteral("time [%1]").arg(unit(sysunit::kTime));
+    plot.yTitle = QStringLiteral("oil temperature [%1]").arg(unit(sysunit::kTemperature));
+    const double end = kCurveTimeConstants * out.timeConstant;
+    for (int i = 0; i <= kCurvePoints; ++i) {
+        const double t = end * i / kCurvePoints;
+        plot.points.emplace_back(t, oilTemperatureAt(in, out, t));
+    }
+    plot.level = in.highestOil;
+    plot.levelCaption =
+        QStringLiteral("Tmax %1 %2").arg(in.highestOil).arg(unit(sysunit::kTemperature));
+    if (out.timeToHighest) {
+        plot.marker = QPointF(*out.timeToHighest, in.highestOil);
+    }
+
+    lblHeatDensity->setText(QStringLiteral("Oil density: %1 %2, from the working-fluid panel")
+                                .arg(in.density)
+                                .arg(unit(sysunit::kDensity)));
+    lblHeatSteady->setText(formatText("%.1f", out.steadyTemperature));
+    lblHeatTau->setText(formatText("%.1f", out.timeConstant));
+    lblHeatTimeToMax->setText(out.timeToHighest ? formatText("%.1f", *out.timeToHighest)
+                                                : QStringLiteral("not reached"));
+    lblHeatCooler->setText(formatText("%.3f", out.coolerPower));
+    pbHeatCurve->setPlot(std::move(plot));
+    logReport(heatReport(in, out));
+}
+
+void SystemHeatPage::clearResults() {
+    areaTyped_ = false;
+    edHeatTankChange();
+    for (QLabel* label : {lblHeatSteady, lblHeatTau, lblHeatTimeToMax, lblHeatCooler}) {
+        label->setText(QStringLiteral("\u2014"));
+    }
+    lblHeatDensity->setText(kDensityNote);
+    pbHeatCurve->setPlot(std::nullopt);
+}

@@ -1,0 +1,161 @@
+#include "pages/SystemLineSizingPage.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include "model/SystemLineSizing.h"
+#include "model/SystemUnits.h"
+#include "ui/FieldAccess.h"
+#include "ui/FieldWidgets.h"
+#include "ui/HandlerGuard.h"
+
+namespace {
+
+enum Pair { Flow, Velocity, Length };
+
+constexpr int kKindTop = 36;
+constexpr LineKind kKinds[] = {LineKind::Suction, LineKind::Return, LineKind::Pressure};
+constexpr int kPressureLine = 2;
+
+QString unit(const char* text) {
+    return QString::fromUtf8(text);
+}
+
+QString kindItem(LineKind kind) {
+    const LineKindVelocities& v = lineKindVelocities(kind);
+    return QStringLiteral("%1 (%2\u2013%3 %4)")
+        .arg(QString::fromLatin1(v.name))
+        .arg(v.lowest)
+        .arg(v.highest)
+        .arg(unit(sysunit::kVelocity));
+}
+
+QString designVelocityText(int item) {
+    return formatText("%2.2f", lineKindVelocities(kKinds[item]).design);
+}
+
+std::vector<QuantityRow> pairTable() {
+    return {
+        systemRow(QStringLiteral("Flow Q"), sysunit::kFlow, "edSizeQ", 8, ""),
+        systemRow(QStringLiteral("Design velocity v"), sysunit::kVelocity, "edSizeV", kKindTop + 30,
+                  designVelocityText(kPressureLine)),
+        systemRow(QStringLiteral("Length L"), sysunit::kLineLength, "edSizeL", kKindTop + 58, "1"),
+    };
+}
+
+}  // namespace
+
+SystemLineSizingPage::SystemLineSizingPage(PageServices& services, PumpFlowSource pumpFlow)
+    : SystemCalculator(services, "tsLineSizing", "linesizing"), pumpFlow_(std::move(pumpFlow)) {
+    addPairs(pairTable());
+    btnSizeFromPump = new QPushButton(QStringLiteral("From the pump"), this);
+    btnSizeFromPump->setObjectName(QStringLiteral("btnSizeFromPump"));
+    btnSizeFromPump->setGeometry(kSystemUnitLeft + 36, 5, 110, 26);
+
+    addCaption(this, QStringLiteral("Line"), kSystemCaptionLeft, kKindTop + 4);
+    cbSizeKind = new QComboBox(this);
+    cbSizeKind->setObjectName(QStringLiteral("cbSizeKind"));
+    for (LineKind kind : kKinds) {
+        cbSizeKind->addItem(kindItem(kind));
+    }
+    cbSizeKind->setCurrentIndex(kPressureLine);
+    cbSizeKind->setGeometry(kSystemFieldLeft - 60, kKindTop, 200, 24);
+
+    addNote(QStringLiteral("The hose's velocity and pressure drop are the hose line's, with the "
+                           "fluid of the working-fluid panel (smooth lining)."),
+            QRect(kSystemCaptionLeft, kKindTop + 90, 360, 34));
+    addButtons("btnSizeCalc", "btnSizeReset", kSystemCaptionLeft, kKindTop + 130);
+
+    const int left = 440;
+    const int captionWidth = 230;
+    lblSizeD = addResult("lblSizeD",
+                         QStringLiteral("Inner diameter for v [%1]").arg(unit(sysunit::kLength)),
+                         left, 8, captionWidth);
+    lblSizeHose =
+        addResult("lblSizeHose", QStringLiteral("Next hose size [%1]").arg(unit(sysunit::kLength)),
+                  left, 36, captionWidth, 200);
+    lblSizeVelocity =
+        addResult("lblSizeVelocity",
+                  QStringLiteral("Velocity in the hose [%1]").arg(unit(sysunit::kVelocity)), left,
+                  64, captionWidth);
+    lblSizeDrop = addResult(
+        "lblSizeDrop",
+        QStringLiteral("Pressure drop over the length [%1]").arg(unit(sysunit::kPressure)), left,
+        92, captionWidth);
+    lblSizeFlowType =
+        addResult("lblSizeFlowType", QStringLiteral("Flow type"), left, 120, captionWidth, 200);
+    btnSizeToLine = new QPushButton(QStringLiteral("To the line page"), this);
+    btnSizeToLine->setObjectName(QStringLiteral("btnSizeToLine"));
+    btnSizeToLine->setGeometry(left, 152, 140, 30);
+    btnSizeToLine->setToolTip(
+        QStringLiteral("The hose, its length and the flow into the pipe pressure drop page"));
+
+    connectGuarded(cbSizeKind, &QComboBox::currentIndexChanged, this, services_,
+                   [this] { cbSizeKindChange(); });
+    connectGuarded(btnSizeFromPump, &QPushButton::clicked, this, services_,
+                   [this] { btnSizeFromPumpClick(); });
+    connectGuarded(btnSizeToLine, &QPushButton::clicked, this, services_,
+                   [this] { btnSizeToLineClick(); });
+}
+
+void SystemLineSizingPage::cbSizeKindChange() {
+    // A kind of line comes with its own design velocity.
+    setFieldText(field(Velocity), designVelocityText(cbSizeKind->currentIndex()));
+}
+
+void SystemLineSizingPage::btnSizeFromPumpClick() {
+    const std::optional<double> flow = pumpFlow_();
+    if (!flow) {
+        services_.showMessage(QStringLiteral("The pump page has no flow yet: calculate the pump, "
+                                             "or type the flow here."),
+                              QStringLiteral("INPUT ERROR"));
+        return;
+    }
+    setFieldText(field(Flow), shownFlow(*flow));
+}
+
+void SystemLineSizingPage::btnSizeToLineClick() {
+    if (!chosen_) {
+        services_.showMessage(QStringLiteral("Calculate a hose size first, then take it over."),
+                              QStringLiteral("INPUT ERROR"));
+        return;
+    }
+    emit lineSizeChosen(*chosen_);
+}
+
+void SystemLineSizingPage::calculate() {
+    LineSizingInputs in;
+    in.flow = value(Flow);
+    in.kind = kKinds[cbSizeKind->currentIndex()];
+    in.velocity = value(Velocity);
+    in.length = value(Length);
+    in.density = fluidDensity();
+    in.viscosity = fluidViscosity();
+    const LineSizingResult out = sizeLine(in);
+    lblSizeD->setText(formatText("%.2f", out.diameter));
+    if (out.hose) {
+        lblSizeHose->setText(QStringLiteral("%1 (%2)").arg(QString::fromLatin1(out.hose->dash),
+                                                           formatText("%.2f", out.hose->diameter)));
+        lblSizeVelocity->setText(formatText("%.2f", out.hoseVelocity));
+        lblSizeDrop->setText(formatText("%.3f", out.hoseDrop));
+        lblSizeFlowType->setText(QString::fromStdString(out.flowType).trimmed());
+        chosen_ = LineSizeTakeOver{out.hose->diameter, in.length, in.flow};
+    } else {
+        lblSizeHose->setText(QStringLiteral("above -32: two lines or a pipe"));
+        for (QLabel* label : {lblSizeVelocity, lblSizeDrop, lblSizeFlowType}) {
+            label->setText(QStringLiteral("\u2014"));
+        }
+        chosen_.reset();
+    }
+    logReport(lineSizingReport(in, out));
+}
+
+void SystemLineSizingPage::clearResults() {
+    cbSizeKind->setCurrentIndex(kPressureLine);
+    cbSizeKindChange();
+    for (QLabel* label : {lblSizeD, lblSizeHose, lblSizeVelocity, lblSizeDrop, lblSizeFlowType}) {
+        label->setText(QStringLiteral("\u2014"));
+    }
+    chosen_.reset();
+}

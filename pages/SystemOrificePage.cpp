@@ -1,0 +1,122 @@
+#include "pages/SystemOrificePage.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+
+#include "model/SystemOrifice.h"
+#include "model/SystemUnits.h"
+#include "ui/FieldAccess.h"
+#include "ui/FieldWidgets.h"
+#include "ui/HandlerGuard.h"
+
+namespace {
+
+// In the order of the unknowns (OrificeUnknown): flow, diameter, pressure drop.
+enum Pair { Flow, Diameter, Drop, Alpha };
+
+constexpr int kRowsTop = 84;
+
+std::vector<QuantityRow> pairTable() {
+    return {
+        systemRow(QStringLiteral("Flow Q"), sysunit::kFlow, "edOrfQ", kRowsTop, "20"),
+        systemRow(QStringLiteral("Diameter d"), sysunit::kLength, "edOrfD", kRowsTop + 28, "2",
+                  "%.3f"),
+        systemRow(QStringLiteral("Pressure drop \u0394p"), sysunit::kPressure, "edOrfDp",
+                  kRowsTop + 56, "100"),
+        systemRow(QStringLiteral("Discharge coefficient \u03B1"), "", "edOrfAlpha", kRowsTop + 84,
+                  "0.62"),
+    };
+}
+
+struct Shown {
+    const char* caption;
+    const char* unit;
+    const char* format;
+};
+constexpr Shown kShown[] = {
+    {"Flow Q", sysunit::kFlow, "%.2f"},
+    {"Diameter d", sysunit::kLength, "%.3f"},
+    {"Pressure drop \u0394p", sysunit::kPressure, "%.2f"},
+};
+
+}  // namespace
+
+SystemOrificePage::SystemOrificePage(PageServices& services)
+    : SystemCalculator(services, "tsOrifice", "orifice") {
+    unknown_ = new QButtonGroup(this);
+    rgOrfSolve = addRadioGroup(
+        this, "rgOrfSolve", QStringLiteral("Unknown"), QRect(kSystemCaptionLeft, 4, 340, 70),
+        {QStringLiteral("Flow"), QStringLiteral("Diameter"), QStringLiteral("Pressure drop")},
+        unknown_, {8, 20, 0, 0});
+    // Side by side would cut the texts; one row each is too tall: two columns.
+    const auto buttons = unknown_->buttons();
+    buttons.at(0)->move(8, 20);
+    buttons.at(1)->move(8, 44);
+    buttons.at(2)->move(170, 20);
+    unknown_->button(0)->setChecked(true);
+
+    addPairs(pairTable());
+    field(Alpha)->setToolTip(QStringLiteral("0.6 to 0.8; 0.62 for a sharp edge"));
+    addNote(
+        QStringLiteral("Q = \u03B1 \u00B7 A \u00B7 \u221A(2 \u0394p / \u03C1), A = \u03C0 d\u00B2 "
+                       "/ 4; the density comes from the working-fluid panel."),
+        QRect(kSystemCaptionLeft, kRowsTop + 116, 340, 34));
+    addButtons("btnOrfCalc", "btnOrfReset", kSystemCaptionLeft, kRowsTop + 156);
+
+    lblOrfResult =
+        addResult("lblOrfResult", QString(), 380, kRowsTop, 200, 90, &lblOrfResultCaption);
+    lblOrfResultCaption->setObjectName(QStringLiteral("lblOrfResultCaption"));
+    lblOrfVelocity = addResult(
+        "lblOrfVelocity",
+        QStringLiteral("Jet velocity \u221A(2 \u0394p / \u03C1) [%1]").arg(sysunit::kVelocity), 380,
+        kRowsTop + 28, 200);
+
+    connectGuarded(unknown_, &QButtonGroup::idToggled, this, services_, [this](int, bool checked) {
+        if (checked) {
+            rgOrfSolveClick();
+        }
+    });
+    rgOrfSolveClick();
+}
+
+void SystemOrificePage::rgOrfSolveClick() {
+    const int unknown = unknown_->checkedId();
+    for (int pair : {Flow, Diameter, Drop}) {
+        field(pair)->setEnabled(pair != unknown);
+    }
+    const Shown& shown = kShown[unknown];
+    lblOrfResultCaption->setText(
+        QStringLiteral("%1 [%2]").arg(QString::fromUtf8(shown.caption), shown.unit));
+    lblOrfResult->setText(QStringLiteral("\u2014"));
+    lblOrfVelocity->setText(QStringLiteral("\u2014"));
+}
+
+void SystemOrificePage::calculate() {
+    OrificeInputs in;
+    in.unknown = static_cast<OrificeUnknown>(unknown_->checkedId());
+    if (in.unknown != OrificeUnknown::Flow) {
+        in.flow = value(Flow);
+    }
+    if (in.unknown != OrificeUnknown::Diameter) {
+        in.diameter = value(Diameter);
+    }
+    if (in.unknown != OrificeUnknown::PressureDrop) {
+        in.pressureDrop = value(Drop);
+    }
+    in.discharge = value(Alpha);
+    in.density = fluidDensity();
+    const OrificeResult out = computeOrifice(in);
+    const double found = in.unknown == OrificeUnknown::Flow       ? out.flow
+                         : in.unknown == OrificeUnknown::Diameter ? out.diameter
+                                                                  : out.pressureDrop;
+    lblOrfResult->setText(formatText(kShown[unknown_->checkedId()].format, found));
+    lblOrfVelocity->setText(formatText("%.1f", out.jetVelocity));
+    logReport(orificeReport(in, out));
+}
+
+void SystemOrificePage::clearResults() {
+    unknown_->button(0)->setChecked(true);
+    rgOrfSolveClick();
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "pages/SystemCalculator.h"
+
+class QButtonGroup;
+class QGroupBox;
+class QLabel;
+
+// A sharp-edged orifice: flow, diameter or pressure drop from the other two.
+class SystemOrificePage : public SystemCalculator {
+    Q_OBJECT
+  public:
+    explicit SystemOrificePage(PageServices& services);
+
+    void rgOrfSolveClick();
+
+  protected:
+    void calculate() override;
+    void clearResults() override;
+
+  private:
+    QGroupBox* rgOrfSolve = nullptr;
+    QButtonGroup* unknown_ = nullptr;
+    QLabel* lblOrfResultCaption = nullptr;
+    QLabel* lblOrfResult = nullptr;
+    QLabel* lblOrfVelocity = nullptr;
+};

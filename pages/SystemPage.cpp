@@ -1,0 +1,51 @@
+#include "pages/SystemPage.h"
+
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "pages/SystemAccumulatorPage.h"
+#include "pages/SystemCompressPage.h"
+#include "pages/SystemHeatPage.h"
+#include "pages/SystemLineSizingPage.h"
+#include "pages/SystemOrificePage.h"
+#include "ui/HandlerGuard.h"
+
+SystemPage::SystemPage(PageServices& services, Sources sources) : CalculatorPage(services) {
+    setObjectName(QStringLiteral("tsSystem"));
+    if (!sources.pumpFlow) {
+        sources.pumpFlow = [] { return std::optional<double>(); };
+    }
+    if (!sources.circuitLoss) {
+        sources.circuitLoss = [] { return std::optional<double>(); };
+    }
+    if (!sources.cylinder) {
+        sources.cylinder = [] { return CylinderDefinition{}; };
+    }
+    pgcSystem = new QTabWidget(this);
+    pgcSystem->setObjectName(QStringLiteral("pgcSystem"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->addWidget(pgcSystem);
+
+    accumulator_ = new SystemAccumulatorPage(services);
+    heat_ = new SystemHeatPage(services, sources.circuitLoss);
+    orifice_ = new SystemOrificePage(services);
+    compress_ = new SystemCompressPage(services, sources.cylinder);
+    lineSizing_ = new SystemLineSizingPage(services, sources.pumpFlow);
+    pgcSystem->addTab(accumulator_, QStringLiteral("Accumulator"));
+    pgcSystem->addTab(heat_, QStringLiteral("Heat balance"));
+    pgcSystem->addTab(orifice_, QStringLiteral("Orifice"));
+    pgcSystem->addTab(compress_, QStringLiteral("Compressibility"));
+    pgcSystem->addTab(lineSizing_, QStringLiteral("Line sizing"));
+
+    connectGuarded(lineSizing_, &SystemLineSizingPage::lineSizeChosen, this, services_,
+                   [this](const LineSizeTakeOver& line) { emit lineSizeChosen(line); });
+}
+
+QString SystemPage::manualSection() const {
+    if (const auto* calculator =
+            qobject_cast<const SystemCalculator*>(pgcSystem->currentWidget())) {
+        return calculator->manualSection();
+    }
+    return QStringLiteral("system");
+}
