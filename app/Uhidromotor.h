@@ -12,6 +12,7 @@
 class CalculatorPage;
 class CircuitPage;
 class CylinderPage;
+class DesignSession;
 class DigitKeyFilter;
 class FluidSelector;
 class LinePage;
@@ -59,6 +60,8 @@ class TfrmKalvorMain : public QWidget, public PageServices {
     PictureBundle& pictures() { return pictures_; }
     ResultsLogState& logState() { return logState_; }
     bool activated() const { return activated_; }
+    // The design commands, the title and the design's crash copy.
+    DesignSession& design() { return *design_; }
 
     // Start-up initialisation of the pages; runs once, at the first showing
     // or activation of the window, whichever comes first.
@@ -69,6 +72,9 @@ class TfrmKalvorMain : public QWidget, public PageServices {
     // back, and the first report gets a heading. Windows made for other
     // purposes (tests, pictures, measurements) leave the user's files alone.
     void beginSession();
+    // Opens a design as "Open design..." does, after the question about
+    // unsaved work; says what is wrong with a file that cannot be opened.
+    bool openDesignFile(const QString& path);
 
     void btnExitClick();
     void spdHelpClick();
@@ -130,4 +136,5 @@ class TfrmKalvorMain : public QWidget, public PageServices {
     ResultsLogPage* resultsLog_ = nullptr;
     WorkingFluidPanel* panel_ = nullptr;
     FluidSelector* fluidSelector_ = nullptr;
+    DesignSession* design_ = nullptr;
 };
