@@ -69,6 +69,7 @@ QJsonObject pageJson(const PageState& page) {
                      {QStringLiteral("results"), results}};
     if (!page.computed.isEmpty()) {
         json.insert(QStringLiteral("computed"), page.computed);
+        json.insert(QStringLiteral("resultsCurrent"), page.current);
     }
     return json;
 }
@@ -187,6 +188,12 @@ PageState readPage(const QJsonObject& json, const QString& where, const PageOutl
     }
     const QString computedAt = join(where, QStringLiteral("computed"));
     page.computed = text(json.value(QStringLiteral("computed")), computedAt);
+    const QJsonValue current = json.value(QStringLiteral("resultsCurrent"));
+    if (!current.isUndefined() && !current.isBool()) {
+        throw Refusal{join(where, QStringLiteral("resultsCurrent")),
+                      QStringLiteral("true or false is expected")};
+    }
+    page.current = current.toBool();
     return page;
 }
 

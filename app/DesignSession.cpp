@@ -114,52 +114,64 @@ void DesignSession::begin() {
     begun_ = true;
     for (CalculatorPage* page : parts_.pages) {
         start_[page->objectName()] = capturePage(*page);
-        watch(page);
+        watch(page, page->objectName());
         if (QAbstractButton* calculate = page->calculateButton()) {
             // After the page's own handler: the calculation is made.
             connect(calculate, &QAbstractButton::clicked, this,
                     [this, page] { markCalculated(page); });
         }
     }
+    // The fluid and the log are remembered on their own (the settings, the
+    // log's file); they are changes of the design once it has a file.
+    const auto fluidChanged = [this] {
+        if (applying_ == 0) {
+            current_.clear();  // every result was for the fluid before
+        }
+        ownFileChanged();
+    };
     for (QLineEdit* field :
          {parts_.panel->edTemperatura, parts_.panel->Edit1, parts_.panel->Edit2}) {
-        connect(field, &QLineEdit::textChanged, this, [this] { changed(); });
+        connect(field, &QLineEdit::textChanged, this, fluidChanged);
     }
-    connect(parts_.panel->cmbUlje, &QComboBox::currentIndexChanged, this, [this] { changed(); });
+    connect(parts_.panel->cmbUlje, &QComboBox::currentIndexChanged, this, fluidChanged);
     QTextDocument* log = parts_.log->log()->document();
-    connect(log, &QTextDocument::contentsChanged, this, [this] { logChanged(); });
+    connect(log, &QTextDocument::contentsChanged, this, [this] { ownFileChanged(); });
     setModified(false);
 }
 
-void DesignSession::watch(QWidget* root) {
+void DesignSession::watch(QWidget* root, const QString& page) {
+    const auto changedHere = [this, page] { changedOn(page); };
     for (QLineEdit* edit : root->findChildren<QLineEdit*>()) {
-        connect(edit, &QLineEdit::textChanged, this, [this] { changed(); });
+        connect(edit, &QLineEdit::textChanged, this, changedHere);
     }
     for (QComboBox* combo : root->findChildren<QComboBox*>()) {
-        connect(combo, &QComboBox::currentIndexChanged, this, [this] { changed(); });
+        connect(combo, &QComboBox::currentIndexChanged, this, changedHere);
     }
     for (QAbstractButton* button : root->findChildren<QAbstractButton*>()) {
         if (button->isCheckable()) {
-            connect(button, &QAbstractButton::toggled, this, [this] { changed(); });
+            connect(button, &QAbstractButton::toggled, this, changedHere);
         }
     }
     for (QListWidget* list : root->findChildren<QListWidget*>()) {
-        connect(list, &QListWidget::currentRowChanged, this, [this] { changed(); });
+        connect(list, &QListWidget::currentRowChanged, this, changedHere);
     }
     for (QTabWidget* tabs : root->findChildren<QTabWidget*>()) {
-        connect(tabs, &QTabWidget::currentChanged, this, [this] { changed(); });
+        connect(tabs, &QTabWidget::currentChanged, this, changedHere);
     }
 }
 
-void DesignSession::changed() {
-    if (applying_ == 0) {
-        setModified(true);
+void DesignSession::changedOn(const QString& page) {
+    if (applying_ != 0) {
+        return;
     }
+    // The page's results no longer follow from what it shows, and the
+    // circuit's, which read every page, neither.
+    current_.erase(page);
+    current_.erase(QStringLiteral("tbProst"));
+    setModified(true);
 }
 
-void DesignSession::logChanged() {
-    // The log is part of a design once it has a file; before that, the log
-    // alone is the log's own business.
+void DesignSession::ownFileChanged() {
     if (applying_ == 0 && !fileName_.isEmpty()) {
         setModified(true);
     } else if (recovery_) {
@@ -189,9 +201,13 @@ void DesignSession::updateTitle() {
 }
 
 void DesignSession::markCalculated(CalculatorPage* page) {
+    if (applying_ != 0) {
+        return;  // calculated again on opening: the results keep their date
+    }
+    changedOn(page->objectName());
     computed_[page->objectName()] = QDateTime::currentDateTime().toString(Qt::ISODate);
+    current_.insert(page->objectName());
     page->setResultsNote({});
-    changed();
 }
 
 DesignDocument DesignSession::capture() {
@@ -209,6 +225,7 @@ DesignDocument DesignSession::capture() {
         PageState state = capturePage(*page);
         if (const auto computed = computed_.find(page->objectName()); computed != computed_.end()) {
             state.computed = computed->second;
+            state.current = current_.count(page->objectName()) > 0;
         }
         document.pages[page->objectName()] = std::move(state);
     }
@@ -254,6 +271,8 @@ void DesignSession::apply(const DesignDocument& document) {
     parts_.fluid->takeFiguresAsApplied();
 
     computed_.clear();
+    current_.clear();
+    recalculated_.clear();
     for (CalculatorPage* page : parts_.pages) {
         // Over the start state: what the file does not name starts afresh.
         PageState state = start_[page->objectName()];
@@ -281,6 +300,9 @@ void DesignSession::apply(const DesignDocument& document) {
             state.results = saved.results;
             if (!saved.computed.isEmpty()) {
                 computed_[page->objectName()] = saved.computed;
+                if (saved.current) {
+                    current_.insert(page->objectName());
+                }
             }
         }
         applyPage(*page, state);
@@ -289,6 +311,24 @@ void DesignSession::apply(const DesignDocument& document) {
     parts_.log->log()->setPlainText(document.log);
     parts_.log->log()->document()->setModified(false);
     parts_.logState->hasFile = false;
+
+    // Results whose page shows the very inputs they were calculated from
+    // are calculated again, silently, so that what only a calculation
+    // draws (diagrams, the circuit's figures) is there too; the same inputs
+    // give the same figures.
+    parts_.quiet(true);
+    struct Loud {
+        const DesignParts& parts;
+        ~Loud() { parts.quiet(false); }
+    } loud{parts_};
+    for (CalculatorPage* page : parts_.pages) {
+        QAbstractButton* calculate = page->calculateButton();
+        if (current_.count(page->objectName()) > 0 && page->recalculatesExactly() &&
+            calculate != nullptr && calculate->isEnabled()) {
+            calculate->click();
+            recalculated_.insert(page->objectName());
+        }
+    }
 }
 
 void DesignSession::showResultNotes(const QString& source) {
@@ -301,7 +341,9 @@ void DesignSession::showResultNotes(const QString& source) {
         const QString date =
             when.isValid() ? when.toString(QStringLiteral("yyyy-MM-dd HH:mm")) : computed->second;
         page->setResultsNote(
-            QStringLiteral("Results as calculated on %1, opened from %2").arg(date, source));
+            recalculated_.count(page->objectName()) > 0
+                ? QStringLiteral("Results of %1, calculated again on opening %2").arg(date, source)
+                : QStringLiteral("Results as calculated on %1, opened from %2").arg(date, source));
     }
 }
 

@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <vector>
 
 #include "app/DesignFile.h"
@@ -35,6 +36,8 @@ struct DesignParts {
     // A message box: text, caption, QMessageBox icon and buttons, detail;
     // returns the button pressed.
     std::function<int(const QString&, const QString&, int, int, const QString&)> ask;
+    // While on, calculations neither log nor show messages.
+    std::function<void(bool)> quiet;
     // Runs a command the way every handler runs (failures reported).
     std::function<void(std::function<void()>)> guarded;
 };
@@ -65,8 +68,8 @@ class DesignSession : public QObject {
     bool saveDesign();
     bool saveDesignAs();
 
-    // Changes no save holds yet: on the pages, the fluid, or (once the
-    // design has a file) the log.
+    // Changes no save holds yet: on the pages, or (once the design has a
+    // file) of the fluid or the log.
     bool modified() const { return modified_; }
     QString fileName() const { return fileName_; }
     QString title() const;
@@ -87,9 +90,10 @@ class DesignSession : public QObject {
 
   private:
     void makeCommands();
-    void watch(QWidget* root);
-    void changed();
-    void logChanged();
+    // Changes on a page, of the fluid or the log.
+    void watch(QWidget* root, const QString& page);
+    void changedOn(const QString& page);
+    void ownFileChanged();
     void setModified(bool modified);
     void updateTitle();
     void rememberRecent(const QString& path);
@@ -102,6 +106,10 @@ class DesignSession : public QObject {
     DesignParts parts_;
     std::map<QString, PageState> start_;
     std::map<QString, QString> computed_;
+    // Pages whose results follow from what they show (nothing changed since
+    // their calculation), and those calculated again when opened.
+    std::set<QString> current_;
+    std::set<QString> recalculated_;
     QString fileName_;
     bool modified_ = false;
     bool begun_ = false;

@@ -118,6 +118,7 @@ void TfrmKalvorMain::FormCreate() {
                     const QString& detail) {
                  return runMessage(text, caption, icon, buttons, detail);
              },
+         .quiet = [this](bool quiet) { quiet_ = quiet; },
          .guarded = [this](std::function<void()> command) { runGuarded(*this, command); }});
     setProjectPage(projectPageUrl());
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
@@ -520,6 +521,9 @@ int TfrmKalvorMain::runMessage(const QString& text, const QString& caption, int 
 
 void TfrmKalvorMain::showMessage(const QString& text, const QString& caption,
                                  const QString& detail) {
+    if (quiet_) {
+        return;
+    }
     runMessage(text, caption, QMessageBox::NoIcon, QMessageBox::Ok, detail);
 }
 
@@ -563,10 +567,13 @@ WorkingFluidTexts TfrmKalvorMain::workingFluid() const {
 }
 
 bool TfrmKalvorMain::writeCalculations() const {
-    return panel_->chBelezi->isChecked();
+    return !quiet_ && panel_->chBelezi->isChecked();
 }
 
 void TfrmKalvorMain::appendToLog(const ReportLines& lines) {
+    if (quiet_) {
+        return;
+    }
     if (headingDue_) {
         headingDue_ = false;
         resultsLog_->appendReport(sessionHeading());

@@ -121,6 +121,8 @@ class TfrmKalvorMain : public QWidget, public PageServices {
     QTimer recoverySoon_;
     bool recoveryFailureShown_ = false;
     bool headingDue_ = false;
+    // Calculations made again on opening a design: no log, no messages.
+    bool quiet_ = false;
 
     DigitKeyFilter* edSnagaKeyPress_ = nullptr;
     DigitKeyFilter* edNKeyPress_ = nullptr;

@@ -78,6 +78,7 @@ class CircuitPage : public CalculatorPage {
     // The flow and drop fields, the blocking system and the throttle, and
     // the take-overs: each slot's figures under its name ("operationLine.
     // diameter", "throttle.constantTerm", ...), a valve's name in names.
+    bool recalculatesExactly() const override { return true; }
     std::vector<QWidget*> plainFields() const override;
     std::vector<PageChoice> choices() override;
     void saveResults(PageState& state) const override;

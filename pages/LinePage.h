@@ -47,6 +47,7 @@ class LinePage : public CalculatorPage {
     // Each field shows its slider's start value.
     void startUp() override;
 
+    bool recalculatesExactly() const override { return true; }
     std::vector<const FieldPairs*> quantityRows() const override { return {pairs_}; }
     // Tube or hose, speed or flow, the tube type.
     std::vector<PageChoice> choices() override;

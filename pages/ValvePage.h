@@ -45,6 +45,7 @@ class ValvePage : public CalculatorPage {
     void BitBtn8Click();
     void Koristiprotok1Click();
 
+    bool recalculatesExactly() const override { return true; }
     std::vector<const FieldPairs*> quantityRows() const override {
         return {userPairs_, pairs_, flowPair_};
     }

@@ -39,6 +39,11 @@ class CalculatorPage : public QWidget {
     // The results of a state; a state without results clears the page's.
     virtual void restoreResults(const PageState& /*state*/) {}
 
+    // Calculate gives the same figures again from what the page shows and
+    // leaves its inputs as they are (a page that rewrites its inputs in a
+    // rounded format would drift).
+    virtual bool recalculatesExactly() const { return false; }
+
     QAbstractButton* calculateButton() const { return calculate_; }
     // A line at the foot of the page about the results on show (where they
     // came from); empty hides it.

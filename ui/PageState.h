@@ -46,6 +46,8 @@ struct PageState {
     std::map<QString, QString> names;
     std::map<QString, double> results;
     QString computed;  // ISO 8601 date and time; empty: not calculated
+    // Nothing that the results follow from has changed since.
+    bool current = false;
     bool operator==(const PageState&) const = default;
 };
 

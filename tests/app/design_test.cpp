@@ -24,7 +24,9 @@
 
 #include "app/CommandLine.h"
 #include "app/DesignSession.h"
+#include "pages/CircuitPage.h"
 #include "tests/support/MainWindowFixture.h"
+#include "ui/DiagramBox.h"
 
 namespace {
 
@@ -80,7 +82,8 @@ std::map<QString, QString> shown(QWidget* window) {
         for (auto* tabs : page->findChildren<QTabWidget*>()) {
             seen[name + "/" + tabs->objectName()] = QString::number(tabs->currentIndex());
         }
-        for (const char* label : {"lblDp_Cev", "lblFall", "lblHCSmer", "lblHCNi"}) {
+        for (const char* label : {"lblDp_Cev", "lblFall", "lblHCSmer", "lblHCNi",
+                                  "lblProstPressure", "lblProstForce", "lblProstSpeed"}) {
             if (auto* result = page->findChild<QLabel*>(label)) {
                 seen[name + "/" + label] = result->text();
             }
@@ -208,6 +211,11 @@ TEST_F(DesignTest, EveryPageComesBackAsSavedAfterNewAndOpen) {
     ASSERT_TRUE(desktop->shown.empty()) << desktop->shown[0].text.toStdString();
     const auto filled = shown(window.get());
     const QString filledLog = log();
+    const auto diagrams = std::pair(child<DiagramBox>("PaintBox2")->diagram(),
+                                    child<DiagramBox>("PaintBox1")->diagram());
+    ASSERT_TRUE(diagrams.first && diagrams.second);
+    const auto circuit = child<CircuitPage>("tbProst")->characteristic();
+    ASSERT_TRUE(circuit);
     const DesignDocument saved = design().capture();
 
     desktop->queue(fileChosen(path("every page")));
@@ -230,6 +238,37 @@ TEST_F(DesignTest, EveryPageComesBackAsSavedAfterNewAndOpen) {
     EXPECT_TRUE(note->text().endsWith("opened from every page.hcalc"));
     EXPECT_EQ(child<QWidget>("tsHidrocilinder")->findChild<QLabel*>("lblResultsNote"), nullptr);
     EXPECT_FALSE(design().modified());
+    // What only a calculation draws is there again: the line and valve
+    // pages showed the inputs of their results, and so did the circuit.
+    const auto sameDiagram = [](const std::optional<ValveDiagram>& a,
+                                const std::optional<ValveDiagram>& b) {
+        return a && b && a->flowCells == b->flowCells && a->dropCells == b->dropCells &&
+               a->points == b->points && a->curve.has_value() == b->curve.has_value();
+    };
+    EXPECT_TRUE(sameDiagram(child<DiagramBox>("PaintBox2")->diagram(), diagrams.first));
+    EXPECT_TRUE(sameDiagram(child<DiagramBox>("PaintBox1")->diagram(), diagrams.second));
+    const auto& again = child<CircuitPage>("tbProst")->characteristic();
+    ASSERT_TRUE(again);
+    EXPECT_EQ(again->flowMax, circuit->flowMax);
+    EXPECT_EQ(again->pressureMax, circuit->pressureMax);
+    EXPECT_EQ(again->supplyDrop, circuit->supplyDrop);
+    EXPECT_EQ(again->returnDrop, circuit->returnDrop);
+    auto* lineNote = child<QWidget>("tsUsputni")->findChild<QLabel*>("lblResultsNote");
+    ASSERT_NE(lineNote, nullptr);
+    EXPECT_TRUE(lineNote->text().contains("calculated again on opening every page.hcalc"))
+        << lineNote->text().toStdString();
+    EXPECT_EQ(log(), filledLog);  // calculated again without a word in the log
+
+    // A page changed after its calculation shows its results as saved.
+    showPage("tsUsputni");
+    typeAndLeave("edUSd", "20");
+    desktop->queue(answer(QMessageBox::Save));
+    trigger("actNewDesign");
+    ASSERT_TRUE(window->openDesignFile(path("every page.hcalc")));
+    EXPECT_EQ(text("edUSd"), "20.00");
+    EXPECT_FALSE(child<DiagramBox>("PaintBox2")->diagram());
+    EXPECT_EQ(child<QLabel>("lblDp_Cev")->text(), filled.at("tsUsputni/lblDp_Cev"));
+    EXPECT_TRUE(lineNote->text().startsWith("Results as calculated on "));
 }
 
 TEST_F(DesignTest, TheCircuitCalculatesTheSameFiguresAfterOpening) {
