@@ -13,10 +13,13 @@
 
 namespace {
 
-// No field of the calculator takes a negative figure (the key filters admit
-// no minus sign), and none a figure beyond this.
+// No figure of the calculator comes near this. Results may be negative (a
+// calculation's own figures are saved as they came out), the fluid's
+// density and viscosity may not.
 constexpr double kLargestFigure = 1e9;
 constexpr int kMostDecimals = 12;
+// The working temperature alone may lie below 0 °C.
+constexpr double kAbsoluteZero = -273.15;
 constexpr int kTubeTypes = 6;
 
 const QString kValvePage = QStringLiteral("tsLokalni");
@@ -75,7 +78,7 @@ QJsonObject pageJson(const PageState& page) {
 }
 
 // The readers throw Refusal at the first fault.
-double figureValue(const QJsonValue& value, const QString& where) {
+double figureValue(const QJsonValue& value, const QString& where, double lowest = -kLargestFigure) {
     if (!value.isDouble()) {
         throw Refusal{where, QStringLiteral("a number is expected")};
     }
@@ -83,10 +86,11 @@ double figureValue(const QJsonValue& value, const QString& where) {
     if (!std::isfinite(number)) {
         throw Refusal{where, QStringLiteral("the number is not finite")};
     }
-    if (number < 0.0 || number > kLargestFigure) {
-        throw Refusal{
-            where,
-            QStringLiteral("%1 is out of range (0 to %2)").arg(number).arg(kLargestFigure, 0, 'g')};
+    if (number < lowest || number > kLargestFigure) {
+        throw Refusal{where, QStringLiteral("%1 is out of range (%2 to %3)")
+                                 .arg(number)
+                                 .arg(lowest)
+                                 .arg(kLargestFigure, 0, 'g')};
     }
     return number;
 }
@@ -124,13 +128,14 @@ QString text(const QJsonValue& value, const QString& where) {
     return value.toString();
 }
 
-std::optional<FieldFigure> readFigure(const QJsonValue& value, const QString& where) {
+std::optional<FieldFigure> readFigure(const QJsonValue& value, const QString& where,
+                                      double lowest = -kLargestFigure) {
     if (value.isNull() || value.isUndefined()) {
         return std::nullopt;
     }
     // A plain number is a figure shown with as many decimals as it needs.
     if (value.isDouble()) {
-        return FieldFigure{figureValue(value, where), -1};
+        return FieldFigure{figureValue(value, where, lowest), -1};
     }
     if (!value.isObject()) {
         throw Refusal{where, QStringLiteral("a number is expected")};
@@ -140,7 +145,7 @@ std::optional<FieldFigure> readFigure(const QJsonValue& value, const QString& wh
     if (number.isUndefined()) {
         throw Refusal{join(where, QStringLiteral("value")), QStringLiteral("is missing")};
     }
-    FieldFigure figure{figureValue(number, join(where, QStringLiteral("value"))), -1};
+    FieldFigure figure{figureValue(number, join(where, QStringLiteral("value")), lowest), -1};
     const QJsonValue decimals = json.value(QStringLiteral("decimals"));
     if (!decimals.isUndefined()) {
         figure.decimals =
@@ -233,12 +238,12 @@ DesignDocument readDocument(const QJsonObject& json, const DesignOutline& outlin
     const QString fluidAt = QStringLiteral("fluid");
     const QJsonObject fluid = object(json.value(fluidAt), fluidAt);
     document.fluid.type = text(fluid.value(QStringLiteral("type")), join(fluidAt, "type"));
-    document.fluid.temperature =
-        readFigure(fluid.value(QStringLiteral("temperature")), join(fluidAt, "temperature"));
+    document.fluid.temperature = readFigure(fluid.value(QStringLiteral("temperature")),
+                                            join(fluidAt, "temperature"), kAbsoluteZero);
     document.fluid.density =
-        readFigure(fluid.value(QStringLiteral("density")), join(fluidAt, "density"));
+        readFigure(fluid.value(QStringLiteral("density")), join(fluidAt, "density"), 0.0);
     document.fluid.viscosity =
-        readFigure(fluid.value(QStringLiteral("viscosity")), join(fluidAt, "viscosity"));
+        readFigure(fluid.value(QStringLiteral("viscosity")), join(fluidAt, "viscosity"), 0.0);
     const QJsonObject pages = object(json.value(QStringLiteral("pages")), QStringLiteral("pages"));
     for (const auto& [name, pageOutline] : outline) {
         const QJsonValue page = pages.value(name);

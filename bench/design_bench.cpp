@@ -28,7 +28,9 @@ constexpr int kLogLines = 10000;
 std::unique_ptr<TfrmKalvorMain> startedWindow() {
     auto window = std::make_unique<TfrmKalvorMain>(nullptr, std::make_unique<SilentDesktop>());
     window->show();
-    QTest::qWaitForWindowExposed(window.get());
+    if (!QTest::qWaitForWindowExposed(window.get())) {
+        return nullptr;
+    }
     QApplication::processEvents();
     return window;
 }
@@ -72,6 +74,10 @@ void fillEveryPage(TfrmKalvorMain& window) {
 
 void BM_DesignSave(benchmark::State& state) {
     auto window = startedWindow();
+    if (!window) {
+        state.SkipWithError("window not exposed");
+        return;
+    }
     fillEveryPage(*window);
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("design.hcalc"));
@@ -95,11 +101,22 @@ void BM_DesignOpen(benchmark::State& state) {
     const QString path = folder.filePath(QStringLiteral("design.hcalc"));
     {
         auto filled = startedWindow();
+        if (!filled) {
+            state.SkipWithError("window not exposed");
+            return;
+        }
         fillEveryPage(*filled);
-        writeDesignFile(path, filled->design().capture());
+        if (!writeDesignFile(path, filled->design().capture()).isEmpty()) {
+            state.SkipWithError("the design was not written");
+            return;
+        }
     }
     // A window with nothing unsaved opens without a question.
     auto window = startedWindow();
+    if (!window) {
+        state.SkipWithError("window not exposed");
+        return;
+    }
     for (auto _ : state) {
         if (!window->openDesignFile(path)) {
             state.SkipWithError("the design did not open");

@@ -26,7 +26,7 @@ DesignOutline outline() {
 DesignDocument sample() {
     DesignDocument design;
     design.program = QStringLiteral("Hydraulic calculator 1.0");
-    design.fluid = {QStringLiteral("HLP 46"), FieldFigure{40, 0}, FieldFigure{862, 0},
+    design.fluid = {QStringLiteral("HLP 46"), FieldFigure{-10, 0}, FieldFigure{862, 0},
                     FieldFigure{46, 1}};
     PageState& pump = design.pages[QStringLiteral("tsPumpa")];
     pump.fields = {{QStringLiteral("edSnaga"), FieldFigure{10, 2}},
@@ -97,9 +97,11 @@ TEST(DesignFile, EveryKindOfBadFileIsRefusedNamingWhatAndWhere) {
          "At pages.tsPumpa.fields.edQ.value: a number is expected"},
         {"text for a field", sampleWith("\"edN\": null", "\"edN\": \"1200\""),
          "At pages.tsPumpa.fields.edN: a number is expected"},
-        {"negative", sampleWith("\"value\": 60", "\"value\": -60"),
-         "At pages.tsPumpa.fields.edQ.value: -60 is out of range"},
+        {"negative density", sampleWith("\"value\": 862", "\"value\": -862"),
+         "At fluid.density.value: -862 is out of range (0 to 1e+09)"},
         {"too large", sampleWith("\"value\": 60", "\"value\": 6e12"), "out of range"},
+        {"below absolute zero", sampleWith("\"value\": -10", "\"value\": -300"),
+         "At fluid.temperature.value: -300 is out of range (-273.15 to 1e+09)"},
         {"infinite", sampleWith("\"value\": 60", "\"value\": 1e999"), "illegal number"},
         {"NaN", sampleWith("\"value\": 60", "\"value\": NaN"), "At character"},
         {"choice out of range", sampleWith("\"RadioGroup1\": 0", "\"RadioGroup1\": 6"),
