@@ -12,6 +12,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
 #include <QRadioButton>
@@ -401,6 +402,33 @@ TEST_F(DesignTest, AFileThatCannotBeOpenedChangesNothingAndSaysWhy) {
     EXPECT_TRUE(desktop->shown.back().text.contains("Gone Valve.dat was not found"))
         << desktop->shown.back().text.toStdString();
     EXPECT_EQ(child<QComboBox>("ComboBox1")->currentIndex(), -1);
+}
+
+TEST_F(DesignTest, TheCommandsAnswerTheirKeysFromAPagesFieldAndKeepFiveRecentDesigns) {
+    QStringList saved;
+    for (int design = 1; design <= 6; ++design) {
+        showPage("tsPumpa");
+        typeAndLeave("edV", QString::number(10 * design));
+        const QString name = path("d") + QString::number(design) + ".hcalc";
+        desktop->queue(fileChosen(name));
+        // The focus stands in a field of the page.
+        field("edV")->setFocus();
+        QTest::keySequence(QApplication::focusWidget(),
+                           QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+        ASSERT_TRUE(QFile::exists(name)) << name.toStdString();
+        saved.prepend(QFileInfo(name).absoluteFilePath());
+    }
+    EXPECT_EQ(design().recentDesigns(), saved.mid(0, 5));
+    // The menu's recent list opens its design.
+    QTest::keySequence(QApplication::focusWidget(), QKeySequence(QStringLiteral("Ctrl+N")));
+    EXPECT_EQ(text("edV"), "1.00");
+    child<QToolButton>("btnDesign")->menu()->aboutToShow();
+    const auto recent = child<QMenu>("mnuRecentDesigns")->actions();
+    ASSERT_EQ(recent.size(), 5);
+    EXPECT_EQ(recent[2]->text(), "&3 d4.hcalc");
+    recent[2]->trigger();
+    EXPECT_EQ(text("edV"), "40.00");
+    EXPECT_EQ(window->windowTitle(), kCaption + " - d4.hcalc");
 }
 
 TEST(DesignCommandLine, TheFirstArgumentThatIsNoOptionIsTheDesign) {
