@@ -431,6 +431,26 @@ TEST_F(DesignTest, TheCommandsAnswerTheirKeysFromAPagesFieldAndKeepFiveRecentDes
     EXPECT_EQ(window->windowTitle(), kCaption + " - d4.hcalc");
 }
 
+TEST_F(DesignTest, AFailedSaveSaysWhyAndKeepsTheChangesUnsaved) {
+    QFile blocker(path("blocked"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    typeAndLeave("edHMp", "120");
+    QString detail;
+    desktop->queue(fileChosen(path("blocked/motor.hcalc")));
+    desktop->queue([&detail](QDialog& dialog) {
+        detail = static_cast<QMessageBox&>(dialog).informativeText();
+        return int(QMessageBox::Ok);
+    });
+    trigger("actSaveDesign");
+    ASSERT_EQ(desktop->shown.size(), 2u);
+    EXPECT_TRUE(desktop->shown[1].text.startsWith("The design could not be saved to"))
+        << desktop->shown[1].text.toStdString();
+    EXPECT_EQ(detail, "A file that was there before is as it was.");
+    EXPECT_EQ(window->windowTitle(), kCaption + " - untitled*");
+    EXPECT_TRUE(design().fileName().isEmpty());
+}
+
 TEST(DesignCommandLine, TheFirstArgumentThatIsNoOptionIsTheDesign) {
     struct Case {
         QStringList arguments;
