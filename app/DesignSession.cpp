@@ -277,7 +277,6 @@ void DesignSession::apply(const DesignDocument& document) {
         // Over the start state: what the file does not name starts afresh.
         PageState state = start_[page->objectName()];
         state.results.clear();
-        state.names.erase(QStringLiteral("valve"));
         if (const auto found = document.pages.find(page->objectName());
             found != document.pages.end()) {
             const PageState& saved = found->second;
