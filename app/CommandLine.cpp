@@ -36,9 +36,25 @@ std::optional<int> answerOnConsole(int argc, char** argv) {
                        "and valves, a simple circuit and a results log. Without options it "
                        "opens its window.")
             .arg(programTitle()));
+    parser.addPositionalArgument(QStringLiteral("design"),
+                                 QStringLiteral("A design (.hcalc) to open."),
+                                 QStringLiteral("[design.hcalc]"));
     parser.addHelpOption();
     parser.addVersionOption();
     // Exits with the help or the version, or with the error of an unknown option.
     parser.process(console);
     return 0;
+}
+
+QString designFileArgument(const QStringList& arguments) {
+    bool optionsEnd = false;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments.at(i);
+        if (!optionsEnd && argument == QStringLiteral("--")) {
+            optionsEnd = true;
+        } else if (optionsEnd || !argument.startsWith(QLatin1Char('-'))) {
+            return argument;
+        }
+    }
+    return {};
 }

@@ -24,6 +24,7 @@
 #include <utility>
 
 #include "app/About.h"
+#include "app/DesignSession.h"
 #include "app/FluidSelector.h"
 #include "app/LogRecovery.h"
 #include "app/ResultsLogPage.h"
@@ -110,6 +111,21 @@ void TfrmKalvorMain::FormCreate() {
     shared_.valveDataLines.clear();
     buildPages();
     connectPanel();
+    design_ = new DesignSession(
+        {.window = this,
+         .pages = calculators_,
+         .panel = panel_,
+         .fluid = fluidSelector_,
+         .log = resultsLog_,
+         .logState = &logState_,
+         .desktop = desktop_.get(),
+         .ask =
+             [this](const QString& text, const QString& caption, int icon, int buttons,
+                    const QString& detail) {
+                 return runMessage(text, caption, icon, buttons, detail);
+             },
+         .quiet = [this](bool quiet) { quiet_ = quiet; },
+         .guarded = [this](std::function<void()> command) { runGuarded(*this, command); }});
     setProjectPage(projectPageUrl());
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
     connectGuarded(help, &QShortcut::activated, this, *this, [this] { helpOnPage(); });
@@ -230,6 +246,8 @@ void TfrmKalvorMain::FormActivate() {
     } catch (const std::exception& failure) {
         showMessage(QStringLiteral("ERROR: Aplication start"), QString::fromUtf8(failure.what()));
     }
+    // What the pages show now is the start of every new design.
+    design_->begin();
 }
 
 void TfrmKalvorMain::closeEvent(QCloseEvent* event) {
@@ -243,28 +261,16 @@ void TfrmKalvorMain::closeEvent(QCloseEvent* event) {
             recoverySoon_.stop();
             recovery_->discard();
         }
+        design_->discardRecovery();
         shared_.valveDataLines.clear();
         event->accept();
     });
 }
 
 bool TfrmKalvorMain::mayClose() {
-    if (!resultsLog_->hasUnsavedWork()) {
-        return true;
-    }
-    const int answer =
-        runMessage(QStringLiteral("The results log holds calculations that were never saved.\n\n"
-                                  "Save them before closing?"),
-                   kLogCaption, QMessageBox::Question,
-                   QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
-    if (answer == QMessageBox::Discard) {
-        return true;
-    }
-    if (answer != QMessageBox::Save) {
-        return false;
-    }
+    // One question for the design and the log together.
     try {
-        return resultsLog_->BitBtn1Click();
+        return design_->mayDiscard();
     } catch (const std::exception& failure) {
         reportFailure(failure);
         return false;
@@ -350,11 +356,25 @@ void TfrmKalvorMain::beginSession() {
                      [this](QSessionManager& manager) {
                          runGuarded(*this, [this, &manager] { commitData(manager); });
                      });
+    // A design left by a crash comes back with its log, in one question;
+    // the log's own copies of that run are then not asked about again.
+    if (design_->beginRecovery(
+            QDir(desktop_->dataFolder()).filePath(QStringLiteral("recovery/design")))) {
+        recovery_->claimOrphans();
+        recovery_->dropOrphans();
+        return;
+    }
     offerRecovery();
 }
 
+bool TfrmKalvorMain::openDesignFile(const QString& path) {
+    bool opened = false;
+    runGuarded(*this, [this, &path, &opened] { opened = design_->openDesignFile(path); });
+    return opened;
+}
+
 void TfrmKalvorMain::commitData(QSessionManager& manager) {
-    if (resultsLog_->hasUnsavedWork()) {
+    if (resultsLog_->hasUnsavedWork() || design_->modified()) {
         // Without leave to ask, the copy stays for the next start.
         if (!manager.allowsInteraction()) {
             saveSettings();
@@ -370,6 +390,7 @@ void TfrmKalvorMain::commitData(QSessionManager& manager) {
     saveSettings();
     recoverySoon_.stop();
     recovery_->discard();
+    design_->discardRecovery();
 }
 
 void TfrmKalvorMain::offerRecovery() {
@@ -531,6 +552,9 @@ int TfrmKalvorMain::runMessage(const QString& text, const QString& caption, int 
 
 void TfrmKalvorMain::showMessage(const QString& text, const QString& caption,
                                  const QString& detail) {
+    if (quiet_) {
+        return;
+    }
     runMessage(text, caption, QMessageBox::NoIcon, QMessageBox::Ok, detail);
 }
 
@@ -574,10 +598,13 @@ WorkingFluidTexts TfrmKalvorMain::workingFluid() const {
 }
 
 bool TfrmKalvorMain::writeCalculations() const {
-    return panel_->chBelezi->isChecked();
+    return !quiet_ && panel_->chBelezi->isChecked();
 }
 
 void TfrmKalvorMain::appendToLog(const ReportLines& lines) {
+    if (quiet_) {
+        return;
+    }
     if (headingDue_) {
         headingDue_ = false;
         resultsLog_->appendReport(sessionHeading());

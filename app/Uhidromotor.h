@@ -12,6 +12,7 @@
 class CalculatorPage;
 class CircuitPage;
 class CylinderPage;
+class DesignSession;
 class DigitKeyFilter;
 class FluidSelector;
 class LinePage;
@@ -61,6 +62,8 @@ class TfrmKalvorMain : public QWidget, public PageServices {
     PictureBundle& pictures() { return pictures_; }
     ResultsLogState& logState() { return logState_; }
     bool activated() const { return activated_; }
+    // The design commands, the title and the design's crash copy.
+    DesignSession& design() { return *design_; }
 
     // Start-up initialisation of the pages; runs once, at the first showing
     // or activation of the window, whichever comes first.
@@ -71,6 +74,9 @@ class TfrmKalvorMain : public QWidget, public PageServices {
     // back, and the first report gets a heading. Windows made for other
     // purposes (tests, pictures, measurements) leave the user's files alone.
     void beginSession();
+    // Opens a design as "Open design..." does, after the question about
+    // unsaved work; says what is wrong with a file that cannot be opened.
+    bool openDesignFile(const QString& path);
 
     void btnExitClick();
     void spdHelpClick();
@@ -120,6 +126,8 @@ class TfrmKalvorMain : public QWidget, public PageServices {
     QTimer recoverySoon_;
     bool recoveryFailureShown_ = false;
     bool headingDue_ = false;
+    // Calculations made again on opening a design: no log, no messages.
+    bool quiet_ = false;
 
     DigitKeyFilter* edSnagaKeyPress_ = nullptr;
     DigitKeyFilter* edNKeyPress_ = nullptr;
@@ -136,4 +144,5 @@ class TfrmKalvorMain : public QWidget, public PageServices {
     ResultsLogPage* resultsLog_ = nullptr;
     WorkingFluidPanel* panel_ = nullptr;
     FluidSelector* fluidSelector_ = nullptr;
+    DesignSession* design_ = nullptr;
 };

@@ -20,6 +20,11 @@ int main(int argc, char** argv) {
         // After the showing, so that a question about an earlier log stands
         // over the window it concerns.
         frmKalvorMain.beginSession();
+        // A design named on the command line (a double click in a file manager).
+        const QString design = designFileArgument(QApplication::arguments());
+        if (!design.isEmpty()) {
+            frmKalvorMain.openDesignFile(design);
+        }
         return QApplication::exec();
     } catch (const std::exception& failure) {
         QMessageBox::critical(nullptr, QApplication::applicationName(),

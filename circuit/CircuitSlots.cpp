@@ -111,3 +111,17 @@ CircuitInputs CircuitSlots::gather(CircuitOptions options) const {
     }
     return inputs;
 }
+
+std::optional<LineInputs> CircuitSlots::line(CircuitSlot slot) const {
+    if (const auto* held = std::get_if<LineInputs>(&content(slot))) {
+        return *held;
+    }
+    return std::nullopt;
+}
+
+std::optional<ValveInputs> CircuitSlots::valve(CircuitSlot slot) const {
+    if (const auto* held = std::get_if<ValveInputs>(&content(slot))) {
+        return *held;
+    }
+    return std::nullopt;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <variant>
 
@@ -31,6 +32,9 @@ class CircuitSlots {
     void clearAll();
 
     bool filled(CircuitSlot slot) const;
+    // What a slot holds; nothing when it is empty or of the other kind.
+    std::optional<LineInputs> line(CircuitSlot slot) const;
+    std::optional<ValveInputs> valve(CircuitSlot slot) const;
     // A line slot's tube type, counted from 0; 0 while the slot is empty.
     int tubeType(CircuitSlot slot) const;
 

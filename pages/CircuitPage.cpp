@@ -656,6 +656,98 @@ void CircuitPage::showComputedDrops(const prost_cevovod& chain, const CircuitInp
     }
 }
 
+namespace {
+
+const char* slotKey(CircuitSlot slot) {
+    switch (slot) {
+        case CircuitSlot::OperationLine:
+            return "operationLine";
+        case CircuitSlot::ReturnLine:
+            return "returnLine";
+        case CircuitSlot::DirectionalValve:
+            return "directionalValve";
+        case CircuitSlot::BlockingValve:
+            return "blockingValve";
+        case CircuitSlot::Throttle:
+            return "throttle";
+    }
+    return "";
+}
+
+QString slotFigure(CircuitSlot slot, const char* figure) {
+    return QString::fromLatin1(slotKey(slot)) + QLatin1Char('.') + QLatin1String(figure);
+}
+
+}  // namespace
+
+std::vector<QWidget*> CircuitPage::plainFields() const {
+    return {edQ_prost, edDp, edDpProstBlok, edDpPrig, edDpPog, edDpPov};
+}
+
+std::vector<PageChoice> CircuitPage::choices() {
+    return {{.name = QStringLiteral("rgBlockSys"),
+             .count = static_cast<int>(blockButtons_->buttons().size()),
+             .item = [this] { return blockingSystem(); },
+             .setItem =
+                 [this](int item) {
+                     if (QAbstractButton* button = blockButtons_->button(item)) {
+                         button->setChecked(true);
+                     }
+                 }},
+            {.name = QStringLiteral("cbPrigusnica"),
+             .count = 2,
+             .item = [this] { return cbPrigusnica->isChecked() ? 1 : 0; },
+             .setItem = [this](int item) { cbPrigusnica->setChecked(item == 1); }}};
+}
+
+void CircuitPage::saveResults(PageState& state) const {
+    for (CircuitSlot slot : kAllCircuitSlots) {
+        if (const auto line = slots_.line(slot)) {
+            state.results[slotFigure(slot, "diameter")] = line->diameter;
+            state.results[slotFigure(slot, "length")] = line->length;
+            state.results[slotFigure(slot, "tubeType")] = line->materialIndex;
+        } else if (const auto valve = slots_.valve(slot)) {
+            state.names[QString::fromLatin1(slotKey(slot))] = QString::fromStdString(valve->name);
+            state.results[slotFigure(slot, "constantTerm")] = valve->constantTerm;
+            state.results[slotFigure(slot, "flowCoefficient")] = valve->flowCoefficient;
+            if (valve->largestFlow) {
+                state.results[slotFigure(slot, "largestFlow")] = *valve->largestFlow;
+            }
+        }
+    }
+}
+
+void CircuitPage::restoreResults(const PageState& state) {
+    const auto figure = [&state](CircuitSlot slot, const char* name) -> std::optional<double> {
+        const auto found = state.results.find(slotFigure(slot, name));
+        return found == state.results.end() ? std::nullopt : std::optional(found->second);
+    };
+    slots_.clearAll();
+    for (CircuitSlot slot : kAllCircuitSlots) {
+        const bool lineSlot = slot == CircuitSlot::OperationLine || slot == CircuitSlot::ReturnLine;
+        if (lineSlot) {
+            const auto diameter = figure(slot, "diameter");
+            const auto length = figure(slot, "length");
+            if (diameter && length) {
+                slots_.setLine(slot, {*diameter, *length,
+                                      static_cast<int>(figure(slot, "tubeType").value_or(0))});
+            }
+        } else {
+            const auto name = state.names.find(QString::fromLatin1(slotKey(slot)));
+            const auto p0 = figure(slot, "constantTerm");
+            const auto k = figure(slot, "flowCoefficient");
+            if (name != state.names.end() && p0 && k) {
+                slots_.setValve(slot,
+                                {name->second.toStdString(), *p0, *k, figure(slot, "largestFlow")});
+            }
+        }
+        showSlot(slot);
+    }
+    characteristic_.reset();
+    PaintBox3->update();
+    showCylinderResults(nullptr);
+}
+
 void CircuitPage::startUp() {
     blockButtons_->button(0)->setChecked(true);
     cbPrigusnica->setChecked(false);

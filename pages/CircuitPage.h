@@ -80,6 +80,17 @@ class CircuitPage : public CalculatorPage {
     void startUp() override;
     void loadPictures() override;
 
+    // The flow and drop fields, the blocking system and the throttle, and
+    // the take-overs: each slot's figures under its name ("operationLine.
+    // diameter", "throttle.constantTerm", ...), a valve's name in names.
+    bool recalculatesExactly() const override { return true; }
+    std::vector<QWidget*> plainFields() const override;
+    std::vector<PageChoice> choices() override;
+    void saveResults(PageState& state) const override;
+    // The slots as the state holds them; the results of the last
+    // calculation are cleared (Calculate shows them again).
+    void restoreResults(const PageState& state) override;
+
   signals:
     // A click on the flow label runs the valve page's calculation.
     void valveCalculationRequested();

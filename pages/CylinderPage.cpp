@@ -621,6 +621,44 @@ void CylinderPage::startUp() {
     setFieldText(design_->pair(SafetyFactor).field, QStringLiteral("3.50"));
 }
 
+std::vector<const FieldPairs*> CylinderPage::quantityRows() const {
+    std::vector<const FieldPairs*> rows = ModePage::quantityRows();
+    rows.push_back(design_);
+    return rows;
+}
+
+std::vector<PageChoice> CylinderPage::choices() {
+    std::vector<PageChoice> kinds = {
+        {.name = QStringLiteral("RadioGroup3"),
+         .count = 2,
+         .item = [this] { return typeButtons_->checkedId(); },
+         .setItem =
+             [this](int item) {
+                 if (QAbstractButton* button = typeButtons_->button(item)) {
+                     button->setChecked(true);
+                 }
+             }},
+        {.name = QStringLiteral("ComboBox2"),
+         .count = 2,
+         .item = [this] { return ComboBox2->currentIndex(); },
+         .setItem =
+             [this](int item) {
+                 // The captions of the start and of the combo's choice.
+                 setLoadDirection(item == 1, item == 1 ? QStringLiteral("Load direction: Pull")
+                                                       : QStringLiteral("Load direction: Push"));
+             }},
+        {.name = QStringLiteral("cbHCMounting"),
+         .count = cbHCMounting->count(),
+         .item = [this] { return cbHCMounting->currentIndex(); },
+         .setItem = [this](int item) { cbHCMounting->setCurrentIndex(item); }},
+    };
+    // The mode last: choosing one resets the quantities.
+    for (PageChoice& mode : ModePage::choices()) {
+        kinds.push_back(std::move(mode));
+    }
+    return kinds;
+}
+
 CylinderDefinition CylinderPage::definition() const {
     CylinderDefinition cylinder;
     cylinder.kind = doubleActing() ? CylinderKind::DoubleActing : CylinderKind::SingleActing;

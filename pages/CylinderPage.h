@@ -56,6 +56,11 @@ class CylinderPage : public ModePage {
     // Efficiency caption, push load and its picture.
     void startUp() override;
 
+    // The quantities and the stroke-and-buckling group; the kind, the load
+    // direction, the mounting and the mode.
+    std::vector<const FieldPairs*> quantityRows() const override;
+    std::vector<PageChoice> choices() override;
+
   protected:
     // The checks both cylinder kinds must pass; shows the message of the
     // first that fails. With no mode the inputs are refused too.

@@ -428,6 +428,52 @@ void LinePage::takeLineSize(const LineSizeTakeOver& line) {
     FieldPairs::showResult(pairs_->pair(SpeedOrFlow), line.flow, shownFlow(line.flow));
 }
 
+std::vector<PageChoice> LinePage::choices() {
+    const auto group = [](const char* name, QButtonGroup* buttons) {
+        return PageChoice{.name = QString::fromLatin1(name),
+                          .count = static_cast<int>(buttons->buttons().size()),
+                          .item = [buttons] { return buttons->checkedId(); },
+                          .setItem =
+                              [buttons](int item) {
+                                  if (QAbstractButton* button = buttons->button(item)) {
+                                      button->setChecked(true);
+                                  }
+                              }};
+    };
+    return {group("RGcevCrevo", lineKind_),
+            group("USRadio", speedOrFlow_),
+            {.name = QStringLiteral("cmbVrsta"),
+             .count = cmbVrsta->count(),
+             .item = [this] { return cmbVrsta->currentIndex(); },
+             .setItem = [this](int item) { cmbVrsta->setCurrentIndex(item); }}};
+}
+
+void LinePage::saveResults(PageState& state) const {
+    if (last_) {
+        state.results = {{QStringLiteral("drop"), last_->drop},
+                         {QStringLiteral("diameter"), last_->diameter},
+                         {QStringLiteral("length"), last_->length},
+                         {QStringLiteral("tubeType"), last_->tubeType}};
+    }
+}
+
+void LinePage::restoreResults(const PageState& state) {
+    const auto& results = state.results;
+    const auto has = [&results](const char* name) {
+        return results.count(QString::fromLatin1(name)) > 0;
+    };
+    last_.reset();
+    PaintBox2->setDiagram(std::nullopt);
+    if (!(has("drop") && has("diameter") && has("length") && has("tubeType"))) {
+        lblDp_Cev->setText(QStringLiteral("0"));
+        return;
+    }
+    last_ = LineTakeOver{results.at(QStringLiteral("drop")), results.at(QStringLiteral("diameter")),
+                         results.at(QStringLiteral("length")),
+                         static_cast<int>(results.at(QStringLiteral("tubeType")))};
+    lblDp_Cev->setText(shownDrop(last_->drop));
+}
+
 std::optional<LineTakeOver> LinePage::takeOver() const {
     return last_;
 }

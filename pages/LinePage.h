@@ -54,6 +54,14 @@ class LinePage : public CalculatorPage {
     // Each field shows its slider's start value.
     void startUp() override;
 
+    bool recalculatesExactly() const override { return true; }
+    std::vector<const FieldPairs*> quantityRows() const override { return {pairs_}; }
+    // Tube or hose, speed or flow, the tube type.
+    std::vector<PageChoice> choices() override;
+    // The line calculated last, and its drop.
+    void saveResults(PageState& state) const override;
+    void restoreResults(const PageState& state) override;
+
   signals:
     // The largest whole flow of the diagram just drawn (the valve page's
     // flow slider follows it).

@@ -200,6 +200,36 @@ PumpInputs PumpPage::inputs() const {
     return pump;
 }
 
+void PumpPage::saveResults(PageState& state) const {
+    if (!last_) {
+        return;
+    }
+    const PumpInputs& pump = last_->inputs;
+    state.results = {{QStringLiteral("power"), pump.power},
+                     {QStringLiteral("pressure"), pump.pressure},
+                     {QStringLiteral("displacement"), pump.displacement},
+                     {QStringLiteral("volumetricEfficiency"), pump.volumetricEfficiency},
+                     {QStringLiteral("hydromechanicalEfficiency"), pump.hydromechanicalEfficiency}};
+}
+
+void PumpPage::restoreResults(const PageState& state) {
+    last_.reset();
+    const auto figure = [&state](const char* name) -> std::optional<double> {
+        const auto found = state.results.find(QString::fromLatin1(name));
+        return found == state.results.end() ? std::nullopt : std::optional(found->second);
+    };
+    const auto power = figure("power");
+    const auto pressure = figure("pressure");
+    const auto displacement = figure("displacement");
+    const auto volumetric = figure("volumetricEfficiency");
+    const auto hydromechanical = figure("hydromechanicalEfficiency");
+    if (power && pressure && displacement && volumetric && hydromechanical) {
+        // As calculated, for the fields as they are now shown.
+        last_ = Calculated{{*power, *pressure, *displacement, *volumetric, *hydromechanical},
+                           inputTexts()};
+    }
+}
+
 std::optional<double> PumpPage::flow() const {
     return optionalFieldValue(field(Flow));
 }

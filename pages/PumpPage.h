@@ -36,6 +36,10 @@ class PumpPage : public ModePage {
     // The flow field's number, as PumpFlowSource (pages/PageLinks.h) describes it.
     std::optional<double> flow() const;
 
+    // The unrounded figures of the last calculation.
+    void saveResults(PageState& state) const override;
+    void restoreResults(const PageState& state) override;
+
   signals:
     // Every change of the flow field's text, for the circuit's copy of it.
     void flowChanged(const QString& text);

@@ -516,6 +516,89 @@ void ValvePage::Koristiprotok1Click() {
     }
 }
 
+std::vector<PageChoice> ValvePage::choices() {
+    return {{.name = QStringLiteral("pgcntrsValves"),
+             .count = pgcntrsValves->count(),
+             .item = [this] { return pgcntrsValves->currentIndex(); },
+             .setItem = [this](int item) { pgcntrsValves->setCurrentIndex(item); }},
+            {.name = QStringLiteral("ComboBox1"),
+             .text = [this] { return loadedType_; },
+             .setText = [this](const QString& name) { restoreValveType(name); }},
+            {.name = QStringLiteral("ListBox1"),
+             .text =
+                 [this] {
+                     const int row = selectedRow();
+                     return row < 0 ? QString() : ListBox1->item(row)->text();
+                 },
+             .setText = [this](const QString& name) { restoreValveLine(name); }}};
+}
+
+void ValvePage::restoreValveType(const QString& name) {
+    if (name == loadedType_) {
+        return;
+    }
+    typedName_ = false;
+    if (name.isEmpty()) {
+        ListBox1->clear();
+        showDiagram(std::nullopt, -1);
+        services_.shared().valveDataLines.clear();
+        loadedFile_.clear();
+        loadedType_.clear();
+        ComboBox1->setCurrentIndex(-1);
+        imgVentil->clear();
+        return;
+    }
+    ComboBox1->setEditText(name);
+    const int item = ComboBox1->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (item >= 0) {
+        ComboBox1->setCurrentIndex(item);
+    }
+    ComboBox1Change();
+}
+
+void ValvePage::restoreValveLine(const QString& name) {
+    const QList<QListWidgetItem*> found = ListBox1->findItems(name, Qt::MatchExactly);
+    if (name.isEmpty() || found.isEmpty()) {
+        ListBox1->clearSelection();
+        return;
+    }
+    ListBox1->setCurrentItem(found.first());
+}
+
+void ValvePage::saveResults(PageState& state) const {
+    if (!lastValve_) {
+        return;
+    }
+    state.results = {{QStringLiteral("drop"), lastValve_->drop},
+                     {QStringLiteral("constantTerm"), lastValve_->constantTerm},
+                     {QStringLiteral("flowCoefficient"), lastValve_->flowCoefficient}};
+    if (lastValve_->largestFlow) {
+        state.results[QStringLiteral("largestFlow")] = *lastValve_->largestFlow;
+    }
+    state.names[QStringLiteral("valve")] = lastValve_->name;
+}
+
+void ValvePage::restoreResults(const PageState& state) {
+    const auto& results = state.results;
+    lastValve_.reset();
+    const auto drop = results.find(QStringLiteral("drop"));
+    const auto p0 = results.find(QStringLiteral("constantTerm"));
+    const auto k = results.find(QStringLiteral("flowCoefficient"));
+    const auto name = state.names.find(QStringLiteral("valve"));
+    if (drop == results.end() || p0 == results.end() || k == results.end() ||
+        name == state.names.end()) {
+        lblFall->setText(QStringLiteral("0"));
+        return;
+    }
+    std::optional<double> largestFlow;
+    if (const auto largest = results.find(QStringLiteral("largestFlow"));
+        largest != results.end()) {
+        largestFlow = largest->second;
+    }
+    lastValve_ = ValveTakeOver{drop->second, name->second, p0->second, k->second, largestFlow};
+    lblFall->setText(shownDrop(drop->second));
+}
+
 std::optional<ValveTakeOver> ValvePage::takeOver() const {
     return lastValve_;
 }

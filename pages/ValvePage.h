@@ -48,6 +48,17 @@ class ValvePage : public CalculatorPage {
     // been typed.
     void btnValveOpenClick();
 
+    bool recalculatesExactly() const override { return true; }
+    std::vector<const FieldPairs*> quantityRows() const override {
+        return {userPairs_, pairs_, flowPair_};
+    }
+    // Database or user defined, the valve type (its data file's name) and
+    // the valve of the list.
+    std::vector<PageChoice> choices() override;
+    // The valve calculated last, and its drop.
+    void saveResults(PageState& state) const override;
+    void restoreResults(const PageState& state) override;
+
     // F0..F4 of the list line read last (they stay when a line is refused).
     const std::array<QString, 5>& selectedFields() const { return slots_; }
 
@@ -67,6 +78,10 @@ class ValvePage : public CalculatorPage {
     // The type box back on the type of the listed valves.
     void showLoadedType();
     void loadValvePicture();
+    // The type and its list as a design names them: loads its data file
+    // (empty: none), without a message.
+    void restoreValveType(const QString& name);
+    void restoreValveLine(const QString& name);
     // The selected list row, -1 with none.
     int selectedRow() const;
     // The selected line read, or nothing: with a message when asked to (a

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
@@ -108,4 +109,32 @@ void CalculatorPage::keyPressEvent(QKeyEvent* event) {
             calculate_->click();
         }
     });
+}
+
+void CalculatorPage::setResultsNote(const QString& note) {
+    if (note.isEmpty()) {
+        if (resultsNote_ != nullptr) {
+            resultsNote_->hide();
+        }
+        return;
+    }
+    if (resultsNote_ == nullptr) {
+        resultsNote_ = new QLabel(this);
+        resultsNote_->setObjectName(QStringLiteral("lblResultsNote"));
+        QPalette grey = resultsNote_->palette();
+        grey.setColor(QPalette::WindowText, QColor(96, 96, 96));
+        resultsNote_->setPalette(grey);
+        QFont italic = resultsNote_->font();
+        italic.setItalic(true);
+        resultsNote_->setFont(italic);
+        resultsNote_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    resultsNote_->setText(note);
+    const int noteHeight = resultsNote_->sizeHint().height();
+    const int noteWidth = std::min(resultsNote_->sizeHint().width() + 8, std::max(width(), 200));
+    resultsNote_->setGeometry(std::max(width() - noteWidth - 4, 0), height() - noteHeight - 2,
+                              noteWidth, noteHeight);
+    resultsNote_->setToolTip(note);
+    resultsNote_->raise();
+    resultsNote_->show();
 }

@@ -4,8 +4,11 @@
 #include <vector>
 
 #include "ui/PageServices.h"
+#include "ui/PageState.h"
 
+class FieldPairs;
 class QAbstractButton;
+class QLabel;
 
 // A calculator page: it owns its controls and reaches the window only
 // through the services it was given.
@@ -25,6 +28,27 @@ class CalculatorPage : public QWidget {
     // bundle without one of them throws ResourceNotFound.
     virtual void loadPictures() {}
 
+    // What a design keeps of the page (ui/PageState.h): every row of these
+    // tables, the other fields by name, the choices, and the figures of the
+    // last calculation that no field shows. A page added later is kept by
+    // its rows without more code; its choices and results it names here.
+    virtual std::vector<const FieldPairs*> quantityRows() const { return {}; }
+    virtual std::vector<QWidget*> plainFields() const { return {}; }
+    virtual std::vector<PageChoice> choices() { return {}; }
+    virtual void saveResults(PageState& /*state*/) const {}
+    // The results of a state; a state without results clears the page's.
+    virtual void restoreResults(const PageState& /*state*/) {}
+
+    // Calculate gives the same figures again from what the page shows and
+    // leaves its inputs as they are (a page that rewrites its inputs in a
+    // rounded format would drift).
+    virtual bool recalculatesExactly() const { return false; }
+
+    QAbstractButton* calculateButton() const { return calculate_; }
+    // A line at the foot of the page about the results on show (where they
+    // came from); empty hides it.
+    void setResultsNote(const QString& note);
+
   protected:
     // The button Enter in a field presses.
     void setCalculateButton(QAbstractButton* button);
@@ -40,5 +64,6 @@ class CalculatorPage : public QWidget {
     void arrangeKeyboard();
 
     QAbstractButton* calculate_ = nullptr;
+    QLabel* resultsNote_ = nullptr;
     std::vector<QWidget*> enterKept_;
 };

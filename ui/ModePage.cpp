@@ -1,5 +1,6 @@
 #include "ui/ModePage.h"
 
+#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QIcon>
@@ -33,6 +34,7 @@ void ModePage::addModeGroup(const char* name, const QString& title, const QRect&
         texts << mode.text;
     }
     modeButtons_ = new QButtonGroup(this);
+    modeGroupName_ = QString::fromLatin1(name);
     addRadioGroup(this, name, title, geometry, texts, modeButtons_, placement);
     connectGuarded(modeButtons_, &QButtonGroup::idToggled, this, services_,
                    [this](int, bool checked) {
@@ -40,6 +42,30 @@ void ModePage::addModeGroup(const char* name, const QString& title, const QRect&
                            modeClick();
                        }
                    });
+}
+
+void ModePage::selectMode(int item) {
+    if (item == selectedItem()) {
+        return;
+    }
+    if (QAbstractButton* button = modeButtons_->button(item)) {
+        button->setChecked(true);
+        return;
+    }
+    // An exclusive group keeps one item checked; none is no item's click.
+    modeButtons_->setExclusive(false);
+    if (QAbstractButton* checked = modeButtons_->checkedButton()) {
+        checked->setChecked(false);
+    }
+    modeButtons_->setExclusive(true);
+    modeClick();
+}
+
+std::vector<PageChoice> ModePage::choices() {
+    return {{.name = modeGroupName_,
+             .count = static_cast<int>(rules_.modes.size()),
+             .item = [this] { return selectedItem(); },
+             .setItem = [this](int item) { selectMode(item); }}};
 }
 
 void ModePage::addPairs(const std::vector<QuantityRow>& rows) {

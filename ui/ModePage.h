@@ -58,6 +58,14 @@ class ModePage : public CalculatorPage {
     // range, or nothing.
     std::optional<QString> inputProblem() const;
 
+    // Selects a mode as a click on its item does; -1 leaves none selected
+    // (the fields reset and unmarked, as at start).
+    void selectMode(int item);
+
+    std::vector<const FieldPairs*> quantityRows() const override { return {pairs_}; }
+    // The mode, named after its group.
+    std::vector<PageChoice> choices() override;
+
   protected:
     ModePage(PageServices& services, ModeRules rules);
 
@@ -99,4 +107,5 @@ class ModePage : public CalculatorPage {
     ModeRules rules_;
     FieldPairs* pairs_ = nullptr;
     QButtonGroup* modeButtons_ = nullptr;
+    QString modeGroupName_;
 };

@@ -175,7 +175,8 @@ TEST_F(ValvePageTest, ADataLineIsDrawnAndCalculated) {
     EXPECT_EQ(drop(), "6.10");
     EXPECT_EQ(page()->dropText(), "6.10");
     // The drop has its label; the window keeps the program's title.
-    EXPECT_EQ(window->windowTitle(), kProgramTitle);
+    EXPECT_TRUE(window->windowTitle().startsWith(kProgramTitle))
+        << window->windowTitle().toStdString();
     EXPECT_TRUE(
         log().contains("Valve type: Test Valves V1\n"
                        "Pressure intake port: [bar]:  100.00 bar \n"
@@ -222,7 +223,8 @@ TEST_F(ValvePageTest, TestDrawsTheUserCurveAndUserValvesCalculate) {
     calculate();
     // 0.01 * 30^2 + 3
     EXPECT_EQ(drop(), "12.00");
-    EXPECT_EQ(window->windowTitle(), kProgramTitle);
+    EXPECT_TRUE(window->windowTitle().startsWith(kProgramTitle))
+        << window->windowTitle().toStdString();
     EXPECT_TRUE(log().contains("Valve type: User defined valve\n"));
     const auto valve = page()->takeOver();
     ASSERT_TRUE(valve.has_value());
@@ -573,7 +575,8 @@ TEST_F(ValvePageTest, CalculatingWithNothingSelectedSaysWhatToSelect) {
     EXPECT_EQ(desktop->shown[0].title, "No valve selected");
     EXPECT_TRUE(desktop->shown[0].text.contains("select a valve"));
     EXPECT_EQ(drop(), "0");
-    EXPECT_EQ(window->windowTitle(), kProgramTitle);
+    EXPECT_TRUE(window->windowTitle().startsWith(kProgramTitle))
+        << window->windowTitle().toStdString();
     EXPECT_TRUE(log().isEmpty());
 
     // A loaded file with no line chosen yet is no different.

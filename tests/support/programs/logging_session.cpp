@@ -1,8 +1,9 @@
 // Not a test: a calculator run that logs one report and then waits to be
 // killed, for the tests of what a crash leaves behind.
-//   logging_session HOME REPORT [erase]
+//   logging_session HOME REPORT [erase|design]
 // prints "logged" once the log's copy is on disk under HOME; with "erase" it
-// then empties the log and prints "erased" once the copy has gone.
+// then empties the log and prints "erased" once the copy has gone; with
+// "design", it also changes the motor's pressure and waits for the design's copy.
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -11,6 +12,7 @@
 
 #include "app/Uhidromotor.h"
 #include "tests/support/ScriptedDesktop.h"
+#include "ui/FieldAccess.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -28,10 +30,16 @@ int main(int argc, char** argv) {
     window.show();
     window.beginSession();
     window.appendToLog({argv[2]});
+    const bool design = argc > 3 && QString::fromLocal8Bit(argv[3]) == QStringLiteral("design");
+    if (design) {
+        setFieldText(window.findChild<QWidget*>(QStringLiteral("edHMp")), QStringLiteral("150.00"));
+    }
+    const QDir designCopies(copies.filePath(QStringLiteral("design")));
 
     QElapsedTimer waited;
     waited.start();
-    while (copies.entryList({QStringLiteral("*.log")}, QDir::Files).isEmpty()) {
+    while (copies.entryList({QStringLiteral("*.log")}, QDir::Files).isEmpty() ||
+           (design && designCopies.entryList({QStringLiteral("*.log")}, QDir::Files).isEmpty())) {
         if (waited.elapsed() > 10000) {
             return 1;
         }

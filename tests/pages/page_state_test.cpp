@@ -1,0 +1,83 @@
+// A page kept and put back through its quantity rows, its choices and its
+// results, on its own: the pump page stands for every page built of rows.
+#include <QRadioButton>
+#include <QSlider>
+
+#include "pages/PumpPage.h"
+#include "tests/support/PageFixture.h"
+#include "ui/FieldAccess.h"
+#include "ui/PageState.h"
+
+namespace {
+
+class PageStateTest : public PageFixture<PumpPage> {
+  protected:
+    // Texts, slider positions and the fields painted green.
+    QStringList seen() {
+        QStringList state;
+        for (const char* name : {"edSnaga", "edN", "edV", "edp", "edQ", "edNiM", "edNiV"}) {
+            state << text(name) << (fieldColour(field(name)) == kKnownFieldColour ? "green" : "");
+        }
+        for (const char* name : {"TrackBar1", "TrackBar2", "TrackBar3", "TrackBar4", "TrackBar5",
+                                 "TrackBar6", "TrackBar7"}) {
+            state << QString::number(child<QSlider>(name)->value());
+        }
+        return state;
+    }
+    void chooseMode(int item) { page->findChildren<QRadioButton*>().at(item)->setChecked(true); }
+};
+
+TEST_F(PageStateTest, WhatThePageShowedComesBackAfterOtherWork) {
+    struct Case {
+        const char* name;
+        std::function<void()> fill;
+    };
+    const Case cases[] = {
+        {"start, no mode", [] {}},
+        {"a mode calculated",
+         [this] {
+             chooseMode(2);
+             typeAndLeave("edV", "45.5");
+             typeAndLeave("edN", "1450");
+             typeAndLeave("edp", "160");
+             page->btnCalcClick();
+         }},
+        // The power slider stops at 60; the field keeps 75.
+        {"beyond the slider",
+         [this] {
+             chooseMode(0);
+             typeAndLeave("edSnaga", "75");
+         }},
+        // An efficiency has no exit: its text stands apart from its slider.
+        {"field apart from its slider, a blank field",
+         [this] {
+             chooseMode(4);
+             type("edNiM", "0.5");
+             setFieldText(field("edQ"), QString());
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        page->startUp();
+        c.fill();
+        const QStringList before = seen();
+        const auto pumpBefore = page->inputs();
+        const PageState state = capturePage(*page);
+
+        chooseMode(5);
+        typeAndLeave("edQ", "12");
+        child<QSlider>("TrackBar5")->setValue(70);
+        applyPage(*page, state);
+
+        EXPECT_EQ(seen(), before);
+        EXPECT_EQ(capturePage(*page), state);
+        if (c.name == std::string("a mode calculated")) {
+            // The unrounded figures of the calculation, not the fields' texts.
+            const PumpInputs pump = page->inputs();
+            EXPECT_EQ(pump.power, pumpBefore.power);
+            EXPECT_NE(pump.power, fieldValue(field("edSnaga")));
+        }
+    }
+}
+
+}  // namespace

@@ -1,0 +1,109 @@
+#include "ui/PageState.h"
+
+#include <QSlider>
+#include <QWidget>
+#include <cmath>
+
+#include "model/faults.h"
+#include "ui/CalculatorPage.h"
+#include "ui/FieldAccess.h"
+#include "ui/FieldPairs.h"
+#include "ui/NumberText.h"
+
+namespace {
+
+// The decimals a text shows its number with: the digits after its point;
+// a text with an exponent or a comma is shown back plainly.
+int decimalsOf(const QString& text) {
+    const QString trimmed = text.trimmed();
+    if (trimmed.contains(QLatin1Char('e'), Qt::CaseInsensitive) ||
+        trimmed.contains(QLatin1Char(','))) {
+        return -1;
+    }
+    const qsizetype point = trimmed.indexOf(QLatin1Char('.'));
+    return point < 0 ? 0 : static_cast<int>(trimmed.size() - point - 1);
+}
+
+template <typename Visit>
+void forEachField(CalculatorPage& page, Visit visit) {
+    for (const FieldPairs* rows : page.quantityRows()) {
+        for (int index = 0; index < rows->count(); ++index) {
+            const QuantityPair& pair = rows->pair(index);
+            if (pair.field != nullptr && !pair.field->objectName().isEmpty()) {
+                visit(pair.field, &pair);
+            }
+        }
+    }
+    for (QWidget* field : page.plainFields()) {
+        visit(field, nullptr);
+    }
+}
+
+}  // namespace
+
+std::optional<FieldFigure> figureOf(const QString& text) {
+    try {
+        const std::optional<double> value = readOptionalNumber(text);
+        if (!value || !std::isfinite(*value)) {
+            return std::nullopt;
+        }
+        return FieldFigure{*value, decimalsOf(text)};
+    } catch (const ConversionError&) {
+        return std::nullopt;
+    }
+}
+
+QString textOf(const FieldFigure& figure) {
+    if (figure.decimals < 0) {
+        return QString::number(figure.value, 'g', 15);
+    }
+    return QString::number(figure.value, 'f', figure.decimals);
+}
+
+PageState capturePage(CalculatorPage& page) {
+    PageState state;
+    forEachField(page, [&state](QWidget* field, const QuantityPair* pair) {
+        state.fields[field->objectName()] = figureOf(fieldText(field));
+        if (pair != nullptr && pair->slider != nullptr) {
+            state.sliders[pair->slider->objectName()] = pair->slider->value();
+        }
+    });
+    for (const PageChoice& choice : page.choices()) {
+        if (choice.isName()) {
+            state.names[choice.name] = choice.text();
+        } else {
+            state.items[choice.name] = choice.item();
+        }
+    }
+    page.saveResults(state);
+    return state;
+}
+
+void applyPage(CalculatorPage& page, const PageState& state) {
+    for (const PageChoice& choice : page.choices()) {
+        if (choice.isName()) {
+            if (const auto found = state.names.find(choice.name); found != state.names.end()) {
+                choice.setText(found->second);
+            }
+        } else if (const auto found = state.items.find(choice.name); found != state.items.end()) {
+            choice.setItem(found->second);
+        }
+    }
+    forEachField(page, [&state](QWidget* field, const QuantityPair* pair) {
+        const auto found = state.fields.find(field->objectName());
+        QSlider* slider = pair != nullptr ? pair->slider : nullptr;
+        const auto position =
+            slider != nullptr ? state.sliders.find(slider->objectName()) : state.sliders.end();
+        // The slider first: its change writes its own format, which the
+        // field's figure then replaces.
+        if (slider != nullptr && position != state.sliders.end()) {
+            slider->setValue(position->second);
+        } else if (pair != nullptr && found != state.fields.end() && found->second) {
+            moveSlider(slider, sliderPositionFor(found->second->value, pair->row.slider.scale));
+        }
+        if (found != state.fields.end()) {
+            setFieldText(field, found->second ? textOf(*found->second) : QString());
+        }
+    });
+    page.restoreResults(state);
+}
