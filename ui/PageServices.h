@@ -7,6 +7,7 @@
 #include <optional>
 #include <span>
 
+#include "model/Quantity.h"
 #include "model/ReportLines.h"
 #include "ui/HandlerGuard.h"
 
@@ -26,6 +27,9 @@ struct SharedState {
     bool loadDirection = false;
     // The lines of the valve data file loaded last.
     QStringList valveDataLines;
+    // The units the pages show and the log writes; the elements compute in
+    // the model units whatever this is.
+    units::UnitSystem unitSystem = units::kMetric;
 };
 
 // The density and viscosity texts of the working-fluid panel.
