@@ -63,6 +63,7 @@ std::vector<QuantityRow> pairTable() {
                     .format = "%f"},
          .field = {.name = "edUSd"},
          .exit = {.kind = ExitKind::Decimal, .format = "%f"},
+         .range = {.lowest = 0.5, .highest = 2000},
          .at = {.captionLeft = 8, .top = 70, .sliderLeft = 130, .sliderWidth = 200,
                 .fieldLeft = 340, .fieldWidth = 76},
          .reset = {.kind = ResetKind::SliderThenText}},
@@ -71,6 +72,7 @@ std::vector<QuantityRow> pairTable() {
                     .scale = 0.1, .format = "%2.1f"},
          .field = {.name = "edUSl"},
          .exit = {.kind = ExitKind::Decimal, .format = "%2.1f"},
+         .range = {.lowest = 0, .highest = 10000},
          .at = {.captionLeft = 8, .top = 106, .sliderLeft = 130, .sliderWidth = 200,
                 .fieldLeft = 340, .fieldWidth = 76}},
         // What the field holds, speed or flow, is said by the option group above it.
@@ -78,6 +80,7 @@ std::vector<QuantityRow> pairTable() {
                     .scale = kSpeedScale, .format = "%f"},
          .field = {.name = "edUS"},
          .exit = {.kind = ExitKind::Decimal, .format = "%f"},
+         .range = {.lowest = 0.01, .highest = 100},
          .at = {.top = 184, .sliderLeft = 130, .sliderWidth = 200,
                 .fieldLeft = 340, .fieldWidth = 76}},
         // Shown for the user's reference; no calculation reads it.
@@ -86,6 +89,7 @@ std::vector<QuantityRow> pairTable() {
                     .format = "%f"},
          .field = {.name = "btnUsputPul"},
          .exit = {.kind = ExitKind::Decimal, .format = "%f"},
+         .range = {.lowest = 0, .highest = 1000},
          .at = {.captionLeft = 8, .top = 220, .sliderLeft = 130, .sliderWidth = 200,
                 .fieldLeft = 340, .fieldWidth = 76}},
         // clang-format on

@@ -30,8 +30,9 @@ class PumpPage : public ModePage {
     // What the circuit reads of the pump: its mode-1 inputs and efficiencies.
     // While the fields still show the last calculation, its unrounded
     // figures, so the circuit's pump gives the flow and power shown here;
-    // otherwise the fields as they stand. A field that holds no number (a
-    // blank one too) throws ConversionError.
+    // otherwise the fields as they stand. A field that holds no usable
+    // figure (a blank one too, or one beyond its range) turns red and throws
+    // InputError naming the quantity and its range.
     PumpInputs inputs() const;
     // The flow field's number, as PumpFlowSource (pages/PageLinks.h) describes it.
     std::optional<double> flow() const;

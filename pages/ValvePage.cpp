@@ -39,6 +39,7 @@ std::vector<QuantityRow> pairTable() {
                     .scale = 1.0 / 1500.0, .format = "%.3f"},
          .field = {.name = "edLokalK", .keys = KeyFilterKind::None},
          .exit = {.kind = ExitKind::None, .format = nullptr},
+         .range = {.lowest = 0, .highest = 10},
          .at = {.captionLeft = 8, .top = 34, .sliderLeft = 8, .sliderWidth = 240,
                 .fieldLeft = 256, .fieldWidth = 80, .captionTop = 12}},
         {.caption = "Min. working ressure", .unit = "bar",
@@ -46,6 +47,7 @@ std::vector<QuantityRow> pairTable() {
                     .format = "%.d"},
          .field = {.name = "edQ0", .keys = KeyFilterKind::None},
          .exit = {.kind = ExitKind::None, .format = nullptr},
+         .range = {.lowest = 0, .highest = 1000},
          .at = {.captionLeft = 8, .top = 94, .sliderLeft = 8, .sliderWidth = 240,
                 .fieldLeft = 256, .fieldWidth = 80, .unitLeft = 342, .captionTop = 72}},
         {.caption = "Pressure in[bar]",
@@ -53,6 +55,7 @@ std::vector<QuantityRow> pairTable() {
                     .format = "%d"},
          .field = {.name = "edVENTIL_Pul", .keys = KeyFilterKind::None},
          .exit = {.kind = ExitKind::None, .format = nullptr},
+         .range = {.lowest = 0, .highest = 1000},
          .at = {.captionLeft = 8, .top = 352, .sliderLeft = 104, .sliderWidth = 200,
                 .fieldLeft = 310, .fieldWidth = 64}},
         // clang-format on
