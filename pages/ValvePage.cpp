@@ -73,6 +73,7 @@ constexpr int kTestDrop = 15;  // bar
 const QString kApplicationTitle = QStringLiteral("Hidraulic Calculator");
 const QColor kFieldYellow{255, 255, 0};
 const QColor kDropRed{255, 0, 0};
+const QString kInputError = QStringLiteral("INPUT ERROR");
 
 // The diagram of a valve whose characteristic spans the given axes.
 ValveDiagram characteristic(int largestFlow, int largestDrop, double p0, double k, int firstFlow) {
@@ -181,6 +182,7 @@ void ValvePage::buildDiagramArea() {
                    .format = "%d"},
         .field = {.name = "edValveQ"},
         .exit = {.kind = ExitKind::Decimal, .format = "%2.2f"},
+        .range = {.lowest = 0, .highest = 10000},
         .at =
             {.top = 360, .sliderLeft = 466, .sliderWidth = 196, .fieldLeft = 670, .fieldWidth = 64},
     }});
@@ -352,10 +354,13 @@ void ValvePage::ListBox1Click() {
 }
 
 void ValvePage::btnTestClick() {
-    const double k = fieldValue(userPairs_->pair(Coefficient).field);
-    const double p0 = fieldValue(userPairs_->pair(MinimumPressure).field);
+    const auto k = userPairs_->valueOrRefusal(Coefficient, kInputError);
+    const auto p0 = k ? userPairs_->valueOrRefusal(MinimumPressure, kInputError) : std::nullopt;
+    if (!p0) {
+        return;
+    }
     setFlowMaximum(kTestFlow);
-    showDiagram(characteristic(kTestFlow, kTestDrop, p0, k, 0), -1);
+    showDiagram(characteristic(kTestFlow, kTestDrop, *p0, *k, 0), -1);
 }
 
 void ValvePage::BitBtn8Click() {
@@ -364,15 +369,26 @@ void ValvePage::BitBtn8Click() {
 
 void ValvePage::BitBtn10Click() {
     const bool userDefined = pgcntrsValves->currentIndex() == 1;
-    const double flow = fieldValue(flowPair_->pair(0).field);
-    const double intake = fieldValue(pairs_->pair(0).field);
+    // A text that is no figure is named, its field red, before anything is computed.
+    const std::optional<double> flow = flowPair_->valueOrRefusal(0, kInputError);
+    const std::optional<double> intake =
+        flow ? pairs_->valueOrRefusal(0, kInputError) : std::nullopt;
+    if (!intake) {
+        return;
+    }
     double k = 0;
     double p0 = 0;
     std::optional<double> largestFlow;
     QString name;
     if (userDefined) {
-        k = fieldValue(userPairs_->pair(Coefficient).field);
-        p0 = fieldValue(userPairs_->pair(MinimumPressure).field);
+        const auto userK = userPairs_->valueOrRefusal(Coefficient, kInputError);
+        const auto userP0 =
+            userK ? userPairs_->valueOrRefusal(MinimumPressure, kInputError) : std::nullopt;
+        if (!userP0) {
+            return;
+        }
+        k = *userK;
+        p0 = *userP0;
         name = QStringLiteral("User defined valve");
     } else {
         const int row = selectedRow();
@@ -392,7 +408,7 @@ void ValvePage::BitBtn10Click() {
         largestFlow = valve->largestFlow;
         name = loadedType_ + QLatin1Char(' ') + ListBox1->item(row)->text();
     }
-    Valve valve(intake, flow, k, p0, PortSide::Intake);
+    Valve valve(*intake, *flow, k, p0, PortSide::Intake);
     valve.setName(name.toStdString());
     valve.computeDrop();
     const double drop = valve.drop();

@@ -132,7 +132,6 @@ class FieldPairs : public QObject {
 
     // A pair whose field changes meaning (the line page's speed or flow).
     void setScale(int index, double scale) { pair(index).row.slider.scale = scale; }
-    void setRange(int index, const ValueRange& range) { pair(index).row.range = range; }
 
     // The handlers, callable directly. Leaving a field whose text is no
     // number keeps the text, turns the field red and names the quantity and
