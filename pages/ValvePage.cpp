@@ -174,6 +174,8 @@ void ValvePage::buildDiagramArea() {
     // The flow can be slid or typed; the calculation reads the field.
     flowPair_ = new FieldPairs(services_, this);
     flowPair_->build({{
+        .caption = "Flow",
+        .unit = "l/min",
         .slider = {.name = "tbVENTIL_Q",
                    .minimum = 0,
                    .maximum = 10,

@@ -94,10 +94,10 @@ void DigitKeyFilter::attach(QWidget* field, NumberForm form) {
         edit->installEventFilter(this);
     }
     edit->setValidator(new NumberTextValidator(form, edit));
-    connect(edit, &QLineEdit::inputRejected, this, [edit, field, form] {
-        // Setting a text the field cannot hold is the program's doing; a
-        // refused paste leaves the field's own text, which it can hold.
-        if (canHold(edit->text(), form)) {
+    connect(edit, &QLineEdit::inputRejected, this, [edit, field] {
+        // The user pastes or drops into the field being edited; a text the
+        // program sets elsewhere that the field cannot hold is not refused.
+        if (edit->hasFocus() || field->hasFocus()) {
             showRefusal(field);
         }
     });

@@ -1,6 +1,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QSlider>
+#include <QToolTip>
 #include <string>
 #include <utility>
 
@@ -195,6 +196,13 @@ class ScaledPairsTest : public ::testing::Test, public WidgetDriver {
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
     QWidget* root() override { return window.get(); }
+    // No tip left from an earlier refusal.
+    void hideTip() {
+        QToolTip::hideText();
+        for (int wait = 0; wait < 50 && !QToolTip::text().isEmpty(); ++wait) {
+            QTest::qWait(20);
+        }
+    }
 
     FakePageServices services;
     std::unique_ptr<QWidget> window;
@@ -214,6 +222,39 @@ TEST_F(ScaledPairsTest, TheExitMovesTheSliderByTheScale) {
     EXPECT_EQ(text("edForce"), "78.50");
     child<QSlider>("tbForce")->setValue(1234);
     EXPECT_EQ(text("edForce"), "1.23");
+}
+
+// A refused key is never dropped in silence: a tip at the field says what
+// it takes.
+TEST_F(ScaledPairsTest, ARefusedKeySaysWhatTheFieldTakes) {
+    struct Case {
+        const char* field;
+        const char* keys;
+        const char* text;
+        NumberForm tip;
+    };
+    const Case cases[] = {
+        {"edLength", "-28", "28", NumberForm::Decimal},
+        {"edLength", "1e308", "1308", NumberForm::Decimal},
+        {"edLength", "1.2.3", "1.23", NumberForm::Decimal},
+        {"edLength", "7 m", "7", NumberForm::Decimal},
+        {"edDiameter", "12.5", "125", NumberForm::Whole},
+        {"edDiameter", "-4", "4", NumberForm::Whole},
+        {"edDiameter", "4,5", "45", NumberForm::Whole},
+    };
+    for (const Case& c : cases) {
+        hideTip();
+        type(c.field, QString::fromLatin1(c.keys));
+        EXPECT_EQ(text(c.field), c.text) << c.field << " " << c.keys;
+        EXPECT_EQ(QToolTip::text(), DigitKeyFilter::refusalTip(c.tip)) << c.field << " " << c.keys;
+    }
+    EXPECT_EQ(DigitKeyFilter::refusalTip(NumberForm::Decimal),
+              "Digits and one decimal point: this quantity is positive");
+    // Keys the field takes show nothing; a decimal comma types the point.
+    hideTip();
+    type("edLength", "28,5");
+    EXPECT_EQ(text("edLength"), "28.5");
+    EXPECT_EQ(QToolTip::text(), QString());
 }
 
 TEST_F(ScaledPairsTest, WholeNumberFieldsTakeOnlyWholeNumbers) {
