@@ -216,5 +216,15 @@ PumpInputs PumpPage::inputs() const {
 }
 
 std::optional<double> PumpPage::flow() const {
-    return optionalFieldValue(field(Flow));
+    if (fieldText(field(Flow)).isEmpty()) {
+        return std::nullopt;
+    }
+    // Whether the flow suits it is the taker's to judge; a text that is no
+    // number is this page's to name, and there is nothing to take.
+    const FieldReading reading = FieldPairs::read(pair(Flow));
+    if (!reading.number) {
+        services_.showMessage(reading.problem, QStringLiteral("INPUT ERROR"));
+        return std::nullopt;
+    }
+    return reading.value;
 }

@@ -34,7 +34,9 @@ class PumpPage : public ModePage {
     // figure (a blank one too, or one beyond its range) turns red and throws
     // InputError naming the quantity and its range.
     PumpInputs inputs() const;
-    // The flow field's number, as PumpFlowSource (pages/PageLinks.h) describes it.
+    // The flow field's number, as PumpFlowSource (pages/PageLinks.h) describes
+    // it, except that a text that is no number is named in a message (the
+    // field turns red) and gives nothing, as a blank field does.
     std::optional<double> flow() const;
 
   signals:
