@@ -36,11 +36,11 @@ struct Bounds {
     double least;
     double most;
 };
-constexpr Bounds kSupplyFlow{0.1, 10000.0};         // l/min
-constexpr Bounds kReturnFlow{0.0, 100000.0};        // l/min, above 0
-constexpr Bounds kPumpPower{0.01, 5000.0};          // kW
-constexpr Bounds kPumpPressure{1.0, 1000.0};        // bar
-constexpr Bounds kPumpDisplacement{0.1, 100000.0};  // cm3
+constexpr Bounds kSupplyFlow{kLeastSupplyFlow, kMostSupplyFlow};  // l/min
+constexpr Bounds kReturnFlow{0.0, 100000.0};                      // l/min, above 0
+constexpr Bounds kPumpPower{0.01, 5000.0};                        // kW
+constexpr Bounds kPumpPressure{1.0, 1000.0};                      // bar
+constexpr Bounds kPumpDisplacement{0.1, 100000.0};                // cm3
 constexpr Bounds kEfficiency{0.3, 1.0};
 constexpr Bounds kDensity{1.0, 5000.0};           // kg/m3
 constexpr Bounds kViscosity{0.1, 100000.0};       // mm2/s

@@ -28,6 +28,10 @@
 // A needed slot that is empty throws CircuitInputError while the inputs are
 // gathered; the page shows it the same way.
 
+// The supply flow the circuit takes, l/min, both ends included.
+inline constexpr double kLeastSupplyFlow = 0.1;
+inline constexpr double kMostSupplyFlow = 10000.0;
+
 // The caption of every message about the circuit's inputs.
 inline constexpr const char* kCircuitCaption = "Simple pipeline";
 
