@@ -153,9 +153,9 @@ void FieldPairs::fieldExit(const QuantityPair& pair) {
         // slider where it was.
         markRefused(pair.field);
         const QString what = exit.kind == ExitKind::Integer
-                                 ? QStringLiteral(" is not a whole number")
-                                 : QStringLiteral(" is not a number");
-        services_.showMessage(quantityName(pair.row) + QStringLiteral(": ") + text + what +
+                                 ? QStringLiteral("\" is not a whole number")
+                                 : QStringLiteral("\" is not a number");
+        services_.showMessage(quantityName(pair.row) + QStringLiteral(": \"") + text + what +
                                   QStringLiteral(" (allowed: ") + rangeText(pair.row.range) +
                                   QLatin1Char(')'),
                               QStringLiteral("INPUT ERROR"));

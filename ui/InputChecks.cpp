@@ -40,8 +40,8 @@ FieldReading readQuantity(const QString& name, const QString& text, const ValueR
         reading.value = readNumber(text);
         reading.number = true;
     } catch (const ConversionError&) {
-        reading.problem = name + QStringLiteral(": ") + text + QStringLiteral(" is not a number") +
-                          allowed(range);
+        reading.problem = name + QStringLiteral(": \"") + text +
+                          QStringLiteral("\" is not a number") + allowed(range);
         return reading;
     }
     if (!inRange(reading.value, range)) {

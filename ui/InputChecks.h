@@ -34,7 +34,7 @@ struct FieldReading {
 };
 // An empty text is "no value given"; a text that is no number, or a number
 // outside the range, gets a message that names the quantity and the range
-// ("Pressure [bar]: abc is not a number (allowed: 1 to 1000)").
+// ("Pressure [bar]: \"abc\" is not a number (allowed: 1 to 1000)").
 FieldReading readQuantity(const QString& name, const QString& text, const ValueRange& range);
 
 // A field with the name of its quantity, as the user reads it on the page,

@@ -195,14 +195,14 @@ TEST_F(FieldBoundsTest, AHeldTextThatIsNoNumberStaysRedAndIsNamed) {
     };
     const std::vector<Case> cases{
         {"tsPumpa", "edV", ".", nullptr,
-         "Displacement [cm3]: . is not a number (allowed: 0.1 to 100000)"},
+         "Displacement [cm3]: \".\" is not a number (allowed: 0.1 to 100000)"},
         {"tsPumpa", "edNiV", ",", "btnCalc",
-         "Volumetric efficiency: , is not a number (allowed: "
+         "Volumetric efficiency: \",\" is not a number (allowed: "
          "0.3 to 1)"},
         {"tdHidromotor", "edHMNiMeh", ".", "btnHMCalc",
-         "Hydromechanical efficiency: . is not a number (allowed: 0.3 to 1)"},
+         "Hydromechanical efficiency: \".\" is not a number (allowed: 0.3 to 1)"},
         {"tsUsputni", "edUSl", ",", nullptr,
-         "Length [m]: , is not a number (allowed: 0 to "
+         "Length [m]: \",\" is not a number (allowed: 0 to "
          "10000)"},
     };
     showPage("tsPumpa");

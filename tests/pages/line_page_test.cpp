@@ -265,7 +265,7 @@ TEST_F(LinePageTest, UnsoundInputsAreRefusedWithTheInputErrorBox) {
     ASSERT_EQ(desktop->shown.size(), 1u);
     EXPECT_EQ(desktop->shown[0].title, "INPUT ERROR");
     EXPECT_EQ(desktop->shown[0].detail,
-              "Fluid speed [m/s]: 1.2.3 is not a number (allowed: 0.01 to 100)");
+              "Fluid speed [m/s]: \"1.2.3\" is not a number (allowed: 0.01 to 100)");
     EXPECT_EQ(fieldColour(field("edUS")), kRefusedFieldColour);
     EXPECT_EQ(drop(), "0.26");
 }

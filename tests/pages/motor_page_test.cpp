@@ -274,7 +274,7 @@ TEST_F(MotorPageTest, EfficiencyFieldsFilterKeysAndPastesAndNameATextThatIsNoNum
     EXPECT_TRUE(services.failures.empty());
     ASSERT_EQ(services.shown.size(), 1u);
     EXPECT_EQ(services.shown[0].detail,
-              "Volumetric efficiency: , is not a number (allowed: 0.3 to 1)");
+              "Volumetric efficiency: \",\" is not a number (allowed: 0.3 to 1)");
     EXPECT_EQ(pageState(), before);
     EXPECT_EQ(fieldColour(field("edHMNIv")), kRefusedFieldColour);
     // Corrected, the field is whole again.

@@ -199,7 +199,7 @@ TEST_F(PumpPageTest, ATextThatIsNoNumberIsNamedAndNothingIsComputed) {
     EXPECT_EQ(desktop->shown[0].title, "ERROR DATA INPUT");
     EXPECT_EQ(desktop->shown[0].text, "Pump data improoperly entered");
     EXPECT_EQ(desktop->shown[0].detail,
-              "Volumetric efficiency: . is not a number (allowed: 0.3 to 1)");
+              "Volumetric efficiency: \".\" is not a number (allowed: 0.3 to 1)");
     EXPECT_EQ(text("edNiV"), ".");
     EXPECT_EQ(fieldColour(field("edNiV")), kRefusedFieldColour);
     EXPECT_TRUE(log().isEmpty());

@@ -259,7 +259,7 @@ TEST_F(ValvePageTest, UseFlowTakesThePumpFlowBelowTheMaximumOnly) {
     ASSERT_EQ(desktop->shown.size(), 2u);
     // The pump page names its field; there is no flow to take.
     EXPECT_EQ(desktop->shown[1].text,
-              "Flow [l/min]: 1.2.3 is not a number (allowed: 0.1 to 10000)");
+              "Flow [l/min]: \"1.2.3\" is not a number (allowed: 0.1 to 10000)");
     EXPECT_EQ(desktop->shown[1].title, "INPUT ERROR");
     EXPECT_EQ(flowSlider()->value(), 75);
 

@@ -46,7 +46,7 @@ TEST_F(FieldRulesTest, ATextThatIsNoNumberStaysRedAndIsNamedUntilCorrected) {
     EXPECT_EQ(fieldColour(field("edV")), kRefusedFieldColour);
     ASSERT_EQ(desktop->shown.size(), 1u);
     EXPECT_EQ(desktop->shown[0].text,
-              "Displacement [cm3]: 1.2.3 is not a number (allowed: 0.1 to 100000)");
+              "Displacement [cm3]: \"1.2.3\" is not a number (allowed: 0.1 to 100000)");
     typeAndLeave("edV", "30");
     EXPECT_EQ(fieldColour(field("edV")), windowColour());
     EXPECT_EQ(position(*window, "TrackBar3"), 30);
@@ -277,7 +277,7 @@ TEST_F(ScaledPairsTest, WholeNumberFieldsTakeOnlyWholeNumbers) {
     EXPECT_EQ(position(*window, "tbDiameter"), 300);
     ASSERT_EQ(services.shown.size(), 1u);
     EXPECT_EQ(services.shown[0].text,
-              "Diameter [mm]: 12.5 is not a whole number (allowed: 1 to 2000)");
+              "Diameter [mm]: \"12.5\" is not a whole number (allowed: 1 to 2000)");
 }
 
 TEST_F(ScaledPairsTest, ResultsMoveTheSliderFirstSoTheFieldKeepsTheValue) {
