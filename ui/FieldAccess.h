@@ -15,9 +15,9 @@ inline const QColor kKnownFieldColour{0, 255, 0};
 QString fieldText(const QWidget* field);
 void setFieldText(QWidget* field, const QString& text);
 
-// The field's number, read as ui/NumberText reads it. A text that is no
-// number throws ConversionError, which the caller lets reach the
-// application-wide message.
+// The field's number, read as ui/NumberText reads it, for a field its page
+// has checked (FieldPairs::read, the mode checks): a text that is no number
+// throws ConversionError, which would reach the application-wide message.
 double fieldValue(const QWidget* field);
 // Nothing for a blank field; otherwise as fieldValue.
 std::optional<double> optionalFieldValue(const QWidget* field);

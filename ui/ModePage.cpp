@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "model/bazna.h"
+#include "model/faults.h"
 #include "ui/FieldAccess.h"
 #include "ui/FieldWidgets.h"
 #include "ui/InputChecks.h"
@@ -165,8 +166,21 @@ bool ModePage::acceptInputs(int item) {
 
 void ModePage::calculateClick() {
     const int item = selectedItem();
-    if (acceptInputs(item)) {
+    if (!acceptInputs(item)) {
+        return;
+    }
+    try {
         calculate(item);
+    } catch (const FloatingPointFault& fault) {
+        // Figures each within its range can still combine into a result no
+        // drive has (the largest power at the least pressure through the
+        // smallest displacement turns faster than any speed can be counted).
+        // The element computes before anything is shown: the page stands.
+        services_.showMessage(rules_.refusal.text, rules_.refusal.caption,
+                              QStringLiteral("These figures together give a result beyond any "
+                                             "drive (") +
+                                  QString::fromUtf8(fault.what()) +
+                                  QStringLiteral("): check the given values"));
     }
 }
 

@@ -45,7 +45,9 @@ class ModePage : public CalculatorPage {
     // Selected item of the mode group, -1 with none.
     int selectedItem() const;
 
-    // The handlers of the mode group and the two buttons.
+    // The handlers of the mode group and the two buttons. Calculate refuses
+    // inputs that are not usable, and figures that combine into a result no
+    // drive has (a formula fault), with the page's message; the page stands.
     void modeClick();
     void calculateClick();
     void resetClick() { reset(); }

@@ -68,6 +68,17 @@ TEST_F(FieldBoundsTest, AnAbsurdFigureIsNamedWithItsRangeOnEveryPage) {
          "ERROR DATA INPUT",
          "Pressure [bar]: 0.50 is out of range (allowed: 1 to 1000)",
          "edp"},
+        // Each within its range, together beyond any drive: the speed of the
+        // largest power at the least pressure through the smallest displacement.
+        {"tsPumpa",
+         "RadioGroup1",
+         0,
+         {{"edSnaga", "5000"}, {"edp", "1"}, {"edV", "0.1"}, {"edNiM", "0.3"}, {"edNiV", "0.3"}},
+         "btnCalc",
+         "ERROR DATA INPUT",
+         "These figures together give a result beyond any drive (Invalid floating point "
+         "operation): check the given values",
+         nullptr},
         {"tdHidromotor",
          "RadioGroup2",
          6,
