@@ -1,5 +1,7 @@
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
+#include <QRadioButton>
 #include <QSlider>
 #include <QToolTip>
 #include <string>
@@ -50,6 +52,15 @@ TEST_F(FieldRulesTest, ATextThatIsNoNumberStaysRedAndIsNamedUntilCorrected) {
     typeAndLeave("edV", "30");
     EXPECT_EQ(fieldColour(field("edV")), windowColour());
     EXPECT_EQ(position(*window, "TrackBar3"), 30);
+    // Enter runs the exit, which names the text; the page does not calculate on it.
+    showPage("tsPumpa");
+    QTest::mouseClick(child<QGroupBox>("RadioGroup1")->findChildren<QRadioButton*>().at(0),
+                      Qt::LeftButton);
+    desktop->shown.clear();
+    type("edV", ".");
+    QTest::keyClick(field("edV"), Qt::Key_Return);
+    ASSERT_EQ(desktop->shown.size(), 1u);
+    EXPECT_EQ(desktop->shown[0].title, "INPUT ERROR");
 }
 
 // Pasted text bypasses the key filter; leaving the field reads its comma.
