@@ -76,8 +76,8 @@ QString DigitKeyFilter::refusalTip(NumberForm form) {
 }
 
 bool DigitKeyFilter::canHold(const QString& text, NumberForm form) {
-    static const QRegularExpression decimal(QStringLiteral("^\\s*\\d*[.,]?\\d*\\s*$"));
-    static const QRegularExpression whole(QStringLiteral("^\\s*\\d*\\s*$"));
+    static const QRegularExpression decimal(QStringLiteral("^[ \\t]*[0-9]*[.,]?[0-9]*[ \\t]*$"));
+    static const QRegularExpression whole(QStringLiteral("^[ \\t]*[0-9]*[ \\t]*$"));
     return (form == NumberForm::Whole ? whole : decimal).match(text).hasMatch();
 }
 

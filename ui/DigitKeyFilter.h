@@ -29,7 +29,8 @@ class DigitKeyFilter : public QObject {
     static QString refusalTip(NumberForm form);
     // Whether a field of the form can hold the text, typed or pasted: blanks
     // around digits with at most one decimal point or comma (none in a whole
-    // number). The empty text can.
+    // number). The empty text can. Blanks are spaces and tabs, as the reading
+    // takes them.
     static bool canHold(const QString& text, NumberForm form);
 
   protected:
