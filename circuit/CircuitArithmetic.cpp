@@ -64,16 +64,21 @@ std::string bound(double value) {
 // one beyond the bounds, or nothing.
 std::optional<std::string> outOfBounds(double value, Bounds bounds, std::string_view name,
                                        std::string_view unit, std::string_view remedy) {
-    const std::string unitText = unit.empty() ? std::string() : " " + std::string(unit);
+    std::string message(name);
     if (!positive(value)) {
-        return std::string(name) + " must be greater than 0" + unitText + ": " +
-               std::string(remedy);
+        message.append(" must be greater than 0");
+    } else if (!within(value, bounds)) {
+        message.append(" must lie between ")
+            .append(bound(bounds.least))
+            .append(" and ")
+            .append(bound(bounds.most));
+    } else {
+        return std::nullopt;
     }
-    if (!within(value, bounds)) {
-        return std::string(name) + " must lie between " + bound(bounds.least) + " and " +
-               bound(bounds.most) + unitText + ": " + std::string(remedy);
+    if (!unit.empty()) {
+        message.append(" ").append(unit);
     }
-    return std::nullopt;
+    return message.append(": ").append(remedy);
 }
 
 constexpr char kSlotBar = '|';
