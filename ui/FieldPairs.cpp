@@ -205,6 +205,8 @@ std::optional<double> FieldPairs::valueOrRefusal(int index, const QString& capti
 void FieldPairs::showResult(const QuantityPair& pair, long double value, const QString& text) {
     moveSlider(pair.slider, sliderPositionFor(value, pair.row.slider.scale));
     setFieldText(pair.field, text);
+    // A result replaces whatever the user had still to correct there.
+    clearRefused(pair.field);
 }
 
 void FieldPairs::reset(const QuantityPair& pair) {

@@ -248,4 +248,19 @@ TEST_F(FieldBoundsTest, AHeldTextThatIsNoNumberStaysRedAndIsNamed) {
     }
 }
 
+TEST_F(FieldBoundsTest, AResultReplacesATextStillToBeCorrected) {
+    showPage("tsPumpa");
+    selectMode("RadioGroup1", 0);
+    typeAndLeave("edSnaga", "10");
+    typeAndLeave("edp", "100");
+    typeAndLeave("edV", "50");
+    paste("edQ", ".");
+    leave("edQ");
+    ASSERT_TRUE(isRed("edQ"));
+    click("btnCalc");
+    EXPECT_EQ(desktop->shown.size(), 1u);  // the exit's message only
+    EXPECT_EQ(text("edQ"), "55.30");       // 600 x 10 kW x 0.96 x 0.96 / 100 bar
+    EXPECT_FALSE(isRed("edQ"));
+}
+
 }  // namespace
