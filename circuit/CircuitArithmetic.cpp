@@ -27,6 +27,60 @@ constexpr double kTankPressure = 0.0;
 // The line page's tube types; the wall material numbers count from 1.
 constexpr int kTubeTypes = 6;
 
+// The figures the circuit takes, both ends included: what no drive an
+// engineer designs goes beyond, and what keeps every element's formulas, the
+// chain's sums, its messages and its characteristic within the range of a
+// double. A figure below a least one gives a vanishing divisor somewhere
+// (a pump pressure of a billionth of a bar, a line as thin as a hair).
+struct Bounds {
+    double least;
+    double most;
+};
+constexpr Bounds kSupplyFlow{kLeastSupplyFlow, kMostSupplyFlow};  // l/min
+constexpr Bounds kReturnFlow{0.0, 100000.0};                      // l/min, above 0
+constexpr Bounds kPumpPower{0.01, 5000.0};                        // kW
+constexpr Bounds kPumpPressure{1.0, 1000.0};                      // bar
+constexpr Bounds kPumpDisplacement{0.1, 100000.0};                // cm3
+constexpr Bounds kEfficiency{0.3, 1.0};
+constexpr Bounds kDensity{1.0, 5000.0};           // kg/m3
+constexpr Bounds kViscosity{0.1, 100000.0};       // mm2/s
+constexpr Bounds kCylinderDiameter{0.0, 2000.0};  // mm, above 0
+constexpr Bounds kLineDiameter{0.5, 2000.0};      // mm
+constexpr Bounds kLineLength{0.0, 10000.0};       // m, above 0
+// A valve's drop is p0 + k Q^2; either may be negative in a data file.
+constexpr double kMostValveTerm = 1000.0;       // |p0|, bar
+constexpr double kMostValveCoefficient = 10.0;  // |k|, bar per (l/min)^2
+
+bool within(double value, Bounds bounds) {
+    return value >= bounds.least && value <= bounds.most;
+}
+
+// The number as a message shows a bound: 0.1, 10000.
+std::string bound(double value) {
+    return numtext::FloatToStr(value);
+}
+
+// "must be greater than 0" for a figure that is not, "must lie between" for
+// one beyond the bounds, or nothing.
+std::optional<std::string> outOfBounds(double value, Bounds bounds, std::string_view name,
+                                       std::string_view unit, std::string_view remedy) {
+    std::string message(name);
+    if (!positive(value)) {
+        message.append(" must be greater than 0");
+    } else if (!within(value, bounds)) {
+        message.append(" must lie between ")
+            .append(bound(bounds.least))
+            .append(" and ")
+            .append(bound(bounds.most));
+    } else {
+        return std::nullopt;
+    }
+    if (!unit.empty()) {
+        message.append(" ").append(unit);
+    }
+    return message.append(": ").append(remedy);
+}
+
 constexpr char kSlotBar = '|';
 constexpr char kSlotPercent = '%';
 
@@ -69,15 +123,16 @@ double slotNumber(std::string_view part, CircuitSlot slot, std::string_view text
 
 std::optional<std::string> checkLine(CircuitSlot slot, const LineInputs& line) {
     const std::string name = capitalised(slotLabel(slot));
-    const std::string remedy = ": " + slotRemedy(slot);
-    if (!positive(line.diameter)) {
-        return name + " diameter must be greater than 0 mm" + remedy;
+    const std::string remedy = slotRemedy(slot);
+    if (auto problem =
+            outOfBounds(line.diameter, kLineDiameter, name + " diameter", "mm", remedy)) {
+        return problem;
     }
-    if (!positive(line.length)) {
-        return name + " length must be greater than 0 m" + remedy;
+    if (auto problem = outOfBounds(line.length, kLineLength, name + " length", "m", remedy)) {
+        return problem;
     }
     if (line.materialIndex < 0 || line.materialIndex >= kTubeTypes) {
-        return name + " tube type must be one of the six tube types" + remedy;
+        return name + " tube type must be one of the six tube types: " + remedy;
     }
     return std::nullopt;
 }
@@ -85,6 +140,12 @@ std::optional<std::string> checkLine(CircuitSlot slot, const LineInputs& line) {
 std::optional<std::string> checkValve(CircuitSlot slot, const ValveInputs& valve) {
     if (!std::isfinite(valve.constantTerm) || !std::isfinite(valve.flowCoefficient)) {
         return capitalised(slotLabel(slot)) + " p0 and k must be numbers: " + slotRemedy(slot);
+    }
+    if (!(std::fabs(valve.constantTerm) <= kMostValveTerm) ||
+        !(std::fabs(valve.flowCoefficient) <= kMostValveCoefficient)) {
+        return capitalised(slotLabel(slot)) + " p0 must lie within " + bound(kMostValveTerm) +
+               " bar and k within " + bound(kMostValveCoefficient) +
+               " bar/(l/min)2 either side of 0: " + slotRemedy(slot);
     }
     return std::nullopt;
 }
@@ -175,12 +236,16 @@ std::string valveSlotText(std::string_view name, std::string_view constantTerm,
 
 std::optional<std::string> validate(const CircuitInputs& inputs) {
     // The divisors of the chain first: the flows and the cylinder's areas.
-    if (!positive(inputs.supplyFlow)) {
-        return std::string(
-            "Supply flow Q must be greater than 0 l/min: calculate the pump or type a flow");
+    if (auto problem = outOfBounds(inputs.supplyFlow, kSupplyFlow, "Supply flow Q", "l/min",
+                                   "calculate the pump or type a flow")) {
+        return problem;
     }
     const CylinderInputs& cylinder = inputs.cylinder;
     if (auto problem = checkCylinderDiameters(cylinder.pistonDiameter, cylinder.rodDiameter)) {
+        return problem;
+    }
+    if (auto problem = outOfBounds(cylinder.pistonDiameter, kCylinderDiameter, "Piston diameter D1",
+                                   "mm", "set it on the cylinder page")) {
         return problem;
     }
     double back = 0.0;
@@ -190,31 +255,39 @@ std::optional<std::string> validate(const CircuitInputs& inputs) {
     } catch (const FloatingPointFault&) {
         back = 0.0;  // beyond the double range: reported below like a vanishing flow
     }
-    if (!positive(back)) {
+    if (!positive(back) || !within(back, kReturnFlow)) {
         return std::string(
             "Return flow Qr must be greater than 0 l/min and within range: check the supply flow "
             "Q and the cylinder's diameters D1 and D2");
     }
 
     const PumpInputs& pump = inputs.pump;
-    const std::pair<double, const char*> mustBePositive[] = {
-        {pump.power, "Pump power must be greater than 0 kW: calculate the pump"},
-        {pump.pressure, "Pump pressure must be greater than 0 bar: calculate the pump"},
-        {pump.displacement, "Pump displacement must be greater than 0 cm3: calculate the pump"},
-        {pump.volumetricEfficiency,
-         "Pump volumetric efficiency must be greater than 0: set it on the pump page"},
-        {pump.hydromechanicalEfficiency,
-         "Pump mechanical efficiency must be greater than 0: set it on the pump page"},
-        {inputs.density,
-         "Working fluid density must be greater than 0 kg/m3: set it below the pages"},
-        {inputs.viscosity,
-         "Working fluid viscosity must be greater than 0 mm2/s: set it below the pages"},
-        {cylinder.efficiency,
-         "Cylinder efficiency must be greater than 0: set it on the cylinder page"},
+    struct Figure {
+        double value;
+        Bounds bounds;
+        const char* name;
+        const char* unit;
+        const char* remedy;
     };
-    for (const auto& [value, message] : mustBePositive) {
-        if (!positive(value)) {
-            return std::string(message);
+    const char* const pumpPage = "calculate the pump";
+    const Figure figures[] = {
+        {pump.power, kPumpPower, "Pump power", "kW", pumpPage},
+        {pump.pressure, kPumpPressure, "Pump pressure", "bar", pumpPage},
+        {pump.displacement, kPumpDisplacement, "Pump displacement", "cm3", pumpPage},
+        {pump.volumetricEfficiency, kEfficiency, "Pump volumetric efficiency", "",
+         "set it on the pump page"},
+        {pump.hydromechanicalEfficiency, kEfficiency, "Pump mechanical efficiency", "",
+         "set it on the pump page"},
+        {inputs.density, kDensity, "Working fluid density", "kg/m3", "set it below the pages"},
+        {inputs.viscosity, kViscosity, "Working fluid viscosity", "mm2/s",
+         "set it below the pages"},
+        {cylinder.efficiency, kEfficiency, "Cylinder efficiency", "",
+         "set it on the cylinder page"},
+    };
+    for (const Figure& figure : figures) {
+        if (auto problem =
+                outOfBounds(figure.value, figure.bounds, figure.name, figure.unit, figure.remedy)) {
+            return problem;
         }
     }
     if (auto problem = checkLine(CircuitSlot::OperationLine, inputs.operationLine)) {

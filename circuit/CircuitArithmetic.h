@@ -28,6 +28,10 @@
 // A needed slot that is empty throws CircuitInputError while the inputs are
 // gathered; the page shows it the same way.
 
+// The supply flow the circuit takes, l/min, both ends included.
+inline constexpr double kLeastSupplyFlow = 0.1;
+inline constexpr double kMostSupplyFlow = 10000.0;
+
 // The caption of every message about the circuit's inputs.
 inline constexpr const char* kCircuitCaption = "Simple pipeline";
 
@@ -113,8 +117,11 @@ std::string valveSlotText(std::string_view name, std::string_view constantTerm,
 
 // The first input that would make the calculation divide by zero or compute
 // with a meaningless value, as a message naming it, or nothing when all are
-// sound. The flows and the cylinder's diameters are checked first. Computes
-// nothing that can fail.
+// sound. The flows and the cylinder's diameters are checked first. Every
+// figure has bounds no drive goes beyond (a pump of 1000 bar at most, a valve's
+// p0 within 1000 bar of 0), so for every input accepted the chain's sums, its
+// messages, its report and its characteristic stay finite. Computes nothing
+// that can fail.
 std::optional<std::string> validate(const CircuitInputs& inputs);
 
 // Builds the whole chain in flow order, carrying the supply pressure forward

@@ -14,14 +14,15 @@ constexpr int kMostIntervals = 100000;
 constexpr int kLeastPressureAxis = 4;
 
 // The top of a diagram axis, a whole number at least 1 (the axis is drawn in
-// whole steps). A value the drawing's int cannot hold is a fault, not a
-// conversion with an undefined result.
+// whole steps). Drops beyond what an int holds (absurd, but finite for any
+// input the circuit accepts) stop the axis at the largest int; the drawing
+// keeps points beyond the box at its edge.
 int axisTop(double value) {
     if (!(value >= 1.0)) {
         return 1;
     }
-    if (value > static_cast<double>(std::numeric_limits<int>::max())) {
-        throw FloatingPointFault("Floating point overflow");
+    if (value >= static_cast<double>(std::numeric_limits<int>::max())) {
+        return std::numeric_limits<int>::max();
     }
     return static_cast<int>(value);
 }

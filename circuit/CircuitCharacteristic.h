@@ -37,8 +37,8 @@ inline constexpr int kCharacteristicIntervals = 200;
 // The characteristic of a calculated chain, or nothing when its supply flow
 // is below 1 l/min (also when computeSums has not run): the flow axis would
 // have no whole l/min to draw. An element that is neither a line nor a valve
-// keeps its drop's share (q / Q)^2. intervals is held to 1..100000. A formula
-// fault of an element, or a pressure axis beyond the int range, throws
-// FloatingPointFault.
+// keeps its drop's share (q / Q)^2. intervals is held to 1..100000. The
+// pressure axis stops at the largest int. A formula fault of an element
+// throws FloatingPointFault.
 std::optional<CircuitCharacteristic> characteristicOf(const prost_cevovod& chain,
                                                       int intervals = kCharacteristicIntervals);

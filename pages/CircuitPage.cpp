@@ -25,6 +25,7 @@
 #include "ui/DigitKeyFilter.h"
 #include "ui/FieldAccess.h"
 #include "ui/FieldWidgets.h"
+#include "ui/InputChecks.h"
 #include "ui/NumberText.h"
 
 // A box whose picture is drawn by the page on every paint.
@@ -558,7 +559,15 @@ QStringList CircuitPage::missingComponents() const {
 CircuitInputs CircuitPage::gatherInputs() const {
     CircuitInputs inputs = slots_.gather(options());
     inputs.pump = sources_.pump();
-    inputs.supplyFlow = fieldValue(edQ_prost);
+    // A text that is no number is named here; a figure out of range by validate.
+    const FieldReading supply =
+        readQuantity(QStringLiteral("Supply flow Q [l/min]"), fieldText(edQ_prost),
+                     {.lowest = kLeastSupplyFlow, .highest = kMostSupplyFlow});
+    if (!supply.number) {
+        markRefused(edQ_prost);
+        throw CircuitInputError(supply.problem.toStdString());
+    }
+    inputs.supplyFlow = supply.value;
 
     const CylinderDefinition cylinder = sources_.cylinder();
     // A blank diameter fails as reading its blank field does.

@@ -20,6 +20,7 @@
 #include <QSvgRenderer>
 
 #include "model/CylinderDesign.h"
+#include "model/InputError.h"
 #include "model/klip.h"
 #include "ui/ControlEvents.h"
 #include "ui/FieldAccess.h"
@@ -71,6 +72,7 @@ std::vector<QuantityRow> pairTable() {
                     .scale = 0.001, .format = "%.2f"},
          .field = {.name = "edHCF", .tag = 120},
          .exit = {.kind = ExitKind::Decimal, .format = "%f"},
+         .range = {.lowest = 0.001, .highest = 100000},
          .at = rowAt(0),
          .reset = {.kind = ResetKind::TextThenSlider}},
         {.caption = "Pressure in [bar]",
@@ -78,6 +80,7 @@ std::vector<QuantityRow> pairTable() {
                     .format = "%.1f"},
          .field = {.name = "edHCPul", .tag = 121},
          .exit = {.kind = ExitKind::Decimal, .format = "%2.2f"},
+         .range = {.lowest = 1, .highest = 1000},
          .at = rowAt(1),
          .reset = {.kind = ResetKind::TextThenSlider}},
         {.caption = "Pressure out [bar]",
@@ -85,6 +88,7 @@ std::vector<QuantityRow> pairTable() {
                     .format = "%.1f"},
          .field = {.name = "edHCPiz", .tag = 122},
          .exit = {.kind = ExitKind::Decimal, .format = "%f"},
+         .range = {.lowest = 0, .highest = 1000},
          .at = rowAt(2),
          .reset = {.kind = ResetKind::SliderThenText}},
         {.caption = "Flow in [l/min]",
@@ -92,6 +96,7 @@ std::vector<QuantityRow> pairTable() {
                     .format = "%.1f"},
          .field = {.name = "edHCQ1", .tag = 123},
          .exit = {.kind = ExitKind::Decimal, .format = "%f"},
+         .range = {.lowest = 0.1, .highest = 10000},
          .at = rowAt(3),
          .reset = {.kind = ResetKind::SliderThenText}},
         {.caption = "Flow out [l/min]",
@@ -99,20 +104,23 @@ std::vector<QuantityRow> pairTable() {
                     .format = "%.1f"},
          .field = {.name = "edHCQ2", .tag = 124},
          .exit = {.kind = ExitKind::Decimal, .format = "%f"},
+         .range = {.lowest = 0.1, .highest = 10000},
          .at = rowAt(4),
          .reset = {.kind = ResetKind::SliderThenText}},
         {.caption = "Piston diameter [mm]",
          .slider = {.name = "tbHCD1", .minimum = 1, .maximum = 300, .start = 1, .tick = 1,
                     .format = "%.d"},
          .field = {.name = "edHCD1", .tag = 125, .keys = KeyFilterKind::Whole},
-         .exit = {.kind = ExitKind::Integer, .format = "%d", .failText = "1"},
+         .exit = {.kind = ExitKind::Integer, .format = "%d"},
+         .range = {.lowest = 1, .highest = 2000},
          .at = rowAt(5),
          .reset = {.kind = ResetKind::SliderThenText}},
         {.caption = "Piston rod diameter [mm]",
          .slider = {.name = "tbHCD2", .minimum = 1, .maximum = 299, .start = 1, .tick = 1,
                     .format = "%.d"},
          .field = {.name = "edHCD2", .tag = 126, .keys = KeyFilterKind::Whole},
-         .exit = {.kind = ExitKind::Integer, .format = "%d", .failText = "1"},
+         .exit = {.kind = ExitKind::Integer, .format = "%d"},
+         .range = {.lowest = 1, .highest = 2000},
          .at = rowAt(6),
          .reset = {.kind = ResetKind::SliderThenText}},
         {.caption = "Stroke speed[m/s]",
@@ -120,6 +128,7 @@ std::vector<QuantityRow> pairTable() {
                     .scale = 0.01, .format = "%.2f"},
          .field = {.name = "edHCv", .tag = 127},
          .exit = {.kind = ExitKind::Decimal, .format = "%2.2f"},
+         .range = {.lowest = 0.001, .highest = 10},
          .at = rowAt(7),
          .reset = {.kind = ResetKind::SliderThenText}},
         // Only the slider sets the efficiency; a reset keeps it.
@@ -128,6 +137,7 @@ std::vector<QuantityRow> pairTable() {
                     .scale = 0.01, .format = "%f"},
          .field = {.name = "lblHCNi", .kind = FieldKind::Label, .keys = KeyFilterKind::None},
          .exit = {.kind = ExitKind::None, .format = nullptr},
+         .range = {.lowest = 0.3, .highest = 1},
          .at = rowAt(8)},
         // clang-format on
     };
@@ -150,14 +160,17 @@ std::vector<QuantityRow> designTable() {
         {.caption = "Stroke [mm]",
          .field = {.name = "edHCStroke", .tag = 128},
          .exit = {.kind = ExitKind::Decimal, .format = "%.0f"},
+         .range = {.lowest = 1, .highest = 50000},
          .at = at(8, 20, 134)},
         {.caption = "Retracted length [mm]",
          .field = {.name = "edHCMountLength", .tag = 129},
          .exit = {.kind = ExitKind::Decimal, .format = "%.0f"},
+         .range = {.lowest = 0, .highest = 50000},
          .at = at(8, 44, 134)},
         {.caption = "Safety factor",
          .field = {.name = "edHCSafety", .tag = 130},
          .exit = {.kind = ExitKind::Decimal, .format = "%.2f"},
+         .range = {.lowest = 1, .highest = 100},
          .at = at(200, 44, 108)},
         // clang-format on
     };
@@ -428,12 +441,12 @@ void CylinderPage::updateCylinderPicture() {
 }
 
 bool CylinderPage::acceptInputs(int item) {
-    // The outlet pressure is read first: a text that is no number there
-    // reaches the application-wide message before any check.
-    const double outletPressure = fieldValue(field(PressureOut));
-    if (!checkInputs()) {
+    // The outlet pressure is read first: every mode needs it.
+    const std::optional<double> outlet = checkedValue(PressureOut);
+    if (!outlet || !checkInputs()) {
         return false;
     }
+    const double outletPressure = *outlet;
     const QString caption = QString::fromLatin1(kErrorCaption);
     // The oil must push against the back pressure, and the rod must leave an
     // annulus: otherwise there is no working area to divide by.
@@ -474,16 +487,33 @@ std::optional<CylinderDesignInputs> CylinderPage::designInputs(const klip& cylin
     in.pistonDiameter = cylinder.pistonDiameter;
     in.rodDiameter = cylinder.rodDiameter;
     in.throughRod = doubleActing();
-    in.stroke = fieldValue(design_->pair(Stroke).field);
+    // A text that is no number is named first, then what the design itself
+    // cannot take, then a figure beyond what a cylinder is built with (whose
+    // buckling length would leave the range of a double in the report).
+    FieldReading readings[3];
+    for (int index : {Stroke, MountingLength, SafetyFactor}) {
+        readings[index] = design_->read(index);
+        if (!readings[index].number) {
+            services_.showMessage(readings[index].problem, caption);
+            return std::nullopt;
+        }
+    }
+    in.stroke = readings[Stroke].value;
     in.flow = flow;
     in.pressure = cylinder.pressureIn;
     in.efficiency = fieldValue(field(Efficiency));
     in.mounting = static_cast<MountingCase>(std::max(cbHCMounting->currentIndex(), 0));
-    in.mountingLength = fieldValue(design_->pair(MountingLength).field);
-    in.safetyFactor = fieldValue(design_->pair(SafetyFactor).field);
+    in.mountingLength = readings[MountingLength].value;
+    in.safetyFactor = readings[SafetyFactor].value;
     if (const auto problem = checkDesignInputs(in)) {
         services_.showMessage(QString::fromStdString(*problem), caption);
         return std::nullopt;
+    }
+    for (const FieldReading& reading : readings) {
+        if (!reading.usable()) {
+            services_.showMessage(reading.problem, caption);
+            return std::nullopt;
+        }
     }
     return in;
 }
@@ -662,6 +692,16 @@ std::vector<PageChoice> CylinderPage::choices() {
 CylinderDefinition CylinderPage::definition() const {
     CylinderDefinition cylinder;
     cylinder.kind = doubleActing() ? CylinderKind::DoubleActing : CylinderKind::SingleActing;
+    // A blank diameter is nothing yet; a text that is no figure of a
+    // diameter is named, as the page would name it.
+    for (int diameter : {PistonDiameter, RodDiameter}) {
+        if (!fieldText(field(diameter)).isEmpty()) {
+            const FieldReading reading = FieldPairs::read(pair(diameter));
+            if (!reading.usable()) {
+                throw InputError(reading.problem.toStdString());
+            }
+        }
+    }
     cylinder.pistonDiameter = optionalFieldValue(field(PistonDiameter));
     cylinder.rodDiameter = optionalFieldValue(field(RodDiameter));
     cylinder.stroke = optionalFieldValue(design_->pair(Stroke).field);

@@ -35,6 +35,9 @@ enum Pair { Diameter, Length, SpeedOrFlow, InletPressure };
 // Slider steps of the speed-or-flow pair: 0.1 m/s or 1 l/min.
 constexpr double kSpeedScale = 0.1;
 constexpr double kFlowScale = 1.0;
+// The figures of the speed-or-flow field in either meaning.
+constexpr ValueRange kSpeedRange{.lowest = 0.01, .highest = 100};
+constexpr ValueRange kFlowRange{.lowest = 0.1, .highest = 10000};
 
 // Items of the two option groups.
 constexpr int kHose = 1;
@@ -63,6 +66,7 @@ std::vector<QuantityRow> pairTable() {
                     .format = "%f"},
          .field = {.name = "edUSd"},
          .exit = {.kind = ExitKind::Decimal, .format = "%f"},
+         .range = {.lowest = 0.5, .highest = 2000},
          .at = {.captionLeft = 8, .top = 70, .sliderLeft = 130, .sliderWidth = 200,
                 .fieldLeft = 340, .fieldWidth = 76},
          .reset = {.kind = ResetKind::SliderThenText}},
@@ -71,13 +75,17 @@ std::vector<QuantityRow> pairTable() {
                     .scale = 0.1, .format = "%2.1f"},
          .field = {.name = "edUSl"},
          .exit = {.kind = ExitKind::Decimal, .format = "%2.1f"},
+         .range = {.lowest = 0, .highest = 10000},
          .at = {.captionLeft = 8, .top = 106, .sliderLeft = 130, .sliderWidth = 200,
                 .fieldLeft = 340, .fieldWidth = 76}},
         // What the field holds, speed or flow, is said by the option group above it.
-        {.slider = {.name = "tbUS", .minimum = 1, .maximum = 100, .start = 1, .tick = 1,
+        // Its caption names it in messages only.
+        {.caption = "Fluid speed", .unit = "m/s",
+         .slider = {.name = "tbUS", .minimum = 1, .maximum = 100, .start = 1, .tick = 1,
                     .scale = kSpeedScale, .format = "%f"},
          .field = {.name = "edUS"},
          .exit = {.kind = ExitKind::Decimal, .format = "%f"},
+         .range = kSpeedRange,
          .at = {.top = 184, .sliderLeft = 130, .sliderWidth = 200,
                 .fieldLeft = 340, .fieldWidth = 76}},
         // Shown for the user's reference; no calculation reads it.
@@ -86,6 +94,7 @@ std::vector<QuantityRow> pairTable() {
                     .format = "%f"},
          .field = {.name = "btnUsputPul"},
          .exit = {.kind = ExitKind::Decimal, .format = "%f"},
+         .range = {.lowest = 0, .highest = 1000},
          .at = {.captionLeft = 8, .top = 220, .sliderLeft = 130, .sliderWidth = 200,
                 .fieldLeft = 340, .fieldWidth = 76}},
         // clang-format on
@@ -265,6 +274,10 @@ void LinePage::RGcevCrevoClick() {
 void LinePage::USRadioClick() {
     // The number in the field keeps its text; only its meaning changes.
     pairs_->setScale(SpeedOrFlow, flowGiven() ? kFlowScale : kSpeedScale);
+    QuantityRow& row = pairs_->pair(SpeedOrFlow).row;
+    row.caption = flowGiven() ? QStringLiteral("Flow") : QStringLiteral("Fluid speed");
+    row.unit = flowGiven() ? QStringLiteral("l/min") : QStringLiteral("m/s");
+    row.range = flowGiven() ? kFlowRange : kSpeedRange;
 }
 
 void LinePage::BitBtn5Click() {
@@ -281,8 +294,15 @@ void LinePage::BitBtn5Click() {
             return;
         }
     }
-    // A text that is no number is not this check's business: its conversion
-    // error reaches the application-wide message.
+    // A text that is no number, or a figure no line has, is named with its
+    // range, and its field turns red.
+    for (int pair : {Diameter, Length, SpeedOrFlow}) {
+        if (const FieldReading reading = pairs_->read(pair); !reading.usable()) {
+            services_.showMessage(QStringLiteral("Pipeline input data is not regular "),
+                                  QStringLiteral("INPUT ERROR"), reading.problem);
+            return;
+        }
+    }
     const WorkingFluidTexts fluid = services_.workingFluid();
     const double viscosity = readNumber(fluid.viscosity);
     const double diameter = fieldValue(field(Diameter));

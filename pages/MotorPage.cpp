@@ -32,6 +32,7 @@ std::vector<QuantityRow> pairTable() {
                     .format = "%.2f"},
          .field = {.name = "edHMM", .tag = 107},
          .exit = {.kind = ExitKind::Decimal, .format = "%2.2f"},
+         .range = {.lowest = 0.01, .highest = 100000},
          .at = rowAt(16),
          .reset = {.kind = ResetKind::TextThenSlider, .text = "0.0"}},
         {.caption = "Pressure [bar]",
@@ -39,6 +40,7 @@ std::vector<QuantityRow> pairTable() {
                     .format = "%f"},
          .field = {.name = "edHMp", .tag = 108},
          .exit = {.kind = ExitKind::Decimal, .format = "%2.0f"},
+         .range = {.lowest = 1, .highest = 1000},
          .at = rowAt(52),
          .reset = {.kind = ResetKind::TextThenSlider, .text = "0.0"}},
         {.caption = "Flow [l/min]",
@@ -46,6 +48,7 @@ std::vector<QuantityRow> pairTable() {
                     .format = "%f"},
          .field = {.name = "edHMQ", .tag = 109},
          .exit = {.kind = ExitKind::Decimal, .format = "%2.2f"},
+         .range = {.lowest = 0.1, .highest = 10000},
          .at = rowAt(88),
          .reset = {.kind = ResetKind::TextThenSlider, .text = "0.0"}},
         {.caption = "Power [kW]",
@@ -53,6 +56,7 @@ std::vector<QuantityRow> pairTable() {
                     .format = "%f"},
          .field = {.name = "edHMSnaga", .tag = 110},
          .exit = {.kind = ExitKind::Decimal, .format = "%f"},
+         .range = {.lowest = 0.01, .highest = 5000},
          .at = rowAt(124),
          .reset = {.kind = ResetKind::TextThenSlider, .text = "0"}},
         // The slider counts tenths of a cm3.
@@ -61,6 +65,7 @@ std::vector<QuantityRow> pairTable() {
                     .scale = 0.1, .format = "%f"},
          .field = {.name = "edHMv", .tag = 111},
          .exit = {.kind = ExitKind::Decimal, .format = "%f"},
+         .range = {.lowest = 0.1, .highest = 100000},
          .at = rowAt(160),
          .reset = {.kind = ResetKind::TextThenSlider, .text = "0.0"}},
         // A speed is a whole number: a fraction is no speed and gets the
@@ -70,6 +75,7 @@ std::vector<QuantityRow> pairTable() {
                     .format = "%d"},
          .field = {.name = "edHMn", .tag = 112, .keys = KeyFilterKind::Whole},
          .exit = {.kind = ExitKind::Integer, .format = nullptr},
+         .range = {.lowest = 1, .highest = 20000},
          .at = rowAt(196),
          .reset = {.kind = ResetKind::TextThenSlider, .text = "0.0"}},
         // The efficiencies are written by their sliders only and keep their
@@ -80,6 +86,7 @@ std::vector<QuantityRow> pairTable() {
                     .scale = 0.01, .format = "%f"},
          .field = {.name = "edHMNiMeh", .tag = 113, .keys = KeyFilterKind::Whole},
          .exit = {.kind = ExitKind::None, .format = nullptr},
+         .range = {.lowest = 0.3, .highest = 1},
          .at = {.captionLeft = 256, .top = 256, .sliderLeft = 256, .sliderWidth = 170,
                 .fieldLeft = 432, .fieldWidth = 44, .captionTop = 234, .markLeft = 412}},
         {.caption = " Volumetric efficiency",
@@ -87,6 +94,7 @@ std::vector<QuantityRow> pairTable() {
                     .scale = 0.01, .format = "%f"},
          .field = {.name = "edHMNIv", .tag = 114, .keys = KeyFilterKind::Whole},
          .exit = {.kind = ExitKind::None, .format = nullptr},
+         .range = {.lowest = 0.3, .highest = 1},
          .at = {.captionLeft = 520, .top = 256, .sliderLeft = 520, .sliderWidth = 170,
                 .fieldLeft = 696, .fieldWidth = 44, .captionTop = 234, .markLeft = 652}},
         // clang-format on

@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QSlider>
 
+#include "model/InputError.h"
 #include "model/pumpa.h"
 #include "ui/FieldAccess.h"
 #include "ui/FieldPairs.h"
@@ -24,6 +25,7 @@ std::vector<QuantityRow> pairTable() {
          .field = {.name = "edSnaga", .tag = 100, .kind = FieldKind::Combo,
                    .items = {"1", "2", "3", "4", "5", "6", "7", "8", "10"}},
          .exit = {.kind = ExitKind::Decimal, .format = "%2.2f"},
+         .range = {.lowest = 0.01, .highest = 5000},
          .at = {.captionLeft = 248, .top = 16, .sliderLeft = 362, .sliderWidth = 382,
                 .fieldLeft = 752, .fieldWidth = 65, .unitLeft = 822},
          .reset = {.kind = ResetKind::TextThenSlider, .text = "0.0"}},
@@ -36,6 +38,7 @@ std::vector<QuantityRow> pairTable() {
                              "1000", "1450", "1500", "2000", "2900", "3000"},
                    .keys = KeyFilterKind::Whole},
          .exit = {.kind = ExitKind::Whole, .format = nullptr},
+         .range = {.lowest = 1, .highest = 20000},
          .at = {.captionLeft = 248, .top = 56, .sliderLeft = 360, .sliderWidth = 386,
                 .fieldLeft = 752, .fieldWidth = 65, .unitLeft = 822},
          .reset = {.kind = ResetKind::TextThenSlider, .text = "0"}},
@@ -44,6 +47,7 @@ std::vector<QuantityRow> pairTable() {
                     .format = "%f"},
          .field = {.name = "edV", .tag = 102},
          .exit = {.kind = ExitKind::Decimal, .format = "%2.2f"},
+         .range = {.lowest = 0.1, .highest = 100000},
          .at = {.captionLeft = 248, .top = 96, .sliderLeft = 368, .sliderWidth = 386,
                 .fieldLeft = 760, .fieldWidth = 57, .unitLeft = 822},
          .reset = {.kind = ResetKind::TextThenSlider, .text = "0.0"}},
@@ -52,6 +56,7 @@ std::vector<QuantityRow> pairTable() {
                     .format = "%0.0f"},
          .field = {.name = "edp", .tag = 103},
          .exit = {.kind = ExitKind::Decimal, .format = "%2.2f"},
+         .range = {.lowest = 1, .highest = 1000},
          .at = {.captionLeft = 248, .top = 136, .sliderLeft = 330, .sliderWidth = 424,
                 .fieldLeft = 760, .fieldWidth = 57, .unitLeft = 822},
          .reset = {.kind = ResetKind::TextThenSlider, .text = "0.0"}},
@@ -60,6 +65,7 @@ std::vector<QuantityRow> pairTable() {
                     .format = "%2.2f"},
          .field = {.name = "edQ", .tag = 104},
          .exit = {.kind = ExitKind::Decimal, .format = "%2.2f"},
+         .range = {.lowest = 0.1, .highest = 10000},
          .at = {.captionLeft = 248, .top = 248, .sliderLeft = 288, .sliderWidth = 466,
                 .fieldLeft = 760, .fieldWidth = 57, .unitLeft = 822},
          .reset = {.kind = ResetKind::TextThenSlider, .text = "0.0"}},
@@ -70,6 +76,7 @@ std::vector<QuantityRow> pairTable() {
                     .scale = 0.01, .format = "%2.2f"},
          .field = {.name = "edNiM", .tag = 105, .keys = KeyFilterKind::Whole},
          .exit = {.kind = ExitKind::None, .format = nullptr},
+         .range = {.lowest = 0.3, .highest = 1},
          .at = {.captionLeft = 288, .top = 204, .sliderLeft = 288, .sliderWidth = 170,
                 .fieldLeft = 464, .fieldWidth = 38, .captionTop = 184, .markLeft = 450}},
         {.caption = " Volumetric efficiency",
@@ -77,6 +84,7 @@ std::vector<QuantityRow> pairTable() {
                     .scale = 0.01, .format = "%2.2f"},
          .field = {.name = "edNiV", .tag = 106, .keys = KeyFilterKind::Whole},
          .exit = {.kind = ExitKind::None, .format = nullptr},
+         .range = {.lowest = 0.3, .highest = 1},
          .at = {.captionLeft = 544, .top = 204, .sliderLeft = 544, .sliderWidth = 150,
                 .fieldLeft = 700, .fieldWidth = 38, .captionTop = 184, .markLeft = 680}},
         // clang-format on
@@ -190,13 +198,21 @@ PumpInputs PumpPage::inputs() const {
     if (last_ && last_->shown == inputTexts()) {
         return last_->inputs;
     }
-    // Read in this order, so the first field that holds no number is the one reported.
+    // Read in this order, so the first field that is no usable figure is the
+    // one named, and turns red, before anything is computed from it.
+    const auto value = [this](int index) {
+        const FieldReading reading = FieldPairs::read(pair(index));
+        if (!reading.usable()) {
+            throw InputError(reading.problem.toStdString());
+        }
+        return reading.value;
+    };
     PumpInputs pump;
-    pump.power = fieldValue(field(Power));
-    pump.pressure = fieldValue(field(Pressure));
-    pump.displacement = fieldValue(field(Displacement));
-    pump.volumetricEfficiency = fieldValue(field(VolumetricEff));
-    pump.hydromechanicalEfficiency = fieldValue(field(HydromechanicalEff));
+    pump.power = value(Power);
+    pump.pressure = value(Pressure);
+    pump.displacement = value(Displacement);
+    pump.volumetricEfficiency = value(VolumetricEff);
+    pump.hydromechanicalEfficiency = value(HydromechanicalEff);
     return pump;
 }
 
@@ -231,5 +247,15 @@ void PumpPage::restoreResults(const PageState& state) {
 }
 
 std::optional<double> PumpPage::flow() const {
-    return optionalFieldValue(field(Flow));
+    if (fieldText(field(Flow)).isEmpty()) {
+        return std::nullopt;
+    }
+    // Whether the flow suits it is the taker's to judge; a text that is no
+    // number is this page's to name, and there is nothing to take.
+    const FieldReading reading = FieldPairs::read(pair(Flow));
+    if (!reading.number) {
+        services_.showMessage(reading.problem, QStringLiteral("INPUT ERROR"));
+        return std::nullopt;
+    }
+    return reading.value;
 }

@@ -30,10 +30,13 @@ class PumpPage : public ModePage {
     // What the circuit reads of the pump: its mode-1 inputs and efficiencies.
     // While the fields still show the last calculation, its unrounded
     // figures, so the circuit's pump gives the flow and power shown here;
-    // otherwise the fields as they stand. A field that holds no number (a
-    // blank one too) throws ConversionError.
+    // otherwise the fields as they stand. A field that holds no usable
+    // figure (a blank one too, or one beyond its range) turns red and throws
+    // InputError naming the quantity and its range.
     PumpInputs inputs() const;
-    // The flow field's number, as PumpFlowSource (pages/PageLinks.h) describes it.
+    // The flow field's number, as PumpFlowSource (pages/PageLinks.h) describes
+    // it, except that a text that is no number is named in a message (the
+    // field turns red) and gives nothing, as a blank field does.
     std::optional<double> flow() const;
 
     // The unrounded figures of the last calculation.

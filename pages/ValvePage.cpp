@@ -42,6 +42,7 @@ std::vector<QuantityRow> pairTable() {
                     .scale = 1.0 / 1500.0, .format = "%.3f"},
          .field = {.name = "edLokalK", .keys = KeyFilterKind::None},
          .exit = {.kind = ExitKind::None, .format = nullptr},
+         .range = {.lowest = 0, .highest = 10},
          .at = {.captionLeft = 8, .top = 34, .sliderLeft = 8, .sliderWidth = 240,
                 .fieldLeft = 256, .fieldWidth = 80, .captionTop = 12}},
         {.caption = "Min. working ressure", .unit = "bar",
@@ -49,6 +50,7 @@ std::vector<QuantityRow> pairTable() {
                     .format = "%.d"},
          .field = {.name = "edQ0", .keys = KeyFilterKind::None},
          .exit = {.kind = ExitKind::None, .format = nullptr},
+         .range = {.lowest = 0, .highest = 1000},
          .at = {.captionLeft = 8, .top = 94, .sliderLeft = 8, .sliderWidth = 240,
                 .fieldLeft = 256, .fieldWidth = 80, .unitLeft = 342, .captionTop = 72}},
         {.caption = "Pressure in[bar]",
@@ -56,6 +58,7 @@ std::vector<QuantityRow> pairTable() {
                     .format = "%d"},
          .field = {.name = "edVENTIL_Pul", .keys = KeyFilterKind::None},
          .exit = {.kind = ExitKind::None, .format = nullptr},
+         .range = {.lowest = 0, .highest = 1000},
          .at = {.captionLeft = 8, .top = 352, .sliderLeft = 104, .sliderWidth = 200,
                 .fieldLeft = 310, .fieldWidth = 64}},
         // clang-format on
@@ -73,6 +76,7 @@ constexpr int kTestDrop = 15;  // bar
 const QString kApplicationTitle = QStringLiteral("Hidraulic Calculator");
 const QColor kFieldYellow{255, 255, 0};
 const QColor kDropRed{255, 0, 0};
+const QString kInputError = QStringLiteral("INPUT ERROR");
 
 // The diagram of a valve whose characteristic spans the given axes.
 ValveDiagram characteristic(int largestFlow, int largestDrop, double p0, double k, int firstFlow) {
@@ -178,6 +182,8 @@ void ValvePage::buildDiagramArea() {
     // The flow can be slid or typed; the calculation reads the field.
     flowPair_ = new FieldPairs(services_, this);
     flowPair_->build({{
+        .caption = "Flow",
+        .unit = "l/min",
         .slider = {.name = "tbVENTIL_Q",
                    .minimum = 0,
                    .maximum = 10,
@@ -186,6 +192,7 @@ void ValvePage::buildDiagramArea() {
                    .format = "%d"},
         .field = {.name = "edValveQ"},
         .exit = {.kind = ExitKind::Decimal, .format = "%2.2f"},
+        .range = {.lowest = 0, .highest = 10000},
         .at =
             {.top = 360, .sliderLeft = 466, .sliderWidth = 196, .fieldLeft = 670, .fieldWidth = 64},
     }});
@@ -382,10 +389,13 @@ void ValvePage::ListBox1Click() {
 }
 
 void ValvePage::btnTestClick() {
-    const double k = fieldValue(userPairs_->pair(Coefficient).field);
-    const double p0 = fieldValue(userPairs_->pair(MinimumPressure).field);
+    const auto k = userPairs_->valueOrRefusal(Coefficient, kInputError);
+    const auto p0 = k ? userPairs_->valueOrRefusal(MinimumPressure, kInputError) : std::nullopt;
+    if (!p0) {
+        return;
+    }
     setFlowMaximum(kTestFlow);
-    showDiagram(characteristic(kTestFlow, kTestDrop, p0, k, 0), -1);
+    showDiagram(characteristic(kTestFlow, kTestDrop, *p0, *k, 0), -1);
 }
 
 void ValvePage::BitBtn8Click() {
@@ -394,16 +404,27 @@ void ValvePage::BitBtn8Click() {
 
 void ValvePage::BitBtn10Click() {
     const bool userDefined = pgcntrsValves->currentIndex() == 1;
-    const double flow = fieldValue(flowPair_->pair(0).field);
-    const double intake = fieldValue(pairs_->pair(0).field);
+    // A text that is no figure is named, its field red, before anything is computed.
+    const std::optional<double> flow = flowPair_->valueOrRefusal(0, kInputError);
+    const std::optional<double> intake =
+        flow ? pairs_->valueOrRefusal(0, kInputError) : std::nullopt;
+    if (!intake) {
+        return;
+    }
     double k = 0;
     double p0 = 0;
     std::optional<double> largestFlow;
     QString name;
     QString source;
     if (userDefined) {
-        k = fieldValue(userPairs_->pair(Coefficient).field);
-        p0 = fieldValue(userPairs_->pair(MinimumPressure).field);
+        const auto userK = userPairs_->valueOrRefusal(Coefficient, kInputError);
+        const auto userP0 =
+            userK ? userPairs_->valueOrRefusal(MinimumPressure, kInputError) : std::nullopt;
+        if (!userP0) {
+            return;
+        }
+        k = *userK;
+        p0 = *userP0;
         name = QStringLiteral("User defined valve");
     } else {
         const int row = selectedRow();
@@ -427,7 +448,7 @@ void ValvePage::BitBtn10Click() {
         source =
             QStringLiteral("Data line: ") + services_.shared().valveDataLines.at(row).trimmed();
     }
-    Valve valve(intake, flow, k, p0, PortSide::Intake);
+    Valve valve(*intake, *flow, k, p0, PortSide::Intake);
     valve.setName(name.toStdString());
     valve.computeDrop();
     const double drop = valve.drop();

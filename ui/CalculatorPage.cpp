@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "ui/FieldAccess.h"
 #include "ui/HandlerGuard.h"
 
 namespace {
@@ -102,9 +103,13 @@ void CalculatorPage::keyPressEvent(QKeyEvent* event) {
         return;
     }
     event->accept();
-    runGuarded(services_, [this] {
-        // The field's exit first, as when the user clicks the button.
+    runGuarded(services_, [this, field] {
+        // The field's exit first, as when the user clicks the button. A text
+        // it has just refused is for the user to correct before anything else.
         calculate_->setFocus(Qt::TabFocusReason);
+        if (isRefused(field)) {
+            return;
+        }
         if (calculate_->isEnabled()) {
             calculate_->click();
         }

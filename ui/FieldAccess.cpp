@@ -57,6 +57,39 @@ QColor fieldColour(const QWidget* field) {
     return field->palette().color(QPalette::Base);
 }
 
+namespace {
+
+// The colour a refused field had before it turned red.
+constexpr const char* kColourBeforeRefusal = "colourBeforeRefusal";
+
+}  // namespace
+
+void markRefused(QWidget* field) {
+    if (field == nullptr) {
+        return;
+    }
+    // Marked again after a mode painted it: the mode's colour comes back.
+    if (fieldColour(field) != kRefusedFieldColour) {
+        field->setProperty(kColourBeforeRefusal, fieldColour(field));
+    }
+    setFieldColour(field, kRefusedFieldColour);
+}
+
+void clearRefused(QWidget* field) {
+    if (field == nullptr || !isRefused(field)) {
+        return;
+    }
+    const QColor before = field->property(kColourBeforeRefusal).value<QColor>();
+    field->setProperty(kColourBeforeRefusal, QVariant());
+    if (fieldColour(field) == kRefusedFieldColour) {
+        setFieldColour(field, before);
+    }
+}
+
+bool isRefused(const QWidget* field) {
+    return field != nullptr && field->property(kColourBeforeRefusal).isValid();
+}
+
 void moveSlider(QSlider* slider, long double value) {
     if (slider == nullptr || !std::isfinite(value)) {
         return;

@@ -58,11 +58,14 @@ void FieldPairs::build(const std::vector<QuantityRow>& rows) {
             connectGuarded(bound.slider, &QSlider::valueChanged, this, services_,
                            [this, index](int) { sliderChanged(pair(index)); });
         }
-        if (bound.row.exit.kind != ExitKind::None) {
+        if (bound.row.field.kind != FieldKind::Label) {
             bound.field->installEventFilter(this);
         }
         if (bound.row.field.keys != KeyFilterKind::None) {
-            services_.keyFilter(bound.row.field.keys).attach(bound.field);
+            // A field read as a whole number takes no decimal point.
+            const NumberForm form =
+                bound.row.exit.kind == ExitKind::Integer ? NumberForm::Whole : NumberForm::Decimal;
+            services_.keyFilter(bound.row.field.keys).attach(bound.field, form);
         }
     }
 }
@@ -113,47 +116,97 @@ void FieldPairs::sliderChanged(const QuantityPair& pair) {
     const SliderPart& slider = pair.row.slider;
     const long double value = static_cast<long double>(pair.slider->value()) * slider.scale;
     setFieldText(pair.field, formatText(slider.format, value));
+    clearRefused(pair.field);
 }
 
 void FieldPairs::fieldExit(const QuantityPair& pair) {
     const FieldExit& exit = pair.row.exit;
     const double scale = pair.row.slider.scale;
     const QString text = fieldText(pair.field);
-    if (text.isEmpty() || exit.kind == ExitKind::None) {
+    if (text.isEmpty()) {
         return;
     }
-    if (exit.kind == ExitKind::Integer) {
-        long long number = 0;
-        if (!readWholeNumber(text, number)) {
-            setFieldText(pair.field,
-                         exit.failText ? QString::fromLatin1(exit.failText) : DefaultFieldText);
-            return;
-        }
-        moveSlider(pair.slider, sliderPositionFor(static_cast<long double>(number), scale));
-        if (exit.format) {
-            setFieldText(pair.field, QString::fromStdString(numtext::Format(
-                                         exit.format, {static_cast<long long>(number)})));
+    if (exit.kind == ExitKind::None) {
+        // Read only by the calculation, which names a text that is no
+        // figure; a corrected one is whole again.
+        if (readQuantity(QString(), text, pair.row.range).number) {
+            clearRefused(pair.field);
         }
         return;
     }
+    // A whole number is read as typed ("12", "+12", " 12 "); "12.5" is none.
+    long long whole = 0;
     double value = 0;
-    try {
-        value = readNumber(text);
-    } catch (const ConversionError&) {
-        // An unreadable number is replaced, silently; the slider stays.
-        setFieldText(pair.field, DefaultFieldText);
+    bool number = false;
+    if (exit.kind == ExitKind::Integer) {
+        number = readWholeNumber(text, whole);
+        value = static_cast<double>(whole);
+    } else {
+        try {
+            value = readNumber(text);
+            number = true;
+        } catch (const ConversionError&) {
+        }
+    }
+    if (!number) {
+        // Nothing is guessed: the text stays for the user to correct, and the
+        // slider where it was.
+        markRefused(pair.field);
+        const QString what = exit.kind == ExitKind::Integer
+                                 ? QStringLiteral("\" is not a whole number")
+                                 : QStringLiteral("\" is not a number");
+        services_.showMessage(quantityName(pair.row) + QStringLiteral(": \"") + text + what +
+                                  QStringLiteral(" (allowed: ") + rangeText(pair.row.range) +
+                                  QLatin1Char(')'),
+                              QStringLiteral("INPUT ERROR"));
         return;
     }
     moveSlider(pair.slider, sliderPositionFor(value, scale));
-    if (exit.kind == ExitKind::Decimal) {
+    if (exit.kind == ExitKind::Integer && exit.format) {
+        setFieldText(pair.field, QString::fromStdString(numtext::Format(exit.format, {whole})));
+    } else if (exit.kind == ExitKind::Decimal) {
         // The typed value stays, even beyond the slider's range.
         setFieldText(pair.field, formatText(exit.format, value));
     }
+    // A number is what the user meant to give; whether it lies in the
+    // range is the calculation's to say, as it reads it.
+    clearRefused(pair.field);
+}
+
+QString FieldPairs::quantityName(const QuantityRow& row) {
+    QString name = row.caption.trimmed();
+    if (name.endsWith(QLatin1Char(':'))) {
+        name.chop(1);
+    }
+    if (!row.unit.isEmpty()) {
+        name += QStringLiteral(" [") + row.unit + QLatin1Char(']');
+    }
+    return name;
+}
+
+FieldReading FieldPairs::read(const QuantityPair& pair) {
+    FieldReading reading =
+        readQuantity(quantityName(pair.row), fieldText(pair.field), pair.row.range);
+    if (!reading.usable()) {
+        markRefused(pair.field);
+    }
+    return reading;
+}
+
+std::optional<double> FieldPairs::valueOrRefusal(int index, const QString& caption) {
+    const FieldReading reading = read(index);
+    if (!reading.usable()) {
+        services_.showMessage(reading.problem, caption);
+        return std::nullopt;
+    }
+    return reading.value;
 }
 
 void FieldPairs::showResult(const QuantityPair& pair, long double value, const QString& text) {
     moveSlider(pair.slider, sliderPositionFor(value, pair.row.slider.scale));
     setFieldText(pair.field, text);
+    // A result replaces whatever the user had still to correct there.
+    clearRefused(pair.field);
 }
 
 void FieldPairs::reset(const QuantityPair& pair) {
@@ -178,6 +231,9 @@ void FieldPairs::reset(const QuantityPair& pair) {
             setFieldText(pair.field, text);
             break;
     }
+    if (reset.kind != ResetKind::None) {
+        clearRefused(pair.field);
+    }
 }
 
 void FieldPairs::resetAll() {
@@ -189,7 +245,7 @@ void FieldPairs::resetAll() {
 bool FieldPairs::eventFilter(QObject* watched, QEvent* event) {
     if (leavesTheControl(event)) {
         if (const QuantityPair* pair = pairOf(qobject_cast<QWidget*>(watched))) {
-            runGuarded(services_, [pair] { fieldExit(*pair); });
+            runGuarded(services_, [this, pair] { fieldExit(*pair); });
         }
     }
     return QObject::eventFilter(watched, event);

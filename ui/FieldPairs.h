@@ -2,8 +2,10 @@
 
 #include <QObject>
 #include <QStringList>
+#include <optional>
 #include <vector>
 
+#include "ui/InputChecks.h"
 #include "ui/PageServices.h"
 
 class QLabel;
@@ -15,8 +17,8 @@ enum class ExitKind {
     None,     // no exit handling: the slider alone writes the field
     Decimal,  // parse, move the slider (value / scale), rewrite in the exit format
     Whole,    // parse and move the slider; the slider's change rewrites the field
-    Integer,  // parse a whole number (failure: failText), move the slider, then
-              // rewrite the field in the exit format if there is one
+    Integer,  // parse a whole number, move the slider, then rewrite the field
+              // in the exit format if there is one
 };
 
 // What kind of control shows a pair's value.
@@ -73,12 +75,11 @@ struct FieldPart {
 };
 
 // What leaving the field does with its text. The format rewrites the field
-// (nullptr: no rewrite); failText replaces a text an Integer exit cannot read
-// (nullptr: DefaultFieldText).
+// (nullptr: no rewrite). A text that is no number is never replaced: it
+// stays, the field turns red and a message names the quantity and its range.
 struct FieldExit {
     ExitKind kind = ExitKind::Decimal;
     const char* format = "%2.2f";
-    const char* failText = nullptr;
 };
 
 // What a page's reset does with a pair. An empty text stands for the
@@ -97,6 +98,9 @@ struct QuantityRow {
     SliderPart slider;
     FieldPart field;
     FieldExit exit;
+    // The figures a calculation takes from the field; declared here once,
+    // for the page's checks and its messages.
+    ValueRange range;
     PairPlacement at;
     PairReset reset;
 };
@@ -129,15 +133,28 @@ class FieldPairs : public QObject {
     // A pair whose field changes meaning (the line page's speed or flow).
     void setScale(int index, double scale) { pair(index).row.slider.scale = scale; }
 
-    // The handlers, callable directly.
+    // The handlers, callable directly. Leaving a field whose text is no
+    // number keeps the text, turns the field red and names the quantity and
+    // its range in a message; a number within the range makes it whole again.
     static void sliderChanged(const QuantityPair& pair);
-    static void fieldExit(const QuantityPair& pair);
+    void fieldExit(const QuantityPair& pair);
     // A result: the slider moves first (to value / scale, clamped), then the
     // field gets the text, so the field always shows the computed value.
     static void showResult(const QuantityPair& pair, long double value, const QString& text);
     // The row's reset (nothing for ResetKind::None).
     static void reset(const QuantityPair& pair);
     void resetAll();
+
+    // The quantity as messages name it: the caption with its unit,
+    // "Pressure [bar]".
+    static QString quantityName(const QuantityRow& row);
+    // The field's number when it is one within the row's range; otherwise
+    // the field turns red and the reading says why, naming the quantity.
+    static FieldReading read(const QuantityPair& pair);
+    FieldReading read(int index) const { return read(pair(index)); }
+    // The number, or the reading's message shown (captioned as the page's
+    // refusals are) and nothing.
+    std::optional<double> valueOrRefusal(int index, const QString& caption);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "model/bazna.h"
+#include "model/faults.h"
 #include "ui/FieldAccess.h"
 #include "ui/FieldWidgets.h"
 #include "ui/InputChecks.h"
@@ -115,28 +116,27 @@ void ModePage::modeClick() {
     services_.resetEditColours();
     enterMode();
     const int item = selectedItem();
-    if (item < 0) {
-        return;
+    if (item >= 0) {
+        services_.markKnownFields(givenFields(item));
     }
-    services_.markKnownFields(givenFields(item));
+    // A text still to be corrected stays red whatever the mode paints.
+    for (int index = 0; index < pairs_->count(); ++index) {
+        if (isRefused(field(index))) {
+            markRefused(field(index));
+        }
+    }
 }
 
 NamedField ModePage::named(int pairIndex) const {
-    const QuantityRow& row = pairs_->pair(pairIndex).row;
-    QString name = row.caption.trimmed();
-    if (name.endsWith(QLatin1Char(':'))) {
-        name.chop(1);
-    }
-    if (!row.unit.isEmpty()) {
-        name += QStringLiteral(" [") + row.unit + QLatin1Char(']');
-    }
-    return {row.field.name != nullptr ? pairs_->pair(pairIndex).field : nullptr, name};
+    const QuantityPair& named = pairs_->pair(pairIndex);
+    return {named.row.field.name != nullptr ? named.field : nullptr,
+            FieldPairs::quantityName(named.row), named.row.range};
 }
 
-std::optional<QString> ModePage::inputProblem() const {
+std::optional<FieldProblem> ModePage::fieldProblem() const {
     const int item = selectedItem();
     if (item < 0) {
-        return QStringLiteral("No calculation mode chosen");
+        return FieldProblem{nullptr, QStringLiteral("No calculation mode chosen")};
     }
     std::vector<NamedField> given;
     for (int index : rules_.modes.at(static_cast<std::size_t>(item)).given) {
@@ -149,17 +149,41 @@ std::optional<QString> ModePage::inputProblem() const {
     return modeInputProblem(given, efficiencies);
 }
 
+std::optional<QString> ModePage::inputProblem() const {
+    if (auto problem = fieldProblem()) {
+        return problem->text;
+    }
+    return std::nullopt;
+}
+
 bool ModePage::inputsUsable() const {
-    return !inputProblem().has_value();
+    return !fieldProblem().has_value();
 }
 
 bool ModePage::checkInputs() {
-    const auto problem = inputProblem();
+    const auto problem = fieldProblem();
     if (!problem) {
+        for (int index = 0; index < pairs_->count(); ++index) {
+            if (isGiven(selectedItem(), index) ||
+                std::find(rules_.efficiencies.begin(), rules_.efficiencies.end(), index) !=
+                    rules_.efficiencies.end()) {
+                clearRefused(field(index));
+            }
+        }
         return true;
     }
-    services_.showMessage(rules_.refusal.text, rules_.refusal.caption, *problem);
+    markRefused(problem->field);
+    services_.showMessage(rules_.refusal.text, rules_.refusal.caption, problem->text);
     return false;
+}
+
+std::optional<double> ModePage::checkedValue(int pairIndex) {
+    const FieldReading reading = FieldPairs::read(pair(pairIndex));
+    if (!reading.usable()) {
+        services_.showMessage(rules_.refusal.text, rules_.refusal.caption, reading.problem);
+        return std::nullopt;
+    }
+    return reading.value;
 }
 
 bool ModePage::acceptInputs(int item) {
@@ -168,8 +192,21 @@ bool ModePage::acceptInputs(int item) {
 
 void ModePage::calculateClick() {
     const int item = selectedItem();
-    if (acceptInputs(item)) {
+    if (!acceptInputs(item)) {
+        return;
+    }
+    try {
         calculate(item);
+    } catch (const FloatingPointFault& fault) {
+        // Figures each within its range can still combine into a result no
+        // drive has (the largest power at the least pressure through the
+        // smallest displacement turns faster than any speed can be counted).
+        // The element computes before anything is shown: the page stands.
+        services_.showMessage(rules_.refusal.text, rules_.refusal.caption,
+                              QStringLiteral("These figures together give a result beyond any "
+                                             "drive (") +
+                                  QString::fromUtf8(fault.what()) +
+                                  QStringLiteral("): check the given values"));
     }
 }
 

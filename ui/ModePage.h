@@ -45,14 +45,16 @@ class ModePage : public CalculatorPage {
     // Selected item of the mode group, -1 with none.
     int selectedItem() const;
 
-    // The handlers of the mode group and the two buttons.
+    // The handlers of the mode group and the two buttons. Calculate refuses
+    // inputs that are not usable, and figures that combine into a result no
+    // drive has (a formula fault), with the page's message; the page stands.
     void modeClick();
     void calculateClick();
     void resetClick() { reset(); }
 
-    // The selected mode's given values are filled in and positive and the
-    // efficiencies are fractions; false with no mode. A text that is no
-    // number throws ConversionError.
+    // The selected mode's given values are filled in, numbers within their
+    // ranges and positive, and the efficiencies are fractions; false with no
+    // mode.
     bool inputsUsable() const;
     // Why the inputs are not usable, naming the quantity and its allowed
     // range, or nothing.
@@ -76,6 +78,7 @@ class ModePage : public CalculatorPage {
     void addResetButton(const char* name, const QRect& geometry);
 
     QuantityPair& pair(int index) { return pairs_->pair(index); }
+    const QuantityPair& pair(int index) const { return pairs_->pair(index); }
     QWidget* field(int index) const { return pairs_->pair(index).field; }
     FieldPairs& pairs() { return *pairs_; }
     bool isGiven(int item, int pairIndex) const;
@@ -86,8 +89,12 @@ class ModePage : public CalculatorPage {
     }
     void appendReport(bazna& element);
 
-    // inputsUsable(), or the page's refusal shown.
+    // inputsUsable(), or the page's refusal shown with the problem as its
+    // detail and the field to correct red.
     bool checkInputs();
+    // A pair's number within its range, or the page's refusal shown (the
+    // field red) and nothing: for a field every mode reads.
+    std::optional<double> checkedValue(int pairIndex);
 
     // What a page does on a new mode before its fields are marked (the
     // window's colour reset has run).
@@ -101,6 +108,7 @@ class ModePage : public CalculatorPage {
 
   private:
     std::vector<QWidget*> givenFields(int item) const;
+    std::optional<FieldProblem> fieldProblem() const;
     // A pair's field with its caption and unit, for messages.
     NamedField named(int pairIndex) const;
 

@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 #include <limits>
+#include <regex>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -250,18 +252,30 @@ TEST(CircuitValidation, DivisorsFirstWithMessagesNamingTheInput) {
          },
          "Piston diameter D1 must be greater than the rod diameter D2: correct the cylinder on the "
          "cylinder page"},
+        {[](CircuitInputs& in) { in.supplyFlow = std::numeric_limits<double>::denorm_min(); },
+         "Supply flow Q must lie between 0.1 and 10000 l/min: calculate the pump or type a flow"},
+        {[](CircuitInputs& in) { in.supplyFlow = 1.2e308; },
+         "Supply flow Q must lie between 0.1 and 10000 l/min: calculate the pump or type a flow"},
         {[](CircuitInputs& in) {
-             in.supplyFlow = std::numeric_limits<double>::denorm_min();  // returns to 0
-             in.cylinder.rodDiameter = 45.0;
+             in.supplyFlow = 10000.0;  // pulled out of a thin annulus: 10.26 times as much
+             in.cylinder = {CylinderKind::SingleActing, 2000.0, 1900.0, 0.95, LoadDirection::Pull};
          },
          "Return flow Qr must be greater than 0 l/min and within range: check the supply flow Q "
          "and the cylinder's diameters D1 and D2"},
-        {[](CircuitInputs& in) {
-             in.supplyFlow = 1.2e308;  // returns 1.875e308, beyond the double range
-             in.cylinder.direction = LoadDirection::Pull;
-         },
-         "Return flow Qr must be greater than 0 l/min and within range: check the supply flow Q "
-         "and the cylinder's diameters D1 and D2"},
+        {[](CircuitInputs& in) { in.cylinder.pistonDiameter = 1e308; },
+         "Piston diameter D1 must lie between 0 and 2000 mm: set it on the cylinder page"},
+        {[](CircuitInputs& in) { in.pump.pressure = 1e308; },
+         "Pump pressure must lie between 1 and 1000 bar: calculate the pump"},
+        {[](CircuitInputs& in) { in.pump.pressure = 1e-9; },
+         "Pump pressure must lie between 1 and 1000 bar: calculate the pump"},
+        {[](CircuitInputs& in) { in.pump.volumetricEfficiency = 1.5; },
+         "Pump volumetric efficiency must lie between 0.3 and 1: set it on the pump page"},
+        {[](CircuitInputs& in) { in.operationLine.diameter = 1e-300; },
+         "Operation line diameter must lie between 0.5 and 2000 mm: calculate the line on its "
+         "page and take it over again"},
+        {[](CircuitInputs& in) { in.directionalValve.constantTerm = -1.7e308; },
+         "Directional control valve p0 must lie within 1000 bar and k within 10 bar/(l/min)2 "
+         "either side of 0: calculate the valve on its page and take it over again"},
         {[](CircuitInputs& in) { in.pump.displacement = 0.0; },
          "Pump displacement must be greater than 0 cm3: calculate the pump"},
         {[](CircuitInputs& in) { in.viscosity = 0.0; },
@@ -336,5 +350,81 @@ TEST(CircuitSlots, MalformedSlotsNameTheSlot) {
     }
     for (const char* text : {"", "valve", "valve%1|2", "valve|x%1", "valve|2%", "valve|2%0,1"}) {
         fails([text] { parseValveSlot(CircuitSlot::BlockingValve, text); }, "blocking valve");
+    }
+}
+
+// Every figure the checks accept, at either end of its bounds, leaves the
+// sums, the verdict, the report and the characteristic finite.
+TEST(CircuitBounds, TheExtremeAcceptedFiguresGiveFiniteResults) {
+    const auto largest = [](CircuitInputs& in) {
+        in.pump = {5000.0, 1000.0, 100000.0, 1.0, 1.0};
+        in.supplyFlow = 10000.0;
+        in.operationLine = {0.5, 10000.0, 5};
+        in.returnLine = {0.5, 10000.0, 0};
+        in.directionalValve = {"4/3 valve", 1000.0, 10.0};
+        in.blockingValve = ValveInputs{"Check valve", 1000.0, 10.0};
+        in.throttle = ValveInputs{"Throttle", 1000.0, 10.0};
+        in.density = 5000.0;
+        in.viscosity = 0.1;
+    };
+    struct Case {
+        const char* name;
+        std::function<void(CircuitInputs&)> set;
+    };
+    const std::vector<Case> cases{
+        {"largest figures, push", largest},
+        {"largest return flow, pulled",
+         [&](CircuitInputs& in) {
+             largest(in);
+             in.cylinder = {CylinderKind::SingleActing, 2000.0, 1890.0, 1.0, LoadDirection::Pull};
+         }},
+        {"thickest oil, through rod",
+         [&](CircuitInputs& in) {
+             largest(in);
+             in.viscosity = 100000.0;
+             in.cylinder = {CylinderKind::DoubleActing, 2000.0, 1.0, 0.3, LoadDirection::Push};
+         }},
+        {"smallest figures",
+         [](CircuitInputs& in) {
+             in.pump = {0.01, 1.0, 0.1, 0.3, 0.3};
+             in.supplyFlow = 0.1;
+             in.operationLine = {2000.0, std::numeric_limits<double>::denorm_min(), 0};
+             in.returnLine = {0.5, std::numeric_limits<double>::denorm_min(), 0};
+             in.directionalValve = {"4/3 valve", -1000.0, -10.0};
+             in.density = 1.0;
+             in.viscosity = 100000.0;
+             in.cylinder = {CylinderKind::SingleActing, 2000.0, 1999.0, 0.3, LoadDirection::Push};
+         }},
+        {"a pump of 1000 bar against a valve of 1000 bar",
+         [](CircuitInputs& in) {
+             in.pump.pressure = 1000.0;
+             in.directionalValve = {"4/3 valve", 1000.0, 0.0};
+         }},
+    };
+    for (const Case& c : cases) {
+        CircuitInputs in = sampleInputs();
+        c.set(in);
+        ASSERT_EQ(messageOf(in), "(accepted)") << c.name;
+        const prost_cevovod chain = buildCircuit(in);
+        EXPECT_TRUE(std::isfinite(chain.supplyDrop()) && std::isfinite(chain.returnDrop()))
+            << c.name;
+        for (std::size_t i = 0; i < chain.count(); ++i) {
+            const bazna& element = chain.element(i);
+            EXPECT_TRUE(std::isfinite(element.pressureIn) && std::isfinite(element.pressureOut))
+                << c.name << ", element " << i;
+        }
+        // As printf and the framework's formatting write what is no number.
+        const std::regex notFinite("\\b(inf|nan|INF|NAN)\\b");
+        for (const std::string& line : circuitReport(in, chain)) {
+            EXPECT_FALSE(std::regex_search(line, notFinite)) << c.name << ": " << line;
+        }
+        const auto diagram = characteristicOf(chain);
+        if (in.supplyFlow >= 1.0) {
+            ASSERT_TRUE(diagram.has_value()) << c.name;
+            EXPECT_GE(diagram->pressureMax, 4) << c.name;
+            for (const auto& point : diagram->points) {
+                EXPECT_TRUE(std::isfinite(point.supply) && std::isfinite(point.ret)) << c.name;
+            }
+        }
     }
 }

@@ -359,10 +359,13 @@ TEST_F(CircuitPageTest, UnsoundInputsAreRefusedWithTheirMessageAndKeepLogAndDiag
         double rodDiameter;
         const char* start;  // the message's beginning
     };
-    for (const Case& c : {Case{"0", 50, 30, "Supply flow Q must be greater than 0"},
-                          Case{"32", 30, 30, "Piston diameter D1 must be greater than the rod"},
-                          Case{"32", 25, 30, "Piston diameter D1 must be greater than the rod"},
-                          Case{"32", 50, 0, "Rod diameter D2 must be greater than 0"}}) {
+    for (const Case& c :
+         {Case{"0", 50, 30, "Supply flow Q must be greater than 0"},
+          Case{"32", 30, 30, "Piston diameter D1 must be greater than the rod"},
+          Case{"32", 25, 30, "Piston diameter D1 must be greater than the rod"},
+          Case{"32", 50, 0, "Rod diameter D2 must be greater than 0"},
+          Case{".", 50, 30, "Supply flow Q [l/min]: \".\" is not a number (allowed"},
+          Case{"99999", 50, 30, "Supply flow Q must lie between 0.1 and 10000"}}) {
         desktop->shown.clear();
         setFieldText(field("edQ_prost"), QString::fromLatin1(c.flow));
         cylinder.pistonDiameter = c.pistonDiameter;

@@ -198,18 +198,22 @@ TEST_F(PumpPageTest, MissingOrZeroInputIsRefused) {
     EXPECT_EQ(text("edQ"), "60.00");
 }
 
-TEST_F(PumpPageTest, ABadNumberReachesTheApplicationWideMessage) {
+TEST_F(PumpPageTest, ATextThatIsNoNumberIsNamedAndNothingIsComputed) {
     selectMode(0);
     typeAndLeave("edSnaga", "10");
     typeAndLeave("edp", "100");
     typeAndLeave("edV", "50");
-    // The efficiency fields have no exit rule, so a bad number stays in them.
-    typeAndLeave("edNiV", "1.2.3");
-    EXPECT_EQ(text("edNiV"), "1.2.3");
+    // The efficiency fields have no exit rule, so a point alone stays in them.
+    typeAndLeave("edNiV", ".");
+    EXPECT_EQ(text("edNiV"), ".");
     calculate();
     ASSERT_EQ(desktop->shown.size(), 1u);
-    EXPECT_EQ(desktop->shown[0].title, "FATAL ERROR:: '1.2.3' is not a valid floating point value");
-    EXPECT_EQ(desktop->shown[0].text, "'1.2.3' is not a valid floating point value");
+    EXPECT_EQ(desktop->shown[0].title, "ERROR DATA INPUT");
+    EXPECT_EQ(desktop->shown[0].text, "Pump data improoperly entered");
+    EXPECT_EQ(desktop->shown[0].detail,
+              "Volumetric efficiency: \".\" is not a number (allowed: 0.3 to 1)");
+    EXPECT_EQ(text("edNiV"), ".");
+    EXPECT_EQ(fieldColour(field("edNiV")), kRefusedFieldColour);
     EXPECT_TRUE(log().isEmpty());
     // The program goes on: a corrected input calculates.
     typeAndLeave("edNiV", "1");

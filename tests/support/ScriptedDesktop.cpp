@@ -13,6 +13,7 @@ int ScriptedDesktop::runDialog(QDialog& dialog) {
     Shown entry{QString::fromLatin1(dialog.metaObject()->className()), dialog.windowTitle(), {}};
     if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
         entry.text = box->text();
+        entry.detail = box->informativeText();
     }
     shown.push_back(entry);
     if (!answers_.empty()) {

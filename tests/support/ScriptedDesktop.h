@@ -22,7 +22,8 @@ class ScriptedDesktop : public Desktop {
     struct Shown {
         QString className;  // "QMessageBox", "QFileDialog", "QPrintDialog", ...
         QString title;
-        QString text;  // a message box's text
+        QString text;    // a message box's text
+        QString detail;  // its informative text
     };
 
     ScriptedDesktop();

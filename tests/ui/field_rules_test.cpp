@@ -1,6 +1,9 @@
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
+#include <QRadioButton>
 #include <QSlider>
+#include <QToolTip>
 #include <string>
 #include <utility>
 
@@ -34,12 +37,30 @@ TEST_F(FieldRulesTest, ClickingASliderLeavesTheFieldTheUserWasIn) {
     EXPECT_EQ(position(*window, "TrackBar1"), 12);
 }
 
-TEST_F(FieldRulesTest, AnUnreadableNumberBecomesTheDefaultTextAndTheSliderStays) {
+TEST_F(FieldRulesTest, ATextThatIsNoNumberStaysRedAndIsNamedUntilCorrected) {
     typeAndLeave("edV", "25");
-    typeAndLeave("edV", "1.2.3");
-    EXPECT_EQ(text("edV"), "1.0");
+    // Set as another program might leave it: the keys could not type it.
+    field("edV")->setFocus();
+    child<QLineEdit>("edV")->setText(QStringLiteral("1.2.3"));
+    leave("edV");
+    EXPECT_EQ(text("edV"), "1.2.3");
     EXPECT_EQ(position(*window, "TrackBar3"), 25);
-    EXPECT_TRUE(desktop->shown.empty());
+    EXPECT_EQ(fieldColour(field("edV")), kRefusedFieldColour);
+    ASSERT_EQ(desktop->shown.size(), 1u);
+    EXPECT_EQ(desktop->shown[0].text,
+              "Displacement [cm3]: \"1.2.3\" is not a number (allowed: 0.1 to 100000)");
+    typeAndLeave("edV", "30");
+    EXPECT_EQ(fieldColour(field("edV")), windowColour());
+    EXPECT_EQ(position(*window, "TrackBar3"), 30);
+    // Enter runs the exit, which names the text; the page does not calculate on it.
+    showPage("tsPumpa");
+    QTest::mouseClick(child<QGroupBox>("RadioGroup1")->findChildren<QRadioButton*>().at(0),
+                      Qt::LeftButton);
+    desktop->shown.clear();
+    type("edV", ".");
+    QTest::keyClick(field("edV"), Qt::Key_Return);
+    ASSERT_EQ(desktop->shown.size(), 1u);
+    EXPECT_EQ(desktop->shown[0].title, "INPUT ERROR");
 }
 
 // Pasted text bypasses the key filter; leaving the field reads its comma.
@@ -103,7 +124,7 @@ TEST_F(FieldRulesTest, TheSpeedFieldIsRewrittenOnlyWhenTheSliderMoves) {
 
 TEST_F(FieldRulesTest, TheKeyFilterAdmitsDigitsAndPointsAndTypesACommaAsThePoint) {
     type("edQ", "a-1 b.5x.");
-    EXPECT_EQ(text("edQ"), "1.5.");
+    EXPECT_EQ(text("edQ"), "1.5");
     // A typed decimal comma is the point: 28,5 cm3 is not 285.
     typeAndLeave("edV", "28,5");
     EXPECT_EQ(text("edV"), "28.50");
@@ -167,7 +188,8 @@ class ScaledPairsTest : public ::testing::Test, public WidgetDriver {
              .slider = {.name = "tbDiameter", .minimum = 1, .maximum = 300, .start = 1,
                         .tick = 1, .format = "%.d"},
              .field = {.name = "edDiameter", .keys = KeyFilterKind::Whole},
-             .exit = {.kind = ExitKind::Integer, .format = "%d", .failText = "1"},
+             .exit = {.kind = ExitKind::Integer, .format = "%d"},
+             .range = {.lowest = 1, .highest = 2000},
              .at = {.captionLeft = 0, .top = 70, .sliderLeft = 0, .sliderWidth = 100,
                     .fieldLeft = 110, .fieldWidth = 40},
              .reset = {.kind = ResetKind::SliderThenText}},
@@ -185,6 +207,13 @@ class ScaledPairsTest : public ::testing::Test, public WidgetDriver {
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
     QWidget* root() override { return window.get(); }
+    // No tip left from an earlier refusal.
+    void hideTip() {
+        QToolTip::hideText();
+        for (int wait = 0; wait < 50 && !QToolTip::text().isEmpty(); ++wait) {
+            QTest::qWait(20);
+        }
+    }
 
     FakePageServices services;
     std::unique_ptr<QWidget> window;
@@ -206,6 +235,39 @@ TEST_F(ScaledPairsTest, TheExitMovesTheSliderByTheScale) {
     EXPECT_EQ(text("edForce"), "1.23");
 }
 
+// A refused key is never dropped in silence: a tip at the field says what
+// it takes.
+TEST_F(ScaledPairsTest, ARefusedKeySaysWhatTheFieldTakes) {
+    struct Case {
+        const char* field;
+        const char* keys;
+        const char* text;
+        NumberForm tip;
+    };
+    const Case cases[] = {
+        {"edLength", "-28", "28", NumberForm::Decimal},
+        {"edLength", "1e308", "1308", NumberForm::Decimal},
+        {"edLength", "1.2.3", "1.23", NumberForm::Decimal},
+        {"edLength", "7 m", "7", NumberForm::Decimal},
+        {"edDiameter", "12.5", "125", NumberForm::Whole},
+        {"edDiameter", "-4", "4", NumberForm::Whole},
+        {"edDiameter", "4,5", "45", NumberForm::Whole},
+    };
+    for (const Case& c : cases) {
+        hideTip();
+        type(c.field, QString::fromLatin1(c.keys));
+        EXPECT_EQ(text(c.field), c.text) << c.field << " " << c.keys;
+        EXPECT_EQ(QToolTip::text(), DigitKeyFilter::refusalTip(c.tip)) << c.field << " " << c.keys;
+    }
+    EXPECT_EQ(DigitKeyFilter::refusalTip(NumberForm::Decimal),
+              "Digits and one decimal point: this quantity is positive");
+    // Keys the field takes show nothing; a decimal comma types the point.
+    hideTip();
+    type("edLength", "28,5");
+    EXPECT_EQ(text("edLength"), "28.5");
+    EXPECT_EQ(QToolTip::text(), QString());
+}
+
 TEST_F(ScaledPairsTest, WholeNumberFieldsTakeOnlyWholeNumbers) {
     typeAndLeave("edDiameter", "50");
     EXPECT_EQ(position(*window, "tbDiameter"), 50);
@@ -217,10 +279,16 @@ TEST_F(ScaledPairsTest, WholeNumberFieldsTakeOnlyWholeNumbers) {
     typeAndLeave("edDiameter", "400");
     EXPECT_EQ(position(*window, "tbDiameter"), 300);
     EXPECT_EQ(text("edDiameter"), "400");
-    // A fraction is no whole number: the failure text, the slider stays.
-    typeAndLeave("edDiameter", "12.5");
-    EXPECT_EQ(text("edDiameter"), "1");
+    // A fraction is no whole number: set by the program, it stays, red,
+    // and the slider with it.
+    field("edDiameter")->setFocus();
+    child<QLineEdit>("edDiameter")->setText(QStringLiteral("12.5"));
+    leave("edDiameter");
+    EXPECT_EQ(text("edDiameter"), "12.5");
     EXPECT_EQ(position(*window, "tbDiameter"), 300);
+    ASSERT_EQ(services.shown.size(), 1u);
+    EXPECT_EQ(services.shown[0].text,
+              "Diameter [mm]: \"12.5\" is not a whole number (allowed: 1 to 2000)");
 }
 
 TEST_F(ScaledPairsTest, ResultsMoveTheSliderFirstSoTheFieldKeepsTheValue) {
