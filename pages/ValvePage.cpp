@@ -453,13 +453,13 @@ void ValvePage::BitBtn10Click() {
     valve.computeDrop();
     const double drop = valve.drop();
     // The outlet cannot lie below nought: the intake must carry the drop.
-    if (intake < drop) {
+    if (*intake < drop) {
         services_.showMessage(
-            formatText("The intake pressure %.2f bar", intake) +
+            formatText("The intake pressure %.2f bar", *intake) +
                 formatText(" is below the valve's drop of %.2f bar", drop) +
                 formatText(" at %.2f l/min: the outlet would be below 0 bar. Please raise the "
                            "intake pressure.",
-                           flow),
+                           *flow),
             QStringLiteral("Intake pressure too low"));
         return;
     }
@@ -474,9 +474,9 @@ void ValvePage::BitBtn10Click() {
     // Above the largest flow of its data the valve runs outside what its
     // maker measured: said here and in the report, as the circuit does.
     QString warning;
-    if (largestFlow && flow > *largestFlow) {
+    if (largestFlow && *flow > *largestFlow) {
         warning = QStringLiteral("Warning: the valve \"") + name + QStringLiteral("\"") +
-                  formatText(" runs at %.2f l/min", flow) +
+                  formatText(" runs at %.2f l/min", *flow) +
                   formatText(", above the largest flow of its data, %.2f l/min", *largestFlow);
     }
     if (services_.writeCalculations()) {
