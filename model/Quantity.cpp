@@ -54,8 +54,8 @@ constexpr QuantityRow kQuantities[] = {
 // kJ/(kg K) exactly); where the decimal does not end it is written to 20
 // digits, so that the compiler takes the double nearest to the exact value.
 // An inch is 25.4 mm: its report figures take three decimals more, to the
-// thousandth of an inch a machinist measures in; a cubic inch is 16 cm³ and
-// takes one more.
+// thousandth of an inch a machinist measures in; a cubic inch (16 cm³) and a
+// Btu/(lb °F) (4.2 kJ/(kg K)) take one more.
 constexpr std::string_view kUs = kUsCustomary.name;
 constexpr SystemUnitRow kSystemUnits[] = {
     // system quantity                        ascii      display    factor                   zero  decimals
@@ -79,7 +79,7 @@ constexpr SystemUnitRow kSystemUnits[] = {
     {kUs, Quantity::Mass,                   {"lb",      "lb",      0.45359237}},
     {kUs, Quantity::Frequency,              {"Hz",      "Hz",      1.0}},
     {kUs, Quantity::HeatTransfer,           {"Btu/(h ft2 F)", "Btu/(h·ft²·°F)", 5.6782633411134877825}},
-    {kUs, Quantity::SpecificHeat,           {"Btu/(lb F)", "Btu/(lb·°F)", 4.1868}},
+    {kUs, Quantity::SpecificHeat,           {"Btu/(lb F)", "Btu/(lb·°F)", 4.1868,           0.0,  1}},
     {kUs, Quantity::Stiffness,              {"lbf/in",  "lbf/in",  0.00017512683524647637795}},
     {kUs, Quantity::Minutes,                {"min",     "min",     1.0}},
     {kUs, Quantity::SmallVolume,            {"in3",     "in³",     16.387064,               0.0,  1}},
