@@ -30,6 +30,7 @@
 #include "app/ResultsLogPage.h"
 #include "app/SystemError.h"
 #include "app/WorkingFluidPanel.h"
+#include "model/Quantity.h"
 #include "model/faults.h"
 #include "model/fluids.h"
 #include "model/numtext.h"
@@ -446,17 +447,26 @@ ReportLines TfrmKalvorMain::sessionHeading() const {
 
 std::string TfrmKalvorMain::fluidLine() const {
     // Only a fluid of the table has a temperature its figures belong to;
-    // typed figures (or the start values) are the user's own.
+    // typed figures (or the start values) are the user's own. The panel
+    // shows its figures in the units of the pages: the line names those.
+    const units::UnitSystem system = shared_.unitSystem;
+    const auto unitOf = [system](units::Quantity quantity, bool symbol = false) {
+        const units::Unit& unit = units::displayUnit(quantity, system);
+        return QString::fromUtf8(
+            symbol ? unit.display.data() : unit.ascii.data(),
+            static_cast<qsizetype>(symbol ? unit.display.size() : unit.ascii.size()));
+    };
     const QString temperature = fluidSelector_->appliedTemperature();
     const bool fromTable = !temperature.isEmpty() &&
                            findFluid(panel_->cmbUlje->currentText().toStdString()) != nullptr;
-    const QString kind =
-        fromTable
-            ? QStringLiteral("%1 at %2 \u00B0C").arg(panel_->cmbUlje->currentText(), temperature)
-            : QStringLiteral("user defined");
-    return QStringLiteral("%1%2, %3 kg/m3, %4 mm2/s")
+    const QString kind = fromTable ? QStringLiteral("%1 at %2 %3")
+                                         .arg(panel_->cmbUlje->currentText(), temperature,
+                                              unitOf(units::Quantity::Temperature, true))
+                                   : QStringLiteral("user defined");
+    return QStringLiteral("%1%2, %3 %4, %5 %6")
         .arg(QString::fromLatin1(kFluidLineStart), kind, panel_->Edit1->text(),
-             panel_->Edit2->text())
+             unitOf(units::Quantity::Density), panel_->Edit2->text(),
+             unitOf(units::Quantity::KinematicViscosity))
         .toStdString();
 }
 

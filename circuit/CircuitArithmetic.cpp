@@ -372,29 +372,63 @@ prost_cevovod buildCircuit(const CircuitInputs& inputs) {
     return chain;
 }
 
-std::optional<std::string> cannotMoveLoad(const prost_cevovod& chain) {
+namespace {
+
+units::ReportRow figure(std::string label, double value, units::Quantity quantity,
+                        std::string after, bool continues = false) {
+    return units::numberRow(std::move(label), value, quantity, units::NumberRules::Framework,
+                            "%.2f", std::move(after), continues);
+}
+
+// The lines of rows in a unit system joined into one text.
+std::string textOf(const units::ReportRows& rows, units::UnitSystem system) {
+    ReportLines lines;
+    units::appendRows(lines, rows, system);
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line;
+    }
+    return text;
+}
+
+}  // namespace
+
+units::ReportRows cannotMoveLoadRows(const prost_cevovod& chain) {
     if (chain.count() < 2) {
-        return std::nullopt;
+        return {};
     }
     const auto* cylinder = dynamic_cast<const klip*>(&chain.element(chain.count() - 1));
     if (cylinder == nullptr || (cylinder->pressureIn > 0.0 && cylinder->force > 0.0)) {
-        return std::nullopt;
+        return {};
     }
+    using units::Quantity;
     const double pump = chain.element(0).pressureOut;
     const double drops = chain.supplyDrop() + chain.returnDrop();
-    return numtext::Format(
-        "The pressure drops use up the pump pressure: the pump gives %.2f bar, the drops "
-        "take %.2f bar (supply %.2f, return %.2f). The cylinder cannot move the load.",
-        {pump, drops, chain.supplyDrop(), chain.returnDrop()});
+    return {
+        figure("The pressure drops use up the pump pressure: the pump gives ", pump,
+               Quantity::Pressure, " {unit}, the drops take ", true),
+        figure("", drops, Quantity::Pressure, " {unit} (supply ", true),
+        figure("", chain.supplyDrop(), Quantity::Pressure, ", return ", true),
+        figure("", chain.returnDrop(), Quantity::Pressure, "). The cylinder cannot move the load."),
+    };
 }
 
-std::vector<std::string> flowWarnings(const CircuitInputs& inputs, const prost_cevovod& chain) {
+std::optional<std::string> cannotMoveLoad(const prost_cevovod& chain, units::UnitSystem system) {
+    const units::ReportRows rows = cannotMoveLoadRows(chain);
+    if (rows.empty()) {
+        return std::nullopt;
+    }
+    return textOf(rows, system);
+}
+
+std::vector<units::ReportRows> flowWarningRows(const CircuitInputs& inputs,
+                                               const prost_cevovod& chain) {
     const std::pair<CircuitSlot, const std::optional<ValveInputs>*> valves[] = {
         {CircuitSlot::DirectionalValve, nullptr},
         {CircuitSlot::BlockingValve, &inputs.blockingValve},
         {CircuitSlot::Throttle, &inputs.throttle},
     };
-    std::vector<std::string> warnings;
+    std::vector<units::ReportRows> warnings;
     for (const auto& [slot, optional] : valves) {
         const ValveInputs* valve = optional == nullptr     ? &inputs.directionalValve
                                    : optional->has_value() ? &**optional
@@ -405,28 +439,48 @@ std::vector<std::string> flowWarnings(const CircuitInputs& inputs, const prost_c
         // The throttle carries the return flow; the supply valves the pump's.
         const double flow = slot == CircuitSlot::Throttle ? chain.returnFlow() : chain.supplyFlow();
         if (flow > *valve->largestFlow) {
-            // The name is the user's text: never part of a format.
-            warnings.push_back("Warning: the " + std::string(slotLabel(slot)) + " \"" +
-                               valve->name + "\"" +
-                               numtext::Format(" runs at %.2f l/min, above the largest flow of "
-                                               "its data, %.2f l/min",
-                                               {flow, *valve->largestFlow}));
+            // The name is the user's text: a row that no unit mark is read in.
+            warnings.push_back({
+                units::textRow(
+                    "Warning: the " + std::string(slotLabel(slot)) + " \"" + valve->name + "\"",
+                    true),
+                figure(" runs at ", flow, units::Quantity::Flow, " {unit}", true),
+                figure(", above the largest flow of its data, ", *valve->largestFlow,
+                       units::Quantity::Flow, " {unit}"),
+            });
         }
     }
     return warnings;
 }
 
-ReportLines circuitReport(const CircuitInputs& inputs, const prost_cevovod& chain) {
-    ReportLines lines;
-    if (const auto problem = cannotMoveLoad(chain)) {
-        chain.writeReport(lines, chain.count() - 1);
-        lines.push_back(std::string(" ").append(*problem));
+std::vector<std::string> flowWarnings(const CircuitInputs& inputs, const prost_cevovod& chain,
+                                      units::UnitSystem system) {
+    std::vector<std::string> warnings;
+    for (const units::ReportRows& rows : flowWarningRows(inputs, chain)) {
+        warnings.push_back(textOf(rows, system));
+    }
+    return warnings;
+}
+
+units::ReportRows circuitReportRows(const CircuitInputs& inputs, const prost_cevovod& chain) {
+    units::ReportRows rows;
+    const units::ReportRows problem = cannotMoveLoadRows(chain);
+    if (!problem.empty()) {
+        chain.writeReportRows(rows, chain.count() - 1);
+        rows.push_back(units::textRow(" ", true));
+        rows.insert(rows.end(), problem.begin(), problem.end());
     } else {
-        chain.writeReport(lines);
+        chain.writeReportRows(rows);
     }
-    for (const std::string& warning : flowWarnings(inputs, chain)) {
-        lines.push_back(std::string(" ").append(warning));
+    for (const units::ReportRows& warning : flowWarningRows(inputs, chain)) {
+        rows.push_back(units::textRow(" ", true));
+        rows.insert(rows.end(), warning.begin(), warning.end());
     }
-    lines.push_back(chain.summaryLine());
-    return lines;
+    const units::ReportRows summary = chain.summaryRows();
+    rows.insert(rows.end(), summary.begin(), summary.end());
+    return rows;
+}
+
+ReportLines circuitReport(const CircuitInputs& inputs, const prost_cevovod& chain) {
+    return units::metricLines(circuitReportRows(inputs, chain));
 }

@@ -136,14 +136,24 @@ prost_cevovod buildCircuit(const CircuitInputs& inputs);
 // use up the pump pressure when the pressure left at the cylinder's inlet is
 // not above 0, or the force it gives against its back pressure comes out at
 // or below 0. The text names the pump pressure and the sum of the drops.
-std::optional<std::string> cannotMoveLoad(const prost_cevovod& chain);
+// As rows (none when it can), and as the text in a unit system.
+units::ReportRows cannotMoveLoadRows(const prost_cevovod& chain);
+std::optional<std::string> cannotMoveLoad(const prost_cevovod& chain,
+                                          units::UnitSystem system = units::kMetric);
 
 // A line for every valve that runs above the largest flow of its data line,
 // where its characteristic is no longer measured.
-std::vector<std::string> flowWarnings(const CircuitInputs& inputs, const prost_cevovod& chain);
+// As rows (one line each), and as texts in a unit system.
+std::vector<units::ReportRows> flowWarningRows(const CircuitInputs& inputs,
+                                               const prost_cevovod& chain);
+std::vector<std::string> flowWarnings(const CircuitInputs& inputs, const prost_cevovod& chain,
+                                      units::UnitSystem system = units::kMetric);
 
 // The chain's report for the log. When the cylinder cannot move its load, a
 // line that says so stands in place of the cylinder's report, so no negative
 // pressure or force is presented as a result; every flow warning follows,
 // and the chain's summary line ends it.
+// As rows, for the log to write in the units shown, and as the lines in the
+// metric system.
+units::ReportRows circuitReportRows(const CircuitInputs& inputs, const prost_cevovod& chain);
 ReportLines circuitReport(const CircuitInputs& inputs, const prost_cevovod& chain);

@@ -72,26 +72,34 @@ void prost_cevovod::writeReport(ReportLines& lines) const {
 }
 
 void prost_cevovod::writeReport(ReportLines& lines, std::size_t elements) const {
-    ReportLines report{kReportHeading, ""};
-    ReportLines scratch;
+    units::ReportRows rows;
+    writeReportRows(rows, elements);
+    // appendRows appends only when every line is written: a failing report
+    // leaves the list as it was.
+    units::appendRows(lines, rows, units::kMetric);
+}
+
+void prost_cevovod::writeReportRows(units::ReportRows& rows) const {
+    writeReportRows(rows, elements_.size());
+}
+
+void prost_cevovod::writeReportRows(units::ReportRows& rows, std::size_t elements) const {
+    units::ReportRows report{units::textRow(kReportHeading), units::textRow("")};
     for (std::size_t position = 0; position < std::min(elements, elements_.size()); ++position) {
         bazna& element = *elements_[position];
-        scratch.clear();
         const double lowest = std::min(element.pressureIn, element.pressureOut);
         if (lowest < 0.0) {
             const PortsShownFromZero shown(element);
-            element.writeReport(scratch);
-            scratch.push_back(numtext::Format(
-                " No pressure is left here: the drops up to this element take %.2f bar more "
-                "than the pump gives.",
-                {-lowest}));
+            element.writeReportRows(report);
+            report.push_back(
+                units::numberRow(" No pressure is left here: the drops up to this element take ",
+                                 -lowest, units::Quantity::Pressure, units::NumberRules::Framework,
+                                 "%.2f", " {unit} more than the pump gives."));
         } else {
-            element.writeReport(scratch);
+            element.writeReportRows(report);
         }
-        report.insert(report.end(), scratch.begin(), scratch.end());
     }
-    // Appended only when complete: a failing report leaves the list as it was.
-    lines.insert(lines.end(), report.begin(), report.end());
+    rows.insert(rows.end(), report.begin(), report.end());
 }
 
 bool prost_cevovod::cylinderMovesLoad() const {
@@ -99,23 +107,35 @@ bool prost_cevovod::cylinderMovesLoad() const {
     return cylinder != nullptr && cylinder->pressureIn > 0.0 && cylinder->force > 0.0;
 }
 
-std::string prost_cevovod::summaryLine() const {
+units::ReportRows prost_cevovod::summaryRows() const {
     const klip* cylinder = cylinderAtTheEnd(elements_);
     if (cylinder == nullptr) {
-        return " Result: no cylinder at the end of the circuit";
+        return {units::textRow(" Result: no cylinder at the end of the circuit")};
     }
+    using units::Quantity;
+    const auto row = [](const char* label, double value, Quantity quantity, const char* number,
+                        const char* after, bool continues = false) {
+        return units::numberRow(label, value, quantity, units::NumberRules::Framework, number,
+                                after, continues);
+    };
     const auto* single = dynamic_cast<const klipJednostrani*>(cylinder);
     const double flow = single != nullptr ? single->inletFlow : supplyFlow_;
     if (!cylinderMovesLoad()) {
-        return numtext::Format(
-            " Result: flow %.2f l/min; the pressure drops use up the pump pressure: the cylinder "
-            "cannot move the load",
-            {flow});
+        return {row(" Result: flow ", flow, Quantity::Flow, "%.2f",
+                    " {unit}; the pressure drops use up the pump pressure: the cylinder cannot "
+                    "move the load")};
     }
-    return numtext::Format(
-        " Result: flow %.2f l/min, pressure at the cylinder %.2f bar, force %.3f kN, "
-        "speed %.4f m/s",
-        {flow, cylinder->pressureIn, cylinder->force, cylinder->strokeSpeed});
+    return {
+        row(" Result: flow ", flow, Quantity::Flow, "%.2f", " {unit}, pressure at the cylinder ",
+            true),
+        row("", cylinder->pressureIn, Quantity::Pressure, "%.2f", " {unit}, force ", true),
+        row("", cylinder->force, Quantity::Force, "%.3f", " {unit}, speed ", true),
+        row("", cylinder->strokeSpeed, Quantity::Velocity, "%.4f", " {unit}"),
+    };
+}
+
+std::string prost_cevovod::summaryLine() const {
+    return units::metricLines(summaryRows()).front();
 }
 
 bool prost_cevovod::countsInReturnSum(std::size_t position) const {

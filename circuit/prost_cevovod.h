@@ -51,6 +51,10 @@ class prost_cevovod {
     void writeReport(ReportLines& lines) const;
     // The same for the first `elements` elements only.
     void writeReport(ReportLines& lines, std::size_t elements) const;
+    // The same report as rows, for the log to write in the units shown (the
+    // lines above are these rows in the metric system).
+    void writeReportRows(units::ReportRows& rows) const;
+    void writeReportRows(units::ReportRows& rows, std::size_t elements) const;
 
     // Whether the cylinder, the last element, moves its load: pressure is
     // left at its inlet and its force comes out above 0. False without a
@@ -58,7 +62,8 @@ class prost_cevovod {
     bool cylinderMovesLoad() const;
     // The one line that ends the circuit's report: the flow into the
     // cylinder, the pressure at its inlet, its force and speed, or that it
-    // cannot move the load.
+    // cannot move the load. As rows, and as the line in the metric system.
+    units::ReportRows summaryRows() const;
     std::string summaryLine() const;
 
     // Stores the supply flow Q and the return flow Qr (l/min) and sums the

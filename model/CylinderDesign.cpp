@@ -7,9 +7,16 @@
 #include "model/faults.h"
 #include "model/numtext.h"
 
-using numtext::Format;
+using units::Quantity;
 
 namespace {
+
+// A figure of the report, by the framework's number rules.
+units::ReportRow row(std::string label, double value, Quantity quantity, const char* number,
+                     std::string after, bool continues = false) {
+    return units::numberRow(std::move(label), value, quantity, units::NumberRules::Framework,
+                            number, std::move(after), continues);
+}
 
 // Areas as the cylinder computes them (3.14 for pi), in cm2 from mm.
 constexpr long double kPi314 = 3.14L;
@@ -138,46 +145,71 @@ bool rodSafe(const BucklingFigures& buckling, std::optional<double> pushLoad) {
     return !pushLoad || *pushLoad <= buckling.permissible;
 }
 
-std::string bucklingVerdict(const BucklingFigures& buckling, std::optional<double> pushLoad) {
+units::ReportRows bucklingVerdictRows(const BucklingFigures& buckling,
+                                      std::optional<double> pushLoad) {
     if (!pushLoad) {
-        return "pull load: the rod is not pushed and does not buckle";
+        return {units::textRow("pull load: the rod is not pushed and does not buckle")};
     }
     if (rodSafe(buckling, pushLoad)) {
-        return "rod safe against buckling";
+        return {units::textRow("rod safe against buckling")};
     }
-    return Format("rod may buckle: permissible %.2f kN, load %.2f kN",
-                  {buckling.permissible, *pushLoad});
+    return {row("rod may buckle: permissible ", buckling.permissible, Quantity::Force, "%.2f",
+                " {unit}, load ", true),
+            row("", *pushLoad, Quantity::Force, "%.2f", " {unit}")};
+}
+
+std::string bucklingVerdict(const BucklingFigures& buckling, std::optional<double> pushLoad,
+                            units::UnitSystem system) {
+    ReportLines lines;
+    const units::ReportRows rows = bucklingVerdictRows(buckling, pushLoad);
+    units::appendRows(lines, rows, system);
+    return lines.empty() ? std::string() : lines.front();
+}
+
+void writeDesignReportRows(const CylinderDesignInputs& in, const CylinderDesign& design,
+                           std::optional<double> pushLoad, units::ReportRows& rows) {
+    constexpr Quantity kMm = Quantity::SmallLength;
+    const StrokeFigures& s = design.stroke;
+    const BucklingFigures& b = design.buckling;
+    rows.push_back(units::textRow(" ---------- Stroke and buckling ---------- "));
+    rows.push_back(row(" Stroke: s = ", in.stroke, kMm, "%.0f", " [{unit}], flow Q = ", true));
+    rows.push_back(row("", in.flow, Quantity::Flow, "%.2f", " [{unit}]"));
+    const auto motion = [&rows](const char* label, double speed, double time, double volume) {
+        rows.push_back(row(label, speed, Quantity::Velocity, "%.4f", " [{unit}], t = ", true));
+        rows.push_back(row("", time, Quantity::Time, "%.2f", " [{unit}], V = ", true));
+        rows.push_back(row("", volume, Quantity::Volume, "%.3f", " [{unit}]"));
+    };
+    motion(" Extend:  v = ", s.extendSpeed, s.extendTime, s.extendVolume);
+    motion(" Retract: v = ", s.retractSpeed, s.retractTime, s.retractVolume);
+    if (design.regenerative) {
+        const RegenerativeFigures& r = *design.regenerative;
+        rows.push_back(row(" Regenerative extension: v = ", r.speed, Quantity::Velocity, "%.4f",
+                           " [{unit}], F = ", true));
+        rows.push_back(row("", r.force, Quantity::Force, "%.2f", " [{unit}], t = ", true));
+        rows.push_back(row("", r.time, Quantity::Time, "%.2f", " [{unit}]"));
+    }
+    const char* const mountings[] = {"fixed - free", "pinned - pinned", "fixed - pinned",
+                                     "fixed - fixed"};
+    rows.push_back(
+        row(std::string(" Mounting: ") + mountings[static_cast<int>(in.mounting)] + ", L = ",
+            in.mountingLength + in.stroke, kMm, "%.0f", " [{unit}] extended"));
+    rows.push_back(row(" Buckling length L_K = ", b.freeLength, kMm, "%.0f",
+                       " [{unit}], slenderness = ", true));
+    rows.push_back(
+        row("", b.slenderness, Quantity::Ratio, "%.1f", std::string(" (") + lawName(b.law) + ")"));
+    rows.push_back(row(" Buckling load ", b.load, Quantity::Force, "%.2f",
+                       " [{unit}], permissible push force ", true));
+    rows.push_back(row("", b.permissible, Quantity::Force, "%.2f", " [{unit}] (safety ", true));
+    rows.push_back(row("", in.safetyFactor, Quantity::Ratio, "%.2f", ")"));
+    rows.push_back(units::textRow(" ", true));
+    for (units::ReportRow& verdict : bucklingVerdictRows(b, pushLoad)) {
+        rows.push_back(std::move(verdict));
+    }
 }
 
 void writeDesignReport(const CylinderDesignInputs& in, const CylinderDesign& design,
                        std::optional<double> pushLoad, ReportLines& lines) {
-    const StrokeFigures& s = design.stroke;
-    const BucklingFigures& b = design.buckling;
-    lines.push_back(" ---------- Stroke and buckling ---------- ");
-    lines.push_back(Format(" Stroke: s = %.0f [mm], flow Q = %.2f [l/min]", {in.stroke, in.flow}));
-    lines.push_back(Format(" Extend:  v = %.4f [m/s], t = %.2f [s], V = %.3f [l]",
-                           {s.extendSpeed, s.extendTime, s.extendVolume}));
-    lines.push_back(Format(" Retract: v = %.4f [m/s], t = %.2f [s], V = %.3f [l]",
-                           {s.retractSpeed, s.retractTime, s.retractVolume}));
-    if (design.regenerative) {
-        const RegenerativeFigures& r = *design.regenerative;
-        lines.push_back(
-            Format(" Regenerative extension: v = %.4f [m/s], F = %.2f [kN], t = %.2f [s]",
-                   {r.speed, r.force, r.time}));
-    }
-    const char* const mountings[] = {"fixed - free", "pinned - pinned", "fixed - pinned",
-                                     "fixed - fixed"};
-    lines.push_back(std::string(" Mounting: ") + mountings[static_cast<int>(in.mounting)] +
-                    Format(", L = %.0f [mm] extended", {in.mountingLength + in.stroke}));
-    lines.push_back(Format(" Buckling length L_K = %.0f [mm], slenderness = %.1f (",
-                           {b.freeLength, b.slenderness}) +
-                    lawName(b.law) + ")");
-    lines.push_back(
-        Format(" Buckling load %.2f [kN], permissible push force %.2f [kN] (safety %.2f)",
-               {b.load, b.permissible, in.safetyFactor}));
-    // Appended rather than " " + text: GCC 12's -Wrestrict misreads that
-    // concatenation of a temporary in optimised builds.
-    std::string verdict(" ");
-    verdict += bucklingVerdict(b, pushLoad);
-    lines.push_back(verdict);
+    units::ReportRows rows;
+    writeDesignReportRows(in, design, pushLoad, rows);
+    units::appendRows(lines, rows, units::kMetric);
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "model/ReportLines.h"
+#include "model/ReportRow.h"
 
 // What a designer asks of a cylinder beyond its force and speed: how long a
 // stroke takes and how much oil it moves, what a regenerative circuit gives,
@@ -90,10 +91,17 @@ CylinderDesign designCylinder(const CylinderDesignInputs& inputs,
 
 // The design's report lines, after the cylinder's own report. pushLoad: the
 // push force the cylinder works against in kN, or nothing for a pull load.
+// The rows, and the lines in the metric system.
+void writeDesignReportRows(const CylinderDesignInputs& inputs, const CylinderDesign& design,
+                           std::optional<double> pushLoad, units::ReportRows& rows);
 void writeDesignReport(const CylinderDesignInputs& inputs, const CylinderDesign& design,
                        std::optional<double> pushLoad, ReportLines& lines);
 
 // The verdict on the rod: safe, may buckle (naming both forces), or, for a
-// pull load, that it does not buckle.
-std::string bucklingVerdict(const BucklingFigures& buckling, std::optional<double> pushLoad);
+// pull load, that it does not buckle. As rows (one line), and as the line in
+// a unit system.
+units::ReportRows bucklingVerdictRows(const BucklingFigures& buckling,
+                                      std::optional<double> pushLoad);
+std::string bucklingVerdict(const BucklingFigures& buckling, std::optional<double> pushLoad,
+                            units::UnitSystem system = units::kMetric);
 bool rodSafe(const BucklingFigures& buckling, std::optional<double> pushLoad);

@@ -221,19 +221,24 @@ void HidroMotor::pressureFromPower() {
     watch.check();
 }
 
-void HidroMotor::writeReport(ReportLines& lines) {
-    // Wide enough for any double in "%.3f", so no motor line is ever cut.
-    constexpr std::size_t kLineBuffer = 512;
-    using numtext::cformat;
-    lines.push_back(" ==========   HYDRAULIC MOTOR CALCULATION =====================");
-    lines.push_back(cformat(kLineBuffer, " Power : %.3f kW ", power));
-    lines.push_back(cformat(kLineBuffer, " Flow  : %.3f [l/min] ", flow));
-    lines.push_back(cformat(kLineBuffer, " Torque  : %.3f [daNm] ", torque));
-    lines.push_back(cformat(kLineBuffer, "Pressure in: %.3f  [bar] ", pressureIn));
-    lines.push_back(cformat(kLineBuffer, "Angular spped: %d  [rpm] ", speed));
-    lines.push_back(cformat(kLineBuffer, "Displacement  je: %3.3f  [cm3] ", displacement));
+void HidroMotor::writeReportRows(units::ReportRows& rows) const {
+    using units::Quantity;
+    const auto row = [&rows](const char* label, double value, Quantity quantity, const char* number,
+                             const char* after) {
+        rows.push_back({.label = label,
+                        .value = value,
+                        .quantity = quantity,
+                        .format = {units::NumberRules::Printf, number, after}});
+    };
+    rows.push_back(
+        units::textRow(" ==========   HYDRAULIC MOTOR CALCULATION ====================="));
+    row(" Power : ", power, Quantity::Power, "%.3f", " {unit} ");
+    row(" Flow  : ", flow, Quantity::Flow, "%.3f", " [{unit}] ");
+    row(" Torque  : ", torque, Quantity::Torque, "%.3f", " [{unit}] ");
+    row("Pressure in: ", pressureIn, Quantity::Pressure, "%.3f", "  [{unit}] ");
+    row("Angular spped: ", speed, Quantity::Speed, "%d", "  [{unit}] ");
+    row("Displacement  je: ", displacement, Quantity::Displacement, "%3.3f", "  [{unit}] ");
     // The efficiencies are inputs the results above depend on.
-    lines.push_back(cformat(kLineBuffer, " Volumetric efficiency : %.3f ", volumetricEfficiency));
-    lines.push_back(
-        cformat(kLineBuffer, " Hydromechanical efficiency : %.3f ", hydromechanicalEfficiency));
+    row(" Volumetric efficiency : ", volumetricEfficiency, Quantity::Ratio, "%.3f", " ");
+    row(" Hydromechanical efficiency : ", hydromechanicalEfficiency, Quantity::Ratio, "%.3f", " ");
 }

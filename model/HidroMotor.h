@@ -13,7 +13,7 @@ class HidroMotor : public bazna {
   public:
     HidroMotor(double A, double B, double C, double etaHm, double etaV, unsigned mode);
 
-    void writeReport(ReportLines& lines) override;
+    void writeReportRows(units::ReportRows& rows) const override;
 
     // The formula operations; each reads fields and writes one field.
     void setTotalEfficiency();

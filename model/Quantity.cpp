@@ -36,25 +36,37 @@ constexpr QuantityRow kQuantities[] = {
     {Quantity::Temperature,           "temperature",            {"deg C", "°C"}},
     {Quantity::TemperatureDifference, "temperature difference", {"deg C", "°C"}},
     {Quantity::Ratio,                 "ratio",                  {"",      ""}},
+    {Quantity::Mass,                  "mass",                   {"kg",    "kg"}},
+    {Quantity::Frequency,             "frequency",              {"Hz",    "Hz"}},
+    {Quantity::HeatTransfer,          "heat transfer coefficient", {"W/(m2 K)", "W/(m²·K)"}},
+    {Quantity::SpecificHeat,          "specific heat",          {"kJ/(kg K)", "kJ/(kg·K)"}},
+    {Quantity::Stiffness,             "stiffness",              {"kN/mm", "kN/mm"}},
+    {Quantity::Minutes,               "time in minutes",        {"min",   "min"}},
+    {Quantity::SmallVolume,           "small volume",           {"cm3",   "cm³"}},
+    {Quantity::LargeArea,             "large area",             {"m2",    "m²"}},
 };
 
 // The units of the other systems, with the factor to the model unit (model
 // units in one of the unit). The US customary factors are the exact values
 // that follow from the definitions 1 in = 25.4 mm, 1 ft = 0.3048 m,
-// 1 lb = 0.45359237 kg, 1 lbf = 4.4482216152605 N and 1 gal = 231 in³; where
-// the decimal does not end it is written to 20 digits, so that the compiler
-// takes the double nearest to the exact value.
+// 1 lb = 0.45359237 kg, 1 lbf = 4.4482216152605 N, 1 gal = 231 in³ and the
+// International Table Btu of 1055.05585262 J (so 1 Btu/(lb °F) is 4.1868
+// kJ/(kg K) exactly); where the decimal does not end it is written to 20
+// digits, so that the compiler takes the double nearest to the exact value.
+// An inch is 25.4 mm: its report figures take three decimals more, to the
+// thousandth of an inch a machinist measures in; a cubic inch (16 cm³) and a
+// Btu/(lb °F) (4.2 kJ/(kg K)) take one more.
 constexpr std::string_view kUs = kUsCustomary.name;
 constexpr SystemUnitRow kSystemUnits[] = {
-    // system quantity                        ascii      display    factor                   zero
+    // system quantity                        ascii      display    factor                   zero  decimals
     {kUs, Quantity::Pressure,               {"psi",     "psi",     0.068947572931683613367}},
     {kUs, Quantity::Flow,                   {"gpm",     "gpm",     3.785411784}},
-    {kUs, Quantity::Displacement,           {"in3/rev", "in³/rev", 16.387064}},
+    {kUs, Quantity::Displacement,           {"in3/rev", "in³/rev", 16.387064,               0.0,  1}},
     {kUs, Quantity::Speed,                  {"rpm",     "rpm",     1.0}},
     {kUs, Quantity::Power,                  {"hp",      "hp",      0.74569987158227022}},
     {kUs, Quantity::Torque,                 {"lbf-ft",  "lbf·ft",  0.13558179483314004}},
     {kUs, Quantity::Force,                  {"lbf",     "lbf",     0.0044482216152605}},
-    {kUs, Quantity::SmallLength,            {"in",      "in",      25.4}},
+    {kUs, Quantity::SmallLength,            {"in",      "in",      25.4,                    0.0,  3}},
     {kUs, Quantity::Length,                 {"ft",      "ft",      0.3048}},
     {kUs, Quantity::Velocity,               {"ft/s",    "ft/s",    0.3048}},
     {kUs, Quantity::Area,                   {"in2",     "in²",     6.4516}},
@@ -64,6 +76,14 @@ constexpr SystemUnitRow kSystemUnits[] = {
     {kUs, Quantity::KinematicViscosity,     {"cSt",     "cSt",     1.0}},
     {kUs, Quantity::Temperature,            {"deg F",   "°F",      5.0 / 9.0,               32.0}},
     {kUs, Quantity::TemperatureDifference,  {"deg F",   "°F",      5.0 / 9.0}},
+    {kUs, Quantity::Mass,                   {"lb",      "lb",      0.45359237}},
+    {kUs, Quantity::Frequency,              {"Hz",      "Hz",      1.0}},
+    {kUs, Quantity::HeatTransfer,           {"Btu/(h ft2 F)", "Btu/(h·ft²·°F)", 5.6782633411134877825}},
+    {kUs, Quantity::SpecificHeat,           {"Btu/(lb F)", "Btu/(lb·°F)", 4.1868,           0.0,  1}},
+    {kUs, Quantity::Stiffness,              {"lbf/in",  "lbf/in",  0.00017512683524647637795}},
+    {kUs, Quantity::Minutes,                {"min",     "min",     1.0}},
+    {kUs, Quantity::SmallVolume,            {"in3",     "in³",     16.387064,               0.0,  1}},
+    {kUs, Quantity::LargeArea,              {"ft2",     "ft²",     0.09290304}},
 };
 // clang-format on
 

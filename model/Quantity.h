@@ -30,6 +30,14 @@ enum class Quantity {
     Temperature,
     TemperatureDifference,  // a span of temperature: converts without the offset
     Ratio,                  // efficiencies, safety factors, Reynolds number: no unit
+    Mass,
+    Frequency,
+    HeatTransfer,  // heat transfer coefficient of a wall
+    SpecificHeat,
+    Stiffness,    // of an oil column
+    Minutes,      // time spans of minutes: heating up, cooling down
+    SmallVolume,  // dead volumes, oil taken by compression
+    LargeArea,    // surfaces of tanks
 };
 
 // A unit of a quantity. A value in this unit converts to the model unit as
@@ -42,6 +50,11 @@ struct Unit {
     std::string_view display;  // as captions and fields show it: "cm³", "mm²/s"
     double factor = 1.0;
     double zero = 0.0;
+    // A report figure in this unit takes this many more decimals than in the
+    // model unit: a unit far larger than the model's would otherwise lose the
+    // figure's precision (a diameter of whole millimetres is no diameter in
+    // whole inches).
+    int extraDecimals = 0;
 
     // A unit that shows the model's numbers unchanged.
     bool isIdentity() const { return factor == 1.0 && zero == 0.0; }
@@ -71,6 +84,11 @@ struct UnitSystem {
 
 inline constexpr UnitSystem kMetric{"Metric"};
 inline constexpr UnitSystem kUsCustomary{"US customary"};
+
+// Gauge to absolute pressure, bar: the gas laws take absolute pressures.
+inline constexpr double kAtmosphere = 1.01325;
+// Celsius to kelvin.
+inline constexpr double kKelvinOffset = 273.15;
 
 // The tables themselves, for whoever lists quantities or units.
 std::span<const QuantityRow> quantityTable();

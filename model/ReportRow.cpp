@@ -1,6 +1,7 @@
 #include "model/ReportRow.h"
 
 #include <cmath>
+#include <iterator>
 #include <string>
 
 #include "model/faults.h"
@@ -16,7 +17,9 @@ namespace {
 
 struct Conversion {
     char letter = 'f';
+    bool left = false;
     int width = 0;
+    bool hasPrecision = false;
     int precision = 0;
 };
 
@@ -40,11 +43,13 @@ Conversion parseNumber(std::string_view number) {
         badNumberFormat(number);
     }
     if (i < number.size() && number[i] == '-') {
+        conversion.left = true;
         ++i;
     }
     conversion.width = readDigits();
     if (i < number.size() && number[i] == '.') {
         ++i;
+        conversion.hasPrecision = true;
         conversion.precision = readDigits();
     }
     if (i + 1 != number.size() || (number[i] != 'f' && number[i] != 'd')) {
@@ -65,66 +70,124 @@ long long wholeNumber(double value) {
     return static_cast<long long>(truncated);
 }
 
-std::string numberText(const RowFormat& format, double value) {
-    const Conversion conversion = parseNumber(format.number);
+// The "f" conversion with `extra` more decimals than it gives by itself.
+std::string withMoreDecimals(const Conversion& conversion, NumberRules rules, int extra) {
+    // Without a precision the framework gives two decimals, printf six.
+    const int given = conversion.hasPrecision           ? conversion.precision
+                      : rules == NumberRules::Framework ? 2
+                                                        : 6;
+    std::string number = "%";
+    if (conversion.left) {
+        number += '-';
+    }
+    if (conversion.width > 0) {
+        number += std::to_string(conversion.width);
+    }
+    return number + "." + std::to_string(given + extra) + "f";
+}
+
+std::string numberText(const RowFormat& format, double value, int extraDecimals) {
+    Conversion conversion = parseNumber(format.number);
     const bool whole = conversion.letter == 'd';
+    std::string number = format.number;
+    if (!whole && extraDecimals > 0) {
+        number = withMoreDecimals(conversion, format.rules, extraDecimals);
+        conversion = parseNumber(number);
+    }
     if (format.rules == NumberRules::Framework) {
-        return whole ? numtext::Format(format.number, {wholeNumber(value)})
-                     : numtext::Format(format.number, {value});
+        return whole ? numtext::Format(number, {wholeNumber(value)})
+                     : numtext::Format(number, {value});
     }
     // Room for any double in "%f" (309 integer digits, sign, point and the
     // terminator) with its width and precision: a number is never cut.
     const auto buffer = static_cast<std::size_t>(320 + conversion.width + conversion.precision);
     if (whole) {
-        std::string number = format.number;
         number.insert(number.size() - 1, "ll");
         return numtext::cformat(buffer, number.c_str(), wholeNumber(value));
     }
-    return numtext::cformat(buffer, format.number.c_str(), value);
+    return numtext::cformat(buffer, number.c_str(), value);
 }
 
-// The text with every unit mark replaced by the unit's ASCII spelling.
-std::string withUnit(std::string_view text, std::string_view unit) {
+// The text with every mark replaced by the spelling.
+std::string replaced(std::string_view text, std::string_view mark, std::string_view spelling) {
     std::string out;
     std::size_t from = 0;
-    for (auto at = text.find(kUnitMark); at != std::string_view::npos;
-         at = text.find(kUnitMark, from)) {
+    for (auto at = text.find(mark); at != std::string_view::npos; at = text.find(mark, from)) {
         out.append(text.substr(from, at - from));
-        out.append(unit);
-        from = at + kUnitMark.size();
+        out.append(spelling);
+        from = at + mark.size();
     }
     out.append(text.substr(from));
     return out;
 }
 
+std::string withUnit(std::string_view text, const Unit& unit) {
+    return replaced(replaced(text, kUnitMark, unit.ascii), kSymbolMark, unit.display);
+}
+
 }  // namespace
 
+ReportRow textRow(std::string text, bool continues) {
+    return {.label = std::move(text), .continues = continues};
+}
+
+ReportRow numberRow(std::string label, double value, Quantity quantity, NumberRules rules,
+                    std::string number, std::string after, bool continues) {
+    return {.label = std::move(label),
+            .value = value,
+            .quantity = quantity,
+            .format = {rules, std::move(number), std::move(after)},
+            .continues = continues};
+}
+
 std::string renderRow(const ReportRow& row, UnitSystem system) {
-    const std::string_view unit = displayUnit(row.quantity, system).ascii;
-    std::string text = withUnit(row.label, unit);
-    if (!row.format.number.empty()) {
-        text += numberText(row.format, toDisplay(row.value, row.quantity, system));
+    if (row.format.number.empty()) {
+        return row.label + row.format.after;
     }
+    const Unit& unit = displayUnit(row.quantity, system);
+    std::string text = withUnit(row.label, unit);
+    const int extra = unit.isIdentity() ? 0 : unit.extraDecimals;
+    text += numberText(row.format, toDisplay(row.value, row.quantity, system), extra);
     text += withUnit(row.format.after, unit);
     return text;
 }
 
 void appendRows(ReportLines& lines, std::span<const ReportRow> rows, UnitSystem system) {
+    ReportLines added;
     std::string line;
+    std::size_t buffer = 0;
     bool open = false;
+    const auto close = [&]() {
+        if (buffer > 0 && line.size() >= buffer) {
+            line.resize(buffer - 1);
+        }
+        added.push_back(std::move(line));
+        line.clear();
+        buffer = 0;
+    };
     for (const auto& row : rows) {
         line += renderRow(row, system);
+        if (row.lineBuffer > 0 && (buffer == 0 || row.lineBuffer < buffer)) {
+            buffer = row.lineBuffer;
+        }
         open = row.continues;
         if (!open) {
-            lines.push_back(std::move(line));
-            line.clear();
+            close();
         }
     }
     // A last row marked as continued has nothing to continue with: its line
     // still counts.
     if (open) {
-        lines.push_back(std::move(line));
+        close();
     }
+    lines.insert(lines.end(), std::make_move_iterator(added.begin()),
+                 std::make_move_iterator(added.end()));
+}
+
+ReportLines metricLines(std::span<const ReportRow> rows) {
+    ReportLines lines;
+    appendRows(lines, rows, kMetric);
+    return lines;
 }
 
 }  // namespace units

@@ -3,6 +3,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/Quantity.h"
 #include "model/ReportLines.h"
@@ -19,13 +20,19 @@ enum class NumberRules { Framework, Printf };
 
 // Where the unit's ASCII spelling goes in a row's texts: "Pressure: [{unit}]".
 inline constexpr std::string_view kUnitMark = "{unit}";
+// Where its display spelling goes, for reports that write "°C" rather than
+// "deg C".
+inline constexpr std::string_view kSymbolMark = "{symbol}";
 
 struct RowFormat {
     NumberRules rules = NumberRules::Framework;
     // One conversion: "%[-][width][.precision]f" or "...d" (width and precision
-    // of at most three digits). Empty: the row has no number, only its texts.
+    // of at most three digits). Empty: the row has no number, and its texts
+    // stand as they are, unit marks too, so that a user's text (a valve's
+    // name) may stand in one.
     std::string number;
-    // The text after the number; may hold kUnitMark.
+    // The text after the number; may hold the unit marks. An "f" number in a
+    // unit with extra decimals (see Unit) takes them.
     std::string after;
 };
 
@@ -39,7 +46,18 @@ struct ReportRow {
     RowFormat format;
     // The next row carries on this row's line (a line with two numbers).
     bool continues = false;
+    // The line this row stands in is cut to lineBuffer - 1 characters, as a
+    // fixed printf line buffer of that size cuts it; 0: never cut.
+    std::size_t lineBuffer = 0;
 };
+
+using ReportRows = std::vector<ReportRow>;
+
+// A row of text alone: a heading, a remark, a user's name.
+ReportRow textRow(std::string text, bool continues = false);
+// A row with one figure.
+ReportRow numberRow(std::string label, double value, Quantity quantity, NumberRules rules,
+                    std::string number, std::string after, bool continues = false);
 
 // One row's text in the system's units. A number format outside the grammar
 // above, or a "%d" value with no whole-number text (not finite, or beyond
@@ -48,7 +66,11 @@ struct ReportRow {
 std::string renderRow(const ReportRow& row, UnitSystem system);
 
 // Appends the rows' lines to `lines`: one line per row, a continued row and the
-// rows after it joined into one.
+// rows after it joined into one. Nothing is appended when a row cannot be
+// written (the exceptions of renderRow).
 void appendRows(ReportLines& lines, std::span<const ReportRow> rows, UnitSystem system);
+
+// The rows' lines in the metric system, which are the elements' report texts.
+ReportLines metricLines(std::span<const ReportRow> rows);
 
 }  // namespace units

@@ -2,14 +2,15 @@
 
 #include <cmath>
 
+#include "model/Quantity.h"
 #include "model/SystemChecks.h"
-#include "model/SystemUnits.h"
 #include "model/faults.h"
 #include "model/numtext.h"
 
 using numtext::Format;
-using sysunit::kAtmosphere;
-using sysunit::kKelvinOffset;
+using units::kAtmosphere;
+using units::kKelvinOffset;
+using units::Quantity;
 
 namespace {
 
@@ -31,7 +32,15 @@ const char* processName(GasProcess process) {
 }
 
 std::string pressureText(double value) {
-    return numtext::FloatToStr(value) + " " + sysunit::kPressure;
+    return numtext::FloatToStr(value) + " " +
+           std::string(units::modelUnit(Quantity::Pressure).ascii);
+}
+
+// A figure of the report, by the framework's number rules.
+units::ReportRow row(std::string label, double value, units::Quantity quantity, const char* number,
+                     std::string after, bool continues = false) {
+    return units::numberRow(std::move(label), value, quantity, units::NumberRules::Framework,
+                            number, std::move(after), continues);
 }
 
 }  // namespace
@@ -85,8 +94,9 @@ AccumulatorResult computeAccumulator(const AccumulatorInputs& in) {
         // Warm gas raises the precharge: the bladder would never leave its
         // valve at p1, and no volume would be stored between p0 and p1.
         throw InputError("At " + numtext::FloatToStr(in.gasTemperature) + " " +
-                         sysunit::kTemperature + " the precharge is " +
-                         Format("%.2f", {out.workingPrecharge}) + " " + sysunit::kPressure +
+                         std::string(units::modelUnit(Quantity::Temperature).display) +
+                         " the precharge is " + Format("%.2f", {out.workingPrecharge}) + " " +
+                         std::string(units::modelUnit(Quantity::Pressure).ascii) +
                          ", not below the minimum pressure p1 (" +
                          pressureText(in.minimumPressure) + ")");
     }
@@ -114,30 +124,38 @@ AccumulatorResult computeAccumulator(const AccumulatorInputs& in) {
     return out;
 }
 
-ReportLines accumulatorReport(const AccumulatorInputs& in, const AccumulatorResult& out) {
-    const char* bar = sysunit::kPressure;
-    const char* litre = sysunit::kVolume;
-    ReportLines lines{" -------   Gas accumulator (nitrogen)  ----------- "};
-    lines.push_back(Format(" Precharge p0 = %.2f [%s] at %.f %s",
-                           {in.precharge, bar, kPrechargeCelsius, sysunit::kTemperature}));
-    lines.push_back(Format(" Minimum pressure p1 = %.2f [%s]", {in.minimumPressure, bar}));
-    lines.push_back(Format(" Maximum pressure p2 = %.2f [%s]", {in.maximumPressure, bar}));
-    lines.push_back(
-        Format(" Gas temperature = %.1f [%s]", {in.gasTemperature, sysunit::kTemperature}));
-    lines.push_back(Format(" Process: %s, n = %.3f", {processName(in.process), out.exponent}));
-    lines.push_back(
-        Format(" Precharge at gas temperature = %.2f [%s]", {out.workingPrecharge, bar}));
+units::ReportRows accumulatorReportRows(const AccumulatorInputs& in, const AccumulatorResult& out) {
+    units::ReportRows rows{units::textRow(" -------   Gas accumulator (nitrogen)  ----------- ")};
+    rows.push_back(
+        row(" Precharge p0 = ", in.precharge, Quantity::Pressure, "%.2f", " [{unit}] at ", true));
+    rows.push_back(row("", kPrechargeCelsius, Quantity::Temperature, "%.f", " {symbol}"));
+    rows.push_back(row(" Minimum pressure p1 = ", in.minimumPressure, Quantity::Pressure, "%.2f",
+                       " [{unit}]"));
+    rows.push_back(row(" Maximum pressure p2 = ", in.maximumPressure, Quantity::Pressure, "%.2f",
+                       " [{unit}]"));
+    rows.push_back(row(" Gas temperature = ", in.gasTemperature, Quantity::Temperature, "%.1f",
+                       " [{symbol}]"));
+    rows.push_back(row(std::string(" Process: ") + processName(in.process) + ", n = ", out.exponent,
+                       Quantity::Ratio, "%.3f", ""));
+    rows.push_back(row(" Precharge at gas temperature = ", out.workingPrecharge, Quantity::Pressure,
+                       "%.2f", " [{unit}]"));
     const bool sized = in.solve == AccumulatorSolve::SizeForUsefulVolume;
-    lines.push_back(
-        Format(sized ? " Useful volume dV = %.3f [%s] (given)" : " Useful volume dV = %.3f [%s]",
-               {out.usefulVolume, litre}));
-    lines.push_back(
-        Format(sized ? " Size V0 = %.3f [%s]" : " Size V0 = %.3f [%s] (given)", {out.size, litre}));
-    lines.push_back(Format(" Gas volume at p1: V1 = %.3f [%s]", {out.volumeAtMinimum, litre}));
-    lines.push_back(Format(" Gas volume at p2: V2 = %.3f [%s]", {out.volumeAtMaximum, litre}));
-    lines.push_back(Format(" Pressure ratio p2/p0 (absolute) = %.3f", {out.pressureRatio}));
+    rows.push_back(row(" Useful volume dV = ", out.usefulVolume, Quantity::Volume, "%.3f",
+                       sized ? " [{unit}] (given)" : " [{unit}]"));
+    rows.push_back(row(" Size V0 = ", out.size, Quantity::Volume, "%.3f",
+                       sized ? " [{unit}]" : " [{unit}] (given)"));
+    rows.push_back(row(" Gas volume at p1: V1 = ", out.volumeAtMinimum, Quantity::Volume, "%.3f",
+                       " [{unit}]"));
+    rows.push_back(row(" Gas volume at p2: V2 = ", out.volumeAtMaximum, Quantity::Volume, "%.3f",
+                       " [{unit}]"));
+    rows.push_back(
+        row(" Pressure ratio p2/p0 (absolute) = ", out.pressureRatio, Quantity::Ratio, "%.3f", ""));
     for (const std::string& advice : out.advice) {
-        lines.push_back(" Advice: " + advice);
+        rows.push_back(units::textRow(" Advice: " + advice));
     }
-    return lines;
+    return rows;
+}
+
+ReportLines accumulatorReport(const AccumulatorInputs& in, const AccumulatorResult& out) {
+    return units::metricLines(accumulatorReportRows(in, out));
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "model/ReportLines.h"
+#include "model/ReportRow.h"
 
 // A gas-loaded (nitrogen) accumulator between a minimum and a maximum working
 // pressure: its size for a useful volume, or the useful volume of a size.
@@ -57,4 +58,6 @@ inline constexpr double kMaxExponent = 2.0;
 // a formula.
 AccumulatorResult computeAccumulator(const AccumulatorInputs& in);
 
+// The report as rows, and its lines in the metric system.
+units::ReportRows accumulatorReportRows(const AccumulatorInputs& in, const AccumulatorResult& out);
 ReportLines accumulatorReport(const AccumulatorInputs& in, const AccumulatorResult& out);

@@ -4,12 +4,13 @@
 #include <cmath>
 #include <numbers>
 
+#include "model/Quantity.h"
 #include "model/SystemChecks.h"
-#include "model/SystemUnits.h"
 #include "model/faults.h"
 #include "model/numtext.h"
 
 using numtext::Format;
+using units::Quantity;
 
 namespace {
 
@@ -18,6 +19,13 @@ constexpr long double kPascalPerBar = 1e5L;
 constexpr long double kMetresPerMillimetre = 1e-3L;
 constexpr long double kCubicMetresPerCubicCentimetre = 1e-6L;
 constexpr double kNewtonsPerMetreInKilonewtonsPerMillimetre = 1e6;
+
+// A figure of the report, by the framework's number rules.
+units::ReportRow row(std::string label, double value, units::Quantity quantity, const char* number,
+                     std::string after, bool continues = false) {
+    return units::numberRow(std::move(label), value, quantity, units::NumberRules::Framework,
+                            number, std::move(after), continues);
+}
 
 struct Columns {
     long double a1 = 0;  // piston area, m2
@@ -32,7 +40,7 @@ void checkCylinder(const CylinderStiffnessInputs& in) {
     syscheck::requirePositive(in.bore, "Bore");
     syscheck::requirePositive(in.rod, "Rod");
     if (!(in.rod < in.bore)) {
-        const std::string mm = std::string(" ") + sysunit::kLength;
+        const std::string mm = " " + std::string(units::modelUnit(Quantity::SmallLength).ascii);
         throw InputError("Rod (" + numtext::FloatToStr(in.rod) + mm +
                          ") must be thinner than the bore (" + numtext::FloatToStr(in.bore) + mm +
                          ")");
@@ -121,30 +129,45 @@ std::vector<std::pair<double, double>> naturalFrequencyCurve(const CylinderStiff
     return points;
 }
 
-ReportLines compressionReport(const CompressionInputs& in, double compressed) {
+units::ReportRows compressionReportRows(const CompressionInputs& in, double compressed) {
     return {
-        " -------   Oil compressibility  ----------- ",
-        Format(" Oil volume V = %.3f [%s]", {in.volume, sysunit::kVolume}),
-        Format(" Pressure rise dp = %.2f [%s]", {in.pressureRise, sysunit::kPressure}),
-        Format(" Effective bulk modulus K = %.1f [%s]", {in.bulkModulus, sysunit::kPressure}),
-        Format(" Oil taken by compression dV = %.2f [%s]", {compressed, sysunit::kSmallVolume}),
+        units::textRow(" -------   Oil compressibility  ----------- "),
+        row(" Oil volume V = ", in.volume, Quantity::Volume, "%.3f", " [{unit}]"),
+        row(" Pressure rise dp = ", in.pressureRise, Quantity::Pressure, "%.2f", " [{unit}]"),
+        row(" Effective bulk modulus K = ", in.bulkModulus, Quantity::Pressure, "%.1f",
+            " [{unit}]"),
+        row(" Oil taken by compression dV = ", compressed, Quantity::SmallVolume, "%.2f",
+            " [{unit}]"),
+    };
+}
+
+ReportLines compressionReport(const CompressionInputs& in, double compressed) {
+    return units::metricLines(compressionReportRows(in, compressed));
+}
+
+units::ReportRows stiffnessReportRows(const CylinderStiffnessInputs& in,
+                                      const CylinderStiffnessResult& out) {
+    constexpr Quantity kMm = Quantity::SmallLength;
+    constexpr Quantity kCm3 = Quantity::SmallVolume;
+    return {
+        units::textRow(" -------   Cylinder stiffness and natural frequency  ----------- "),
+        row(" Bore D = ", in.bore, kMm, "%.2f", " [{unit}], rod d = ", true),
+        row("", in.rod, kMm, "%.2f", " [{unit}], stroke s = ", true),
+        row("", in.stroke, kMm, "%.2f", " [{unit}]"),
+        row(" Moving mass m = ", in.mass, Quantity::Mass, "%.2f", " [{unit}]"),
+        row(" Dead volume piston side V1 = ", in.deadVolumePiston, kCm3, "%.2f",
+            " [{unit}], rod side V2 = ", true),
+        row("", in.deadVolumeRod, kCm3, "%.2f", " [{unit}]"),
+        row(" Effective bulk modulus K = ", in.bulkModulus, Quantity::Pressure, "%.1f",
+            " [{unit}]"),
+        row(" Lowest natural frequency f0 = ", out.lowestFrequency, Quantity::Frequency, "%.2f",
+            " [{unit}] at x = ", true),
+        row("", out.position, kMm, "%.1f", " [{unit}]"),
+        row(" Stiffness there c = ", out.stiffness / kNewtonsPerMetreInKilonewtonsPerMillimetre,
+            Quantity::Stiffness, "%.2f", " [{unit}]"),
     };
 }
 
 ReportLines stiffnessReport(const CylinderStiffnessInputs& in, const CylinderStiffnessResult& out) {
-    const char* mm = sysunit::kLength;
-    const char* cm3 = sysunit::kSmallVolume;
-    return {
-        " -------   Cylinder stiffness and natural frequency  ----------- ",
-        Format(" Bore D = %.2f [%s], rod d = %.2f [%s], stroke s = %.2f [%s]",
-               {in.bore, mm, in.rod, mm, in.stroke, mm}),
-        Format(" Moving mass m = %.2f [%s]", {in.mass, sysunit::kMass}),
-        Format(" Dead volume piston side V1 = %.2f [%s], rod side V2 = %.2f [%s]",
-               {in.deadVolumePiston, cm3, in.deadVolumeRod, cm3}),
-        Format(" Effective bulk modulus K = %.1f [%s]", {in.bulkModulus, sysunit::kPressure}),
-        Format(" Lowest natural frequency f0 = %.2f [%s] at x = %.1f [%s]",
-               {out.lowestFrequency, sysunit::kFrequency, out.position, mm}),
-        Format(" Stiffness there c = %.2f [%s]",
-               {out.stiffness / kNewtonsPerMetreInKilonewtonsPerMillimetre, sysunit::kStiffness}),
-    };
+    return units::metricLines(stiffnessReportRows(in, out));
 }

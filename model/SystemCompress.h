@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "model/ReportLines.h"
+#include "model/ReportRow.h"
 
 // The oil's compressibility: the volume a pressure rise takes, and the
 // stiffness and natural frequency of a single-rod cylinder whose two oil
@@ -53,5 +54,9 @@ double naturalFrequencyAt(const CylinderStiffnessInputs& in, double position);
 std::vector<std::pair<double, double>> naturalFrequencyCurve(const CylinderStiffnessInputs& in,
                                                              int intervals);
 
+// The reports as rows, and their lines in the metric system.
+units::ReportRows compressionReportRows(const CompressionInputs& in, double compressed);
 ReportLines compressionReport(const CompressionInputs& in, double compressed);
+units::ReportRows stiffnessReportRows(const CylinderStiffnessInputs& in,
+                                      const CylinderStiffnessResult& out);
 ReportLines stiffnessReport(const CylinderStiffnessInputs& in, const CylinderStiffnessResult& out);

@@ -3,12 +3,13 @@
 #include <cmath>
 #include <string>
 
+#include "model/Quantity.h"
 #include "model/SystemChecks.h"
-#include "model/SystemUnits.h"
 #include "model/faults.h"
 #include "model/numtext.h"
 
 using numtext::Format;
+using units::Quantity;
 
 namespace {
 
@@ -16,6 +17,13 @@ constexpr long double kSecondsPerMinute = 60.0L;
 constexpr long double kWattsPerKilowatt = 1000.0L;
 constexpr long double kCubicMetresPerLitre = 0.001L;
 constexpr double kTankAreaFactor = 0.065;
+
+// A figure of the report, by the framework's number rules.
+units::ReportRow row(std::string label, double value, units::Quantity quantity, const char* number,
+                     std::string after, bool continues = false) {
+    return units::numberRow(std::move(label), value, quantity, units::NumberRules::Framework,
+                            number, std::move(after), continues);
+}
 
 // k A in kW/K.
 long double coolingPerKelvin(const HeatInputs& in) {
@@ -43,7 +51,7 @@ HeatResult computeHeatBalance(const HeatInputs& in) {
     syscheck::requirePositive(in.density, "Oil density");
     syscheck::requirePositive(in.specificHeat, "Specific heat");
     for (const double temperature : {in.ambient, in.highestOil}) {
-        if (!std::isfinite(temperature) || temperature <= -sysunit::kKelvinOffset) {
+        if (!std::isfinite(temperature) || temperature <= -units::kKelvinOffset) {
             throw InputError("Temperature: " + numtext::FloatToStr(temperature) +
                              " is not above absolute zero");
         }
@@ -89,32 +97,40 @@ double oilTemperatureAt(const HeatInputs& in, const HeatResult& out, double minu
     return static_cast<double>(temperature);
 }
 
-ReportLines heatReport(const HeatInputs& in, const HeatResult& out) {
-    const char* celsius = sysunit::kTemperature;
-    const char* minutes = sysunit::kTime;
-    ReportLines lines{" -------   Heat balance of the tank  ----------- "};
-    lines.push_back(Format(" Power lost P = %.3f [%s] at a duty of %.1f [%s]",
-                           {in.powerLost, sysunit::kPower, in.duty, sysunit::kShare}));
-    lines.push_back(Format(" Tank volume V = %.1f [%s]", {in.tankVolume, sysunit::kVolume}));
-    lines.push_back(Format(" Tank surface A = %.3f [%s]", {in.tankArea, sysunit::kArea}));
-    lines.push_back(
-        Format(" Heat transfer coefficient k = %.2f [%s]", {in.transfer, sysunit::kHeatTransfer}));
-    lines.push_back(Format(" Ambient Ta = %.1f [%s]", {in.ambient, celsius}));
-    lines.push_back(Format(" Highest oil temperature Tmax = %.1f [%s]", {in.highestOil, celsius}));
-    lines.push_back(
-        Format(" Oil density = %.1f [%s], specific heat c = %.2f [%s]",
-               {in.density, sysunit::kDensity, in.specificHeat, sysunit::kSpecificHeat}));
-    lines.push_back(" The tank's steel is left out of the heat capacity (on the safe side)");
-    lines.push_back(
-        Format(" Steady oil temperature = %.1f [%s]", {out.steadyTemperature, celsius}));
-    lines.push_back(Format(" Time constant tau = %.1f [%s]", {out.timeConstant, minutes}));
+units::ReportRows heatReportRows(const HeatInputs& in, const HeatResult& out) {
+    constexpr Quantity kCelsius = Quantity::Temperature;
+    constexpr Quantity kMinutes = Quantity::Minutes;
+    units::ReportRows rows{units::textRow(" -------   Heat balance of the tank  ----------- ")};
+    rows.push_back(row(" Power lost P = ", in.powerLost, Quantity::Power, "%.3f",
+                       " [{unit}] at a duty of ", true));
+    rows.push_back(row("", in.duty, Quantity::Ratio, "%.1f", " [%]"));
+    rows.push_back(row(" Tank volume V = ", in.tankVolume, Quantity::Volume, "%.1f", " [{unit}]"));
+    rows.push_back(
+        row(" Tank surface A = ", in.tankArea, Quantity::LargeArea, "%.3f", " [{unit}]"));
+    rows.push_back(row(" Heat transfer coefficient k = ", in.transfer, Quantity::HeatTransfer,
+                       "%.2f", " [{unit}]"));
+    rows.push_back(row(" Ambient Ta = ", in.ambient, kCelsius, "%.1f", " [{symbol}]"));
+    rows.push_back(
+        row(" Highest oil temperature Tmax = ", in.highestOil, kCelsius, "%.1f", " [{symbol}]"));
+    rows.push_back(row(" Oil density = ", in.density, Quantity::Density, "%.1f",
+                       " [{unit}], specific heat c = ", true));
+    rows.push_back(row("", in.specificHeat, Quantity::SpecificHeat, "%.2f", " [{unit}]"));
+    rows.push_back(
+        units::textRow(" The tank's steel is left out of the heat capacity (on the safe side)"));
+    rows.push_back(
+        row(" Steady oil temperature = ", out.steadyTemperature, kCelsius, "%.1f", " [{symbol}]"));
+    rows.push_back(row(" Time constant tau = ", out.timeConstant, kMinutes, "%.1f", " [{unit}]"));
     if (out.timeToHighest) {
-        lines.push_back(
-            Format(" Time from ambient to Tmax = %.1f [%s]", {*out.timeToHighest, minutes}));
+        rows.push_back(row(" Time from ambient to Tmax = ", *out.timeToHighest, kMinutes, "%.1f",
+                           " [{unit}]"));
     } else {
-        lines.push_back(" Time from ambient to Tmax: not reached");
+        rows.push_back(units::textRow(" Time from ambient to Tmax: not reached"));
     }
-    lines.push_back(
-        Format(" Cooler power to hold Tmax = %.3f [%s]", {out.coolerPower, sysunit::kPower}));
-    return lines;
+    rows.push_back(row(" Cooler power to hold Tmax = ", out.coolerPower, Quantity::Power, "%.3f",
+                       " [{unit}]"));
+    return rows;
+}
+
+ReportLines heatReport(const HeatInputs& in, const HeatResult& out) {
+    return units::metricLines(heatReportRows(in, out));
 }

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "model/ReportLines.h"
+#include "model/ReportRow.h"
 
 // The heat balance of a tank: the oil takes the power lost in the circuit
 // and gives it off through the tank's surface to the air around,
@@ -46,4 +47,6 @@ HeatResult computeHeatBalance(const HeatInputs& in);
 // The oil's temperature (°C) after the minutes, from the ambient temperature.
 double oilTemperatureAt(const HeatInputs& in, const HeatResult& out, double minutes);
 
+// The report as rows, and its lines in the metric system.
+units::ReportRows heatReportRows(const HeatInputs& in, const HeatResult& out);
 ReportLines heatReport(const HeatInputs& in, const HeatResult& out);

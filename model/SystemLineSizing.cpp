@@ -4,7 +4,6 @@
 #include <numbers>
 
 #include "model/SystemChecks.h"
-#include "model/SystemUnits.h"
 #include "model/cev.h"
 #include "model/faults.h"
 #include "model/numtext.h"
@@ -85,29 +84,44 @@ LineSizingResult sizeLine(const LineSizingInputs& in) {
     return out;
 }
 
-ReportLines lineSizingReport(const LineSizingInputs& in, const LineSizingResult& out) {
+units::ReportRows lineSizingReportRows(const LineSizingInputs& in, const LineSizingResult& out) {
+    using units::Quantity;
+    const auto row = [](std::string label, double value, Quantity quantity, const char* number,
+                        std::string after, bool continues = false) {
+        return units::numberRow(std::move(label), value, quantity, units::NumberRules::Framework,
+                                number, std::move(after), continues);
+    };
     const LineKindVelocities& kind = lineKindVelocities(in.kind);
-    ReportLines lines{" -------   Line sizing  ----------- "};
-    lines.push_back(Format(" Flow Q = %.2f [%s]", {in.flow, sysunit::kFlow}));
-    lines.push_back(Format(" %s line, usual %.1f to %.1f [%s]; design velocity v = %.2f [%s]",
-                           {kind.name, kind.lowest, kind.highest, sysunit::kVelocity, in.velocity,
-                            sysunit::kVelocity}));
-    lines.push_back(Format(" Length L = %.2f [%s]", {in.length, sysunit::kLineLength}));
-    lines.push_back(Format(" Oil density = %.1f [%s], viscosity = %.2f [%s]",
-                           {in.density, sysunit::kDensity, in.viscosity, sysunit::kViscosity}));
-    lines.push_back(
-        Format(" Inner diameter for v: d = %.2f [%s]", {out.diameter, sysunit::kLength}));
+    units::ReportRows rows{units::textRow(" -------   Line sizing  ----------- ")};
+    rows.push_back(row(" Flow Q = ", in.flow, Quantity::Flow, "%.2f", " [{unit}]"));
+    rows.push_back(row(std::string(" ") + kind.name + " line, usual ", kind.lowest,
+                       Quantity::Velocity, "%.1f", " to ", true));
+    rows.push_back(
+        row("", kind.highest, Quantity::Velocity, "%.1f", " [{unit}]; design velocity v = ", true));
+    rows.push_back(row("", in.velocity, Quantity::Velocity, "%.2f", " [{unit}]"));
+    rows.push_back(row(" Length L = ", in.length, Quantity::Length, "%.2f", " [{unit}]"));
+    rows.push_back(row(" Oil density = ", in.density, Quantity::Density, "%.1f",
+                       " [{unit}], viscosity = ", true));
+    rows.push_back(row("", in.viscosity, Quantity::KinematicViscosity, "%.2f", " [{unit}]"));
+    rows.push_back(row(" Inner diameter for v: d = ", out.diameter, Quantity::SmallLength, "%.2f",
+                       " [{unit}]"));
     if (!out.hose) {
-        lines.push_back(Format(" No hose of the series up to %s (%.2f [%s]) is wide enough",
-                               {kHoses.back().dash, kHoses.back().diameter, sysunit::kLength}));
-        return lines;
+        rows.push_back(row(std::string(" No hose of the series up to ") + kHoses.back().dash + " (",
+                           kHoses.back().diameter, Quantity::SmallLength, "%.2f",
+                           " [{unit}]) is wide enough"));
+        return rows;
     }
-    lines.push_back(Format(" Next hose size %s: d = %.2f [%s]",
-                           {out.hose->dash, out.hose->diameter, sysunit::kLength}));
-    lines.push_back(Format(" Hose velocity v = %.2f [%s]", {out.hoseVelocity, sysunit::kVelocity}));
-    lines.push_back(
-        Format(" Hose pressure drop dp = %.3f [%s]", {out.hoseDrop, sysunit::kPressure}));
-    lines.push_back(
-        Format(" Reynolds number Re = %.f, flow type: %s", {out.reynolds, out.flowType}));
-    return lines;
+    rows.push_back(row(std::string(" Next hose size ") + out.hose->dash + ": d = ",
+                       out.hose->diameter, Quantity::SmallLength, "%.2f", " [{unit}]"));
+    rows.push_back(
+        row(" Hose velocity v = ", out.hoseVelocity, Quantity::Velocity, "%.2f", " [{unit}]"));
+    rows.push_back(
+        row(" Hose pressure drop dp = ", out.hoseDrop, Quantity::Pressure, "%.3f", " [{unit}]"));
+    rows.push_back(row(" Reynolds number Re = ", out.reynolds, Quantity::Ratio, "%.f",
+                       ", flow type: " + out.flowType));
+    return rows;
+}
+
+ReportLines lineSizingReport(const LineSizingInputs& in, const LineSizingResult& out) {
+    return units::metricLines(lineSizingReportRows(in, out));
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "model/ReportLines.h"
+#include "model/ReportRow.h"
 
 // Sizing a line for a flow: the inner diameter that carries the flow at the
 // design velocity of the line's kind, the next hose of the dash series, and
@@ -54,4 +55,6 @@ struct LineSizingResult {
 // viscosity; FloatingPointFault for a fault of a formula.
 LineSizingResult sizeLine(const LineSizingInputs& in);
 
+// The report as rows, and its lines in the metric system.
+units::ReportRows lineSizingReportRows(const LineSizingInputs& in, const LineSizingResult& out);
 ReportLines lineSizingReport(const LineSizingInputs& in, const LineSizingResult& out);

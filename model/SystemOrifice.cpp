@@ -4,7 +4,6 @@
 #include <numbers>
 
 #include "model/SystemChecks.h"
-#include "model/SystemUnits.h"
 #include "model/faults.h"
 #include "model/numtext.h"
 
@@ -71,19 +70,30 @@ OrificeResult computeOrifice(const OrificeInputs& in) {
     return out;
 }
 
-ReportLines orificeReport(const OrificeInputs& in, const OrificeResult& out) {
+units::ReportRows orificeReportRows(const OrificeInputs& in, const OrificeResult& out) {
+    using units::Quantity;
+    const auto row = [](const char* label, double value, Quantity quantity, const char* number,
+                        std::string after) {
+        return units::numberRow(label, value, quantity, units::NumberRules::Framework, number,
+                                std::move(after));
+    };
     const auto given = [&in](OrificeUnknown quantity) {
-        return in.unknown == quantity ? "" : " (given)";
+        return std::string(in.unknown == quantity ? "" : " (given)");
     };
     return {
-        " -------   Sharp-edged orifice  ----------- ",
-        Format(" Diameter d = %.3f [%s]%s",
-               {out.diameter, sysunit::kLength, given(OrificeUnknown::Diameter)}),
-        Format(" Pressure drop dp = %.3f [%s]%s",
-               {out.pressureDrop, sysunit::kPressure, given(OrificeUnknown::PressureDrop)}),
-        Format(" Flow Q = %.3f [%s]%s", {out.flow, sysunit::kFlow, given(OrificeUnknown::Flow)}),
-        Format(" Discharge coefficient alpha = %.3f", {in.discharge}),
-        Format(" Jet velocity = %.2f [%s]", {out.jetVelocity, sysunit::kVelocity}),
-        Format(" Oil density = %.1f [%s]", {in.density, sysunit::kDensity}),
+        units::textRow(" -------   Sharp-edged orifice  ----------- "),
+        row(" Diameter d = ", out.diameter, Quantity::SmallLength, "%.3f",
+            " [{unit}]" + given(OrificeUnknown::Diameter)),
+        row(" Pressure drop dp = ", out.pressureDrop, Quantity::Pressure, "%.3f",
+            " [{unit}]" + given(OrificeUnknown::PressureDrop)),
+        row(" Flow Q = ", out.flow, Quantity::Flow, "%.3f",
+            " [{unit}]" + given(OrificeUnknown::Flow)),
+        row(" Discharge coefficient alpha = ", in.discharge, Quantity::Ratio, "%.3f", ""),
+        row(" Jet velocity = ", out.jetVelocity, Quantity::Velocity, "%.2f", " [{unit}]"),
+        row(" Oil density = ", in.density, Quantity::Density, "%.1f", " [{unit}]"),
     };
+}
+
+ReportLines orificeReport(const OrificeInputs& in, const OrificeResult& out) {
+    return units::metricLines(orificeReportRows(in, out));
 }

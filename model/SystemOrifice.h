@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/ReportLines.h"
+#include "model/ReportRow.h"
 
 // A sharp-edged orifice: Q = alpha A sqrt(2 dp / rho), A = pi d^2 / 4.
 // Two of flow, diameter and pressure drop give the third.
@@ -31,4 +32,6 @@ inline constexpr double kSharpEdgedDischarge = 0.62;
 // FloatingPointFault for a fault of a formula.
 OrificeResult computeOrifice(const OrificeInputs& in);
 
+// The report as rows, and its lines in the metric system.
+units::ReportRows orificeReportRows(const OrificeInputs& in, const OrificeResult& out);
 ReportLines orificeReport(const OrificeInputs& in, const OrificeResult& out);

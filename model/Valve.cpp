@@ -64,17 +64,32 @@ double Valve::dropFromCharacteristic(double atFlow) const {
 }
 
 void Valve::writeReport(ReportLines& lines) {
-    using numtext::cformat;
     lines.clear();
-    lines.push_back(" ---------------- VALVE CALCULATION --- -------------- ");
-    lines.push_back(cformat(kReportLineBuffer, "Valve type: %s", name.c_str()));
-    lines.push_back(
-        cformat(kReportLineBuffer, "Pressure intake port: [bar]:  %3.2f bar ", pressureIn));
-    lines.push_back(cformat(kReportLineBuffer, "Presure drop:  %3.2f [l/min]:  %3.2f bar ", flow,
-                            pressureDrop));
-    lines.push_back(cformat(kReportLineBuffer, "Presure out:  [bar]:  %3.2f bar ", pressureOut));
+    bazna::writeReport(lines);
+}
+
+void Valve::writeReportRows(units::ReportRows& rows) const {
+    using units::Quantity;
+    const auto row = [&rows](const char* label, double value, Quantity quantity, const char* after,
+                             bool continues = false) {
+        rows.push_back({.label = label,
+                        .value = value,
+                        .quantity = quantity,
+                        .format = {units::NumberRules::Printf, "%3.2f", after},
+                        .continues = continues,
+                        .lineBuffer = kReportLineBuffer});
+    };
+    rows.push_back(units::textRow(" ---------------- VALVE CALCULATION --- -------------- "));
+    // The name is the user's text: a row of its own that no unit mark is read in.
+    rows.push_back(units::textRow("Valve type: ", true));
+    rows.push_back({.label = name, .lineBuffer = kReportLineBuffer});
+    row("Pressure intake port: [{unit}]:  ", pressureIn, Quantity::Pressure, " {unit} ");
+    row("Presure drop:  ", flow, Quantity::Flow, " [{unit}]:  ", true);
+    row("", pressureDrop, Quantity::Pressure, " {unit} ");
+    row("Presure out:  [{unit}]:  ", pressureOut, Quantity::Pressure, " {unit} ");
     if (!source.empty()) {
-        // The user's text: never part of a format.
-        lines.push_back(" " + source);
+        // The data line as it stands in its file: the data files are metric
+        // whatever the system shown.
+        rows.push_back(units::textRow(" " + source));
     }
 }

@@ -27,6 +27,7 @@ class Valve : public bazna {
     // Empties `lines` first, then writes the valve's five lines, and its
     // source where one is set.
     void writeReport(ReportLines& lines) override;
+    void writeReportRows(units::ReportRows& rows) const override;
 
     double constantTerm = 0.0;     // bar, the drop at zero flow
     double flowCoefficient = 0.0;  // bar / (l/min)^2

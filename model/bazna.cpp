@@ -10,7 +10,13 @@ void bazna::computePressureDrop() {
     watch.check();
 }
 
-void bazna::writeReport(ReportLines& /*lines*/) {}
+void bazna::writeReport(ReportLines& lines) {
+    units::ReportRows rows;
+    writeReportRows(rows);
+    units::appendRows(lines, rows, units::kMetric);
+}
+
+void bazna::writeReportRows(units::ReportRows& /*rows*/) const {}
 
 void bazna::setPortPressure(double pressure, PortSide side) {
     // Both ports change together or not at all: an element left with one

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/ReportLines.h"
+#include "model/ReportRow.h"
 
 // Which port a pressure given to setPortPressure belongs to.
 enum class PortSide { Intake, Outlet };
@@ -27,8 +28,12 @@ class bazna {
     // Base behaviour: the drop is the difference of the two port pressures,
     // intake minus outlet, the same sense setPortPressure reads it in.
     virtual void computePressureDrop();
+    // The report's lines in the metric system: the report rows rendered.
     // Base behaviour: appends nothing.
     virtual void writeReport(ReportLines& lines);
+    // The report as rows (figures in the model units), for the log to write
+    // in the unit system shown. Base behaviour: appends nothing.
+    virtual void writeReportRows(units::ReportRows& rows) const;
 
     // Sets the pressure of one port and derives the other from the stored drop.
     void setPortPressure(double pressure, PortSide side);

@@ -113,13 +113,52 @@ long double colebrookSlope(long double re, long double k, long double x) {
     return -2.0L * kTwoOverLn10 * 2.51L / (x * x * re * re * (a + b * x + kTwoOverLn10 * b));
 }
 
-void addRoughnessWarning(ReportLines& lines, double relativeRoughness) {
+void addRoughnessWarning(units::ReportRows& rows, double relativeRoughness) {
     if (relativeRoughness > kMeasuredRoughnessUpTo) {
-        lines.push_back(
-            Format(" Relative roughness k/d = %.4f is above %.2f, beyond the "
-                   "measured range of the friction laws",
-                   {relativeRoughness, kMeasuredRoughnessUpTo}));
+        rows.push_back(
+            units::textRow(Format(" Relative roughness k/d = %.4f is above %.2f, beyond the "
+                                  "measured range of the friction laws",
+                                  {relativeRoughness, kMeasuredRoughnessUpTo})));
     }
+}
+
+// The rows of a line's report; the pipe's and the hose's differ in their
+// texts only.
+struct LineReportTexts {
+    const char* heading;
+    const char* diameter;
+    const char* reynolds;
+    const char* velocity;
+    const char* lambda;
+    const char* length;
+    const char* drop;
+    const char* flow;
+    const char* tubeType;
+    const char* roughness;
+    const char* flowType;
+};
+
+void addLineReport(units::ReportRows& rows, const cev& line, const LineReportTexts& texts) {
+    using units::Quantity;
+    const auto row = [&rows](const char* label, double value, Quantity quantity, const char* number,
+                             const char* after) {
+        rows.push_back({.label = label,
+                        .value = value,
+                        .quantity = quantity,
+                        .format = {units::NumberRules::Framework, number, after}});
+    };
+    rows.push_back(units::textRow(texts.heading));
+    row(texts.diameter, line.diameter, Quantity::SmallLength, "%.f", " [{unit}] ");
+    row(texts.reynolds, line.reynolds, Quantity::Ratio, "%.3f", "");
+    row(texts.velocity, line.velocity, Quantity::Velocity, "%.3f", " [{unit}]");
+    rows.push_back(units::textRow(texts.lambda + fourSignificantDigits(line.frictionFactor) + " "));
+    row(texts.length, line.length, Quantity::Length, "%.2f", " [{unit}]");
+    row(texts.drop, line.pressureDrop, Quantity::Pressure, "%.3f", " [{unit}]");
+    row(texts.flow, line.flow, Quantity::Flow, "%.3f", " [{unit}]");
+    rows.push_back(units::textRow(texts.tubeType + line.tubeType));
+    row(texts.roughness, line.roughness, Quantity::SmallLength, "%.4f", " [{unit}]");
+    addRoughnessWarning(rows, line.relativeRoughness);
+    rows.push_back(units::textRow(texts.flowType + line.flowType));
 }
 
 }  // namespace
@@ -315,34 +354,32 @@ void cev::computePressureDrop() {
     pressureDrop = drop;
 }
 
-void cev::writeReport(ReportLines& lines) {
-    lines.push_back(" -------   Single pipe pressure drop calculation  ----------- ");
-    lines.push_back(Format(" Pipe diametar: d = %.f [mm] ", {diameter}));
-    lines.push_back(Format(" Reynold's number: Re = %.3f", {reynolds}));
-    lines.push_back(Format(" Fluid flow speed  v =  %.3f [m/s]", {velocity}));
-    lines.push_back(
-        Format("Resistance coefficient Lambda = %s ", {fourSignificantDigits(frictionFactor)}));
-    lines.push_back(Format("Pipe lenght L=  %.2f [m]", {length}));
-    lines.push_back(Format("Pressure drop dP=  %.3f [bar]", {pressureDrop}));
-    lines.push_back(Format("Flow Q=  %.3f [l/min]", {flow}));
-    lines.push_back(Format("Tube type :  %s", {tubeType}));
-    lines.push_back(Format("Wall roughness k =  %.4f [mm]", {roughness}));
-    addRoughnessWarning(lines, relativeRoughness);
-    lines.push_back(Format("Flow type :  %s", {flowType}));
+void cev::writeReportRows(units::ReportRows& rows) const {
+    addLineReport(rows, *this,
+                  {.heading = " -------   Single pipe pressure drop calculation  ----------- ",
+                   .diameter = " Pipe diametar: d = ",
+                   .reynolds = " Reynold's number: Re = ",
+                   .velocity = " Fluid flow speed  v =  ",
+                   .lambda = "Resistance coefficient Lambda = ",
+                   .length = "Pipe lenght L=  ",
+                   .drop = "Pressure drop dP=  ",
+                   .flow = "Flow Q=  ",
+                   .tubeType = "Tube type :  ",
+                   .roughness = "Wall roughness k =  ",
+                   .flowType = "Flow type :  "});
 }
 
-void crevo::writeReport(ReportLines& lines) {
-    lines.push_back(" =========Hose pipe calculation ============================");
-    lines.push_back(Format(" Diameter d = %.f [mm] ", {diameter}));
-    lines.push_back(Format(" Reynolds number Re= %.3f", {reynolds}));
-    lines.push_back(Format(" Flow velocity v= %.3f [m/s]", {velocity}));
-    lines.push_back(
-        Format("Resistance coefficient  Lambda = %s ", {fourSignificantDigits(frictionFactor)}));
-    lines.push_back(Format("Length L=  %.2f [m]", {length}));
-    lines.push_back(Format("Pressure drop dP = %.3f [bar]", {pressureDrop}));
-    lines.push_back(Format("Flow Q = %.3f [l/min]", {flow}));
-    lines.push_back(Format("Tube type :   %s", {tubeType}));
-    lines.push_back(Format("Wall roughness k =   %.4f [mm]", {roughness}));
-    addRoughnessWarning(lines, relativeRoughness);
-    lines.push_back(Format("Flow type :   %s", {flowType}));
+void crevo::writeReportRows(units::ReportRows& rows) const {
+    addLineReport(rows, *this,
+                  {.heading = " =========Hose pipe calculation ============================",
+                   .diameter = " Diameter d = ",
+                   .reynolds = " Reynolds number Re= ",
+                   .velocity = " Flow velocity v= ",
+                   .lambda = "Resistance coefficient  Lambda = ",
+                   .length = "Length L=  ",
+                   .drop = "Pressure drop dP = ",
+                   .flow = "Flow Q = ",
+                   .tubeType = "Tube type :   ",
+                   .roughness = "Wall roughness k =   ",
+                   .flowType = "Flow type :   "});
 }

@@ -26,7 +26,7 @@ class cev : public bazna {
 
     // pressureDrop from the friction law of the current regime.
     void computePressureDrop() override;
-    void writeReport(ReportLines& lines) override;
+    void writeReportRows(units::ReportRows& rows) const override;
 
     void computeReynolds();
     // The wall roughness, its ratio to the diameter and the tube type's name.
@@ -92,5 +92,5 @@ class crevo : public cev {
     crevo(double speedOrFlow, double length, double density, double diameter, double viscosity,
           unsigned material, int flowGiven);
 
-    void writeReport(ReportLines& lines) override;
+    void writeReportRows(units::ReportRows& rows) const override;
 };

@@ -168,22 +168,36 @@ void klipJednostrani::swapFlows(bool pull) {
 }
 
 void klipJednostrani::writeReport(ReportLines& lines) {
-    using numtext::cformat;
-    constexpr std::size_t n = kSingleReportLineBuffer;
     lines.clear();
-    lines.push_back(" ----------- Single action cylinder calculaton -------------- ");
-    lines.push_back(cformat(n, " External force : %3.3f  [kN]", force));
-    lines.push_back(cformat(n, " Diameter of piston /piston rod   : %2.0f [mm] / %2.0f [mm]",
-                            pistonDiameter, rodDiameter));
-    lines.push_back(cformat(n, " Stroke speed : %3.3f  m/s", strokeSpeed));
-    lines.push_back(cformat(n, " Piston area : %3.3f  cm2", pistonArea));
-    lines.push_back(cformat(n, " Piston rod side area: %3.3f  cm2", rodSideArea));
-    lines.push_back(cformat(n, " Working pressure:  %3.2f  [bar]", pressureIn));
-    lines.push_back(cformat(n, " Outgoing pressure  %3.2f  [bar]", pressureOut));
-    lines.push_back(cformat(n, "Piston side flow  %3.3f  [l/min]", inletFlow));
-    lines.push_back(cformat(n, "Outgoing flow  %3.3f  [l/min]", outletFlow));
+    bazna::writeReport(lines);
+}
+
+void klipJednostrani::writeReportRows(units::ReportRows& rows) const {
+    using units::Quantity;
+    const auto row = [&rows](const char* label, double value, Quantity quantity, const char* number,
+                             const char* after, bool continues = false) {
+        rows.push_back({.label = label,
+                        .value = value,
+                        .quantity = quantity,
+                        .format = {units::NumberRules::Printf, number, after},
+                        .continues = continues,
+                        .lineBuffer = kSingleReportLineBuffer});
+    };
+    rows.push_back(
+        units::textRow(" ----------- Single action cylinder calculaton -------------- "));
+    row(" External force : ", force, Quantity::Force, "%3.3f", "  [{unit}]");
+    row(" Diameter of piston /piston rod   : ", pistonDiameter, Quantity::SmallLength, "%2.0f",
+        " [{unit}] / ", true);
+    row("", rodDiameter, Quantity::SmallLength, "%2.0f", " [{unit}]");
+    row(" Stroke speed : ", strokeSpeed, Quantity::Velocity, "%3.3f", "  {unit}");
+    row(" Piston area : ", pistonArea, Quantity::Area, "%3.3f", "  {unit}");
+    row(" Piston rod side area: ", rodSideArea, Quantity::Area, "%3.3f", "  {unit}");
+    row(" Working pressure:  ", pressureIn, Quantity::Pressure, "%3.2f", "  [{unit}]");
+    row(" Outgoing pressure  ", pressureOut, Quantity::Pressure, "%3.2f", "  [{unit}]");
+    row("Piston side flow  ", inletFlow, Quantity::Flow, "%3.3f", "  [{unit}]");
+    row("Outgoing flow  ", outletFlow, Quantity::Flow, "%3.3f", "  [{unit}]");
     // An input the force and pressure depend on.
-    lines.push_back(cformat(n, " Cylinder efficiency : %.3f", efficiency));
+    row(" Cylinder efficiency : ", efficiency, Quantity::Ratio, "%.3f", "");
 }
 
 klipDvostrani::klipDvostrani(double first, double second, double third, double fourth,
@@ -256,14 +270,26 @@ void klipDvostrani::computeFlows() {
 }
 
 void klipDvostrani::writeReport(ReportLines& lines) {
-    using numtext::Format;
-    lines.push_back(" ----------- Double action hydro cylinder calculation -------------- ");
-    lines.push_back(Format(" External Force :  %3.3f kN", {force}));
-    lines.push_back(Format(" Stroke speed : %3.3f  [m/s]", {strokeSpeed}));
-    lines.push_back(Format(" Pison diameater : %3.3f  [mm]", {pistonDiameter}));
-    lines.push_back(Format(" Pison rod diameter : %3.3f  [mm]", {rodDiameter}));
-    lines.push_back(Format(" Piston area  : %3.3f  [cm2]", {pistonArea}));
-    lines.push_back(Format("Working pressure  %3.2f  [bar]", {pressureIn}));
-    lines.push_back(Format("Flow:  %3.3f  [l/min]", {inletFlow}));
-    lines.push_back(Format(" Cylinder efficiency : %.3f", {efficiency}));
+    bazna::writeReport(lines);
+}
+
+void klipDvostrani::writeReportRows(units::ReportRows& rows) const {
+    using units::Quantity;
+    const auto row = [&rows](const char* label, double value, Quantity quantity, const char* number,
+                             const char* after) {
+        rows.push_back({.label = label,
+                        .value = value,
+                        .quantity = quantity,
+                        .format = {units::NumberRules::Framework, number, after}});
+    };
+    rows.push_back(
+        units::textRow(" ----------- Double action hydro cylinder calculation -------------- "));
+    row(" External Force :  ", force, Quantity::Force, "%3.3f", " {unit}");
+    row(" Stroke speed : ", strokeSpeed, Quantity::Velocity, "%3.3f", "  [{unit}]");
+    row(" Pison diameater : ", pistonDiameter, Quantity::SmallLength, "%3.3f", "  [{unit}]");
+    row(" Pison rod diameter : ", rodDiameter, Quantity::SmallLength, "%3.3f", "  [{unit}]");
+    row(" Piston area  : ", pistonArea, Quantity::Area, "%3.3f", "  [{unit}]");
+    row("Working pressure  ", pressureIn, Quantity::Pressure, "%3.2f", "  [{unit}]");
+    row("Flow:  ", inletFlow, Quantity::Flow, "%3.3f", "  [{unit}]");
+    row(" Cylinder efficiency : ", efficiency, Quantity::Ratio, "%.3f", "");
 }

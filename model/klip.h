@@ -32,7 +32,9 @@ class klipJednostrani : public klip {
     klipJednostrani(double first, double second, double third, double fourth, double outletPressure,
                     double efficiency, bool pullDirection, unsigned mode);
 
+    // Empties `lines` first, then writes the report.
     void writeReport(ReportLines& lines) override;
+    void writeReportRows(units::ReportRows& rows) const override;
 
     double inletFlow = 0.0;   // l/min, Q1: into the pressurised chamber
     double outletFlow = 0.0;  // l/min, Q2: out of the other chamber
@@ -58,7 +60,9 @@ class klipDvostrani : public klipJednostrani {
     klipDvostrani(double first, double second, double third, double fourth, double outletPressure,
                   double efficiency, unsigned mode);
 
+    // Keeps the lines already in `lines`, as every report but two does.
     void writeReport(ReportLines& lines) override;
+    void writeReportRows(units::ReportRows& rows) const override;
 
   protected:
     void computeAnnulusArea();

@@ -110,19 +110,26 @@ void pumpa::setTotalEfficiency(double etaHm, double etaV) {
     requireFinite(totalEfficiency);
 }
 
-void pumpa::writeReport(ReportLines& lines) {
-    using numtext::cformat;
-    lines.push_back(" ---------   PUMP CALCULATION       --------------------- ");
-    lines.push_back(cformat(kReportLineBuffer, " Power : %3.3f [kW] ", power));
-    lines.push_back(cformat(kReportLineBuffer, " Flow : %3.3f [l/min] ", flow));
-    lines.push_back(cformat(kReportLineBuffer, " Working pressure : %3.3f  [bar] ", pressureOut));
-    lines.push_back(cformat(kReportLineBuffer, " Revolution per minute: %d  [o/min] ", speed));
-    lines.push_back(
-        cformat(kReportLineBuffer, " Displacement volume  : %3.3f  [cm3] ", displacement));
+void pumpa::writeReportRows(units::ReportRows& rows) const {
+    using units::Quantity;
+    const auto row = [&rows](const char* label, double value, Quantity quantity, const char* number,
+                             const char* after) {
+        rows.push_back({.label = label,
+                        .value = value,
+                        .quantity = quantity,
+                        .format = {units::NumberRules::Printf, number, after},
+                        .lineBuffer = kReportLineBuffer});
+    };
+    rows.push_back(units::textRow(" ---------   PUMP CALCULATION       --------------------- "));
+    row(" Power : ", power, Quantity::Power, "%3.3f", " [{unit}] ");
+    row(" Flow : ", flow, Quantity::Flow, "%3.3f", " [{unit}] ");
+    row(" Working pressure : ", pressureOut, Quantity::Pressure, "%3.3f", "  [{unit}] ");
+    // The speed's unit keeps the report's own spelling: it is r/min in every
+    // system.
+    row(" Revolution per minute: ", speed, Quantity::Speed, "%d", "  [o/min] ");
+    row(" Displacement volume  : ", displacement, Quantity::Displacement, "%3.3f", "  [{unit}] ");
     // The efficiencies are inputs: without them two reports with the same
     // figures above could not be told apart.
-    lines.push_back(
-        cformat(kReportLineBuffer, " Volumetric efficiency : %.3f ", volumetricEfficiency));
-    lines.push_back(cformat(kReportLineBuffer, " Hydromechanical efficiency : %.3f ",
-                            hydromechanicalEfficiency));
+    row(" Volumetric efficiency : ", volumetricEfficiency, Quantity::Ratio, "%.3f", " ");
+    row(" Hydromechanical efficiency : ", hydromechanicalEfficiency, Quantity::Ratio, "%.3f", " ");
 }

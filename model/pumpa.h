@@ -21,7 +21,7 @@ class pumpa : public bazna {
   public:
     pumpa(double A, double B, double C, double etaV, double etaHm, unsigned mode);
 
-    void writeReport(ReportLines& lines) override;
+    void writeReportRows(units::ReportRows& rows) const override;
 
     // totalEfficiency = etaHm x etaV
     void setTotalEfficiency(double etaHm, double etaV);

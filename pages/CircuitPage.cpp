@@ -27,6 +27,7 @@
 #include "ui/FieldWidgets.h"
 #include "ui/InputChecks.h"
 #include "ui/NumberText.h"
+#include "ui/ReportLog.h"
 
 // A box whose picture is drawn by the page on every paint.
 class CircuitPaintBox : public QWidget {
@@ -604,7 +605,7 @@ void CircuitPage::btnNovProstClick() {
     const prost_cevovod chain = buildCircuit(inputs);
     // Computed before anything is shown, so a failure leaves the log and
     // the diagram as they were.
-    const ReportLines lines = circuitReport(inputs, chain);
+    const ReportLines lines = shownLines(services_, circuitReportRows(inputs, chain));
     auto characteristic = characteristicOf(chain);
     services_.appendToLog(lines);
     characteristic_ = std::move(characteristic);
@@ -617,10 +618,11 @@ void CircuitPage::btnNovProstClick() {
     listCylinder();
     pbShema->update();
     QStringList problems;
-    if (const auto problem = cannotMoveLoad(chain)) {
+    const units::UnitSystem shown = services_.shared().unitSystem;
+    if (const auto problem = cannotMoveLoad(chain, shown)) {
         problems << QString::fromStdString(*problem);
     }
-    for (const std::string& warning : flowWarnings(inputs, chain)) {
+    for (const std::string& warning : flowWarnings(inputs, chain, shown)) {
         problems << QString::fromStdString(warning);
     }
     if (!problems.isEmpty()) {

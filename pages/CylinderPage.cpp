@@ -27,6 +27,7 @@
 #include "ui/FieldPairs.h"
 #include "ui/FieldWidgets.h"
 #include "ui/PictureBundle.h"
+#include "ui/ReportLog.h"
 
 namespace {
 
@@ -534,7 +535,7 @@ std::optional<double> CylinderPage::pushLoadOf(const klip& cylinder) const {
     return cylinder.force;
 }
 
-void CylinderPage::showDesign(const klip& cylinder, double flow, ReportLines* report) {
+void CylinderPage::showDesign(const klip& cylinder, double flow, units::ReportRows* report) {
     clearDesignResults();
     if (!strokeGiven()) {
         return;
@@ -561,13 +562,13 @@ void CylinderPage::showDesign(const klip& cylinder, double flow, ReportLines* re
     lblHCBucklingLength->setText(formatText("%.0f", design.buckling.freeLength));
     lblHCSlenderness->setText(formatText("%.1f", design.buckling.slenderness));
     lblHCPermissibleForce->setText(formatText("%.2f", design.buckling.permissible));
-    lblHCBucklingVerdict->setText(
-        QString::fromStdString(bucklingVerdict(design.buckling, pushLoad)));
+    lblHCBucklingVerdict->setText(QString::fromStdString(
+        bucklingVerdict(design.buckling, pushLoad, services_.shared().unitSystem)));
     const bool safe = rodSafe(design.buckling, pushLoad);
     lblHCBucklingVerdict->setStyleSheet(safe ? QStringLiteral("color: #007000;")
                                              : QStringLiteral("color: red;"));
     if (report != nullptr) {
-        writeDesignReport(*inputs, design, pushLoad, *report);
+        writeDesignReportRows(*inputs, design, pushLoad, *report);
     }
 }
 
@@ -604,13 +605,13 @@ void CylinderPage::warnOfHighPressure(double inletPressure) {
 
 // The design lines follow the cylinder's own report, in one addition to the log.
 void CylinderPage::reportWithDesign(klipJednostrani& cylinder) {
-    ReportLines lines;
+    units::ReportRows rows;
     if (services_.writeCalculations()) {
-        cylinder.writeReport(lines);
+        cylinder.writeReportRows(rows);
     }
-    showDesign(cylinder, cylinder.inletFlow, services_.writeCalculations() ? &lines : nullptr);
+    showDesign(cylinder, cylinder.inletFlow, services_.writeCalculations() ? &rows : nullptr);
     if (services_.writeCalculations()) {
-        services_.appendToLog(lines);
+        appendReportRows(services_, rows);
     }
 }
 

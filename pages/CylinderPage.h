@@ -83,8 +83,8 @@ class CylinderPage : public ModePage {
     // when one of the group's fields cannot be used.
     std::optional<CylinderDesignInputs> designInputs(const klip& cylinder, double flow);
     // Shows the group's results for the cylinder calculated, and adds its
-    // report lines to report when there is one.
-    void showDesign(const klip& cylinder, double flow, ReportLines* report);
+    // report rows to report when there is one.
+    void showDesign(const klip& cylinder, double flow, units::ReportRows* report);
     // The push force the rod carries, or nothing for a pull load.
     std::optional<double> pushLoadOf(const klip& cylinder) const;
     void reportWithDesign(klipJednostrani& cylinder);

@@ -26,6 +26,7 @@
 #include "ui/FieldPairs.h"
 #include "ui/FieldWidgets.h"
 #include "ui/NumberText.h"
+#include "ui/ReportLog.h"
 
 namespace {
 
@@ -328,9 +329,9 @@ void LinePage::BitBtn5Click() {
                                      given);
     }
     if (services_.writeCalculations()) {
-        ReportLines lines;
-        line->writeReport(lines);
-        services_.appendToLog(lines);
+        units::ReportRows rows;
+        line->writeReportRows(rows);
+        appendReportRows(services_, rows);
     }
     last_ = LineTakeOver{line->pressureDrop, diameter, length, cmbVrsta->currentIndex()};
     lblDp_Cev->setText(shownDrop(line->pressureDrop));

@@ -7,7 +7,6 @@
 #include <QRadioButton>
 
 #include "model/SystemAccumulator.h"
-#include "model/SystemUnits.h"
 #include "ui/FieldAccess.h"
 #include "ui/FieldWidgets.h"
 #include "ui/HandlerGuard.h"
@@ -27,19 +26,21 @@ constexpr int kProcessTop = 92;
 constexpr int kSolveTop = 176;
 
 std::vector<QuantityRow> pairTable() {
-    const char* bar = sysunit::kPressure;
+    const char* bar = captionUnit(units::Quantity::Pressure);
     return {
         systemRow(QStringLiteral("Precharge p0 (at %1 %2)")
                       .arg(kPrechargeCelsius)
-                      .arg(QString::fromUtf8(sysunit::kTemperature)),
+                      .arg(QString::fromUtf8(captionUnit(units::Quantity::Temperature))),
                   bar, "edAccP0", 8, "90"),
         systemRow(QStringLiteral("Minimum pressure p1"), bar, "edAccP1", 36, "100"),
         systemRow(QStringLiteral("Maximum pressure p2"), bar, "edAccP2", 64, "200"),
         systemRow(QStringLiteral("Polytropic exponent n"), "", "edAccN", 120, "1.3"),
-        systemRow(QStringLiteral("Working gas temperature"), sysunit::kTemperature, "edAccTw", 148,
-                  "20"),
-        systemRow(QStringLiteral("Useful volume \u0394V"), sysunit::kVolume, "edAccDV", 240, "2"),
-        systemRow(QStringLiteral("Size V0"), sysunit::kVolume, "edAccV0", 268, "10"),
+        systemRow(QStringLiteral("Working gas temperature"),
+                  captionUnit(units::Quantity::Temperature), "edAccTw", 148, "20"),
+        systemRow(QStringLiteral("Useful volume \u0394V"), captionUnit(units::Quantity::Volume),
+                  "edAccDV", 240, "2"),
+        systemRow(QStringLiteral("Size V0"), captionUnit(units::Quantity::Volume), "edAccV0", 268,
+                  "10"),
     };
 }
 
@@ -73,15 +74,15 @@ SystemAccumulatorPage::SystemAccumulatorPage(PageServices& services)
     addNote(QStringLiteral("Pressures are gauge pressures; the gas laws use absolute pressure "
                            "(gauge + %1 %2). The precharge is given at %3 %4 and rises "
                            "with the gas's absolute temperature.")
-                .arg(sysunit::kAtmosphere)
-                .arg(QString::fromUtf8(sysunit::kPressure))
+                .arg(units::kAtmosphere)
+                .arg(QString::fromUtf8(captionUnit(units::Quantity::Pressure)))
                 .arg(kPrechargeCelsius)
-                .arg(QString::fromUtf8(sysunit::kTemperature)),
+                .arg(QString::fromUtf8(captionUnit(units::Quantity::Temperature))),
             QRect(kSystemCaptionLeft, 344, 330, 48));
 
     const int left = 372;
     const int captionWidth = 220;
-    const QString litre = QString::fromUtf8(sysunit::kVolume);
+    const QString litre = QString::fromUtf8(captionUnit(units::Quantity::Volume));
     lblAccV0 =
         addResult("lblAccV0", QStringLiteral("Size V0 [%1]").arg(litre), left, 8, captionWidth);
     lblAccDV = addResult("lblAccDV", QStringLiteral("Useful volume \u0394V [%1]").arg(litre), left,
@@ -94,7 +95,7 @@ SystemAccumulatorPage::SystemAccumulatorPage(PageServices& services)
                             120, captionWidth);
     lblAccPrecharge = addResult("lblAccPrecharge",
                                 QStringLiteral("Precharge at gas temperature [%1]")
-                                    .arg(QString::fromUtf8(sysunit::kPressure)),
+                                    .arg(QString::fromUtf8(captionUnit(units::Quantity::Pressure))),
                                 left, 148, captionWidth);
     lblAccAdvice = addNote(QString(), QRect(left, 184, 470, 60));
     lblAccAdvice->setObjectName(QStringLiteral("lblAccAdvice"));
@@ -153,7 +154,7 @@ void SystemAccumulatorPage::calculate() {
         advice << QString::fromStdString(line);
     }
     lblAccAdvice->setText(advice.join(QLatin1Char('\n')));
-    logReport(accumulatorReport(in, out));
+    logReport(accumulatorReportRows(in, out));
 }
 
 void SystemAccumulatorPage::clearResults() {

@@ -11,12 +11,19 @@
 #include "ui/FieldWidgets.h"
 #include "ui/HandlerGuard.h"
 #include "ui/NumberText.h"
+#include "ui/ReportLog.h"
 
 namespace {
 
 const QString kInputCaption = QStringLiteral("INPUT ERROR");
 
 }  // namespace
+
+const char* captionUnit(units::Quantity quantity) {
+    // The table's spellings are literals: their views end in a terminator.
+    return quantity == units::Quantity::Temperature ? units::modelUnit(quantity).display.data()
+                                                    : units::modelUnit(quantity).ascii.data();
+}
 
 QuantityRow systemRow(const QString& caption, const char* unit, const char* name, int top,
                       const QString& start, const char* exitFormat) {
@@ -107,9 +114,9 @@ double SystemCalculator::fluidViscosity() const {
     return readNumber(services_.workingFluid().viscosity);
 }
 
-void SystemCalculator::logReport(const ReportLines& lines) {
+void SystemCalculator::logReport(const units::ReportRows& rows) {
     if (services_.writeCalculations()) {
-        services_.appendToLog(lines);
+        appendReportRows(services_, rows);
     }
 }
 

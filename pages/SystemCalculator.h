@@ -3,7 +3,9 @@
 #include <QString>
 #include <vector>
 
+#include "model/Quantity.h"
 #include "model/ReportLines.h"
+#include "model/ReportRow.h"
 #include "ui/CalculatorPage.h"
 #include "ui/FieldPairs.h"
 
@@ -45,7 +47,9 @@ class SystemCalculator : public CalculatorPage {
     // The density of the working-fluid panel, kg/m3.
     double fluidDensity() const;
     double fluidViscosity() const;
-    void logReport(const ReportLines& lines);
+    // Writes the report into the log in the unit system shown, when "Write
+    // calculations" is on.
+    void logReport(const units::ReportRows& rows);
 
     // The calculation; throws InputError for inputs it cannot use, before it
     // shows anything.
@@ -63,6 +67,10 @@ class SystemCalculator : public CalculatorPage {
 // field's exit and reset as on the other pages.
 QuantityRow systemRow(const QString& caption, const char* unit, const char* name, int top,
                       const QString& start, const char* exitFormat = "%2.2f");
+
+// The model unit of a quantity as the captions write it: its ASCII spelling,
+// but the degree sign of a temperature.
+const char* captionUnit(units::Quantity quantity);
 
 // Where the rows of a column stand.
 inline constexpr int kSystemCaptionLeft = 8;

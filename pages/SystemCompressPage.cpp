@@ -5,7 +5,6 @@
 
 #include "model/InputError.h"
 #include "model/SystemCompress.h"
-#include "model/SystemUnits.h"
 #include "pages/SystemCurve.h"
 #include "ui/FieldAccess.h"
 #include "ui/FieldWidgets.h"
@@ -27,19 +26,20 @@ QString unit(const char* text) {
 }
 
 std::vector<QuantityRow> pairTable() {
-    const char* mm = sysunit::kLength;
-    const char* cm3 = sysunit::kSmallVolume;
+    const char* mm = captionUnit(units::Quantity::SmallLength);
+    const char* cm3 = captionUnit(units::Quantity::SmallVolume);
     return {
-        systemRow(QStringLiteral("Effective bulk modulus K"), sysunit::kPressure, "edCompK", 8,
-                  "14000"),
-        systemRow(QStringLiteral("Oil volume V"), sysunit::kVolume, "edCompV", 56, ""),
-        systemRow(QStringLiteral("Pressure rise \u0394p"), sysunit::kPressure, "edCompDp",
-                  56 + kStep, ""),
+        systemRow(QStringLiteral("Effective bulk modulus K"),
+                  captionUnit(units::Quantity::Pressure), "edCompK", 8, "14000"),
+        systemRow(QStringLiteral("Oil volume V"), captionUnit(units::Quantity::Volume), "edCompV",
+                  56, ""),
+        systemRow(QStringLiteral("Pressure rise \u0394p"), captionUnit(units::Quantity::Pressure),
+                  "edCompDp", 56 + kStep, ""),
         systemRow(QStringLiteral("Bore D"), mm, "edCompBore", kCylinderTop + 20, ""),
         systemRow(QStringLiteral("Rod d"), mm, "edCompRod", kCylinderTop + 20 + kStep, ""),
         systemRow(QStringLiteral("Stroke s"), mm, "edCompStroke", kCylinderTop + 20 + 2 * kStep,
                   ""),
-        systemRow(QStringLiteral("Moving mass m"), sysunit::kMass, "edCompMass",
+        systemRow(QStringLiteral("Moving mass m"), captionUnit(units::Quantity::Mass), "edCompMass",
                   kCylinderTop + 20 + 3 * kStep, ""),
         systemRow(QStringLiteral("Dead volume, piston side"), cm3, "edCompDead1",
                   kCylinderTop + 20 + 4 * kStep, "0"),
@@ -65,12 +65,12 @@ SystemCompressPage::SystemCompressPage(PageServices& services,
     addPairs(pairTable());
     field(Modulus)->setToolTip(
         QStringLiteral("Oil alone about 14 000 to 16 000 %1; lower with hoses and entrained air")
-            .arg(unit(sysunit::kPressure)));
+            .arg(unit(captionUnit(units::Quantity::Pressure))));
     heading(this, QStringLiteral("Oil taken by compression"), 38);
-    lblCompDV =
-        addResult("lblCompDV",
-                  QStringLiteral("\u0394V = V \u0394p / K [%1]").arg(unit(sysunit::kSmallVolume)),
-                  kSystemCaptionLeft + 4, 56 + 2 * kStep - 2, 184);
+    lblCompDV = addResult("lblCompDV",
+                          QStringLiteral("\u0394V = V \u0394p / K [%1]")
+                              .arg(unit(captionUnit(units::Quantity::SmallVolume))),
+                          kSystemCaptionLeft + 4, 56 + 2 * kStep - 2, 184);
     heading(this, QStringLiteral("Cylinder stiffness (single rod)"), kCylinderTop);
     btnCompFromCylinder = new QPushButton(QStringLiteral("From the cylinder page"), this);
     btnCompFromCylinder->setObjectName(QStringLiteral("btnCompFromCylinder"));
@@ -80,13 +80,14 @@ SystemCompressPage::SystemCompressPage(PageServices& services,
                kCylinderTop + 20 + 6 * kStep + 4);
 
     const int left = 470;
-    lblCompF0 =
-        addResult("lblCompF0",
-                  QStringLiteral("Lowest natural frequency f0 [%1]").arg(unit(sysunit::kFrequency)),
-                  left, 8, 210);
-    lblCompX = addResult(
-        "lblCompX", QStringLiteral("at x from the retracted end [%1]").arg(unit(sysunit::kLength)),
-        left, 30, 210);
+    lblCompF0 = addResult("lblCompF0",
+                          QStringLiteral("Lowest natural frequency f0 [%1]")
+                              .arg(unit(captionUnit(units::Quantity::Frequency))),
+                          left, 8, 210);
+    lblCompX = addResult("lblCompX",
+                         QStringLiteral("at x from the retracted end [%1]")
+                             .arg(unit(captionUnit(units::Quantity::SmallLength))),
+                         left, 30, 210);
     pbCompCurve = new CurveBox(this, "pbCompCurve", QRect(left, 56, 486, 330));
 
     connectGuarded(btnCompFromCylinder, &QPushButton::clicked, this, services_,
@@ -158,8 +159,8 @@ void SystemCompressPage::calculate() {
         lblCompF0->setText(formatText("%.2f", lowest->lowestFrequency));
         lblCompX->setText(formatText("%.0f", lowest->position));
         CurvePlot plot;
-        plot.xTitle = QStringLiteral("x [%1]").arg(unit(sysunit::kLength));
-        plot.yTitle = QStringLiteral("f0 [%1]").arg(unit(sysunit::kFrequency));
+        plot.xTitle = QStringLiteral("x [%1]").arg(unit(captionUnit(units::Quantity::SmallLength)));
+        plot.yTitle = QStringLiteral("f0 [%1]").arg(unit(captionUnit(units::Quantity::Frequency)));
         for (const auto& [x, f] : curve) {
             plot.points.emplace_back(x, f);
         }
@@ -173,10 +174,10 @@ void SystemCompressPage::calculate() {
         pbCompCurve->setPlot(std::nullopt);
     }
     if (oil) {
-        logReport(compressionReport(*oil, *compressed));
+        logReport(compressionReportRows(*oil, *compressed));
     }
     if (cylinder) {
-        logReport(stiffnessReport(*cylinder, *lowest));
+        logReport(stiffnessReportRows(*cylinder, *lowest));
     }
 }
 

@@ -6,7 +6,6 @@
 
 #include "model/SystemChecks.h"
 #include "model/SystemHeat.h"
-#include "model/SystemUnits.h"
 #include "model/faults.h"
 #include "pages/SystemCurve.h"
 #include "ui/FieldAccess.h"
@@ -28,17 +27,20 @@ QString unit(const char* text) {
 
 std::vector<QuantityRow> pairTable() {
     return {
-        systemRow(QStringLiteral("Power lost"), sysunit::kPower, "edHeatLoss", 8, ""),
-        systemRow(QStringLiteral("Duty"), sysunit::kShare, "edHeatDuty", 36, "100"),
-        systemRow(QStringLiteral("Tank volume"), sysunit::kVolume, "edHeatTank", 64, ""),
+        systemRow(QStringLiteral("Power lost"), captionUnit(units::Quantity::Power), "edHeatLoss",
+                  8, ""),
+        systemRow(QStringLiteral("Duty"), "%", "edHeatDuty", 36, "100"),
+        systemRow(QStringLiteral("Tank volume"), captionUnit(units::Quantity::Volume), "edHeatTank",
+                  64, ""),
         // Three decimals: the surface from the volume is read back as shown.
-        systemRow(QStringLiteral("Tank surface"), sysunit::kArea, "edHeatArea", 92, "", "%.3f"),
-        systemRow(QStringLiteral("Heat transfer coefficient k"), sysunit::kHeatTransfer, "edHeatK",
-                  120, "12"),
-        systemRow(QStringLiteral("Ambient temperature"), sysunit::kTemperature, "edHeatAmbient",
-                  148, "20"),
-        systemRow(QStringLiteral("Highest oil temperature"), sysunit::kTemperature, "edHeatTmax",
-                  176, "60"),
+        systemRow(QStringLiteral("Tank surface"), captionUnit(units::Quantity::LargeArea),
+                  "edHeatArea", 92, "", "%.3f"),
+        systemRow(QStringLiteral("Heat transfer coefficient k"),
+                  captionUnit(units::Quantity::HeatTransfer), "edHeatK", 120, "12"),
+        systemRow(QStringLiteral("Ambient temperature"), captionUnit(units::Quantity::Temperature),
+                  "edHeatAmbient", 148, "20"),
+        systemRow(QStringLiteral("Highest oil temperature"),
+                  captionUnit(units::Quantity::Temperature), "edHeatTmax", 176, "60"),
     };
 }
 
@@ -48,7 +50,7 @@ SystemHeatPage::SystemHeatPage(PageServices& services, CircuitLossSource circuit
     : SystemCalculator(services, "tsHeat", "heat"), circuitLoss_(std::move(circuitLoss)) {
     addPairs(pairTable());
     field(Transfer)->setToolTip(QStringLiteral("Still air 8\u201312, moving air 15\u201320 %1")
-                                    .arg(unit(sysunit::kHeatTransfer)));
+                                    .arg(unit(captionUnit(units::Quantity::HeatTransfer))));
     field(Area)->setToolTip(
         QStringLiteral("Filled from the tank volume, A = 0.065 V^(2/3), until you type a surface"));
     btnHeatFromCircuit = new QPushButton(QStringLiteral("From the circuit"), this);
@@ -62,7 +64,7 @@ SystemHeatPage::SystemHeatPage(PageServices& services, CircuitLossSource circuit
     addNote(QStringLiteral("Specific heat c = %1 %2 (mineral oil). The tank's steel is left out "
                            "of the heat capacity, on the safe side: the real tank warms slower.")
                 .arg(kMineralOilSpecificHeat)
-                .arg(unit(sysunit::kSpecificHeat)),
+                .arg(unit(captionUnit(units::Quantity::SpecificHeat))),
             QRect(kSystemCaptionLeft, 226, 400, 48));
     addButtons("btnHeatCalc", "btnHeatReset", kSystemCaptionLeft, 280);
 
@@ -70,20 +72,22 @@ SystemHeatPage::SystemHeatPage(PageServices& services, CircuitLossSource circuit
     const int left = 440;
     const int captionWidth = 186;
     const int second = left + captionWidth + 80;
-    lblHeatSteady =
-        addResult("lblHeatSteady",
-                  QStringLiteral("Steady oil temperature [%1]").arg(unit(sysunit::kTemperature)),
-                  left, 8, captionWidth, 70);
+    lblHeatSteady = addResult("lblHeatSteady",
+                              QStringLiteral("Steady oil temperature [%1]")
+                                  .arg(unit(captionUnit(units::Quantity::Temperature))),
+                              left, 8, captionWidth, 70);
     lblHeatTau = addResult("lblHeatTau",
-                           QStringLiteral("Time constant \u03C4 [%1]").arg(unit(sysunit::kTime)),
+                           QStringLiteral("Time constant \u03C4 [%1]")
+                               .arg(unit(captionUnit(units::Quantity::Minutes))),
                            second, 8, 170, 70);
-    lblHeatTimeToMax =
-        addResult("lblHeatTimeToMax",
-                  QStringLiteral("Time from ambient to Tmax [%1]").arg(unit(sysunit::kTime)), left,
-                  32, captionWidth, 80);
-    lblHeatCooler = addResult("lblHeatCooler",
-                              QStringLiteral("Cooler to hold Tmax [%1]").arg(unit(sysunit::kPower)),
-                              second, 32, 170, 70);
+    lblHeatTimeToMax = addResult("lblHeatTimeToMax",
+                                 QStringLiteral("Time from ambient to Tmax [%1]")
+                                     .arg(unit(captionUnit(units::Quantity::Minutes))),
+                                 left, 32, captionWidth, 80);
+    lblHeatCooler = addResult(
+        "lblHeatCooler",
+        QStringLiteral("Cooler to hold Tmax [%1]").arg(unit(captionUnit(units::Quantity::Power))),
+        second, 32, 170, 70);
 
     pbHeatCurve = new CurveBox(this, "pbHeatCurve", QRect(left, 60, 516, 326));
 
@@ -142,30 +146,32 @@ void SystemHeatPage::calculate() {
     in.specificHeat = kMineralOilSpecificHeat;
     const HeatResult out = computeHeatBalance(in);
     CurvePlot plot;
-    plot.xTitle = QStringLiteral("time [%1]").arg(unit(sysunit::kTime));
-    plot.yTitle = QStringLiteral("oil temperature [%1]").arg(unit(sysunit::kTemperature));
+    plot.xTitle = QStringLiteral("time [%1]").arg(unit(captionUnit(units::Quantity::Minutes)));
+    plot.yTitle =
+        QStringLiteral("oil temperature [%1]").arg(unit(captionUnit(units::Quantity::Temperature)));
     const double end = kCurveTimeConstants * out.timeConstant;
     for (int i = 0; i <= kCurvePoints; ++i) {
         const double t = end * i / kCurvePoints;
         plot.points.emplace_back(t, oilTemperatureAt(in, out, t));
     }
     plot.level = in.highestOil;
-    plot.levelCaption =
-        QStringLiteral("Tmax %1 %2").arg(in.highestOil).arg(unit(sysunit::kTemperature));
+    plot.levelCaption = QStringLiteral("Tmax %1 %2")
+                            .arg(in.highestOil)
+                            .arg(unit(captionUnit(units::Quantity::Temperature)));
     if (out.timeToHighest) {
         plot.marker = QPointF(*out.timeToHighest, in.highestOil);
     }
 
     lblHeatDensity->setText(QStringLiteral("Oil density: %1 %2, from the working-fluid panel")
                                 .arg(in.density)
-                                .arg(unit(sysunit::kDensity)));
+                                .arg(unit(captionUnit(units::Quantity::Density))));
     lblHeatSteady->setText(formatText("%.1f", out.steadyTemperature));
     lblHeatTau->setText(formatText("%.1f", out.timeConstant));
     lblHeatTimeToMax->setText(out.timeToHighest ? formatText("%.1f", *out.timeToHighest)
                                                 : QStringLiteral("not reached"));
     lblHeatCooler->setText(formatText("%.3f", out.coolerPower));
     pbHeatCurve->setPlot(std::move(plot));
-    logReport(heatReport(in, out));
+    logReport(heatReportRows(in, out));
 }
 
 void SystemHeatPage::clearResults() {

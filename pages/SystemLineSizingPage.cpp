@@ -5,7 +5,6 @@
 #include <QPushButton>
 
 #include "model/SystemLineSizing.h"
-#include "model/SystemUnits.h"
 #include "ui/FieldAccess.h"
 #include "ui/FieldWidgets.h"
 #include "ui/HandlerGuard.h"
@@ -28,7 +27,7 @@ QString kindItem(LineKind kind) {
         .arg(QString::fromLatin1(v.name))
         .arg(v.lowest)
         .arg(v.highest)
-        .arg(unit(sysunit::kVelocity));
+        .arg(unit(captionUnit(units::Quantity::Velocity)));
 }
 
 QString designVelocityText(int item) {
@@ -37,10 +36,11 @@ QString designVelocityText(int item) {
 
 std::vector<QuantityRow> pairTable() {
     return {
-        systemRow(QStringLiteral("Flow Q"), sysunit::kFlow, "edSizeQ", 8, ""),
-        systemRow(QStringLiteral("Design velocity v"), sysunit::kVelocity, "edSizeV", kKindTop + 30,
-                  designVelocityText(kPressureLine)),
-        systemRow(QStringLiteral("Length L"), sysunit::kLineLength, "edSizeL", kKindTop + 58, "1"),
+        systemRow(QStringLiteral("Flow Q"), captionUnit(units::Quantity::Flow), "edSizeQ", 8, ""),
+        systemRow(QStringLiteral("Design velocity v"), captionUnit(units::Quantity::Velocity),
+                  "edSizeV", kKindTop + 30, designVelocityText(kPressureLine)),
+        systemRow(QStringLiteral("Length L"), captionUnit(units::Quantity::Length), "edSizeL",
+                  kKindTop + 58, "1"),
     };
 }
 
@@ -70,19 +70,21 @@ SystemLineSizingPage::SystemLineSizingPage(PageServices& services, PumpFlowSourc
     const int left = 440;
     const int captionWidth = 230;
     lblSizeD = addResult("lblSizeD",
-                         QStringLiteral("Inner diameter for v [%1]").arg(unit(sysunit::kLength)),
+                         QStringLiteral("Inner diameter for v [%1]")
+                             .arg(unit(captionUnit(units::Quantity::SmallLength))),
                          left, 8, captionWidth);
-    lblSizeHose =
-        addResult("lblSizeHose", QStringLiteral("Next hose size [%1]").arg(unit(sysunit::kLength)),
-                  left, 36, captionWidth, 200);
-    lblSizeVelocity =
-        addResult("lblSizeVelocity",
-                  QStringLiteral("Velocity in the hose [%1]").arg(unit(sysunit::kVelocity)), left,
-                  64, captionWidth);
-    lblSizeDrop = addResult(
-        "lblSizeDrop",
-        QStringLiteral("Pressure drop over the length [%1]").arg(unit(sysunit::kPressure)), left,
-        92, captionWidth);
+    lblSizeHose = addResult(
+        "lblSizeHose",
+        QStringLiteral("Next hose size [%1]").arg(unit(captionUnit(units::Quantity::SmallLength))),
+        left, 36, captionWidth, 200);
+    lblSizeVelocity = addResult("lblSizeVelocity",
+                                QStringLiteral("Velocity in the hose [%1]")
+                                    .arg(unit(captionUnit(units::Quantity::Velocity))),
+                                left, 64, captionWidth);
+    lblSizeDrop = addResult("lblSizeDrop",
+                            QStringLiteral("Pressure drop over the length [%1]")
+                                .arg(unit(captionUnit(units::Quantity::Pressure))),
+                            left, 92, captionWidth);
     lblSizeFlowType =
         addResult("lblSizeFlowType", QStringLiteral("Flow type"), left, 120, captionWidth, 200);
     btnSizeToLine = new QPushButton(QStringLiteral("To the line page"), this);
@@ -148,7 +150,7 @@ void SystemLineSizingPage::calculate() {
         }
         chosen_.reset();
     }
-    logReport(lineSizingReport(in, out));
+    logReport(lineSizingReportRows(in, out));
 }
 
 void SystemLineSizingPage::clearResults() {

@@ -6,7 +6,6 @@
 #include <QRadioButton>
 
 #include "model/SystemOrifice.h"
-#include "model/SystemUnits.h"
 #include "ui/FieldAccess.h"
 #include "ui/FieldWidgets.h"
 #include "ui/HandlerGuard.h"
@@ -20,11 +19,12 @@ constexpr int kRowsTop = 84;
 
 std::vector<QuantityRow> pairTable() {
     return {
-        systemRow(QStringLiteral("Flow Q"), sysunit::kFlow, "edOrfQ", kRowsTop, "20"),
-        systemRow(QStringLiteral("Diameter d"), sysunit::kLength, "edOrfD", kRowsTop + 28, "2",
-                  "%.3f"),
-        systemRow(QStringLiteral("Pressure drop \u0394p"), sysunit::kPressure, "edOrfDp",
-                  kRowsTop + 56, "100"),
+        systemRow(QStringLiteral("Flow Q"), captionUnit(units::Quantity::Flow), "edOrfQ", kRowsTop,
+                  "20"),
+        systemRow(QStringLiteral("Diameter d"), captionUnit(units::Quantity::SmallLength), "edOrfD",
+                  kRowsTop + 28, "2", "%.3f"),
+        systemRow(QStringLiteral("Pressure drop \u0394p"), captionUnit(units::Quantity::Pressure),
+                  "edOrfDp", kRowsTop + 56, "100"),
         systemRow(QStringLiteral("Discharge coefficient \u03B1"), "", "edOrfAlpha", kRowsTop + 84,
                   "0.62"),
     };
@@ -35,10 +35,10 @@ struct Shown {
     const char* unit;
     const char* format;
 };
-constexpr Shown kShown[] = {
-    {"Flow Q", sysunit::kFlow, "%.2f"},
-    {"Diameter d", sysunit::kLength, "%.3f"},
-    {"Pressure drop \u0394p", sysunit::kPressure, "%.2f"},
+const Shown kShown[] = {
+    {"Flow Q", captionUnit(units::Quantity::Flow), "%.2f"},
+    {"Diameter d", captionUnit(units::Quantity::SmallLength), "%.3f"},
+    {"Pressure drop \u0394p", captionUnit(units::Quantity::Pressure), "%.2f"},
 };
 
 }  // namespace
@@ -68,10 +68,10 @@ SystemOrificePage::SystemOrificePage(PageServices& services)
     lblOrfResult =
         addResult("lblOrfResult", QString(), 380, kRowsTop, 200, 90, &lblOrfResultCaption);
     lblOrfResultCaption->setObjectName(QStringLiteral("lblOrfResultCaption"));
-    lblOrfVelocity = addResult(
-        "lblOrfVelocity",
-        QStringLiteral("Jet velocity \u221A(2 \u0394p / \u03C1) [%1]").arg(sysunit::kVelocity), 380,
-        kRowsTop + 28, 200);
+    lblOrfVelocity = addResult("lblOrfVelocity",
+                               QStringLiteral("Jet velocity \u221A(2 \u0394p / \u03C1) [%1]")
+                                   .arg(captionUnit(units::Quantity::Velocity)),
+                               380, kRowsTop + 28, 200);
 
     connectGuarded(unknown_, &QButtonGroup::idToggled, this, services_, [this](int, bool checked) {
         if (checked) {
@@ -113,7 +113,7 @@ void SystemOrificePage::calculate() {
                                                                   : out.pressureDrop;
     lblOrfResult->setText(formatText(kShown[unknown_->checkedId()].format, found));
     lblOrfVelocity->setText(formatText("%.1f", out.jetVelocity));
-    logReport(orificeReport(in, out));
+    logReport(orificeReportRows(in, out));
 }
 
 void SystemOrificePage::clearResults() {

@@ -27,6 +27,7 @@
 #include "ui/FieldAccess.h"
 #include "ui/FieldPairs.h"
 #include "ui/FieldWidgets.h"
+#include "ui/ReportLog.h"
 
 namespace {
 
@@ -454,13 +455,19 @@ void ValvePage::BitBtn10Click() {
     const double drop = valve.drop();
     // The outlet cannot lie below nought: the intake must carry the drop.
     if (*intake < drop) {
-        services_.showMessage(
-            formatText("The intake pressure %.2f bar", *intake) +
-                formatText(" is below the valve's drop of %.2f bar", drop) +
-                formatText(" at %.2f l/min: the outlet would be below 0 bar. Please raise the "
-                           "intake pressure.",
-                           *flow),
-            QStringLiteral("Intake pressure too low"));
+        using units::Quantity;
+        constexpr auto kRules = units::NumberRules::Framework;
+        const units::ReportRows refusal{
+            units::numberRow("The intake pressure ", *intake, Quantity::Pressure, kRules, "%.2f",
+                             " {unit} is below the valve's drop of ", true),
+            units::numberRow("", drop, Quantity::Pressure, kRules, "%.2f", " {unit} at ", true),
+            units::numberRow("", *flow, Quantity::Flow, kRules, "%.2f",
+                             " {unit}: the outlet would be below ", true),
+            units::numberRow("", 0.0, Quantity::Pressure, kRules, "%.f",
+                             " {unit}. Please raise the intake pressure."),
+        };
+        services_.showMessage(QString::fromStdString(shownLines(services_, refusal).front()),
+                              QStringLiteral("Intake pressure too low"));
         return;
     }
     if (source.isEmpty()) {
@@ -473,22 +480,30 @@ void ValvePage::BitBtn10Click() {
     lastValve_ = ValveTakeOver{drop, name, p0, k, largestFlow};
     // Above the largest flow of its data the valve runs outside what its
     // maker measured: said here and in the report, as the circuit does.
-    QString warning;
+    units::ReportRows warning;
     if (largestFlow && *flow > *largestFlow) {
-        warning = QStringLiteral("Warning: the valve \"") + name + QStringLiteral("\"") +
-                  formatText(" runs at %.2f l/min", *flow) +
-                  formatText(", above the largest flow of its data, %.2f l/min", *largestFlow);
+        using units::Quantity;
+        constexpr auto kRules = units::NumberRules::Framework;
+        // The name is the user's text: a row that no unit mark is read in.
+        warning = {
+            units::textRow("Warning: the valve \"" + name.toStdString() + "\"", true),
+            units::numberRow(" runs at ", *flow, Quantity::Flow, kRules, "%.2f", " {unit}", true),
+            units::numberRow(", above the largest flow of its data, ", *largestFlow, Quantity::Flow,
+                             kRules, "%.2f", " {unit}"),
+        };
     }
     if (services_.writeCalculations()) {
-        ReportLines lines;
-        valve.writeReport(lines);
-        if (!warning.isEmpty()) {
-            lines.push_back(" " + warning.toStdString());
+        units::ReportRows rows;
+        valve.writeReportRows(rows);
+        if (!warning.empty()) {
+            rows.push_back(units::textRow(" ", true));
+            rows.insert(rows.end(), warning.begin(), warning.end());
         }
-        services_.appendToLog(lines);
+        appendReportRows(services_, rows);
     }
-    if (!warning.isEmpty()) {
-        services_.showMessage(warning, QStringLiteral("Valve pressure drop"));
+    if (!warning.empty()) {
+        services_.showMessage(QString::fromStdString(shownLines(services_, warning).front()),
+                              QStringLiteral("Valve pressure drop"));
     }
 }
 

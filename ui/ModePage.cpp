@@ -12,6 +12,7 @@
 #include "ui/FieldAccess.h"
 #include "ui/FieldWidgets.h"
 #include "ui/InputChecks.h"
+#include "ui/ReportLog.h"
 
 namespace {
 
@@ -210,8 +211,8 @@ void ModePage::calculateClick() {
     }
 }
 
-void ModePage::appendReport(bazna& element) {
-    ReportLines lines;
-    element.writeReport(lines);
-    services_.appendToLog(lines);
+void ModePage::appendReport(const bazna& element) {
+    units::ReportRows rows;
+    element.writeReportRows(rows);
+    appendReportRows(services_, rows);
 }

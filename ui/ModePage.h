@@ -87,7 +87,8 @@ class ModePage : public CalculatorPage {
     void showResult(int pairIndex, long double value, const QString& text) {
         FieldPairs::showResult(pair(pairIndex), value, text);
     }
-    void appendReport(bazna& element);
+    // The element's report into the log, in the unit system shown.
+    void appendReport(const bazna& element);
 
     // inputsUsable(), or the page's refusal shown with the problem as its
     // detail and the field to correct red.

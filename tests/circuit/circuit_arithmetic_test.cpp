@@ -185,6 +185,40 @@ TEST(CircuitVerdict, DropsThatUseUpThePumpPressureAreSaidNotShownAsResults) {
     EXPECT_EQ(circuitReport(sound, working), full);
 }
 
+// The same verdict in US units: the messages and the whole report in psi and
+// gpm, the summary too, with no metric unit left in any line.
+TEST(CircuitVerdict, MessagesAndReportInTheUnitsShown) {
+    CircuitInputs in = sampleInputs();
+    in.supplyFlow = 500.0;
+    in.directionalValve.largestFlow = 60.0;
+    const prost_cevovod chain = buildCircuit(in);
+    const auto problem = cannotMoveLoad(chain, units::kUsCustomary);
+    ASSERT_TRUE(problem.has_value());
+    // 200 bar = 2900.75 psi.
+    EXPECT_NE(problem->find("the pump gives 2900.75 psi, the drops take "), std::string::npos)
+        << *problem;
+    // 500 l/min = 132.09 gpm, 60 l/min = 15.85 gpm.
+    EXPECT_EQ(flowWarnings(in, chain, units::kUsCustomary).at(0),
+              "Warning: the directional control valve \"4/3 valve\" runs at 132.09 gpm, above "
+              "the largest flow of its data, 15.85 gpm");
+
+    for (const CircuitInputs& inputs : {in, withBlockingValveAndThrottle()}) {
+        const prost_cevovod built = buildCircuit(inputs);
+        const units::ReportRows rows = circuitReportRows(inputs, built);
+        EXPECT_EQ(units::metricLines(rows), circuitReport(inputs, built));
+        ReportLines shown;
+        units::appendRows(shown, rows, units::kUsCustomary);
+        ASSERT_EQ(shown.size(), circuitReport(inputs, built).size());
+        EXPECT_EQ(shown.back().rfind(" Result: flow ", 0), 0U);
+        EXPECT_NE(shown.back().find(" gpm"), std::string::npos) << shown.back();
+        for (const std::string& line : shown) {
+            for (const char* unit : {"bar", "l/min", "kN", "[mm]", "m/s", "cm2", "cm3", "kW"}) {
+                EXPECT_EQ(line.find(unit), std::string::npos) << line;
+            }
+        }
+    }
+}
+
 TEST(CircuitChain, ReportHasTheSevenElementReportsInFlowOrder) {
     const prost_cevovod chain = buildCircuit(withBlockingValveAndThrottle());
     ReportLines log;

@@ -23,6 +23,7 @@ constexpr long double kFoot = 0.3048L;                                 // m
 constexpr long double kPound = 0.45359237L;                            // kg
 constexpr long double kPoundForce = 4.4482216152605L;                  // N
 constexpr long double kGallon = 231.0L * 0.0254L * 0.0254L * 0.0254L;  // m³
+constexpr long double kBtu = 1055.05585262L;                           // J, International Table
 
 double relativeError(long double actual, long double expected) {
     return static_cast<double>(std::fabs(actual - expected) / std::fabs(expected));
@@ -53,6 +54,15 @@ TEST(UsCustomaryUnits, FactorsFollowFromTheDefinitions) {
         {Quantity::KinematicViscosity, "cSt", 1.0L},
         {Quantity::Temperature, "deg F", 5.0L / 9.0L},
         {Quantity::TemperatureDifference, "deg F", 5.0L / 9.0L},
+        {Quantity::Mass, "lb", kPound},
+        {Quantity::Frequency, "Hz", 1.0L},
+        // W per (m2 K) in a Btu per (h ft2 degF).
+        {Quantity::HeatTransfer, "Btu/(h ft2 F)", kBtu / 3600.0L / (kFoot * kFoot) / (5.0L / 9.0L)},
+        {Quantity::SpecificHeat, "Btu/(lb F)", kBtu / kPound / (5.0L / 9.0L) / 1000.0L},
+        {Quantity::Stiffness, "lbf/in", kPoundForce / kInch / 1e6L},  // kN/mm is 1e6 N/m
+        {Quantity::Minutes, "min", 1.0L},
+        {Quantity::SmallVolume, "in3", kInch * kInch * kInch * 1e6L},
+        {Quantity::LargeArea, "ft2", kFoot * kFoot},
     };
     for (const auto& c : cases) {
         const auto& unit = displayUnit(c.quantity, kUsCustomary);

@@ -5,10 +5,12 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSlider>
 #include <QTabWidget>
 #include <QTextEdit>
 
+#include "model/Quantity.h"
 #include "model/pumpa.h"
 #include "pages/PumpPage.h"
 #include "tests/support/MainWindowFixture.h"
@@ -98,6 +100,48 @@ TEST_F(PumpPageTest, PowerPressureDisplacementGivesFlowAndSpeed) {
         " Volumetric efficiency : 1.000 \n"
         " Hydromechanical efficiency : 1.000 \n";
     EXPECT_TRUE(log().startsWith(expected)) << log().toStdString();
+}
+
+// An entry is written in the units shown when it was calculated, the fluid
+// line with it; a later change of units leaves it as it stands.
+TEST_F(PumpPageTest, EachLogEntryKeepsTheUnitsOfItsCalculation) {
+    selectMode(0);
+    typeAndLeave("edSnaga", "10");
+    typeAndLeave("edp", "100");
+    typeAndLeave("edV", "50");
+    setEfficiencies("1.00", "1.00");
+    window->shared().unitSystem = units::kUsCustomary;
+    calculate();
+    const QString usEntry = log();
+    const QStringList lines = usEntry.split(QLatin1Char('\n'));
+    ASSERT_GE(lines.size(), 9);
+    EXPECT_TRUE(QRegularExpression(
+                    QStringLiteral("^ Working fluid: user defined, [0-9.]+ lb/ft3, [0-9.]+ cSt$"))
+                    .match(lines[0])
+                    .hasMatch())
+        << lines[0].toStdString();
+    const std::pair<const char*, const char*> shown[] = {
+        {" Power : ", " [hp] "},
+        {" Flow : ", " [gpm] "},
+        {" Working pressure : ", "  [psi] "},
+        {" Revolution per minute: ", "  [o/min] "},
+        {" Displacement volume  : ", "  [in3/rev] "},
+    };
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_TRUE(lines[i + 2].startsWith(QLatin1String(shown[i].first)) &&
+                    lines[i + 2].endsWith(QLatin1String(shown[i].second)))
+            << lines[i + 2].toStdString();
+    }
+
+    window->shared().unitSystem = units::kMetric;
+    calculate();
+    ASSERT_TRUE(log().startsWith(usEntry + QLatin1Char('\n')));
+    const QString metricEntry = log().mid(usEntry.size() + 1);
+    EXPECT_TRUE(
+        metricEntry.startsWith(" Working fluid: user defined, 840 kg/m3, 12 mm2/s\n"
+                               " ---------   PUMP CALCULATION       ------------------"
+                               "--- \n Power : 10.000 [kW] \n"))
+        << metricEntry.toStdString();
 }
 
 TEST_F(PumpPageTest, EveryModeComputesItsTwoUnknowns) {

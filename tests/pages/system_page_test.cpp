@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "model/Quantity.h"
 #include "pages/SystemCompressPage.h"
 #include "pages/SystemCurve.h"
 #include "pages/SystemHeatPage.h"
@@ -449,6 +450,25 @@ TEST_F(SystemPageTest, EachReportRoundTripsThroughTheLog) {
         EXPECT_EQ(appended(before), first) << c.calculator;
     }
     EXPECT_TRUE(services.shown.empty());
+}
+
+// A calculator's report goes to the log in the units shown when it ran.
+TEST_F(SystemPageTest, ReportsAreWrittenInTheUnitsShown) {
+    show("tsHeat");
+    typeAll({{"edHeatLoss", "2.75"}, {"edHeatTank", "150"}, {"edHeatK", "15"}});
+    services.state.unitSystem = units::kUsCustomary;
+    click("btnHeatCalc");
+    ASSERT_EQ(services.log.size(), 1u);
+    const ReportLines& entry = services.log.back();
+    ASSERT_GE(entry.size(), 12u);
+    for (const auto& [line, unit] : {std::pair{1, "[hp]"},
+                                     {2, "[gal]"},
+                                     {3, "[ft2]"},
+                                     {4, "[Btu/(h ft2 F)]"},
+                                     {5, "[°F]"},
+                                     {9, "[°F]"}}) {
+        EXPECT_NE(entry[line].find(unit), std::string::npos) << entry[line];
+    }
 }
 
 TEST_F(SystemPageTest, CompressibilityReportsBothPartsAndEnterCalculates) {

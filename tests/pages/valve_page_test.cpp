@@ -7,10 +7,12 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTextEdit>
 
+#include "model/Quantity.h"
 #include "pages/ValvePage.h"
 #include "tests/support/MainWindowFixture.h"
 #include "ui/Diagram.h"
@@ -493,6 +495,25 @@ TEST_F(ValvePageTest, TheIntakeMustCarryTheDropAndAFlowAboveTheDataIsWarned) {
     EXPECT_TRUE(
         log().mid(logged.size()).contains(" User coefficients: k = 0.01 bar/(l/min)^2, p0 = 2 bar"))
         << log().toStdString();
+}
+
+// The refusal names its figures in the units shown; the drop comes from the
+// data file's metric figures (2.5 bar = 36.26 psi).
+TEST_F(ValvePageTest, TheIntakeRefusalNamesItsFiguresInTheUnitsShown) {
+    enterType("Test Valves");
+    list()->setCurrentRow(0);
+    window->shared().unitSystem = units::kUsCustomary;
+    setFieldText(field("edVENTIL_Pul"), QStringLiteral("1"));
+    setFieldText(field("edValveQ"), QStringLiteral("0"));
+    desktop->shown.clear();
+    calculate();
+    ASSERT_EQ(desktop->shown.size(), 1u);
+    EXPECT_TRUE(QRegularExpression(
+                    QStringLiteral("^The intake pressure [0-9.]+ psi is below the valve's drop "
+                                   "of 36.26 psi at 0.00 gpm: the outlet would be below 0 psi\\."))
+                    .match(desktop->shown[0].text)
+                    .hasMatch())
+        << desktop->shown[0].text.toStdString();
 }
 
 TEST_F(ValvePageTest, OpenDataFileLoadsTheChosenFileAsIfTyped) {
