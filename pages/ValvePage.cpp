@@ -455,11 +455,11 @@ void ValvePage::BitBtn10Click() {
     // The outlet cannot lie below nought: the intake must carry the drop.
     if (intake < drop) {
         services_.showMessage(
-            formatText("The intake pressure %.2f bar", intake) +
+            formatText("The intake pressure %.2f bar", *intake) +
                 formatText(" is below the valve's drop of %.2f bar", drop) +
                 formatText(" at %.2f l/min: the outlet would be below 0 bar. Please raise the "
                            "intake pressure.",
-                           flow),
+                           *flow),
             QStringLiteral("Intake pressure too low"));
         return;
     }
@@ -476,7 +476,7 @@ void ValvePage::BitBtn10Click() {
     QString warning;
     if (largestFlow && flow > *largestFlow) {
         warning = QStringLiteral("Warning: the valve \"") + name + QStringLiteral("\"") +
-                  formatText(" runs at %.2f l/min", flow) +
+                  formatText(" runs at %.2f l/min", *flow) +
                   formatText(", above the largest flow of its data, %.2f l/min", *largestFlow);
     }
     if (services_.writeCalculations()) {
