@@ -165,10 +165,27 @@ void DesignSession::changedOn(const QString& page) {
         return;
     }
     // The page's results no longer follow from what it shows, and the
-    // circuit's, which read every page, neither.
+    // circuit's, which read the other calculator pages, neither. The system
+    // page's calculators read only their own fields.
     current_.erase(page);
-    current_.erase(QStringLiteral("tbProst"));
+    if (!systemPages().count(page)) {
+        current_.erase(QStringLiteral("tbProst"));
+    }
     setModified(true);
+}
+
+const std::set<QString>& DesignSession::systemPages() const {
+    if (systemPages_.empty()) {
+        systemPages_.insert(QStringLiteral("tsSystem"));
+        if (auto* system = parts_.window->findChild<QWidget*>(QStringLiteral("tsSystem"))) {
+            for (CalculatorPage* page : parts_.pages) {
+                if (system->isAncestorOf(page)) {
+                    systemPages_.insert(page->objectName());
+                }
+            }
+        }
+    }
+    return systemPages_;
 }
 
 void DesignSession::ownFileChanged() {
@@ -326,6 +343,10 @@ void DesignSession::apply(const DesignDocument& document) {
             calculate != nullptr && calculate->isEnabled()) {
             calculate->click();
             recalculated_.insert(page->objectName());
+        } else if (!page->restoresSavedResults()) {
+            // Nothing of that calculation is shown: the page is as if never calculated.
+            computed_.erase(page->objectName());
+            current_.erase(page->objectName());
         }
     }
 }

@@ -93,6 +93,8 @@ class DesignSession : public QObject {
     // Changes on a page, of the fluid or the log.
     void watch(QWidget* root, const QString& page);
     void changedOn(const QString& page);
+    // The system page and its calculators, which the circuit does not read.
+    const std::set<QString>& systemPages() const;
     void ownFileChanged();
     void setModified(bool modified);
     void updateTitle();
@@ -110,6 +112,7 @@ class DesignSession : public QObject {
     // their calculation), and those calculated again when opened.
     std::set<QString> current_;
     std::set<QString> recalculated_;
+    mutable std::set<QString> systemPages_;
     QString fileName_;
     bool modified_ = false;
     bool begun_ = false;

@@ -687,6 +687,22 @@ QString slotFigure(CircuitSlot slot, const char* figure) {
     return QString::fromLatin1(slotKey(slot)) + QLatin1Char('.') + QLatin1String(figure);
 }
 
+// The information lists as they are shown, one item a line.
+QString listItems(const QListWidget* list) {
+    QStringList items;
+    for (int row = 0; row < list->count(); ++row) {
+        items << list->item(row)->text();
+    }
+    return items.join(QLatin1Char('\n'));
+}
+
+void showListItems(QListWidget* list, const QString& items) {
+    list->clear();
+    if (!items.isEmpty()) {
+        list->addItems(items.split(QLatin1Char('\n')));
+    }
+}
+
 }  // namespace
 
 std::vector<QWidget*> CircuitPage::plainFields() const {
@@ -710,6 +726,9 @@ std::vector<PageChoice> CircuitPage::choices() {
 }
 
 void CircuitPage::saveResults(PageState& state) const {
+    for (const QListWidget* list : {lbHc, lsKomponente}) {
+        state.names[list->objectName()] = listItems(list);
+    }
     for (CircuitSlot slot : kAllCircuitSlots) {
         if (const auto line = slots_.line(slot)) {
             state.results[slotFigure(slot, "diameter")] = line->diameter;
@@ -732,6 +751,7 @@ void CircuitPage::restoreResults(const PageState& state) {
         return found == state.results.end() ? std::nullopt : std::optional(found->second);
     };
     slots_.clearAll();
+    lineFigures_.clear();
     for (CircuitSlot slot : kAllCircuitSlots) {
         const bool lineSlot = slot == CircuitSlot::OperationLine || slot == CircuitSlot::ReturnLine;
         if (lineSlot) {
@@ -740,6 +760,9 @@ void CircuitPage::restoreResults(const PageState& state) {
             if (diameter && length) {
                 slots_.setLine(slot, {*diameter, *length,
                                       static_cast<int>(figure(slot, "tubeType").value_or(0))});
+                // The information label lists the line as it did when it was taken over.
+                lineFigures_[slot] = {QString::fromStdString(numtext::FloatToStr(*diameter)),
+                                      QString::fromStdString(numtext::FloatToStr(*length))};
             }
         } else {
             const auto name = state.names.find(QString::fromLatin1(slotKey(slot)));
@@ -751,6 +774,14 @@ void CircuitPage::restoreResults(const PageState& state) {
             }
         }
         showSlot(slot);
+    }
+    // The lists as they were shown; a state without them (a start) empties
+    // the definition list and leaves the components to the sketch's options.
+    const auto definitions = state.names.find(lbHc->objectName());
+    showListItems(lbHc, definitions == state.names.end() ? QString() : definitions->second);
+    if (const auto components = state.names.find(lsKomponente->objectName());
+        components != state.names.end()) {
+        showListItems(lsKomponente, components->second);
     }
     characteristic_.reset();
     PaintBox3->update();

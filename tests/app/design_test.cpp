@@ -224,7 +224,10 @@ TEST_F(DesignTest, EveryPageComesBackAsSavedAfterNewAndOpen) {
     ASSERT_TRUE(QFile::exists(path("every page.hcalc")));
     trigger("actNewDesign");
     EXPECT_EQ(desktop->shown.size(), 1u);  // the save dialog; nothing was left unsaved
-    expectSame(shown(window.get()), start);
+    {
+        SCOPED_TRACE("after new");
+        expectSame(shown(window.get()), start);
+    }
     EXPECT_TRUE(log().isEmpty());
 
     desktop->queue(fileChosen(path("every page.hcalc")));

@@ -61,7 +61,9 @@ TEST_F(PageStateTest, WhatThePageShowedComesBackAfterOtherWork) {
         page->startUp();
         c.fill();
         const QStringList before = seen();
-        const auto pumpBefore = page->inputs();
+        const bool calculated = c.name == std::string("a mode calculated");
+        // Only a calculated page has inputs within their ranges.
+        const auto pumpBefore = calculated ? page->inputs() : PumpInputs{};
         const PageState state = capturePage(*page);
 
         chooseMode(5);
@@ -71,7 +73,7 @@ TEST_F(PageStateTest, WhatThePageShowedComesBackAfterOtherWork) {
 
         EXPECT_EQ(seen(), before);
         EXPECT_EQ(capturePage(*page), state);
-        if (c.name == std::string("a mode calculated")) {
+        if (calculated) {
             // The unrounded figures of the calculation, not the fields' texts.
             const PumpInputs pump = page->inputs();
             EXPECT_EQ(pump.power, pumpBefore.power);
