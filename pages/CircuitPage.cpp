@@ -343,14 +343,24 @@ void CircuitPage::showCylinderResults(const prost_cevovod* chain) {
                                ? dynamic_cast<const klip*>(&chain->element(chain->count() - 1))
                                : nullptr;
     if (cylinder == nullptr || cannotMoveLoad(*chain)) {
+        showCylinderFigures(std::nullopt);
+        return;
+    }
+    showCylinderFigures(
+        CylinderFigures{cylinder->pressureIn, cylinder->force, cylinder->strokeSpeed});
+}
+
+void CircuitPage::showCylinderFigures(const std::optional<CylinderFigures>& figures) {
+    cylinderFigures_ = figures;
+    if (!figures) {
         for (QLabel* label : {lblProstPressure, lblProstForce, lblProstSpeed}) {
             label->setText(QStringLiteral("\u2014"));
         }
         return;
     }
-    lblProstPressure->setText(formatText("%.2f", cylinder->pressureIn));
-    lblProstForce->setText(formatText("%.2f", cylinder->force));
-    lblProstSpeed->setText(formatText("%.4f", cylinder->strokeSpeed));
+    lblProstPressure->setText(formatText("%.2f", figures->pressure));
+    lblProstForce->setText(formatText("%.2f", figures->force));
+    lblProstSpeed->setText(formatText("%.4f", figures->speed));
 }
 
 void CircuitPage::takeOverLine(QLineEdit* field, CircuitSlot slot) {
@@ -729,6 +739,14 @@ void CircuitPage::saveResults(PageState& state) const {
     for (const QListWidget* list : {lbHc, lsKomponente}) {
         state.names[list->objectName()] = listItems(list);
     }
+    if (cylinderFigures_) {
+        state.results[QStringLiteral("cylinder.pressure")] = cylinderFigures_->pressure;
+        state.results[QStringLiteral("cylinder.force")] = cylinderFigures_->force;
+        state.results[QStringLiteral("cylinder.speed")] = cylinderFigures_->speed;
+    }
+    if (powerLost_) {
+        state.results[QStringLiteral("powerLost")] = *powerLost_;
+    }
     for (CircuitSlot slot : kAllCircuitSlots) {
         if (const auto line = slots_.line(slot)) {
             state.results[slotFigure(slot, "diameter")] = line->diameter;
@@ -783,9 +801,21 @@ void CircuitPage::restoreResults(const PageState& state) {
         components != state.names.end()) {
         showListItems(lsKomponente, components->second);
     }
+    // The figures of the last calculation as they were shown; its diagram
+    // comes back only by calculating again (it follows from every page).
     characteristic_.reset();
     PaintBox3->update();
-    showCylinderResults(nullptr);
+    const auto result = [&state](const char* name) -> std::optional<double> {
+        const auto found = state.results.find(QString::fromLatin1(name));
+        return found == state.results.end() ? std::nullopt : std::optional(found->second);
+    };
+    const auto pressure = result("cylinder.pressure");
+    const auto force = result("cylinder.force");
+    const auto speed = result("cylinder.speed");
+    showCylinderFigures(pressure && force && speed
+                            ? std::optional(CylinderFigures{*pressure, *force, *speed})
+                            : std::nullopt);
+    powerLost_ = result("powerLost");
 }
 
 void CircuitPage::startUp() {

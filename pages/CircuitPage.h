@@ -139,6 +139,14 @@ class CircuitPage : public CalculatorPage {
     // The sketch names its components and their figures once asked to.
     bool sketchAnnotated_ = false;
     std::optional<double> powerLost_;
+    // The cylinder's pressure, force and speed the labels show.
+    struct CylinderFigures {
+        double pressure = 0.0;
+        double force = 0.0;
+        double speed = 0.0;
+    };
+    std::optional<CylinderFigures> cylinderFigures_;
+    void showCylinderFigures(const std::optional<CylinderFigures>& figures);
 
     QLabel* Label49 = nullptr;
     QLabel* lblHint = nullptr;

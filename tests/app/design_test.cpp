@@ -337,6 +337,45 @@ TEST_F(DesignTest, EveryPageComesBackAsSavedAfterNewAndOpen) {
     EXPECT_TRUE(design().capture().pages.at("tsOrifice").computed.isEmpty());
 }
 
+TEST_F(DesignTest, StrokeGroupAndCircuitListsComeBackAsShownWhenNotCalculatedAgain) {
+    fillCalculatorPages();
+    // The cylinder calculated after the circuit: the circuit's results no
+    // longer follow from what the pages show, and are not calculated again.
+    showPage("tsHidrocilinder");
+    choose("RadioGroup4", 1);
+    for (const auto& [field, keys] : {std::pair("edHCF", "150"),
+                                      {"edHCQ1", "50"},
+                                      {"edHCD1", "100"},
+                                      {"edHCD2", "50"},
+                                      {"edHCStroke", "500"},
+                                      {"edHCMountLength", "1000"}}) {
+        typeAndLeave(field, keys);
+    }
+    click("BitBtn3");
+    ASSERT_EQ(child<QLabel>("lblHCSlenderness")->text(), "84.0");  // mounted 0.7 L
+    auto* circuit = child<CircuitPage>("tbProst");
+    circuit->Label56Click();  // the cylinder listed a second time
+    ASSERT_EQ(child<QListWidget>("lbHc")->count(), 6);
+    const auto before = shown(window.get());
+    desktop->queue(fileChosen(path("stroke.hcalc")));
+    trigger("actSaveDesignAs");
+    trigger("actNewDesign");
+    EXPECT_EQ(child<QListWidget>("lbHc")->count(), 0);
+    EXPECT_EQ(child<QLabel>("lblHCSlenderness")->text(), "");
+
+    ASSERT_TRUE(window->openDesignFile(path("stroke.hcalc")));
+    expectSame(shown(window.get()), before);
+    auto* note = child<QWidget>("tbProst")->findChild<QLabel*>("lblResultsNote");
+    ASSERT_NE(note, nullptr);
+    EXPECT_TRUE(note->text().startsWith("Results as calculated on "));
+    // The operation line taken over is listed by its figures, as before.
+    circuit->Label52Click();
+    const auto* list = child<QListWidget>("lbHc");
+    ASSERT_EQ(list->count(), 8);
+    EXPECT_EQ(list->item(6)->text(), "16");
+    EXPECT_EQ(list->item(7)->text(), "2.5");
+}
+
 TEST_F(DesignTest, TheCircuitCalculatesTheSameFiguresAfterOpening) {
     fillCalculatorPages();
     const QString first = log();
