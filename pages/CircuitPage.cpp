@@ -618,6 +618,7 @@ void CircuitPage::btnNovProstClick() {
     auto characteristic = characteristicOf(chain);
     services_.appendToLog(lines);
     characteristic_ = std::move(characteristic);
+    drawnFrom_ = inputs;
     powerLost_ = powerLostIn(chain);
     PaintBox3->update();
     showComputedDrops(chain, inputs);
@@ -747,6 +748,7 @@ void CircuitPage::saveResults(PageState& state) const {
     if (powerLost_) {
         state.results[QStringLiteral("powerLost")] = *powerLost_;
     }
+    saveDrawnFrom(state);
     for (CircuitSlot slot : kAllCircuitSlots) {
         if (const auto line = slots_.line(slot)) {
             state.results[slotFigure(slot, "diameter")] = line->diameter;
@@ -801,9 +803,9 @@ void CircuitPage::restoreResults(const PageState& state) {
         components != state.names.end()) {
         showListItems(lsKomponente, components->second);
     }
-    // The figures of the last calculation as they were shown; its diagram
-    // comes back only by calculating again (it follows from every page).
-    characteristic_.reset();
+    // The figures of the last calculation as they were shown, and its
+    // characteristic drawn again from what it was calculated from.
+    restoreDrawnFrom(state);
     PaintBox3->update();
     const auto result = [&state](const char* name) -> std::optional<double> {
         const auto found = state.results.find(QString::fromLatin1(name));
@@ -816,6 +818,125 @@ void CircuitPage::restoreResults(const PageState& state) {
                             ? std::optional(CylinderFigures{*pressure, *force, *speed})
                             : std::nullopt);
     powerLost_ = result("powerLost");
+}
+
+namespace {
+
+const QString kDrawn = QStringLiteral("drawnFrom.");
+
+// The figures of a valve of the calculation, under its slot's name.
+void saveValve(PageState& state, const char* slot, const ValveInputs& valve) {
+    const QString key = kDrawn + QLatin1String(slot);
+    state.names[key] = QString::fromStdString(valve.name);
+    state.results[key + QStringLiteral(".constantTerm")] = valve.constantTerm;
+    state.results[key + QStringLiteral(".flowCoefficient")] = valve.flowCoefficient;
+    if (valve.largestFlow) {
+        state.results[key + QStringLiteral(".largestFlow")] = *valve.largestFlow;
+    }
+}
+
+}  // namespace
+
+void CircuitPage::saveDrawnFrom(PageState& state) const {
+    if (!characteristic_ || !drawnFrom_) {
+        return;
+    }
+    const CircuitInputs& in = *drawnFrom_;
+    const std::pair<const char*, double> figures[] = {
+        {"pump.power", in.pump.power},
+        {"pump.pressure", in.pump.pressure},
+        {"pump.displacement", in.pump.displacement},
+        {"pump.volumetricEfficiency", in.pump.volumetricEfficiency},
+        {"pump.hydromechanicalEfficiency", in.pump.hydromechanicalEfficiency},
+        {"supplyFlow", in.supplyFlow},
+        {"operationLine.diameter", in.operationLine.diameter},
+        {"operationLine.length", in.operationLine.length},
+        {"operationLine.tubeType", in.operationLine.materialIndex},
+        {"returnLine.diameter", in.returnLine.diameter},
+        {"returnLine.length", in.returnLine.length},
+        {"returnLine.tubeType", in.returnLine.materialIndex},
+        {"cylinder.doubleActing", in.cylinder.kind == CylinderKind::DoubleActing ? 1 : 0},
+        {"cylinder.pistonDiameter", in.cylinder.pistonDiameter},
+        {"cylinder.rodDiameter", in.cylinder.rodDiameter},
+        {"cylinder.efficiency", in.cylinder.efficiency},
+        {"cylinder.pull", in.cylinder.direction == LoadDirection::Pull ? 1 : 0},
+        {"density", in.density},
+        {"viscosity", in.viscosity},
+    };
+    for (const auto& [name, value] : figures) {
+        state.results[kDrawn + QLatin1String(name)] = value;
+    }
+    saveValve(state, "directionalValve", in.directionalValve);
+    if (in.blockingValve) {
+        saveValve(state, "blockingValve", *in.blockingValve);
+    }
+    if (in.throttle) {
+        saveValve(state, "throttle", *in.throttle);
+    }
+}
+
+void CircuitPage::restoreDrawnFrom(const PageState& state) {
+    characteristic_.reset();
+    drawnFrom_.reset();
+    bool complete = true;
+    const auto figure = [&state, &complete](const QString& name) {
+        const auto found = state.results.find(kDrawn + name);
+        complete = complete && found != state.results.end();
+        return found == state.results.end() ? 0.0 : found->second;
+    };
+    const auto valve = [&state, &figure](const char* slot) -> std::optional<ValveInputs> {
+        const QString key = QLatin1String(slot);
+        const auto name = state.names.find(kDrawn + key);
+        if (name == state.names.end()) {
+            return std::nullopt;
+        }
+        ValveInputs valve{name->second.toStdString(), figure(key + QStringLiteral(".constantTerm")),
+                          figure(key + QStringLiteral(".flowCoefficient")), std::nullopt};
+        if (const auto largest = state.results.find(kDrawn + key + QStringLiteral(".largestFlow"));
+            largest != state.results.end()) {
+            valve.largestFlow = largest->second;
+        }
+        return valve;
+    };
+    CircuitInputs in;
+    in.pump = {figure(QStringLiteral("pump.power")), figure(QStringLiteral("pump.pressure")),
+               figure(QStringLiteral("pump.displacement")),
+               figure(QStringLiteral("pump.volumetricEfficiency")),
+               figure(QStringLiteral("pump.hydromechanicalEfficiency"))};
+    in.supplyFlow = figure(QStringLiteral("supplyFlow"));
+    in.operationLine = {figure(QStringLiteral("operationLine.diameter")),
+                        figure(QStringLiteral("operationLine.length")),
+                        static_cast<int>(figure(QStringLiteral("operationLine.tubeType")))};
+    in.returnLine = {figure(QStringLiteral("returnLine.diameter")),
+                     figure(QStringLiteral("returnLine.length")),
+                     static_cast<int>(figure(QStringLiteral("returnLine.tubeType")))};
+    const auto directional = valve("directionalValve");
+    in.blockingValve = valve("blockingValve");
+    in.throttle = valve("throttle");
+    in.cylinder = {
+        figure(QStringLiteral("cylinder.doubleActing")) != 0.0 ? CylinderKind::DoubleActing
+                                                               : CylinderKind::SingleActing,
+        figure(QStringLiteral("cylinder.pistonDiameter")),
+        figure(QStringLiteral("cylinder.rodDiameter")),
+        figure(QStringLiteral("cylinder.efficiency")),
+        figure(QStringLiteral("cylinder.pull")) != 0.0 ? LoadDirection::Pull : LoadDirection::Push};
+    in.density = figure(QStringLiteral("density"));
+    in.viscosity = figure(QStringLiteral("viscosity"));
+    // A design without them, or with figures no calculation accepts (a file
+    // written by hand), shows no characteristic.
+    if (!complete || !directional) {
+        return;
+    }
+    in.directionalValve = *directional;
+    if (validate(in)) {
+        return;
+    }
+    try {
+        characteristic_ = characteristicOf(buildCircuit(in));
+        drawnFrom_ = in;
+    } catch (const std::exception&) {
+        characteristic_.reset();
+    }
 }
 
 void CircuitPage::startUp() {

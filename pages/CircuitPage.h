@@ -146,6 +146,11 @@ class CircuitPage : public CalculatorPage {
         double speed = 0.0;
     };
     std::optional<CylinderFigures> cylinderFigures_;
+    // What the characteristic on show was calculated from, so that a design
+    // draws it again even when the pages have changed since.
+    std::optional<CircuitInputs> drawnFrom_;
+    void saveDrawnFrom(PageState& state) const;
+    void restoreDrawnFrom(const PageState& state);
     void showCylinderFigures(const std::optional<CylinderFigures>& figures);
 
     QLabel* Label49 = nullptr;

@@ -354,6 +354,8 @@ TEST_F(DesignTest, StrokeGroupAndCircuitListsComeBackAsShownWhenNotCalculatedAga
     click("BitBtn3");
     ASSERT_EQ(child<QLabel>("lblHCSlenderness")->text(), "84.0");  // mounted 0.7 L
     auto* circuit = child<CircuitPage>("tbProst");
+    const auto characteristic = circuit->characteristic();
+    ASSERT_TRUE(characteristic);
     circuit->Label56Click();  // the cylinder listed a second time
     ASSERT_EQ(child<QListWidget>("lbHc")->count(), 6);
     const auto before = shown(window.get());
@@ -368,6 +370,14 @@ TEST_F(DesignTest, StrokeGroupAndCircuitListsComeBackAsShownWhenNotCalculatedAga
     auto* note = child<QWidget>("tbProst")->findChild<QLabel*>("lblResultsNote");
     ASSERT_NE(note, nullptr);
     EXPECT_TRUE(note->text().startsWith("Results as calculated on "));
+    // The characteristic of that calculation, drawn from what it was
+    // calculated from, not from the cylinder the pages show now.
+    const auto& again = circuit->characteristic();
+    ASSERT_TRUE(again);
+    EXPECT_EQ(again->flowMax, characteristic->flowMax);
+    EXPECT_EQ(again->supplyDrop, characteristic->supplyDrop);
+    EXPECT_EQ(again->returnDrop, characteristic->returnDrop);
+    EXPECT_EQ(again->points.size(), characteristic->points.size());
     // The operation line taken over is listed by its figures, as before.
     circuit->Label52Click();
     const auto* list = child<QListWidget>("lbHc");
