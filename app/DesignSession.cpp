@@ -112,6 +112,14 @@ void DesignSession::begin() {
         return;
     }
     begun_ = true;
+    if (auto* system = parts_.window->findChild<QWidget*>(QStringLiteral("tsSystem"))) {
+        systemPages_.insert(system->objectName());
+        for (CalculatorPage* page : parts_.pages) {
+            if (system->isAncestorOf(page)) {
+                systemPages_.insert(page->objectName());
+            }
+        }
+    }
     for (CalculatorPage* page : parts_.pages) {
         start_[page->objectName()] = capturePage(*page);
         watch(page, page->objectName());
@@ -168,24 +176,10 @@ void DesignSession::changedOn(const QString& page) {
     // circuit's, which read the other calculator pages, neither. The system
     // page's calculators read only their own fields.
     current_.erase(page);
-    if (!systemPages().count(page)) {
+    if (systemPages_.count(page) == 0) {
         current_.erase(QStringLiteral("tbProst"));
     }
     setModified(true);
-}
-
-const std::set<QString>& DesignSession::systemPages() const {
-    if (systemPages_.empty()) {
-        systemPages_.insert(QStringLiteral("tsSystem"));
-        if (auto* system = parts_.window->findChild<QWidget*>(QStringLiteral("tsSystem"))) {
-            for (CalculatorPage* page : parts_.pages) {
-                if (system->isAncestorOf(page)) {
-                    systemPages_.insert(page->objectName());
-                }
-            }
-        }
-    }
-    return systemPages_;
 }
 
 void DesignSession::ownFileChanged() {

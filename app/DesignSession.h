@@ -93,8 +93,6 @@ class DesignSession : public QObject {
     // Changes on a page, of the fluid or the log.
     void watch(QWidget* root, const QString& page);
     void changedOn(const QString& page);
-    // The system page and its calculators, which the circuit does not read.
-    const std::set<QString>& systemPages() const;
     void ownFileChanged();
     void setModified(bool modified);
     void updateTitle();
@@ -112,7 +110,8 @@ class DesignSession : public QObject {
     // their calculation), and those calculated again when opened.
     std::set<QString> current_;
     std::set<QString> recalculated_;
-    mutable std::set<QString> systemPages_;
+    // The system page and its calculators, which the circuit does not read.
+    std::set<QString> systemPages_;
     QString fileName_;
     bool modified_ = false;
     bool begun_ = false;

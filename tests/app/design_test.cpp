@@ -310,6 +310,10 @@ TEST_F(DesignTest, EveryPageComesBackAsSavedAfterNewAndOpen) {
     EXPECT_TRUE(lineNote->text().contains("calculated again on opening every page.hcalc"))
         << lineNote->text().toStdString();
     EXPECT_EQ(log(), filledLog);  // calculated again without a word in the log
+    // The system page, filled after the circuit's calculation, is no input of it.
+    auto* circuitNote = child<QWidget>("tbProst")->findChild<QLabel*>("lblResultsNote");
+    ASSERT_NE(circuitNote, nullptr);
+    EXPECT_TRUE(circuitNote->text().contains("calculated again on opening"));
     auto* orificeNote = child<QWidget>("tsOrifice")->findChild<QLabel*>("lblResultsNote");
     ASSERT_NE(orificeNote, nullptr);
     EXPECT_TRUE(orificeNote->text().contains("calculated again on opening"));
