@@ -112,6 +112,14 @@ void DesignSession::begin() {
         return;
     }
     begun_ = true;
+    if (auto* system = parts_.window->findChild<QWidget*>(QStringLiteral("tsSystem"))) {
+        systemPages_.insert(system->objectName());
+        for (CalculatorPage* page : parts_.pages) {
+            if (system->isAncestorOf(page)) {
+                systemPages_.insert(page->objectName());
+            }
+        }
+    }
     for (CalculatorPage* page : parts_.pages) {
         start_[page->objectName()] = capturePage(*page);
         watch(page, page->objectName());
@@ -165,9 +173,12 @@ void DesignSession::changedOn(const QString& page) {
         return;
     }
     // The page's results no longer follow from what it shows, and the
-    // circuit's, which read every page, neither.
+    // circuit's, which read the other calculator pages, neither. The system
+    // page's calculators read only their own fields.
     current_.erase(page);
-    current_.erase(QStringLiteral("tbProst"));
+    if (systemPages_.count(page) == 0) {
+        current_.erase(QStringLiteral("tbProst"));
+    }
     setModified(true);
 }
 
@@ -326,6 +337,10 @@ void DesignSession::apply(const DesignDocument& document) {
             calculate != nullptr && calculate->isEnabled()) {
             calculate->click();
             recalculated_.insert(page->objectName());
+        } else if (!page->restoresSavedResults()) {
+            // Nothing of that calculation is shown: the page is as if never calculated.
+            computed_.erase(page->objectName());
+            current_.erase(page->objectName());
         }
     }
 }

@@ -110,6 +110,8 @@ class DesignSession : public QObject {
     // their calculation), and those calculated again when opened.
     std::set<QString> current_;
     std::set<QString> recalculated_;
+    // The system page and its calculators, which the circuit does not read.
+    std::set<QString> systemPages_;
     QString fileName_;
     bool modified_ = false;
     bool begun_ = false;

@@ -112,9 +112,15 @@ void TfrmKalvorMain::FormCreate() {
     shared_.valveDataLines.clear();
     buildPages();
     connectPanel();
+    // The system page's calculators are kept each on its own, after the page
+    // that shows them.
+    std::vector<CalculatorPage*> designed = calculators_;
+    for (CalculatorPage* calculator : systemPage_->calculators()) {
+        designed.push_back(calculator);
+    }
     design_ = new DesignSession(
         {.window = this,
-         .pages = calculators_,
+         .pages = designed,
          .panel = panel_,
          .fluid = fluidSelector_,
          .log = resultsLog_,

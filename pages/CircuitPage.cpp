@@ -344,14 +344,24 @@ void CircuitPage::showCylinderResults(const prost_cevovod* chain) {
                                ? dynamic_cast<const klip*>(&chain->element(chain->count() - 1))
                                : nullptr;
     if (cylinder == nullptr || cannotMoveLoad(*chain)) {
+        showCylinderFigures(std::nullopt);
+        return;
+    }
+    showCylinderFigures(
+        CylinderFigures{cylinder->pressureIn, cylinder->force, cylinder->strokeSpeed});
+}
+
+void CircuitPage::showCylinderFigures(const std::optional<CylinderFigures>& figures) {
+    cylinderFigures_ = figures;
+    if (!figures) {
         for (QLabel* label : {lblProstPressure, lblProstForce, lblProstSpeed}) {
             label->setText(QStringLiteral("\u2014"));
         }
         return;
     }
-    lblProstPressure->setText(formatText("%.2f", cylinder->pressureIn));
-    lblProstForce->setText(formatText("%.2f", cylinder->force));
-    lblProstSpeed->setText(formatText("%.4f", cylinder->strokeSpeed));
+    lblProstPressure->setText(formatText("%.2f", figures->pressure));
+    lblProstForce->setText(formatText("%.2f", figures->force));
+    lblProstSpeed->setText(formatText("%.4f", figures->speed));
 }
 
 void CircuitPage::takeOverLine(QLineEdit* field, CircuitSlot slot) {
@@ -609,6 +619,7 @@ void CircuitPage::btnNovProstClick() {
     auto characteristic = characteristicOf(chain);
     services_.appendToLog(lines);
     characteristic_ = std::move(characteristic);
+    drawnFrom_ = inputs;
     powerLost_ = powerLostIn(chain);
     PaintBox3->update();
     showComputedDrops(chain, inputs);
@@ -689,6 +700,22 @@ QString slotFigure(CircuitSlot slot, const char* figure) {
     return QString::fromLatin1(slotKey(slot)) + QLatin1Char('.') + QLatin1String(figure);
 }
 
+// The information lists as they are shown, one item a line.
+QString listItems(const QListWidget* list) {
+    QStringList items;
+    for (int row = 0; row < list->count(); ++row) {
+        items << list->item(row)->text();
+    }
+    return items.join(QLatin1Char('\n'));
+}
+
+void showListItems(QListWidget* list, const QString& items) {
+    list->clear();
+    if (!items.isEmpty()) {
+        list->addItems(items.split(QLatin1Char('\n')));
+    }
+}
+
 }  // namespace
 
 std::vector<QWidget*> CircuitPage::plainFields() const {
@@ -712,6 +739,18 @@ std::vector<PageChoice> CircuitPage::choices() {
 }
 
 void CircuitPage::saveResults(PageState& state) const {
+    for (const QListWidget* list : {lbHc, lsKomponente}) {
+        state.names[list->objectName()] = listItems(list);
+    }
+    if (cylinderFigures_) {
+        state.results[QStringLiteral("cylinder.pressure")] = cylinderFigures_->pressure;
+        state.results[QStringLiteral("cylinder.force")] = cylinderFigures_->force;
+        state.results[QStringLiteral("cylinder.speed")] = cylinderFigures_->speed;
+    }
+    if (powerLost_) {
+        state.results[QStringLiteral("powerLost")] = *powerLost_;
+    }
+    saveDrawnFrom(state);
     for (CircuitSlot slot : kAllCircuitSlots) {
         if (const auto line = slots_.line(slot)) {
             state.results[slotFigure(slot, "diameter")] = line->diameter;
@@ -734,6 +773,7 @@ void CircuitPage::restoreResults(const PageState& state) {
         return found == state.results.end() ? std::nullopt : std::optional(found->second);
     };
     slots_.clearAll();
+    lineFigures_.clear();
     for (CircuitSlot slot : kAllCircuitSlots) {
         const bool lineSlot = slot == CircuitSlot::OperationLine || slot == CircuitSlot::ReturnLine;
         if (lineSlot) {
@@ -742,6 +782,9 @@ void CircuitPage::restoreResults(const PageState& state) {
             if (diameter && length) {
                 slots_.setLine(slot, {*diameter, *length,
                                       static_cast<int>(figure(slot, "tubeType").value_or(0))});
+                // The information label lists the line as it did when it was taken over.
+                lineFigures_[slot] = {QString::fromStdString(numtext::FloatToStr(*diameter)),
+                                      QString::fromStdString(numtext::FloatToStr(*length))};
             }
         } else {
             const auto name = state.names.find(QString::fromLatin1(slotKey(slot)));
@@ -754,9 +797,148 @@ void CircuitPage::restoreResults(const PageState& state) {
         }
         showSlot(slot);
     }
-    characteristic_.reset();
+    // The lists as they were shown; a state without them (a start) empties
+    // the definition list and leaves the components to the sketch's options.
+    const auto definitions = state.names.find(lbHc->objectName());
+    showListItems(lbHc, definitions == state.names.end() ? QString() : definitions->second);
+    if (const auto components = state.names.find(lsKomponente->objectName());
+        components != state.names.end()) {
+        showListItems(lsKomponente, components->second);
+    }
+    // The figures of the last calculation as they were shown, and its
+    // characteristic drawn again from what it was calculated from.
+    restoreDrawnFrom(state);
     PaintBox3->update();
-    showCylinderResults(nullptr);
+    const auto result = [&state](const char* name) -> std::optional<double> {
+        const auto found = state.results.find(QString::fromLatin1(name));
+        return found == state.results.end() ? std::nullopt : std::optional(found->second);
+    };
+    const auto pressure = result("cylinder.pressure");
+    const auto force = result("cylinder.force");
+    const auto speed = result("cylinder.speed");
+    showCylinderFigures(pressure && force && speed
+                            ? std::optional(CylinderFigures{*pressure, *force, *speed})
+                            : std::nullopt);
+    powerLost_ = result("powerLost");
+}
+
+namespace {
+
+const QString kDrawn = QStringLiteral("drawnFrom.");
+
+// The figures of a valve of the calculation, under its slot's name.
+void saveValve(PageState& state, const char* slot, const ValveInputs& valve) {
+    const QString key = kDrawn + QLatin1String(slot);
+    state.names[key] = QString::fromStdString(valve.name);
+    state.results[key + QStringLiteral(".constantTerm")] = valve.constantTerm;
+    state.results[key + QStringLiteral(".flowCoefficient")] = valve.flowCoefficient;
+    if (valve.largestFlow) {
+        state.results[key + QStringLiteral(".largestFlow")] = *valve.largestFlow;
+    }
+}
+
+}  // namespace
+
+void CircuitPage::saveDrawnFrom(PageState& state) const {
+    if (!characteristic_ || !drawnFrom_) {
+        return;
+    }
+    const CircuitInputs& in = *drawnFrom_;
+    const std::pair<const char*, double> figures[] = {
+        {"pump.power", in.pump.power},
+        {"pump.pressure", in.pump.pressure},
+        {"pump.displacement", in.pump.displacement},
+        {"pump.volumetricEfficiency", in.pump.volumetricEfficiency},
+        {"pump.hydromechanicalEfficiency", in.pump.hydromechanicalEfficiency},
+        {"supplyFlow", in.supplyFlow},
+        {"operationLine.diameter", in.operationLine.diameter},
+        {"operationLine.length", in.operationLine.length},
+        {"operationLine.tubeType", in.operationLine.materialIndex},
+        {"returnLine.diameter", in.returnLine.diameter},
+        {"returnLine.length", in.returnLine.length},
+        {"returnLine.tubeType", in.returnLine.materialIndex},
+        {"cylinder.doubleActing", in.cylinder.kind == CylinderKind::DoubleActing ? 1 : 0},
+        {"cylinder.pistonDiameter", in.cylinder.pistonDiameter},
+        {"cylinder.rodDiameter", in.cylinder.rodDiameter},
+        {"cylinder.efficiency", in.cylinder.efficiency},
+        {"cylinder.pull", in.cylinder.direction == LoadDirection::Pull ? 1 : 0},
+        {"density", in.density},
+        {"viscosity", in.viscosity},
+    };
+    for (const auto& [name, value] : figures) {
+        state.results[kDrawn + QLatin1String(name)] = value;
+    }
+    saveValve(state, "directionalValve", in.directionalValve);
+    if (in.blockingValve) {
+        saveValve(state, "blockingValve", *in.blockingValve);
+    }
+    if (in.throttle) {
+        saveValve(state, "throttle", *in.throttle);
+    }
+}
+
+void CircuitPage::restoreDrawnFrom(const PageState& state) {
+    characteristic_.reset();
+    drawnFrom_.reset();
+    bool complete = true;
+    const auto figure = [&state, &complete](const QString& name) {
+        const auto found = state.results.find(kDrawn + name);
+        complete = complete && found != state.results.end();
+        return found == state.results.end() ? 0.0 : found->second;
+    };
+    const auto valve = [&state, &figure](const char* slot) -> std::optional<ValveInputs> {
+        const QString key = QLatin1String(slot);
+        const auto name = state.names.find(kDrawn + key);
+        if (name == state.names.end()) {
+            return std::nullopt;
+        }
+        ValveInputs valve{name->second.toStdString(), figure(key + QStringLiteral(".constantTerm")),
+                          figure(key + QStringLiteral(".flowCoefficient")), std::nullopt};
+        if (const auto largest = state.results.find(kDrawn + key + QStringLiteral(".largestFlow"));
+            largest != state.results.end()) {
+            valve.largestFlow = largest->second;
+        }
+        return valve;
+    };
+    CircuitInputs in;
+    in.pump = {figure(QStringLiteral("pump.power")), figure(QStringLiteral("pump.pressure")),
+               figure(QStringLiteral("pump.displacement")),
+               figure(QStringLiteral("pump.volumetricEfficiency")),
+               figure(QStringLiteral("pump.hydromechanicalEfficiency"))};
+    in.supplyFlow = figure(QStringLiteral("supplyFlow"));
+    in.operationLine = {figure(QStringLiteral("operationLine.diameter")),
+                        figure(QStringLiteral("operationLine.length")),
+                        static_cast<int>(figure(QStringLiteral("operationLine.tubeType")))};
+    in.returnLine = {figure(QStringLiteral("returnLine.diameter")),
+                     figure(QStringLiteral("returnLine.length")),
+                     static_cast<int>(figure(QStringLiteral("returnLine.tubeType")))};
+    const auto directional = valve("directionalValve");
+    in.blockingValve = valve("blockingValve");
+    in.throttle = valve("throttle");
+    in.cylinder = {
+        figure(QStringLiteral("cylinder.doubleActing")) != 0.0 ? CylinderKind::DoubleActing
+                                                               : CylinderKind::SingleActing,
+        figure(QStringLiteral("cylinder.pistonDiameter")),
+        figure(QStringLiteral("cylinder.rodDiameter")),
+        figure(QStringLiteral("cylinder.efficiency")),
+        figure(QStringLiteral("cylinder.pull")) != 0.0 ? LoadDirection::Pull : LoadDirection::Push};
+    in.density = figure(QStringLiteral("density"));
+    in.viscosity = figure(QStringLiteral("viscosity"));
+    // A design without them, or with figures no calculation accepts (a file
+    // written by hand), shows no characteristic.
+    if (!complete || !directional) {
+        return;
+    }
+    in.directionalValve = *directional;
+    if (validate(in)) {
+        return;
+    }
+    try {
+        characteristic_ = characteristicOf(buildCircuit(in));
+        drawnFrom_ = in;
+    } catch (const std::exception&) {
+        characteristic_.reset();
+    }
 }
 
 void CircuitPage::startUp() {

@@ -139,6 +139,19 @@ class CircuitPage : public CalculatorPage {
     // The sketch names its components and their figures once asked to.
     bool sketchAnnotated_ = false;
     std::optional<double> powerLost_;
+    // The cylinder's pressure, force and speed the labels show.
+    struct CylinderFigures {
+        double pressure = 0.0;
+        double force = 0.0;
+        double speed = 0.0;
+    };
+    std::optional<CylinderFigures> cylinderFigures_;
+    // What the characteristic on show was calculated from, so that a design
+    // draws it again even when the pages have changed since.
+    std::optional<CircuitInputs> drawnFrom_;
+    void saveDrawnFrom(PageState& state) const;
+    void restoreDrawnFrom(const PageState& state);
+    void showCylinderFigures(const std::optional<CylinderFigures>& figures);
 
     QLabel* Label49 = nullptr;
     QLabel* lblHint = nullptr;

@@ -519,7 +519,33 @@ std::optional<CylinderDesignInputs> CylinderPage::designInputs(const klip& cylin
     return in;
 }
 
+void CylinderPage::showDesignFigures(const CylinderDesign& design, std::optional<double> pushLoad) {
+    shownDesign_ = ShownDesign{design, pushLoad};
+    lblHCExtendTime->setText(formatText("%.2f", design.stroke.extendTime));
+    lblHCExtendVolume->setText(formatText("%.3f", design.stroke.extendVolume));
+    lblHCRetractTime->setText(formatText("%.2f", design.stroke.retractTime));
+    lblHCRetractVolume->setText(formatText("%.3f", design.stroke.retractVolume));
+    if (design.regenerative) {
+        lblHCRegenSpeed->setText(formatText("%.4f", design.regenerative->speed));
+        lblHCRegenForce->setText(formatText("%.2f", design.regenerative->force));
+        lblHCRegenTime->setText(formatText("%.2f", design.regenerative->time));
+    } else {
+        for (QLabel* label : {lblHCRegenSpeed, lblHCRegenForce, lblHCRegenTime}) {
+            label->setText(QStringLiteral("\u2014"));
+        }
+    }
+    lblHCBucklingLength->setText(formatText("%.0f", design.buckling.freeLength));
+    lblHCSlenderness->setText(formatText("%.1f", design.buckling.slenderness));
+    lblHCPermissibleForce->setText(formatText("%.2f", design.buckling.permissible));
+    lblHCBucklingVerdict->setText(QString::fromStdString(
+        bucklingVerdict(design.buckling, pushLoad, services_.shared().unitSystem)));
+    const bool safe = rodSafe(design.buckling, pushLoad);
+    lblHCBucklingVerdict->setStyleSheet(safe ? QStringLiteral("color: #007000;")
+                                             : QStringLiteral("color: red;"));
+}
+
 void CylinderPage::clearDesignResults() {
+    shownDesign_.reset();
     for (QLabel* label : {lblHCExtendTime, lblHCExtendVolume, lblHCRetractTime, lblHCRetractVolume,
                           lblHCRegenSpeed, lblHCRegenForce, lblHCRegenTime, lblHCBucklingLength,
                           lblHCSlenderness, lblHCPermissibleForce, lblHCBucklingVerdict}) {
@@ -546,27 +572,7 @@ void CylinderPage::showDesign(const klip& cylinder, double flow, units::ReportRo
     }
     const CylinderDesign design = designCylinder(*inputs);
     const std::optional<double> pushLoad = pushLoadOf(cylinder);
-    lblHCExtendTime->setText(formatText("%.2f", design.stroke.extendTime));
-    lblHCExtendVolume->setText(formatText("%.3f", design.stroke.extendVolume));
-    lblHCRetractTime->setText(formatText("%.2f", design.stroke.retractTime));
-    lblHCRetractVolume->setText(formatText("%.3f", design.stroke.retractVolume));
-    if (design.regenerative) {
-        lblHCRegenSpeed->setText(formatText("%.4f", design.regenerative->speed));
-        lblHCRegenForce->setText(formatText("%.2f", design.regenerative->force));
-        lblHCRegenTime->setText(formatText("%.2f", design.regenerative->time));
-    } else {
-        for (QLabel* label : {lblHCRegenSpeed, lblHCRegenForce, lblHCRegenTime}) {
-            label->setText(QStringLiteral("\u2014"));
-        }
-    }
-    lblHCBucklingLength->setText(formatText("%.0f", design.buckling.freeLength));
-    lblHCSlenderness->setText(formatText("%.1f", design.buckling.slenderness));
-    lblHCPermissibleForce->setText(formatText("%.2f", design.buckling.permissible));
-    lblHCBucklingVerdict->setText(QString::fromStdString(
-        bucklingVerdict(design.buckling, pushLoad, services_.shared().unitSystem)));
-    const bool safe = rodSafe(design.buckling, pushLoad);
-    lblHCBucklingVerdict->setStyleSheet(safe ? QStringLiteral("color: #007000;")
-                                             : QStringLiteral("color: red;"));
+    showDesignFigures(design, pushLoad);
     if (report != nullptr) {
         writeDesignReportRows(*inputs, design, pushLoad, *report);
     }
@@ -688,6 +694,69 @@ std::vector<PageChoice> CylinderPage::choices() {
         kinds.push_back(std::move(mode));
     }
     return kinds;
+}
+
+namespace {
+
+const char* const kRegenerativeFigures[] = {"design.regenerativeSpeed", "design.regenerativeForce",
+                                            "design.regenerativeTime"};
+
+}  // namespace
+
+void CylinderPage::saveResults(PageState& state) const {
+    if (!shownDesign_) {
+        return;
+    }
+    const CylinderDesign& design = shownDesign_->design;
+    state.results = {
+        {QStringLiteral("design.extendTime"), design.stroke.extendTime},
+        {QStringLiteral("design.extendVolume"), design.stroke.extendVolume},
+        {QStringLiteral("design.retractTime"), design.stroke.retractTime},
+        {QStringLiteral("design.retractVolume"), design.stroke.retractVolume},
+        {QStringLiteral("design.freeLength"), design.buckling.freeLength},
+        {QStringLiteral("design.slenderness"), design.buckling.slenderness},
+        {QStringLiteral("design.permissible"), design.buckling.permissible},
+    };
+    if (design.regenerative) {
+        const double figures[] = {design.regenerative->speed, design.regenerative->force,
+                                  design.regenerative->time};
+        for (std::size_t i = 0; i < std::size(figures); ++i) {
+            state.results[QString::fromLatin1(kRegenerativeFigures[i])] = figures[i];
+        }
+    }
+    if (shownDesign_->pushLoad) {
+        state.results[QStringLiteral("design.pushLoad")] = *shownDesign_->pushLoad;
+    }
+}
+
+void CylinderPage::restoreResults(const PageState& state) {
+    clearDesignResults();
+    const auto figure = [&state](const char* name) -> std::optional<double> {
+        const auto found = state.results.find(QString::fromLatin1(name));
+        return found == state.results.end() ? std::nullopt : std::optional(found->second);
+    };
+    CylinderDesign design;
+    double* const needed[] = {&design.stroke.extendTime,   &design.stroke.extendVolume,
+                              &design.stroke.retractTime,  &design.stroke.retractVolume,
+                              &design.buckling.freeLength, &design.buckling.slenderness,
+                              &design.buckling.permissible};
+    const char* const names[] = {
+        "design.extendTime", "design.extendVolume", "design.retractTime", "design.retractVolume",
+        "design.freeLength", "design.slenderness",  "design.permissible"};
+    for (std::size_t i = 0; i < std::size(needed); ++i) {
+        const auto value = figure(names[i]);
+        if (!value) {
+            return;  // no group shown (or a file that lacks it): the group stays empty
+        }
+        *needed[i] = *value;
+    }
+    const auto speed = figure(kRegenerativeFigures[0]);
+    const auto force = figure(kRegenerativeFigures[1]);
+    const auto time = figure(kRegenerativeFigures[2]);
+    if (speed && force && time) {
+        design.regenerative = RegenerativeFigures{*speed, *force, *time};
+    }
+    showDesignFigures(design, figure("design.pushLoad"));
 }
 
 CylinderDefinition CylinderPage::definition() const {

@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 
+#include "model/CylinderDesign.h"
 #include "pages/PageLinks.h"
 #include "ui/ModePage.h"
 
@@ -19,7 +20,6 @@ class FieldPairs;
 class klip;
 class klipDvostrani;
 class klipJednostrani;
-struct CylinderDesignInputs;
 
 // The hydraulic cylinder page: a single-acting cylinder pushing or pulling a
 // load, or a through-rod cylinder, in four calculation modes.
@@ -60,6 +60,9 @@ class CylinderPage : public ModePage {
     // direction, the mounting and the mode.
     std::vector<const FieldPairs*> quantityRows() const override;
     std::vector<PageChoice> choices() override;
+    // The stroke-and-buckling figures last shown, shown again as they were.
+    void saveResults(PageState& state) const override;
+    void restoreResults(const PageState& state) override;
 
   protected:
     // The checks both cylinder kinds must pass; shows the message of the
@@ -89,8 +92,15 @@ class CylinderPage : public ModePage {
     std::optional<double> pushLoadOf(const klip& cylinder) const;
     void reportWithDesign(klipJednostrani& cylinder);
     void clearDesignResults();
+    // The group's figures into its labels, and kept for a design file.
+    void showDesignFigures(const CylinderDesign& design, std::optional<double> pushLoad);
 
     PumpFlowSource pumpFlow_;
+    struct ShownDesign {
+        CylinderDesign design;
+        std::optional<double> pushLoad;
+    };
+    std::optional<ShownDesign> shownDesign_;
 
     QFrame* Panel3 = nullptr;
     QGroupBox* RadioGroup3 = nullptr;

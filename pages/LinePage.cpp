@@ -318,25 +318,34 @@ void LinePage::BitBtn5Click() {
         refuse();
         return;
     }
-    const auto material = static_cast<unsigned>(cmbVrsta->currentIndex() + 1);
-    const int given = flowGiven() ? 1 : 0;
-    std::unique_ptr<cev> line;
-    if (lineKind_->checkedId() == kHose) {
-        line = std::make_unique<crevo>(speedOrFlow, length, density, diameter, viscosity, material,
-                                       given);
-    } else {
-        line = std::make_unique<cev>(speedOrFlow, length, density, diameter, viscosity, material,
-                                     given);
-    }
+    const LineInputs inputs{speedOrFlow,
+                            length,
+                            density,
+                            diameter,
+                            viscosity,
+                            static_cast<unsigned>(cmbVrsta->currentIndex() + 1),
+                            flowGiven() ? 1 : 0,
+                            lineKind_->checkedId() == kHose};
+    const std::unique_ptr<cev> line = makeLine(inputs);
     if (services_.writeCalculations()) {
         units::ReportRows rows;
         line->writeReportRows(rows);
         appendReportRows(services_, rows);
     }
     last_ = LineTakeOver{line->pressureDrop, diameter, length, cmbVrsta->currentIndex()};
+    lastInputs_ = inputs;
     lblDp_Cev->setText(shownDrop(line->pressureDrop));
     showFigures(*line);
     storeDiagram(*line);
+}
+
+std::unique_ptr<cev> LinePage::makeLine(const LineInputs& in) {
+    if (in.hose) {
+        return std::make_unique<crevo>(in.speedOrFlow, in.length, in.density, in.diameter,
+                                       in.viscosity, in.material, in.given);
+    }
+    return std::make_unique<cev>(in.speedOrFlow, in.length, in.density, in.diameter, in.viscosity,
+                                 in.material, in.given);
 }
 
 void LinePage::showFigures(const cev& line) {
@@ -396,6 +405,7 @@ void LinePage::BitBtn7Click() {
         setFieldText(field(pair), QString::number(pairs_->pair(pair).slider->minimum()));
     }
     last_.reset();
+    lastInputs_.reset();
     clearFigures();
     lblDp_Cev->setText(QStringLiteral("0.0"));
     PaintBox2->setDiagram(std::nullopt);
@@ -476,6 +486,13 @@ void LinePage::saveResults(PageState& state) const {
                          {QStringLiteral("length"), last_->length},
                          {QStringLiteral("tubeType"), last_->tubeType}};
     }
+    if (last_ && lastInputs_) {
+        state.results[QStringLiteral("diagram.speedOrFlow")] = lastInputs_->speedOrFlow;
+        state.results[QStringLiteral("diagram.density")] = lastInputs_->density;
+        state.results[QStringLiteral("diagram.viscosity")] = lastInputs_->viscosity;
+        state.results[QStringLiteral("diagram.flowGiven")] = lastInputs_->given;
+        state.results[QStringLiteral("diagram.hose")] = lastInputs_->hose ? 1 : 0;
+    }
 }
 
 void LinePage::restoreResults(const PageState& state) {
@@ -484,6 +501,7 @@ void LinePage::restoreResults(const PageState& state) {
         return results.count(QString::fromLatin1(name)) > 0;
     };
     last_.reset();
+    lastInputs_.reset();
     PaintBox2->setDiagram(std::nullopt);
     if (!(has("drop") && has("diameter") && has("length") && has("tubeType"))) {
         lblDp_Cev->setText(QStringLiteral("0"));
@@ -493,6 +511,35 @@ void LinePage::restoreResults(const PageState& state) {
                          results.at(QStringLiteral("length")),
                          static_cast<int>(results.at(QStringLiteral("tubeType")))};
     lblDp_Cev->setText(shownDrop(last_->drop));
+    if (!(has("diagram.speedOrFlow") && has("diagram.density") && has("diagram.viscosity") &&
+          has("diagram.flowGiven") && has("diagram.hose"))) {
+        return;  // a design without them shows the drop alone
+    }
+    const LineInputs inputs{results.at(QStringLiteral("diagram.speedOrFlow")),
+                            last_->length,
+                            results.at(QStringLiteral("diagram.density")),
+                            last_->diameter,
+                            results.at(QStringLiteral("diagram.viscosity")),
+                            static_cast<unsigned>(last_->tubeType + 1),
+                            results.at(QStringLiteral("diagram.flowGiven")) != 0.0 ? 1 : 0,
+                            results.at(QStringLiteral("diagram.hose")) != 0.0};
+    // The calculation's own checks: a file written by hand may hold figures
+    // no calculation had, and then shows no diagram.
+    const bool sound = positive(inputs.diameter) && positive(inputs.speedOrFlow) &&
+                       positive(inputs.viscosity) && positive(inputs.density) &&
+                       inputs.length >= 0.0;
+    if (!sound) {
+        return;
+    }
+    try {
+        // The same inputs give the same line: its diagram as it was drawn.
+        // The figures beside the drop are not shown again: they were cleared
+        // when an input changed, and a calculation on opening shows them.
+        storeDiagram(*makeLine(inputs));
+        lastInputs_ = inputs;
+    } catch (const std::exception&) {
+        PaintBox2->setDiagram(std::nullopt);
+    }
 }
 
 std::optional<LineTakeOver> LinePage::takeOver() const {

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "pages/PageLinks.h"
@@ -73,6 +74,19 @@ class LinePage : public CalculatorPage {
     QWidget* field(int pair) const;
     bool flowGiven() const;
     void storeDiagram(const cev& line);
+    // What the last calculation's line was made of, so that a design shows
+    // its diagram again even when the fields have changed since.
+    struct LineInputs {
+        double speedOrFlow = 0.0;
+        double length = 0.0;
+        double density = 0.0;
+        double diameter = 0.0;
+        double viscosity = 0.0;
+        unsigned material = 1;
+        int given = 0;  // 1: speedOrFlow is the flow
+        bool hose = false;
+    };
+    static std::unique_ptr<cev> makeLine(const LineInputs& in);
     // The line's velocity, Reynolds number, friction factor and regime beside
     // the drop, with a note where the velocity is above the usual ones;
     // emptied when an input changes, so they never describe other inputs.
@@ -97,4 +111,5 @@ class LinePage : public CalculatorPage {
     ReturnFlowSources returnFlow_;
     // The line the drop label shows, in full.
     std::optional<LineTakeOver> last_;
+    std::optional<LineInputs> lastInputs_;
 };

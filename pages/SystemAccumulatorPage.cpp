@@ -158,10 +158,36 @@ void SystemAccumulatorPage::calculate() {
 }
 
 void SystemAccumulatorPage::clearResults() {
+    clearShown();
+    cbAccProcess->setCurrentIndex(0);
+    solve_->button(0)->setChecked(true);
+}
+
+void SystemAccumulatorPage::clearShown() {
     for (QLabel* label : {lblAccV0, lblAccDV, lblAccV1, lblAccV2, lblAccRatio, lblAccPrecharge}) {
         label->setText(QStringLiteral("\u2014"));
     }
     lblAccAdvice->clear();
-    cbAccProcess->setCurrentIndex(0);
-    solve_->button(0)->setChecked(true);
+}
+
+std::vector<PageChoice> SystemAccumulatorPage::choices() {
+    return {{.name = QStringLiteral("cbAccProcess"),
+             .count = cbAccProcess->count(),
+             .item = [this] { return cbAccProcess->currentIndex(); },
+             .setItem =
+                 [this](int item) {
+                     // Every calculation needs a process.
+                     if (item >= 0) {
+                         cbAccProcess->setCurrentIndex(item);
+                     }
+                 }},
+            {.name = QStringLiteral("rgAccSolve"),
+             .count = static_cast<int>(solve_->buttons().size()),
+             .item = [this] { return solve_->checkedId(); },
+             .setItem =
+                 [this](int item) {
+                     if (QAbstractButton* button = solve_->button(item)) {
+                         button->setChecked(true);
+                     }
+                 }}};
 }

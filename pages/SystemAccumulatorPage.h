@@ -17,9 +17,12 @@ class SystemAccumulatorPage : public SystemCalculator {
     void cbAccProcessChange();
     void rgAccSolveClick();
 
+    std::vector<PageChoice> choices() override;
+
   protected:
     void calculate() override;
     void clearResults() override;
+    void clearShown() override;
 
   private:
     QComboBox* cbAccProcess = nullptr;

@@ -25,6 +25,14 @@ class SystemCalculator : public CalculatorPage {
     void calculateClick();
     void resetClick();
 
+    // A design keeps the calculator's rows and choices; its results come
+    // back by calculating again, silently, when its inputs are unchanged
+    // (calculate() writes no field), and are not shown otherwise.
+    std::vector<const FieldPairs*> quantityRows() const override { return {pairs_}; }
+    bool recalculatesExactly() const override { return true; }
+    bool restoresSavedResults() const override { return false; }
+    void restoreResults(const PageState& /*state*/) override { clearShown(); }
+
   protected:
     SystemCalculator(PageServices& services, const char* name, const char* manualSection);
 
@@ -56,6 +64,9 @@ class SystemCalculator : public CalculatorPage {
     virtual void calculate() = 0;
     // The page's own part of a reset, after every pair has its start text.
     virtual void clearResults() = 0;
+    // The results shown, and what a calculation leaves to take over, gone;
+    // the choices stay.
+    virtual void clearShown() = 0;
 
     FieldPairs* pairs_ = nullptr;
 

@@ -181,7 +181,7 @@ void SystemCompressPage::calculate() {
     }
 }
 
-void SystemCompressPage::clearResults() {
+void SystemCompressPage::clearShown() {
     for (QLabel* label : {lblCompDV, lblCompF0, lblCompX}) {
         label->setText(QStringLiteral("\u2014"));
     }

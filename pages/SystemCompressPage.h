@@ -21,7 +21,8 @@ class SystemCompressPage : public SystemCalculator {
 
   protected:
     void calculate() override;
-    void clearResults() override;
+    void clearResults() override { clearShown(); }
+    void clearShown() override;
 
   private:
     bool groupGiven(std::initializer_list<int> pairs) const;

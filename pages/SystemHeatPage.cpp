@@ -177,6 +177,17 @@ void SystemHeatPage::calculate() {
 void SystemHeatPage::clearResults() {
     areaTyped_ = false;
     edHeatTankChange();
+    clearShown();
+}
+
+std::vector<PageChoice> SystemHeatPage::choices() {
+    return {{.name = QStringLiteral("edHeatAreaTyped"),
+             .count = 2,
+             .item = [this] { return areaTyped_ ? 1 : 0; },
+             .setItem = [this](int item) { areaTyped_ = item == 1; }}};
+}
+
+void SystemHeatPage::clearShown() {
     for (QLabel* label : {lblHeatSteady, lblHeatTau, lblHeatTimeToMax, lblHeatCooler}) {
         label->setText(QStringLiteral("\u2014"));
     }

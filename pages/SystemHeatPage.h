@@ -23,9 +23,13 @@ class SystemHeatPage : public SystemCalculator {
     void edHeatTankChange();
     bool areaTypedOver() const { return areaTyped_; }
 
+    // The surface typed over or following the volume, as a choice.
+    std::vector<PageChoice> choices() override;
+
   protected:
     void calculate() override;
     void clearResults() override;
+    void clearShown() override;
 
   private:
     CircuitLossSource circuitLoss_;

@@ -156,6 +156,25 @@ void SystemLineSizingPage::calculate() {
 void SystemLineSizingPage::clearResults() {
     cbSizeKind->setCurrentIndex(kPressureLine);
     cbSizeKindChange();
+    clearShown();
+}
+
+std::vector<PageChoice> SystemLineSizingPage::choices() {
+    // Its design velocity comes with the kind; the field's own figure then
+    // replaces it.
+    return {{.name = QStringLiteral("cbSizeKind"),
+             .count = cbSizeKind->count(),
+             .item = [this] { return cbSizeKind->currentIndex(); },
+             .setItem =
+                 [this](int item) {
+                     // Every calculation needs a kind of line.
+                     if (item >= 0) {
+                         cbSizeKind->setCurrentIndex(item);
+                     }
+                 }}};
+}
+
+void SystemLineSizingPage::clearShown() {
     for (QLabel* label : {lblSizeD, lblSizeHose, lblSizeVelocity, lblSizeDrop, lblSizeFlowType}) {
         label->setText(QStringLiteral("\u2014"));
     }

@@ -24,6 +24,8 @@ class SystemLineSizingPage : public SystemCalculator {
     // when no hose of the series was wide enough.
     const std::optional<LineSizeTakeOver>& chosen() const { return chosen_; }
 
+    std::vector<PageChoice> choices() override;
+
   signals:
     // The user takes the chosen hose over to the line page.
     void lineSizeChosen(const LineSizeTakeOver& line);
@@ -31,6 +33,7 @@ class SystemLineSizingPage : public SystemCalculator {
   protected:
     void calculate() override;
     void clearResults() override;
+    void clearShown() override;
 
   private:
     PumpFlowSource pumpFlow_;

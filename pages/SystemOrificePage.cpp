@@ -120,3 +120,20 @@ void SystemOrificePage::clearResults() {
     unknown_->button(0)->setChecked(true);
     rgOrfSolveClick();
 }
+
+void SystemOrificePage::clearShown() {
+    lblOrfResult->setText(QStringLiteral("\u2014"));
+    lblOrfVelocity->setText(QStringLiteral("\u2014"));
+}
+
+std::vector<PageChoice> SystemOrificePage::choices() {
+    return {{.name = QStringLiteral("rgOrfSolve"),
+             .count = static_cast<int>(unknown_->buttons().size()),
+             .item = [this] { return unknown_->checkedId(); },
+             .setItem =
+                 [this](int item) {
+                     if (QAbstractButton* button = unknown_->button(item)) {
+                         button->setChecked(true);
+                     }
+                 }}};
+}

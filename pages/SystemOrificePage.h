@@ -14,9 +14,12 @@ class SystemOrificePage : public SystemCalculator {
 
     void rgOrfSolveClick();
 
+    std::vector<PageChoice> choices() override;
+
   protected:
     void calculate() override;
     void clearResults() override;
+    void clearShown() override;
 
   private:
     QGroupBox* rgOrfSolve = nullptr;

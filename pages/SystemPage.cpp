@@ -42,6 +42,22 @@ SystemPage::SystemPage(PageServices& services, Sources sources) : CalculatorPage
                    [this](const LineSizeTakeOver& line) { emit lineSizeChosen(line); });
 }
 
+std::vector<CalculatorPage*> SystemPage::calculators() const {
+    return {accumulator_, heat_, orifice_, compress_, lineSizing_};
+}
+
+std::vector<PageChoice> SystemPage::choices() {
+    return {{.name = QStringLiteral("pgcSystem"),
+             .count = pgcSystem->count(),
+             .item = [this] { return pgcSystem->currentIndex(); },
+             .setItem =
+                 [this](int item) {
+                     if (item >= 0) {
+                         pgcSystem->setCurrentIndex(item);
+                     }
+                 }}};
+}
+
 QString SystemPage::manualSection() const {
     if (const auto* calculator =
             qobject_cast<const SystemCalculator*>(pgcSystem->currentWidget())) {

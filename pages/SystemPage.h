@@ -3,6 +3,7 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "pages/PageLinks.h"
 #include "ui/CalculatorPage.h"
@@ -37,6 +38,11 @@ class SystemPage : public CalculatorPage {
     SystemOrificePage* orifice() const { return orifice_; }
     SystemCompressPage* compress() const { return compress_; }
     SystemLineSizingPage* lineSizing() const { return lineSizing_; }
+    // The five calculators, each kept in a design as a page of its own.
+    std::vector<CalculatorPage*> calculators() const;
+
+    // The calculator in front.
+    std::vector<PageChoice> choices() override;
 
   signals:
     // The line sizing's hose, for the line page.

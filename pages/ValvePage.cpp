@@ -602,12 +602,20 @@ void ValvePage::restoreValveLine(const QString& name) {
 }
 
 void ValvePage::saveResults(PageState& state) const {
+    // The test diagram of typed coefficients; a list line's comes back with
+    // its selection.
+    const auto& shown = PaintBox1->diagram();
+    if (listDiagramRow_ < 0 && shown && shown->curve) {
+        state.results[QStringLiteral("testDiagram.constantTerm")] = shown->curve->constantTerm;
+        state.results[QStringLiteral("testDiagram.flowCoefficient")] =
+            shown->curve->flowCoefficient;
+    }
     if (!lastValve_) {
         return;
     }
-    state.results = {{QStringLiteral("drop"), lastValve_->drop},
-                     {QStringLiteral("constantTerm"), lastValve_->constantTerm},
-                     {QStringLiteral("flowCoefficient"), lastValve_->flowCoefficient}};
+    state.results.insert({{QStringLiteral("drop"), lastValve_->drop},
+                          {QStringLiteral("constantTerm"), lastValve_->constantTerm},
+                          {QStringLiteral("flowCoefficient"), lastValve_->flowCoefficient}});
     if (lastValve_->largestFlow) {
         state.results[QStringLiteral("largestFlow")] = *lastValve_->largestFlow;
     }
@@ -616,6 +624,13 @@ void ValvePage::saveResults(PageState& state) const {
 
 void ValvePage::restoreResults(const PageState& state) {
     const auto& results = state.results;
+    const auto testP0 = results.find(QStringLiteral("testDiagram.constantTerm"));
+    const auto testK = results.find(QStringLiteral("testDiagram.flowCoefficient"));
+    if (testP0 != results.end() && testK != results.end()) {
+        showDiagram(characteristic(kTestFlow, kTestDrop, testP0->second, testK->second, 0), -1);
+    } else if (listDiagramRow_ < 0) {
+        showDiagram(std::nullopt, -1);
+    }
     lastValve_.reset();
     const auto drop = results.find(QStringLiteral("drop"));
     const auto p0 = results.find(QStringLiteral("constantTerm"));

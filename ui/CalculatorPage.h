@@ -43,6 +43,10 @@ class CalculatorPage : public QWidget {
     // leaves its inputs as they are (a page that rewrites its inputs in a
     // rounded format would drift).
     virtual bool recalculatesExactly() const { return false; }
+    // Results calculated before the page's inputs last changed come back
+    // from a design as they were shown. A page that can only calculate its
+    // results again opens without them.
+    virtual bool restoresSavedResults() const { return true; }
 
     QAbstractButton* calculateButton() const { return calculate_; }
     // A line at the foot of the page about the results on show (where they

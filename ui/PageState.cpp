@@ -1,5 +1,6 @@
 #include "ui/PageState.h"
 
+#include <QComboBox>
 #include <QSlider>
 #include <QWidget>
 #include <cmath>
@@ -37,6 +38,20 @@ void forEachField(CalculatorPage& page, Visit visit) {
     for (QWidget* field : page.plainFields()) {
         visit(field, nullptr);
     }
+}
+
+// A combo box whose text is one of its items shows that item chosen, as a
+// choice from its list would; any other text stands alone.
+void restoreText(QWidget* field, const QString& text) {
+    if (auto* combo = qobject_cast<QComboBox*>(field)) {
+        const int item = combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        combo->setCurrentIndex(item);
+        if (item < 0) {
+            combo->setEditText(text);
+        }
+        return;
+    }
+    setFieldText(field, text);
 }
 
 }  // namespace
@@ -102,7 +117,7 @@ void applyPage(CalculatorPage& page, const PageState& state) {
             moveSlider(slider, sliderPositionFor(found->second->value, pair->row.slider.scale));
         }
         if (found != state.fields.end()) {
-            setFieldText(field, found->second ? textOf(*found->second) : QString());
+            restoreText(field, found->second ? textOf(*found->second) : QString());
         }
     });
     page.restoreResults(state);

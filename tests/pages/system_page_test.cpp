@@ -1,3 +1,4 @@
+#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QGroupBox>
@@ -18,6 +19,7 @@
 #include "pages/SystemLineSizingPage.h"
 #include "pages/SystemPage.h"
 #include "tests/support/PageFixture.h"
+#include "ui/PageState.h"
 
 namespace {
 
@@ -505,6 +507,81 @@ TEST(NiceStepTest, StepsOfOneTwoOrFive) {
     for (const auto& [span, step] : cases) {
         EXPECT_DOUBLE_EQ(niceStep(span, 8), step) << span;
     }
+}
+
+// Each calculator kept and put back as a design does: its choices (a kind
+// whose start would rewrite a field, the surface typed over), its fields
+// over them, and its results cleared until it calculates again. A file's
+// "no item" leaves a list that every calculation needs as it is.
+TEST_F(SystemPageTest, EachCalculatorComesBackWithItsChoices) {
+    struct Case {
+        const char* calculator;
+        std::function<void()> fill;
+        const char* result;
+        std::function<void()> check;
+    };
+    const Case cases[] = {
+        {"tsAccumulator",
+         [this] {
+             child<QComboBox>("cbAccProcess")->setCurrentIndex(2);
+             option("rgAccSolve", 1);
+             typeAndLeave("edAccN", "1.25");
+         },
+         "lblAccV0",
+         [this] {
+             EXPECT_EQ(child<QComboBox>("cbAccProcess")->currentIndex(), 2);
+             EXPECT_TRUE(field("edAccN")->isEnabled());
+             EXPECT_TRUE(field("edAccV0")->isEnabled());
+         }},
+        {"tsHeat",
+         [this] {
+             typeAndLeave("edHeatLoss", "3");
+             typeAndLeave("edHeatTank", "200");
+             typeAndLeave("edHeatArea", "3.5");
+         },
+         "lblHeatSteady",
+         [this] {
+             // Still typed over: another volume leaves the surface alone.
+             typeAndLeave("edHeatTank", "400");
+             EXPECT_EQ(text("edHeatArea"), "3.500");
+         }},
+        {"tsOrifice", [this] { option("rgOrfSolve", 2); }, "lblOrfResult",
+         [this] { EXPECT_FALSE(field("edOrfDp")->isEnabled()); }},
+        {"tsLineSizing",
+         [this] {
+             child<QComboBox>("cbSizeKind")->setCurrentIndex(1);
+             typeAndLeave("edSizeQ", "40");
+             typeAndLeave("edSizeV", "1.7");
+         },
+         "lblSizeD",
+         [this] {
+             EXPECT_EQ(child<QComboBox>("cbSizeKind")->currentIndex(), 1);
+             EXPECT_EQ(text("edSizeV"), "1.70");  // the field's figure, not the kind's
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.calculator);
+        auto* calculator = child<SystemCalculator>(c.calculator);
+        show(c.calculator);
+        c.fill();
+        calculator->calculateButton()->click();
+        ASSERT_NE(label(c.result), "\u2014");
+        const PageState state = capturePage(*calculator);
+        calculator->resetClick();
+        applyPage(*calculator, state);
+        EXPECT_EQ(capturePage(*calculator), state);
+        EXPECT_EQ(label(c.result), "\u2014");
+        c.check();
+        PageState none = state;
+        for (auto& [name, item] : none.items) {
+            item = -1;
+        }
+        applyPage(*calculator, none);
+        calculator->calculateButton()->click();
+        EXPECT_NE(label(c.result), "\u2014");
+    }
+    EXPECT_TRUE(services.shown.empty()) << services.shown.front().text.toStdString();
+    EXPECT_TRUE(services.failures.empty());
 }
 
 }  // namespace
