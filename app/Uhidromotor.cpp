@@ -43,6 +43,7 @@
 #include "ui/DigitKeyFilter.h"
 #include "ui/FieldAccess.h"
 #include "ui/FieldWidgets.h"
+#include "ui/ScaledArrangement.h"
 
 namespace {
 
@@ -80,7 +81,7 @@ QString now() {
 TfrmKalvorMain::TfrmKalvorMain(QWidget* parent, std::unique_ptr<Desktop> desktop)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+                          Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
       desktop_(desktop ? std::move(desktop) : std::make_unique<Desktop>()) {
     setObjectName(QStringLiteral("frmKalvorMain"));
     setWindowTitle(QStringLiteral("Hydraulic calculator QX7  ver: 1.0"));
@@ -88,9 +89,17 @@ TfrmKalvorMain::TfrmKalvorMain(QWidget* parent, std::unique_ptr<Desktop> desktop
     QFont windowFont(QStringLiteral("DejaVu Sans"));
     windowFont.setPixelSize(11);
     setFont(windowFont);
-    setFixedSize(kClientWidth, kClientHeight);
+    // The pages are placed for this size; a larger window scales them as a
+    // whole, fonts included.
+    setMinimumSize(kClientWidth, kClientHeight);
+    resize(kClientWidth, kClientHeight);
     move(250, 133);
     FormCreate();
+    arrangement_ = std::make_unique<ScaledArrangement>(*this, QSize(kClientWidth, kClientHeight));
+    // A page's controls made or moved since the last arrangement follow it
+    // when the page comes to the front.
+    connectGuarded(PageControl1, &QTabWidget::currentChanged, this, *this,
+                   [this] { arrangement_->apply(); });
     restoreSettings();
 }
 
@@ -207,6 +216,13 @@ void TfrmKalvorMain::FormActivate() {
         }
     } catch (const std::exception& failure) {
         showMessage(QStringLiteral("ERROR: Aplication start"), QString::fromUtf8(failure.what()));
+    }
+}
+
+void TfrmKalvorMain::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (arrangement_) {
+        arrangement_->apply();
     }
 }
 

@@ -22,6 +22,7 @@ class ValvePage;
 class QSessionManager;
 class QTabWidget;
 class ResultsLogPage;
+class ScaledArrangement;
 class WorkingFluidPanel;
 
 // The one main window: seven tab pages above the working-fluid panel. It owns
@@ -82,6 +83,7 @@ class TfrmKalvorMain : public QWidget, public PageServices {
   protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void FormCreate();
@@ -130,4 +132,6 @@ class TfrmKalvorMain : public QWidget, public PageServices {
     ResultsLogPage* resultsLog_ = nullptr;
     WorkingFluidPanel* panel_ = nullptr;
     FluidSelector* fluidSelector_ = nullptr;
+    // The pages' fixed arrangement, scaled as a whole with the window.
+    std::unique_ptr<ScaledArrangement> arrangement_;
 };
