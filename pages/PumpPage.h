@@ -35,6 +35,8 @@ class PumpPage : public ModePage {
     PumpInputs inputs() const;
     // The flow field's number, as PumpFlowSource (pages/PageLinks.h) describes it.
     std::optional<double> flow() const;
+    // The flow field's text, as flowChanged gives it.
+    QString flowText() const;
 
   signals:
     // Every change of the flow field's text, for the circuit's copy of it.

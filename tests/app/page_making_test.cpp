@@ -1,0 +1,97 @@
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTextEdit>
+
+#include "pages/CircuitPage.h"
+#include "pages/LinePage.h"
+#include "pages/PumpPage.h"
+#include "pages/ValvePage.h"
+#include "tests/support/MainWindowFixture.h"
+
+namespace {
+
+// The window as the program starts it: only the page in front is made.
+class PageMakingTest : public MainWindowFixture {
+  protected:
+    void SetUp() override {
+        buildEveryPage = false;
+        open({});
+    }
+    bool made(int tab) { return window->pageBuilt(tab); }
+};
+
+TEST_F(PageMakingTest, OnlyThePageInFrontIsMadeAtTheStart) {
+    EXPECT_EQ(child<QTabWidget>("PageControl1")->currentIndex(), 1);
+    for (int tab = 0; tab < 6; ++tab) {
+        EXPECT_EQ(made(tab), tab == 1) << tab;
+    }
+    EXPECT_EQ(window->findChild<PumpPage*>(), nullptr);
+    EXPECT_EQ(window->findChild<QTextEdit*>("RichEdit1"), nullptr);
+    EXPECT_EQ(text("edHMNiMeh"), "0.96");  // the motor page, started
+    EXPECT_TRUE(desktop->shown.empty());
+}
+
+TEST_F(PageMakingTest, ChoosingATabMakesItsPageStartedInItsTab) {
+    struct Case {
+        const char* tab;
+        int index;
+        const char* field;  // a field its start-up fills
+        const char* text;
+    };
+    for (const Case& c : {Case{"tsPumpa", 0, "edNiM", "0.96"},
+                          Case{"tsHidrocilinder", 2, "lblHCSmer", "Load direction: Push"},
+                          Case{"tsLokalni", 4, "edVENTIL_Pul", "1"}}) {
+        showPage(c.tab);
+        ASSERT_TRUE(made(c.index)) << c.tab;
+        QWidget* control = child<QWidget>(c.field);
+        EXPECT_TRUE(control->isVisible()) << c.tab;
+        const auto* label = qobject_cast<QLabel*>(control);
+        EXPECT_EQ(label ? label->text() : text(c.field), c.text) << c.tab;
+    }
+    EXPECT_FALSE(made(3));
+    EXPECT_FALSE(made(5));
+}
+
+TEST_F(PageMakingTest, PagesMadeLaterGetTheirLinks) {
+    // The pump's flow, changed before the circuit is made, is the circuit's
+    // from its start, and later changes follow.
+    showPage("tsPumpa");
+    setFieldText(field("edQ"), QStringLiteral("42.00"));
+    showPage("tbProst");
+    EXPECT_EQ(text("edQ_prost"), "42.00");
+    setFieldText(field("edQ"), QStringLiteral("43.00"));
+    EXPECT_EQ(text("edQ_prost"), "43.00");
+
+    // A line calculated before the valve page is made sets its flow range.
+    showPage("tsUsputni");
+    auto* flowOption = child<QGroupBox>("USRadio")->findChildren<QRadioButton*>().at(1);
+    QTest::mouseClick(flowOption, Qt::LeftButton, {}, QPoint(6, flowOption->height() / 2));
+    typeAndLeave("edUSd", "10");
+    typeAndLeave("edUSl", "2");
+    typeAndLeave("edUS", "30.5");
+    ASSERT_FALSE(made(4));
+    QTest::mouseClick(child<QPushButton>("BitBtn5"), Qt::LeftButton);
+    ASSERT_TRUE(made(4));
+    EXPECT_EQ(child<QSlider>("tbVENTIL_Q")->maximum(), 31);
+    // Its report made the log, headed by the session's first lines.
+    EXPECT_TRUE(child<QTextEdit>("RichEdit1")->toPlainText().contains("Re"));
+    EXPECT_TRUE(desktop->shown.empty());
+}
+
+TEST_F(PageMakingTest, ABundleWithoutAPictureIsReportedWhenItsPageIsMade) {
+    buildEveryPage = false;
+    open({QStringLiteral(HYDROCALC_TEST_DATA_DIR "/no-pump")});
+    EXPECT_TRUE(desktop->shown.empty());
+    showPage("tsPumpa");
+    ASSERT_EQ(desktop->shown.size(), 1u);
+    EXPECT_EQ(desktop->shown[0].text, "ERROR: Aplication start");
+    EXPECT_EQ(desktop->shown[0].title, "Resource 2021 not found");
+    // Started before its pictures were asked for.
+    EXPECT_EQ(text("edNiM"), "0.96");
+}
+
+}  // namespace
