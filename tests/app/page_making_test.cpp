@@ -82,6 +82,14 @@ TEST_F(PageMakingTest, PagesMadeLaterGetTheirLinks) {
     EXPECT_TRUE(desktop->shown.empty());
 }
 
+TEST_F(PageMakingTest, APageMadeInALargerWindowTakesTheWindowsScale) {
+    window->resize(2 * TfrmKalvorMain::kClientWidth, 2 * TfrmKalvorMain::kClientHeight);
+    QApplication::processEvents();
+    showPage("tsLokalni");
+    // The valve diagram, placed at 390, 4 and 469 by 342 for the default size.
+    EXPECT_EQ(child<QWidget>("PaintBox1")->geometry(), QRect(780, 8, 938, 684));
+}
+
 TEST_F(PageMakingTest, ABundleWithoutAPictureIsReportedWhenItsPageIsMade) {
     buildEveryPage = false;
     open({QStringLiteral(HYDROCALC_TEST_DATA_DIR "/no-pump")});
