@@ -159,16 +159,16 @@ void TfrmKalvorMain::buildPages() {
         sheet->setObjectName(QString::fromLatin1(tab.name));
         auto* fill = new QVBoxLayout(sheet);
         fill->setContentsMargins(0, 0, 0, 0);
-        if (PageControl1->count() < kCalculators) {
-            sheets_[static_cast<std::size_t>(PageControl1->count())] = sheet;
-        } else {
+        if (sheet->objectName() == QLatin1String("tbInfo")) {
             logSheet_ = sheet;
+        } else if (PageControl1->count() < kCalculators) {
+            sheets_[static_cast<std::size_t>(PageControl1->count())] = sheet;
         }
         const QIcon icon = svgIcon(QStringLiteral(":/program/tabs/%1.svg").arg(tab.image));
         PageControl1->addTab(sheet, icon, QString::fromLatin1(tab.caption));
     }
     // The log's tab stands out from the calculators.
-    PageControl1->tabBar()->setTabTextColor(PageControl1->count() - 1, QColor(0, 0, 160));
+    PageControl1->tabBar()->setTabTextColor(PageControl1->indexOf(logSheet_), QColor(0, 0, 160));
     PageControl1->setCurrentIndex(1);
     calculator(1);
 
