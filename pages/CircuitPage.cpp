@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 
 #include "model/Valve.h"
 #include "model/klip.h"
@@ -122,7 +123,15 @@ void CircuitPage::buildControls() {
     cbPrigusnica->setGeometry(8, 283, 296, 18);
 
     pbShema = new CircuitPaintBox(this, [this](QPainter& painter, QSize size) {
-        drawSketch(painter, size, sketchLayout(blockingSystem(), cbPrigusnica->isChecked()),
+        // In a larger window the sketch grows with its box, as a whole.
+        const double scale =
+            std::max(1.0, std::min(static_cast<double>(size.width()) / kSketchSize.width(),
+                                   static_cast<double>(size.height()) / kSketchSize.height()));
+        painter.scale(scale, scale);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        const QSize drawn(static_cast<int>(size.width() / scale),
+                          static_cast<int>(size.height() / scale));
+        drawSketch(painter, drawn, sketchLayout(blockingSystem(), cbPrigusnica->isChecked()),
                    sketchPictures_);
     });
     pbShema->setObjectName(QStringLiteral("pbShema"));

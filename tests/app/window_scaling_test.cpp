@@ -95,6 +95,17 @@ TEST_F(WindowScalingTest, PagesKeepTheirArrangementAtEverySizeAndComeBackExactly
     expectSame(arrangementOf(*window), atDefault);
 }
 
+TEST_F(WindowScalingTest, TheCircuitSketchGrowsWithItsBox) {
+    open({QStringLiteral(HYDROCALC_BUILD_APP_DIR)});
+    window->resize(2 * TfrmKalvorMain::kClientWidth, 2 * TfrmKalvorMain::kClientHeight);
+    showPage("tbProst");
+    const QImage sketch = child<QWidget>("pbShema")->grab().toImage();
+    // The return path, down the cylinder's column and along the return row,
+    // where the default size has it at half these places.
+    EXPECT_EQ(sketch.pixelColor(2 * (50 * 3 + 2 + 30), 2 * 64), Qt::black);
+    EXPECT_EQ(sketch.pixelColor(2 * (50 * 2 + 25), 2 * 77), Qt::black);
+}
+
 TEST(WindowScalingDefault, AtTheDefaultSizeNothingMoves) {
     // Before and after the window's first showing, which arranges it.
     TfrmKalvorMain window(nullptr, std::make_unique<ScriptedDesktop>());
