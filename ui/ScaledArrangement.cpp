@@ -10,6 +10,7 @@
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QVariant>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
@@ -93,6 +94,20 @@ void ScaledArrangement::letter(QWidget& widget) {
     found->second.applied = widget.font();
 }
 
+void ScaledArrangement::iconSize(QWidget& widget, QSize present) {
+    auto found = iconed_.find(&widget);
+    if (found == iconed_.end() || found->second.widget.isNull()) {
+        found = iconed_.insert_or_assign(&widget, Iconed{&widget, present, present}).first;
+    } else if (present != found->second.applied) {
+        found->second.base = present;
+    }
+    const QSize target = (QSizeF(found->second.base) * fontScale()).toSize();
+    if (present != target) {
+        widget.setProperty("iconSize", target);
+    }
+    found->second.applied = target;
+}
+
 void ScaledArrangement::apply() {
     scaleX_ = static_cast<double>(root_.width()) / base_.width();
     scaleY_ = static_cast<double>(root_.height()) / base_.height();
@@ -110,6 +125,11 @@ void ScaledArrangement::apply() {
         }
         if (!placedByParent(*widget)) {
             place(*widget);
+            // Buttons, tabs, lists: whatever shows icons has an icon size.
+            const QVariant icons = widget->property("iconSize");
+            if (icons.isValid()) {
+                iconSize(*widget, icons.toSize());
+            }
         }
     }
 }

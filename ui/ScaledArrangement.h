@@ -11,7 +11,7 @@ class QWidget;
 // Keeps a window of hand-placed controls in its arrangement at any size: every
 // control placed by hand (not by a layout or by the composite widget it is
 // part of) moves and grows with the window, x with its width and y with its
-// height, and every font grows with the smaller of the two. At the size the
+// height, and every font and icon grows with the smaller of the two. At the size the
 // arrangement was made for, everything stands exactly where it was placed.
 //
 // A control's place and font as its page made them are its base; a control
@@ -44,11 +44,17 @@ class ScaledArrangement {
         QFont base;
         QFont applied;
     };
+    struct Iconed {
+        QPointer<QWidget> widget;
+        QSize base;
+        QSize applied;
+    };
 
     QRect scaled(const QRect& base) const;
     QFont scaledFont(const QFont& base) const;
     void place(QWidget& widget);
     void letter(QWidget& widget);
+    void iconSize(QWidget& widget, QSize present);
 
     QWidget& root_;
     QSize base_;
@@ -57,4 +63,5 @@ class ScaledArrangement {
     double scaleY_ = 1.0;
     std::unordered_map<const QWidget*, Placed> placed_;
     std::unordered_map<const QWidget*, Lettered> lettered_;
+    std::unordered_map<const QWidget*, Iconed> iconed_;
 };

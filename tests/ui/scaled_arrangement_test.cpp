@@ -46,6 +46,7 @@ struct Window {
         tabs->addTab(page, QStringLiteral("page"));
         onPage = new QPushButton(page);
         onPage->setGeometry(3, 4, 30, 10);
+        onPage->setIconSize(QSize(16, 16));
         auto* laid = new QGroupBox(root.get());
         laid->setGeometry(100, 50, 100, 50);
         laidOut = new QPushButton(laid);
@@ -83,6 +84,7 @@ TEST(ScaledArrangementTest, TheArrangementScalesAsAWholeAndComesBackExactly) {
         EXPECT_EQ(w.field->geometry(), c.field);
         EXPECT_EQ(w.onPage->geometry(), c.onPage);
         EXPECT_EQ(w.label->font().pixelSize(), c.labelPixels);
+        EXPECT_EQ(w.onPage->iconSize(), QSize(16, 16) * c.labelPixels / 16);
         EXPECT_TRUE(w.label->font().bold());
         EXPECT_EQ(w.root->font().pixelSize(), c.rootPixels);
         // The field's font follows the root's, once.
