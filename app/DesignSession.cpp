@@ -112,14 +112,8 @@ void DesignSession::begin() {
         return;
     }
     begun_ = true;
-    for (CalculatorPage* page : parts_.pages) {
-        start_[page->objectName()] = capturePage(*page);
-        watch(page, page->objectName());
-        if (QAbstractButton* calculate = page->calculateButton()) {
-            // After the page's own handler: the calculation is made.
-            connect(calculate, &QAbstractButton::clicked, this,
-                    [this, page] { markCalculated(page); });
-        }
+    for (CalculatorPage* page : parts_.madePages()) {
+        follow(*page);
     }
     // The fluid and the log are remembered on their own (the settings, the
     // log's file); they are changes of the design once it has a file.
@@ -134,9 +128,47 @@ void DesignSession::begin() {
         connect(field, &QLineEdit::textChanged, this, fluidChanged);
     }
     connect(parts_.panel->cmbUlje, &QComboBox::currentIndexChanged, this, fluidChanged);
-    QTextDocument* log = parts_.log->log()->document();
-    connect(log, &QTextDocument::contentsChanged, this, [this] { ownFileChanged(); });
+    if (ResultsLogPage* made = parts_.madeLog()) {
+        follow(*made);
+    }
     setModified(false);
+}
+
+void DesignSession::pageMade(CalculatorPage& page) {
+    if (begun_) {
+        follow(page);
+    }
+}
+
+void DesignSession::logMade(ResultsLogPage& log) {
+    if (begun_) {
+        follow(log);
+    }
+}
+
+void DesignSession::follow(CalculatorPage& page) {
+    start_[page.objectName()] = capturePage(page);
+    watch(&page, page.objectName());
+    if (QAbstractButton* calculate = page.calculateButton()) {
+        // After the page's own handler: the calculation is made.
+        connect(calculate, &QAbstractButton::clicked, this,
+                [this, made = &page] { markCalculated(made); });
+    }
+}
+
+void DesignSession::follow(ResultsLogPage& log) {
+    connect(log.log()->document(), &QTextDocument::contentsChanged, this,
+            [this] { ownFileChanged(); });
+}
+
+std::vector<CalculatorPage*> DesignSession::everyPage() {
+    parts_.makeEveryPage();
+    return parts_.madePages();
+}
+
+ResultsLogPage& DesignSession::log() {
+    parts_.makeEveryPage();
+    return *parts_.madeLog();
 }
 
 void DesignSession::watch(QWidget* root, const QString& page) {
@@ -221,7 +253,7 @@ DesignDocument DesignSession::capture() {
     document.fluid.temperature = panelFigure(panel.edTemperatura);
     document.fluid.density = panelFigure(panel.Edit1);
     document.fluid.viscosity = panelFigure(panel.Edit2);
-    for (CalculatorPage* page : parts_.pages) {
+    for (CalculatorPage* page : everyPage()) {
         PageState state = capturePage(*page);
         if (const auto computed = computed_.find(page->objectName()); computed != computed_.end()) {
             state.computed = computed->second;
@@ -229,13 +261,13 @@ DesignDocument DesignSession::capture() {
         }
         document.pages[page->objectName()] = std::move(state);
     }
-    document.log = parts_.log->text();
+    document.log = log().text();
     return document;
 }
 
 DesignOutline DesignSession::outline() {
     DesignOutline outline;
-    for (CalculatorPage* page : parts_.pages) {
+    for (CalculatorPage* page : everyPage()) {
         PageOutline& pageOutline = outline[page->objectName()];
         for (const PageChoice& choice : page->choices()) {
             if (choice.isName()) {
@@ -273,7 +305,8 @@ void DesignSession::apply(const DesignDocument& document) {
     computed_.clear();
     current_.clear();
     recalculated_.clear();
-    for (CalculatorPage* page : parts_.pages) {
+    const std::vector<CalculatorPage*> pages = everyPage();
+    for (CalculatorPage* page : pages) {
         // Over the start state: what the file does not name starts afresh.
         PageState state = start_[page->objectName()];
         state.results.clear();
@@ -307,8 +340,8 @@ void DesignSession::apply(const DesignDocument& document) {
         applyPage(*page, state);
         page->setResultsNote({});
     }
-    parts_.log->log()->setPlainText(document.log);
-    parts_.log->log()->document()->setModified(false);
+    log().log()->setPlainText(document.log);
+    log().log()->document()->setModified(false);
     parts_.logState->hasFile = false;
 
     // Results whose page shows the very inputs they were calculated from
@@ -320,7 +353,7 @@ void DesignSession::apply(const DesignDocument& document) {
         const DesignParts& parts;
         ~Loud() { parts.quiet(false); }
     } loud{parts_};
-    for (CalculatorPage* page : parts_.pages) {
+    for (CalculatorPage* page : pages) {
         QAbstractButton* calculate = page->calculateButton();
         if (current_.count(page->objectName()) > 0 && page->recalculatesExactly() &&
             calculate != nullptr && calculate->isEnabled()) {
@@ -331,7 +364,7 @@ void DesignSession::apply(const DesignDocument& document) {
 }
 
 void DesignSession::showResultNotes(const QString& source) {
-    for (CalculatorPage* page : parts_.pages) {
+    for (CalculatorPage* page : everyPage()) {
         const auto computed = computed_.find(page->objectName());
         if (computed == computed_.end()) {
             continue;
@@ -365,7 +398,9 @@ bool DesignSession::mayDiscard() {
         }
         return answer == QMessageBox::Save && saveDesign();
     }
-    if (!parts_.log->hasUnsavedWork()) {
+    // A log not made yet holds nothing.
+    ResultsLogPage* made = parts_.madeLog();
+    if (made == nullptr || !made->hasUnsavedWork()) {
         return true;
     }
     const int answer =
@@ -376,7 +411,7 @@ bool DesignSession::mayDiscard() {
     if (answer == QMessageBox::Discard) {
         return true;
     }
-    return answer == QMessageBox::Save && parts_.log->BitBtn1Click();
+    return answer == QMessageBox::Save && made->BitBtn1Click();
 }
 
 bool DesignSession::newDesign() {
@@ -391,7 +426,10 @@ bool DesignSession::newDesign() {
         start.log.clear();
     }
     apply(start);
-    parts_.log->btnClearClick();
+    // A page made after the others had changed started with their figures
+    // of then: it takes those of their start now.
+    parts_.copyLinkedFigures();
+    log().btnClearClick();
     fileName_.clear();
     setModified(false);
     return true;
@@ -494,7 +532,7 @@ bool DesignSession::writeTo(const QString& path) {
     }
     fileName_ = QFileInfo(path).absoluteFilePath();
     // The log is kept in the design now.
-    parts_.log->log()->document()->setModified(false);
+    log().log()->document()->setModified(false);
     rememberRecent(fileName_);
     setModified(false);
     return true;
