@@ -112,22 +112,8 @@ void DesignSession::begin() {
         return;
     }
     begun_ = true;
-    if (auto* system = parts_.window->findChild<QWidget*>(QStringLiteral("tsSystem"))) {
-        systemPages_.insert(system->objectName());
-        for (CalculatorPage* page : parts_.pages) {
-            if (system->isAncestorOf(page)) {
-                systemPages_.insert(page->objectName());
-            }
-        }
-    }
-    for (CalculatorPage* page : parts_.pages) {
-        start_[page->objectName()] = capturePage(*page);
-        watch(page, page->objectName());
-        if (QAbstractButton* calculate = page->calculateButton()) {
-            // After the page's own handler: the calculation is made.
-            connect(calculate, &QAbstractButton::clicked, this,
-                    [this, page] { markCalculated(page); });
-        }
+    for (CalculatorPage* page : parts_.madePages()) {
+        follow(*page);
     }
     // The fluid and the log are remembered on their own (the settings, the
     // log's file); they are changes of the design once it has a file.
@@ -142,9 +128,53 @@ void DesignSession::begin() {
         connect(field, &QLineEdit::textChanged, this, fluidChanged);
     }
     connect(parts_.panel->cmbUlje, &QComboBox::currentIndexChanged, this, fluidChanged);
-    QTextDocument* log = parts_.log->log()->document();
-    connect(log, &QTextDocument::contentsChanged, this, [this] { ownFileChanged(); });
+    if (ResultsLogPage* made = parts_.madeLog()) {
+        follow(*made);
+    }
     setModified(false);
+}
+
+void DesignSession::pageMade(CalculatorPage& page) {
+    if (begun_) {
+        follow(page);
+    }
+}
+
+void DesignSession::logMade(ResultsLogPage& log) {
+    if (begun_) {
+        follow(log);
+    }
+}
+
+void DesignSession::follow(CalculatorPage& page) {
+    for (const QWidget* shown = &page; shown != nullptr; shown = shown->parentWidget()) {
+        if (shown->objectName() == QStringLiteral("tsSystem")) {
+            systemPages_.insert(page.objectName());
+            break;
+        }
+    }
+    start_[page.objectName()] = capturePage(page);
+    watch(&page, page.objectName());
+    if (QAbstractButton* calculate = page.calculateButton()) {
+        // After the page's own handler: the calculation is made.
+        connect(calculate, &QAbstractButton::clicked, this,
+                [this, made = &page] { markCalculated(made); });
+    }
+}
+
+void DesignSession::follow(ResultsLogPage& log) {
+    connect(log.log()->document(), &QTextDocument::contentsChanged, this,
+            [this] { ownFileChanged(); });
+}
+
+std::vector<CalculatorPage*> DesignSession::everyPage() {
+    parts_.makeEveryPage();
+    return parts_.madePages();
+}
+
+ResultsLogPage& DesignSession::log() {
+    parts_.makeEveryPage();
+    return *parts_.madeLog();
 }
 
 void DesignSession::watch(QWidget* root, const QString& page) {
@@ -232,7 +262,7 @@ DesignDocument DesignSession::capture() {
     document.fluid.temperature = panelFigure(panel.edTemperatura);
     document.fluid.density = panelFigure(panel.Edit1);
     document.fluid.viscosity = panelFigure(panel.Edit2);
-    for (CalculatorPage* page : parts_.pages) {
+    for (CalculatorPage* page : everyPage()) {
         PageState state = capturePage(*page);
         if (const auto computed = computed_.find(page->objectName()); computed != computed_.end()) {
             state.computed = computed->second;
@@ -240,13 +270,13 @@ DesignDocument DesignSession::capture() {
         }
         document.pages[page->objectName()] = std::move(state);
     }
-    document.log = parts_.log->text();
+    document.log = log().text();
     return document;
 }
 
 DesignOutline DesignSession::outline() {
     DesignOutline outline;
-    for (CalculatorPage* page : parts_.pages) {
+    for (CalculatorPage* page : everyPage()) {
         PageOutline& pageOutline = outline[page->objectName()];
         for (const PageChoice& choice : page->choices()) {
             if (choice.isName()) {
@@ -284,7 +314,8 @@ void DesignSession::apply(const DesignDocument& document) {
     computed_.clear();
     current_.clear();
     recalculated_.clear();
-    for (CalculatorPage* page : parts_.pages) {
+    const std::vector<CalculatorPage*> pages = everyPage();
+    for (CalculatorPage* page : pages) {
         // Over the start state: what the file does not name starts afresh.
         PageState state = start_[page->objectName()];
         state.results.clear();
@@ -318,8 +349,8 @@ void DesignSession::apply(const DesignDocument& document) {
         applyPage(*page, state);
         page->setResultsNote({});
     }
-    parts_.log->log()->setPlainText(document.log);
-    parts_.log->log()->document()->setModified(false);
+    log().log()->setPlainText(document.log);
+    log().log()->document()->setModified(false);
     parts_.logState->hasFile = false;
 
     // Results whose page shows the very inputs they were calculated from
@@ -331,7 +362,7 @@ void DesignSession::apply(const DesignDocument& document) {
         const DesignParts& parts;
         ~Loud() { parts.quiet(false); }
     } loud{parts_};
-    for (CalculatorPage* page : parts_.pages) {
+    for (CalculatorPage* page : pages) {
         QAbstractButton* calculate = page->calculateButton();
         if (current_.count(page->objectName()) > 0 && page->recalculatesExactly() &&
             calculate != nullptr && calculate->isEnabled()) {
@@ -346,7 +377,7 @@ void DesignSession::apply(const DesignDocument& document) {
 }
 
 void DesignSession::showResultNotes(const QString& source) {
-    for (CalculatorPage* page : parts_.pages) {
+    for (CalculatorPage* page : everyPage()) {
         const auto computed = computed_.find(page->objectName());
         if (computed == computed_.end()) {
             continue;
@@ -380,7 +411,9 @@ bool DesignSession::mayDiscard() {
         }
         return answer == QMessageBox::Save && saveDesign();
     }
-    if (!parts_.log->hasUnsavedWork()) {
+    // A log not made yet holds nothing.
+    ResultsLogPage* made = parts_.madeLog();
+    if (made == nullptr || !made->hasUnsavedWork()) {
         return true;
     }
     const int answer =
@@ -391,7 +424,7 @@ bool DesignSession::mayDiscard() {
     if (answer == QMessageBox::Discard) {
         return true;
     }
-    return answer == QMessageBox::Save && parts_.log->BitBtn1Click();
+    return answer == QMessageBox::Save && made->BitBtn1Click();
 }
 
 bool DesignSession::newDesign() {
@@ -406,7 +439,10 @@ bool DesignSession::newDesign() {
         start.log.clear();
     }
     apply(start);
-    parts_.log->btnClearClick();
+    // A page made after the others had changed started with their figures
+    // of then: it takes those of their start now.
+    parts_.copyLinkedFigures();
+    log().btnClearClick();
     fileName_.clear();
     setModified(false);
     return true;
@@ -509,7 +545,7 @@ bool DesignSession::writeTo(const QString& path) {
     }
     fileName_ = QFileInfo(path).absoluteFilePath();
     // The log is kept in the design now.
-    parts_.log->log()->document()->setModified(false);
+    log().log()->document()->setModified(false);
     rememberRecent(fileName_);
     setModified(false);
     return true;

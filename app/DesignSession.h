@@ -27,10 +27,17 @@ class WorkingFluidPanel;
 // What the design commands reach of the main window.
 struct DesignParts {
     QWidget* window = nullptr;
-    std::vector<CalculatorPage*> pages;
+    // The window makes its pages and the log when they are first needed:
+    // the pages made so far in tab order, a command that makes the rest
+    // (the log too), and the log when it has been made (else null).
+    std::function<std::vector<CalculatorPage*>()> madePages;
+    std::function<void()> makeEveryPage;
+    std::function<ResultsLogPage*()> madeLog;
+    // Copies again what pages copy of each other when they are made (the
+    // pump's flow into the circuit).
+    std::function<void()> copyLinkedFigures;
     WorkingFluidPanel* panel = nullptr;
     FluidSelector* fluid = nullptr;
-    ResultsLogPage* log = nullptr;
     ResultsLogState* logState = nullptr;
     Desktop* desktop = nullptr;
     // A message box: text, caption, QMessageBox icon and buttons, detail;
@@ -55,6 +62,9 @@ class DesignSession : public QObject {
     // After the pages' start-up: their state now is the start of every new
     // design, and changes count from here.
     void begin();
+    // A page or the log made after begin: its state now is its start.
+    void pageMade(CalculatorPage& page);
+    void logMade(ResultsLogPage& log);
 
     DesignDocument capture();
     // Puts a sound document on the pages, over their start state.
@@ -90,6 +100,12 @@ class DesignSession : public QObject {
 
   private:
     void makeCommands();
+    // Every page and the log, made if they were not yet: what a design
+    // holds, saves and opens is all of them.
+    std::vector<CalculatorPage*> everyPage();
+    ResultsLogPage& log();
+    void follow(CalculatorPage& page);
+    void follow(ResultsLogPage& log);
     // Changes on a page, of the fluid or the log.
     void watch(QWidget* root, const QString& page);
     void changedOn(const QString& page);

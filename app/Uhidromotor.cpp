@@ -21,6 +21,7 @@
 #include <QTextEdit>
 #include <QToolButton>
 #include <QUrl>
+#include <QVBoxLayout>
 #include <utility>
 
 #include "app/About.h"
@@ -47,6 +48,8 @@
 #include "ui/DigitKeyFilter.h"
 #include "ui/FieldAccess.h"
 #include "ui/FieldWidgets.h"
+#include "ui/ScaledArrangement.h"
+#include "ui/SvgIcon.h"
 
 namespace {
 
@@ -88,18 +91,33 @@ QString now() {
 TfrmKalvorMain::TfrmKalvorMain(QWidget* parent, std::unique_ptr<Desktop> desktop)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+                          Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
       desktop_(desktop ? std::move(desktop) : std::make_unique<Desktop>()) {
     setObjectName(QStringLiteral("frmKalvorMain"));
     setWindowTitle(QStringLiteral("Hydraulic calculator QX7  ver: 1.0"));
-    setWindowIcon(QIcon(QStringLiteral(":/program/hydrocalc.svg")));
+    setWindowIcon(svgIcon(QStringLiteral(":/program/hydrocalc.svg")));
     QFont windowFont(QStringLiteral("DejaVu Sans"));
     windowFont.setPixelSize(11);
     setFont(windowFont);
-    setFixedSize(kClientWidth, kClientHeight);
+    // The pages are placed for this size; a larger window scales them as a
+    // whole, fonts included.
+    setMinimumSize(kClientWidth, kClientHeight);
+    resize(kClientWidth, kClientHeight);
     move(250, 133);
     FormCreate();
+    arrangement_ = std::make_unique<ScaledArrangement>(*this, QSize(kClientWidth, kClientHeight));
+    // A page's controls made or moved since the last arrangement follow it
+    // when the page comes to the front.
+    connectGuarded(PageControl1, &QTabWidget::currentChanged, this, *this, [this](int index) {
+        if (index >= 0 && index < kCalculators) {
+            calculator(index);
+        } else if (PageControl1->widget(index) == logSheet_) {
+            resultsLog();
+        }
+        arrangement_->apply();
+    });
     restoreSettings();
+    makeFrontPage();
 }
 
 TfrmKalvorMain::~TfrmKalvorMain() = default;
@@ -112,18 +130,14 @@ void TfrmKalvorMain::FormCreate() {
     shared_.valveDataLines.clear();
     buildPages();
     connectPanel();
-    // The system page's calculators are kept each on its own, after the page
-    // that shows them.
-    std::vector<CalculatorPage*> designed = calculators_;
-    for (CalculatorPage* calculator : systemPage_->calculators()) {
-        designed.push_back(calculator);
-    }
     design_ = new DesignSession(
         {.window = this,
-         .pages = designed,
+         .madePages = [this] { return madePages(); },
+         .makeEveryPage = [this] { buildEveryPage(); },
+         .madeLog = [this] { return resultsLog_; },
+         .copyLinkedFigures = [this] { copyPumpFlowToCircuit(); },
          .panel = panel_,
          .fluid = fluidSelector_,
-         .log = resultsLog_,
          .logState = &logState_,
          .desktop = desktop_.get(),
          .ask =
@@ -150,34 +164,41 @@ void TfrmKalvorMain::buildPages() {
     PageControl1->tabBar()->setUsesScrollButtons(false);
     PageControl1->tabBar()->setElideMode(Qt::ElideNone);
 
-    wirePages();
-    calculators_ = {pumpPage_,  motorPage_,   cylinderPage_, linePage_,
-                    valvePage_, circuitPage_, systemPage_};
-    resultsLog_ = new ResultsLogPage(logState_, *desktop_, *this);
-
+    // A tab holds a sheet of the page's name; the page goes into it when it
+    // is made. The log too is made when it is first shown or written to.
     struct Tab {
-        QWidget* page;
+        const char* name;
         const char* caption;
         int image;
     };
     const Tab tabs[] = {
-        {pumpPage_, "Pump", 0},
-        {motorPage_, "Hydro motor", 1},
-        {cylinderPage_, "Hydro Cylinder", 2},
-        {linePage_, "Pipe pressure drop", 3},
-        {valvePage_, "Valve pressure drop", 4},
-        {circuitPage_, "Simple pipeline", 6},
-        {systemPage_, "System", 7},
-        {resultsLog_, "Result's", 5},
+        {"tsPumpa", "Pump", 0},
+        {"tdHidromotor", "Hydro motor", 1},
+        {"tsHidrocilinder", "Hydro Cylinder", 2},
+        {"tsUsputni", "Pipe pressure drop", 3},
+        {"tsLokalni", "Valve pressure drop", 4},
+        {"tbProst", "Simple pipeline", 6},
+        {"tsSystem", "System", 7},
+        {"tbInfo", "Result's", 5},
     };
     for (const Tab& tab : tabs) {
-        const QIcon icon(QStringLiteral(":/program/tabs/%1.svg").arg(tab.image));
-        PageControl1->addTab(tab.page, icon, QString::fromLatin1(tab.caption));
+        auto* sheet = new QWidget;
+        sheet->setObjectName(QString::fromLatin1(tab.name));
+        auto* fill = new QVBoxLayout(sheet);
+        fill->setContentsMargins(0, 0, 0, 0);
+        if (sheet->objectName() == QLatin1String("tbInfo")) {
+            logSheet_ = sheet;
+        } else if (PageControl1->count() < kCalculators) {
+            sheets_[static_cast<std::size_t>(PageControl1->count())] = sheet;
+        }
+        const QIcon icon = svgIcon(QStringLiteral(":/program/tabs/%1.svg").arg(tab.image));
+        PageControl1->addTab(sheet, icon, QString::fromLatin1(tab.caption));
     }
     // The log's tab stands out from the calculators.
-    PageControl1->tabBar()->setTabTextColor(PageControl1->count() - 1, QColor(0, 0, 160));
-    // A first start shows the first calculator; later starts the page last used.
-    PageControl1->setCurrentWidget(pumpPage_);
+    PageControl1->tabBar()->setTabTextColor(PageControl1->indexOf(logSheet_), QColor(0, 0, 160));
+    // A first start shows the first calculator; later starts the page last
+    // used. Its page is made once the settings have chosen it.
+    PageControl1->setCurrentIndex(CalculatorTab<PumpPage>::index);
 
     panel_ = new WorkingFluidPanel(this);
     panel_->setGeometry(0, kPagesHeight, kClientWidth, kPanelHeight);
@@ -187,8 +208,11 @@ void TfrmKalvorMain::buildPages() {
 void TfrmKalvorMain::connectPanel() {
     // The line page's figures were computed with the fluid of their calculation.
     for (QLineEdit* fluid : {panel_->Edit1, panel_->Edit2}) {
-        connectGuarded(fluid, &QLineEdit::textChanged, linePage_, *this,
-                       [this] { linePage_->fluidChanged(); });
+        connectGuarded(fluid, &QLineEdit::textChanged, this, *this, [this] {
+            if (pageBuilt(CalculatorTab<LinePage>::index)) {
+                page<LinePage>().fluidChanged();
+            }
+        });
     }
     connectGuarded(panel_->btnExit, &QPushButton::clicked, this, *this, [this] { btnExitClick(); });
     connectGuarded(panel_->spdHelp, &QToolButton::clicked, this, *this, [this] { spdHelpClick(); });
@@ -196,36 +220,169 @@ void TfrmKalvorMain::connectPanel() {
                    [this] { StaticText1Click(); });
 }
 
-void TfrmKalvorMain::wirePages() {
-    // Every link between pages is made here, and only here. What a page reads
-    // of the others it gets when it is made, as lambdas that look the other
-    // pages up when called: a page may read one made after it.
-    auto pumpFlow = [this] { return pumpPage_->flow(); };
-    auto cylinder = [this] { return cylinderPage_->definition(); };
-    pumpPage_ = new PumpPage(*this);
-    motorPage_ = new MotorPage(*this);
-    cylinderPage_ = new CylinderPage(*this, pumpFlow);
-    linePage_ = new LinePage(
-        *this, {pumpFlow, [this] { return circuitPage_->operationLineDrop(); }, cylinder});
-    valvePage_ = new ValvePage(*this, pumpFlow);
-    circuitPage_ = new CircuitPage(*this, {[this] { return pumpPage_->inputs(); }, pumpFlow,
-                                           [this] { return linePage_->takeOver(); },
-                                           [this] { return valvePage_->takeOver(); }, cylinder});
+CalculatorPage* TfrmKalvorMain::makePage(int index) {
+    // What a page reads of the others it gets as lambdas that ask for the
+    // other page when called, which makes it if it is not made yet.
+    auto pumpFlow = [this] { return page<PumpPage>().flow(); };
+    auto cylinder = [this] { return page<CylinderPage>().definition(); };
+    switch (index) {
+        case CalculatorTab<PumpPage>::index:
+            return new PumpPage(*this);
+        case CalculatorTab<MotorPage>::index:
+            return new MotorPage(*this);
+        case CalculatorTab<CylinderPage>::index:
+            return new CylinderPage(*this, pumpFlow);
+        case CalculatorTab<LinePage>::index:
+            return new LinePage(
+                *this,
+                {pumpFlow, [this] { return page<CircuitPage>().operationLineDrop(); }, cylinder});
+        case CalculatorTab<ValvePage>::index:
+            return new ValvePage(*this, pumpFlow);
+        case CalculatorTab<CircuitPage>::index:
+            return new CircuitPage(*this,
+                                   {[this] { return page<PumpPage>().inputs(); }, pumpFlow,
+                                    [this] { return page<LinePage>().takeOver(); },
+                                    [this] { return page<ValvePage>().takeOver(); }, cylinder});
+        default:
+            return new SystemPage(
+                *this, {pumpFlow, [this] { return page<CircuitPage>().powerLost(); }, cylinder});
+    }
+}
 
-    systemPage_ =
-        new SystemPage(*this, {pumpFlow, [this] { return circuitPage_->powerLost(); }, cylinder});
+void TfrmKalvorMain::linkPage(int index) {
+    // Every link between pages is made here, and only here, once both pages
+    // are made; a link to a page not made yet makes it when it is used.
+    switch (index) {
+        case CalculatorTab<PumpPage>::index:
+            connectGuarded(&page<PumpPage>(), &PumpPage::flowChanged, this, *this,
+                           [this](const QString& text) {
+                               if (pageBuilt(CalculatorTab<CircuitPage>::index)) {
+                                   page<CircuitPage>().setPumpFlow(text);
+                               }
+                           });
+            break;
+        case CalculatorTab<LinePage>::index:
+            connectGuarded(
+                &page<LinePage>(), &LinePage::diagramFlowRange, this, *this,
+                [this](int flowCells) { page<ValvePage>().setFlowSliderMaximum(flowCells); });
+            break;
+        case CalculatorTab<CircuitPage>::index:
+            connectGuarded(&page<CircuitPage>(), &CircuitPage::valveCalculationRequested, this,
+                           *this, [this] { page<ValvePage>().BitBtn10Click(); });
+            copyPumpFlowToCircuit();
+            break;
+        case CalculatorTab<SystemPage>::index:
+            connectGuarded(&page<SystemPage>(), &SystemPage::lineSizeChosen, this, *this,
+                           [this](const LineSizeTakeOver& line) {
+                               page<LinePage>().takeLineSize(line);
+                               PageControl1->setCurrentIndex(CalculatorTab<LinePage>::index);
+                           });
+            break;
+        default:
+            break;
+    }
+}
 
-    connectGuarded(pumpPage_, &PumpPage::flowChanged, circuitPage_, *this,
-                   [this](const QString& text) { circuitPage_->setPumpFlow(text); });
-    connectGuarded(linePage_, &LinePage::diagramFlowRange, valvePage_, *this,
-                   [this](int flowCells) { valvePage_->setFlowSliderMaximum(flowCells); });
-    connectGuarded(circuitPage_, &CircuitPage::valveCalculationRequested, this, *this,
-                   [this] { valvePage_->BitBtn10Click(); });
-    connectGuarded(systemPage_, &SystemPage::lineSizeChosen, linePage_, *this,
-                   [this](const LineSizeTakeOver& line) {
-                       linePage_->takeLineSize(line);
-                       PageControl1->setCurrentWidget(linePage_);
-                   });
+CalculatorPage& TfrmKalvorMain::calculator(int index) {
+    const auto slot = static_cast<std::size_t>(index);
+    if (calculators_.at(slot) == nullptr) {
+        CalculatorPage* made = makePage(index);
+        calculators_[slot] = made;
+        sheets_[slot]->layout()->addWidget(made);
+        made->setVisible(true);
+        linkPage(index);
+        if (activated_) {
+            startPage(*made);
+            // Its state now is its start in every new design.
+            design_->pageMade(*made);
+            if (auto* system = dynamic_cast<SystemPage*>(made)) {
+                for (CalculatorPage* calculator : system->calculators()) {
+                    design_->pageMade(*calculator);
+                }
+            }
+        }
+        if (arrangement_) {
+            arrangement_->apply();
+        }
+    }
+    return *calculators_[slot];
+}
+
+void TfrmKalvorMain::copyPumpFlowToCircuit() {
+    // The circuit's flow field is the pump's, from the circuit's start.
+    if (pageBuilt(CalculatorTab<CircuitPage>::index)) {
+        page<CircuitPage>().setPumpFlow(page<PumpPage>().flowText());
+    }
+}
+
+bool TfrmKalvorMain::pageBuilt(int tab) const {
+    return tab >= 0 && tab < kCalculators && calculators_.at(static_cast<std::size_t>(tab));
+}
+
+std::vector<CalculatorPage*> TfrmKalvorMain::madePages() const {
+    std::vector<CalculatorPage*> made;
+    for (CalculatorPage* page : calculators_) {
+        if (page != nullptr) {
+            made.push_back(page);
+            // The system page's calculators are kept each on its own, after
+            // the page that shows them.
+            if (auto* system = dynamic_cast<SystemPage*>(page)) {
+                for (CalculatorPage* calculator : system->calculators()) {
+                    made.push_back(calculator);
+                }
+            }
+        }
+    }
+    return made;
+}
+
+void TfrmKalvorMain::makeFrontPage() {
+    const int front = PageControl1->currentIndex();
+    if (front >= 0 && front < kCalculators) {
+        calculator(front);
+    } else if (PageControl1->widget(front) == logSheet_) {
+        resultsLog();
+    }
+}
+
+void TfrmKalvorMain::buildEveryPage() {
+    for (int index = 0; index < kCalculators; ++index) {
+        calculator(index);
+    }
+    resultsLog();
+}
+
+ResultsLogPage& TfrmKalvorMain::resultsLog() {
+    if (resultsLog_ == nullptr) {
+        resultsLog_ = new ResultsLogPage(logState_, *desktop_, *this);
+        logSheet_->layout()->addWidget(resultsLog_);
+        resultsLog_->setVisible(true);
+        if (recovery_) {
+            watchLog();
+        }
+        design_->logMade(*resultsLog_);
+        if (arrangement_) {
+            arrangement_->apply();
+        }
+    }
+    return *resultsLog_;
+}
+
+void TfrmKalvorMain::watchLog() {
+    QTextDocument* log = resultsLog_->log()->document();
+    connectGuarded(log, &QTextDocument::contentsChanged, this, *this,
+                   [this] { recoverySoon_.start(); });
+    connectGuarded(log, &QTextDocument::modificationChanged, this, *this,
+                   [this] { recoverySoon_.start(); });
+}
+
+void TfrmKalvorMain::startPage(CalculatorPage& page) {
+    try {
+        page.startUp();
+        page.loadPictures();
+    } catch (const std::exception& failure) {
+        showMessage(QStringLiteral("ERROR: Aplication start"), QString::fromUtf8(failure.what()));
+    }
 }
 
 bool TfrmKalvorMain::event(QEvent* event) {
@@ -242,19 +399,31 @@ bool TfrmKalvorMain::event(QEvent* event) {
 void TfrmKalvorMain::FormActivate() {
     try {
         shared_.loadDirection = false;
+        // The pages made so far; the others start when they are made.
         for (CalculatorPage* page : calculators_) {
-            page->startUp();
+            if (page != nullptr) {
+                page->startUp();
+            }
         }
         // No bundle: no picture and no word about it. A bundle without a
         // picture is a faulty installation and is reported.
         for (CalculatorPage* page : calculators_) {
-            page->loadPictures();
+            if (page != nullptr) {
+                page->loadPictures();
+            }
         }
     } catch (const std::exception& failure) {
         showMessage(QStringLiteral("ERROR: Aplication start"), QString::fromUtf8(failure.what()));
     }
     // What the pages show now is the start of every new design.
     design_->begin();
+}
+
+void TfrmKalvorMain::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (arrangement_) {
+        arrangement_->apply();
+    }
 }
 
 void TfrmKalvorMain::closeEvent(QCloseEvent* event) {
@@ -352,11 +521,10 @@ void TfrmKalvorMain::beginSession() {
     recoverySoon_.setSingleShot(true);
     recoverySoon_.setInterval(0);
     connectGuarded(&recoverySoon_, &QTimer::timeout, this, *this, [this] { keepRecoveryCopy(); });
-    QTextDocument* log = resultsLog_->log()->document();
-    connectGuarded(log, &QTextDocument::contentsChanged, this, *this,
-                   [this] { recoverySoon_.start(); });
-    connectGuarded(log, &QTextDocument::modificationChanged, this, *this,
-                   [this] { recoverySoon_.start(); });
+    // A log not made yet holds nothing to keep; it is watched once made.
+    if (resultsLog_ != nullptr) {
+        watchLog();
+    }
     // A logout ends the program without closing its window: the same question.
     // (The guard's slot copies its arguments; the session manager is no copy.)
     QObject::connect(qApp, &QGuiApplication::commitDataRequest, this,
@@ -381,7 +549,7 @@ bool TfrmKalvorMain::openDesignFile(const QString& path) {
 }
 
 void TfrmKalvorMain::commitData(QSessionManager& manager) {
-    if (resultsLog_->hasUnsavedWork() || design_->modified()) {
+    if ((resultsLog_ != nullptr && resultsLog_->hasUnsavedWork()) || design_->modified()) {
         // Without leave to ask, the copy stays for the next start.
         if (!manager.allowsInteraction()) {
             saveSettings();
@@ -412,8 +580,8 @@ void TfrmKalvorMain::offerRecovery() {
                        "log? No deletes them."),
         kLogCaption, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No);
     if (answer == QMessageBox::Yes) {
-        resultsLog_->appendRestored(orphaned);
-        PageControl1->setCurrentWidget(resultsLog_);
+        resultsLog().appendRestored(orphaned);
+        PageControl1->setCurrentWidget(logSheet_);
         recoverySoon_.stop();
         // The old copies go only once this run's own copy holds their text:
         // if it cannot be written now, at the next change that writes it.
@@ -431,7 +599,9 @@ bool TfrmKalvorMain::keepRecoveryCopy(bool adoptingOrphans) {
     if (!recovery_) {
         return true;
     }
-    const QString text = resultsLog_->hasUnsavedWork() ? resultsLog_->text() : QString();
+    // A log not made yet holds nothing to keep.
+    const QString text =
+        resultsLog_ != nullptr && resultsLog_->hasUnsavedWork() ? resultsLog_->text() : QString();
     const QString failure = adoptingOrphans ? recovery_->adoptOrphans(text) : recovery_->keep(text);
     if (failure.isEmpty()) {
         return true;
@@ -489,8 +659,8 @@ void TfrmKalvorMain::helpOnPage() {
     const QWidget* focus = focusWidget();
     if (focus != nullptr && panel_->isAncestorOf(focus)) {
         section = QStringLiteral("fluid");
-    } else if (PageControl1->currentWidget() == systemPage_) {
-        section = systemPage_->manualSection();
+    } else if (PageControl1->currentIndex() == CalculatorTab<SystemPage>::index) {
+        section = page<SystemPage>().manualSection();
     } else if (const QWidget* page = PageControl1->currentWidget()) {
         for (const auto& [name, anchor] : kManualSections) {
             if (page->objectName() == QLatin1String(name)) {
@@ -623,7 +793,7 @@ void TfrmKalvorMain::appendToLog(const ReportLines& lines) {
     }
     if (headingDue_) {
         headingDue_ = false;
-        resultsLog_->appendReport(sessionHeading());
+        resultsLog().appendReport(sessionHeading());
     }
     // The same inputs give other results with another fluid: an entry whose
     // fluid is not the one last named above it (or with none named since
@@ -632,11 +802,12 @@ void TfrmKalvorMain::appendToLog(const ReportLines& lines) {
     const std::string fluid = fluidLine();
     const QStringList marks{QString::fromLatin1(kFluidLineStart),
                             QString::fromLatin1(kHeadingStart)};
-    if (resultsLog_->lastLineStartingWith(marks) == QString::fromStdString(fluid)) {
-        resultsLog_->appendReport(lines);
+    ResultsLogPage& log = resultsLog();
+    if (log.lastLineStartingWith(marks) == QString::fromStdString(fluid)) {
+        log.appendReport(lines);
         return;
     }
     ReportLines entry{fluid};
     entry.insert(entry.end(), lines.begin(), lines.end());
-    resultsLog_->appendReport(entry);
+    log.appendReport(entry);
 }

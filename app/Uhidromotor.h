@@ -2,7 +2,9 @@
 
 #include <QTimer>
 #include <QWidget>
+#include <array>
 #include <memory>
+#include <vector>
 
 #include "app/Desktop.h"
 #include "app/ResultsLogState.h"
@@ -24,7 +26,40 @@ class QSessionManager;
 class SystemPage;
 class QTabWidget;
 class ResultsLogPage;
+class ScaledArrangement;
 class WorkingFluidPanel;
+
+// The calculator pages in tab order, by their place among the tabs.
+template <typename Page>
+struct CalculatorTab;
+template <>
+struct CalculatorTab<PumpPage> {
+    static constexpr int index = 0;
+};
+template <>
+struct CalculatorTab<MotorPage> {
+    static constexpr int index = 1;
+};
+template <>
+struct CalculatorTab<CylinderPage> {
+    static constexpr int index = 2;
+};
+template <>
+struct CalculatorTab<LinePage> {
+    static constexpr int index = 3;
+};
+template <>
+struct CalculatorTab<ValvePage> {
+    static constexpr int index = 4;
+};
+template <>
+struct CalculatorTab<CircuitPage> {
+    static constexpr int index = 5;
+};
+template <>
+struct CalculatorTab<SystemPage> {
+    static constexpr int index = 6;
+};
 
 // The one main window: eight tab pages above the working-fluid panel. It owns
 // every page and the state pages share, gives the pages their services (the
@@ -58,6 +93,19 @@ class TfrmKalvorMain : public QWidget, public PageServices {
     void reportFailure(const std::exception& failure) override;
     void reportUnknownFailure() override;
 
+    // A calculator page. Pages are made when first asked for: the page in
+    // front before the window shows, the others when their tab is first
+    // chosen or another page needs their figures. A page made after the
+    // window's start-up is started at once, and linked to the pages made.
+    template <typename Page>
+    Page& page() {
+        return static_cast<Page&>(calculator(CalculatorTab<Page>::index));
+    }
+    // Makes every page not made yet, and the log.
+    void buildEveryPage();
+    // The page of the tab has been made.
+    bool pageBuilt(int tab) const;
+
     Desktop& desktop() { return *desktop_; }
     PictureBundle& pictures() { return pictures_; }
     ResultsLogState& logState() { return logState_; }
@@ -90,6 +138,7 @@ class TfrmKalvorMain : public QWidget, public PageServices {
   protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void FormCreate();
@@ -108,8 +157,6 @@ class TfrmKalvorMain : public QWidget, public PageServices {
     // The log's line naming the working fluid the pages compute with now.
     std::string fluidLine() const;
     void openManual(const QString& section);
-    // Makes the calculator pages, linked to each other.
-    void wirePages();
     int runMessage(const QString& text, const QString& caption, int icon, int buttons,
                    const QString& detail = {});
     // Hands a document or address to the desktop; says so when nothing opens it.
@@ -132,17 +179,32 @@ class TfrmKalvorMain : public QWidget, public PageServices {
     DigitKeyFilter* edSnagaKeyPress_ = nullptr;
     DigitKeyFilter* edNKeyPress_ = nullptr;
     QTabWidget* PageControl1 = nullptr;
-    // The calculator pages in start-up order.
-    std::vector<CalculatorPage*> calculators_;
-    PumpPage* pumpPage_ = nullptr;
-    MotorPage* motorPage_ = nullptr;
-    CylinderPage* cylinderPage_ = nullptr;
-    LinePage* linePage_ = nullptr;
-    ValvePage* valvePage_ = nullptr;
-    CircuitPage* circuitPage_ = nullptr;
-    SystemPage* systemPage_ = nullptr;
+    static constexpr int kCalculators = 7;
+    // The page of a calculator tab, made on the first call.
+    CalculatorPage& calculator(int index);
+    CalculatorPage* makePage(int index);
+    // Links a page just made with the pages made before it.
+    void linkPage(int index);
+    void copyPumpFlowToCircuit();
+    // Starts a page; a failure (a bundle without its picture) is reported.
+    void startPage(CalculatorPage& page);
+    // The calculator pages in tab and start-up order, once made, and the
+    // tab sheets that hold them.
+    std::array<CalculatorPage*, kCalculators> calculators_{};
+    std::array<QWidget*, kCalculators> sheets_{};
+    // The calculator pages made so far, in tab order.
+    std::vector<CalculatorPage*> madePages() const;
+    // Makes the page in front, and only it, before the window shows.
+    void makeFrontPage();
+    // The log, made when it is first shown or written to.
+    ResultsLogPage& resultsLog();
+    // The recovery copy follows every change of the log.
+    void watchLog();
     ResultsLogPage* resultsLog_ = nullptr;
+    QWidget* logSheet_ = nullptr;
     WorkingFluidPanel* panel_ = nullptr;
     FluidSelector* fluidSelector_ = nullptr;
     DesignSession* design_ = nullptr;
+    // The pages' fixed arrangement, scaled as a whole with the window.
+    std::unique_ptr<ScaledArrangement> arrangement_;
 };

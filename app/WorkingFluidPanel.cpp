@@ -12,6 +12,7 @@
 #include "model/fluids.h"
 #include "ui/ClickableLabel.h"
 #include "ui/FieldWidgets.h"
+#include "ui/SvgIcon.h"
 #include "ui/UpDown.h"
 
 WorkingFluidPanel::WorkingFluidPanel(QWidget* parent) : QWidget(parent) {
@@ -67,7 +68,7 @@ WorkingFluidPanel::WorkingFluidPanel(QWidget* parent) : QWidget(parent) {
 
     spdHelp = new QToolButton(box);
     spdHelp->setObjectName(QStringLiteral("spdHelp"));
-    spdHelp->setIcon(QIcon(QStringLiteral(":/program/glyphs/help.svg")));
+    spdHelp->setIcon(svgIcon(QStringLiteral(":/program/glyphs/help.svg")));
     spdHelp->setText(QStringLiteral("?"));
     spdHelp->setAutoRaise(true);
     spdHelp->setToolTip(QStringLiteral("Help me .."));

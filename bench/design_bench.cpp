@@ -27,6 +27,8 @@ constexpr int kLogLines = 10000;
 
 std::unique_ptr<TfrmKalvorMain> startedWindow() {
     auto window = std::make_unique<TfrmKalvorMain>(nullptr, std::make_unique<SilentDesktop>());
+    // Every page filled below: all made, as a design's saving makes them.
+    window->buildEveryPage();
     window->show();
     if (!QTest::qWaitForWindowExposed(window.get())) {
         return nullptr;

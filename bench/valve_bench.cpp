@@ -65,11 +65,12 @@ void BM_ValvePageLoadAndSelect(benchmark::State& state) {
         state.SkipWithError("no window or no data file");
         return;
     }
-    auto* page = window.findChild<ValvePage*>(QStringLiteral("tsLokalni"));
+    auto* page = &window.page<ValvePage>();
     auto* combo = window.findChild<QComboBox*>(QStringLiteral("ComboBox1"));
     auto* list = window.findChild<QListWidget*>(QStringLiteral("ListBox1"));
     // The page in front, so each iteration also paints the list and the diagram.
-    window.findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentWidget(page);
+    window.findChild<QTabWidget*>(QStringLiteral("PageControl1"))
+        ->setCurrentIndex(CalculatorTab<ValvePage>::index);
     combo->setEditText(QStringLiteral("Many Valves"));
     int row = 0;
     for (auto _ : state) {

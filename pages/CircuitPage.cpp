@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 
 #include "model/Valve.h"
 #include "model/klip.h"
@@ -133,8 +134,16 @@ void CircuitPage::buildControls() {
     cbPrigusnica->setGeometry(8, 283, 296, 18);
 
     pbShema = new CircuitPaintBox(this, [this](QPainter& painter, QSize size) {
+        // In a larger window the sketch grows with its box, as a whole.
+        const double scale =
+            std::max(1.0, std::min(static_cast<double>(size.width()) / kSketchSize.width(),
+                                   static_cast<double>(size.height()) / kSketchSize.height()));
+        painter.scale(scale, scale);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        const QSize drawn(static_cast<int>(size.width() / scale),
+                          static_cast<int>(size.height() / scale));
         const SketchLayout layout = sketchLayout(blockingSystem(), cbPrigusnica->isChecked());
-        drawSketch(painter, size, layout, sketchPictures_);
+        drawSketch(painter, drawn, layout, sketchPictures_);
         if (sketchAnnotated_) {
             drawSketchCaptions(painter, layout, sketchFigures(layout));
         }

@@ -25,12 +25,13 @@ std::optional<Axes> axesOf(QSize size, int XMAX, int XMIN, int YMAX, int YMIN) {
     const long long width = static_cast<long long>(XMAX) - XMIN;
     const long long height = static_cast<long long>(YMAX) - YMIN;
     constexpr long long kLargest = std::numeric_limits<int>::max();
-    if (width <= 0 || height <= 0 || width > kLargest || height > kLargest || size.width() <= 0 ||
-        size.height() <= 0) {
+    if (width <= 0 || height <= 0 || width > kLargest || height > kLargest || size.width() < 2 ||
+        size.height() < 2) {
         return std::nullopt;
     }
-    return Axes{AxisScale(size.width(), static_cast<int>(width), 1),
-                AxisScale(size.height(), static_cast<int>(height), 1), size.height() - 1};
+    // The grid spans the pixels 0 to size - 1, so its last lines are on the box.
+    return Axes{AxisScale(size.width() - 1, static_cast<int>(width), 1),
+                AxisScale(size.height() - 1, static_cast<int>(height), 1), size.height() - 1};
 }
 
 }  // namespace
@@ -67,19 +68,33 @@ void axisNumbers(QPainter& painter, QSize size, int XMAX, int XMIN, int YMAX, in
                                 metrics.horizontalAdvance(QString::number(XMIN)));
     const int xStep =
         axes->x.wholeCells() && widest + 4 <= axes->x.cellPixels() ? 1 : axes->x.numberStep();
-    const int yStep = axes->y.wholeCells() && metrics.ascent() + 2 <= axes->y.cellPixels()
+    const int yStep = axes->y.wholeCells() && metrics.height() + 2 <= axes->y.cellPixels()
                           ? 1
                           : axes->y.numberStep();
-    const int baseline = size.height() - 4;
+    // Each number on a box of the background, inside the box; a number that
+    // would overlap the one before it (the last one, pushed in from the
+    // right edge) is left out.
+    const int lift = metrics.descent() + 2;
+    const int baseline = axes->bottom - lift;
+    int previousRight = -10;
     for (long long i = 0; i < axes->x.cells(); i += xStep) {
-        painter.drawText(static_cast<int>(axes->x.offset(static_cast<double>(i))) + 2, baseline,
-                         QString::number(XMIN + i));
+        const QString text = QString::number(XMIN + i);
+        const int left = static_cast<int>(axes->x.offset(static_cast<double>(i))) + 2;
+        const int pushedLeft = std::min(left, size.width() - 3 - metrics.horizontalAdvance(text));
+        if (pushedLeft <= previousRight + 3) {
+            continue;
+        }
+        previousRight =
+            drawBoxedText(painter, size, text, QPoint(left, baseline), kNumbers, kBackground)
+                .right();
     }
     // The corner belongs to the x axis's first number.
     for (long long j = yStep; j < axes->y.cells(); j += yStep) {
-        painter.drawText(
-            3, axes->bottom - static_cast<int>(axes->y.offset(static_cast<double>(j))) - 2,
-            QString::number(YMIN + j));
+        drawBoxedText(
+            painter, size, QString::number(YMIN + j),
+            QPoint(3,
+                   axes->bottom - static_cast<int>(axes->y.offset(static_cast<double>(j))) - lift),
+            kNumbers, kBackground);
     }
     painter.restore();
 }

@@ -12,7 +12,7 @@ class QPainter;
 // size. The ranges are whole numbers, in the order XMAX, XMIN, YMAX, YMIN:
 // x grows to the right from the left edge, y upwards from the bottom row.
 // Where a unit is at least a few whole pixels wide it is a whole number of
-// pixels (W / (XMAX - XMIN), integer division), so the grid lines fall on the
+// pixels ((W - 1) / (XMAX - XMIN), integer division), so the grid lines fall on the
 // values; a range too wide for that is drawn on a continuous scale with
 // coarser grid and number steps. A range of zero width draws nothing.
 namespace Funkcije {

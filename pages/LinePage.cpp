@@ -4,7 +4,6 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFont>
-#include <QFontMetrics>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
@@ -383,15 +382,9 @@ void LinePage::storeDiagram(const cev& line) {
         diagram.points.emplace_back(q, line.dropAtFlow(q));
     }
     diagram.points.emplace_back(line.flow, line.pressureDrop);
-    // The axis captions, with their units, stand clear of the axis numbers:
-    // the flow's above the row of flow numbers, the drop's right of the
-    // column of drop numbers, its top 10 pixels below the box's top edge. Their
-    // background keeps the grid from crossing them.
-    const QFontMetrics metrics = PaintBox2->fontMetrics();
-    const QString flowCaption = QStringLiteral("Q [l/min]");
-    diagram.captions = {
-        {flowCaption, -metrics.horizontalAdvance(flowCaption) - 6, -24, kCaptionBackground},
-        {QStringLiteral("prssure lost [bar]"), 40, 10 + metrics.ascent(), kCaptionBackground}};
+    // The axis titles, with their units, on the red of the page's captions.
+    diagram.titles = {QStringLiteral("Q [l/min]"), QStringLiteral("prssure lost [bar]"),
+                      kCaptionBackground};
     const int flowCells = diagram.flowCells;
     PaintBox2->setDiagram(std::move(diagram));
     emit diagramFlowRange(flowCells);

@@ -180,6 +180,10 @@ void PumpPage::startUp() {
     reset();
 }
 
+QString PumpPage::flowText() const {
+    return fieldText(field(Flow));
+}
+
 void PumpPage::loadPictures() {
     if (auto picture = services_.picture(kPumpPicture, Image1->size() * 2)) {
         Image1->setPixmap(QPixmap::fromImage(*picture));

@@ -38,6 +38,8 @@ class PumpPage : public ModePage {
     // it, except that a text that is no number is named in a message (the
     // field turns red) and gives nothing, as a blank field does.
     std::optional<double> flow() const;
+    // The flow field's text, as flowChanged gives it.
+    QString flowText() const;
 
     // The unrounded figures of the last calculation.
     void saveResults(PageState& state) const override;

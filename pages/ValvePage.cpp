@@ -87,6 +87,7 @@ ValveDiagram characteristic(int largestFlow, int largestDrop, double p0, double 
     diagram.firstFlow = firstFlow;
     diagram.curve = DiagramCurve{p0, k, static_cast<double>(largestFlow),
                                  static_cast<double>(largestDrop), firstFlow};
+    diagram.titles = {QStringLiteral("Q [l/min]"), QStringLiteral("pressure drop [bar]"), {}};
     return diagram;
 }
 
@@ -340,6 +341,20 @@ void ValvePage::showDiagram(std::optional<ValveDiagram> diagram, int listRow) {
     PaintBox1->setDiagram(std::move(diagram));
 }
 
+void ValvePage::markOperatingPoint(double flow, double drop, double p0, double k) {
+    // Only on the curve of the valve calculated: after the coefficients were
+    // changed without a new diagram, the dot would stand beside the curve.
+    // The dot of an earlier calculation goes either way.
+    std::optional<ValveDiagram> diagram = PaintBox1->diagram();
+    if (!diagram) {
+        return;
+    }
+    const bool onCurve = diagram->curve && diagram->curve->constantTerm == p0 &&
+                         diagram->curve->flowCoefficient == k;
+    diagram->operatingPoint = onCurve ? std::optional<QPointF>(QPointF(flow, drop)) : std::nullopt;
+    PaintBox1->setDiagram(std::move(diagram));
+}
+
 void ValvePage::showLineFault(int row, const QString& fault) {
     services_.showMessage(QStringLiteral("Line %1 of the valve data file %2 is not used: %3.")
                               .arg(row + 1)
@@ -478,6 +493,7 @@ void ValvePage::BitBtn10Click() {
     valve.setSource(source.toStdString());
     lblFall->setText(shownDrop(drop));
     lastValve_ = ValveTakeOver{drop, name, p0, k, largestFlow};
+    markOperatingPoint(*flow, drop, p0, k);
     // Above the largest flow of its data the valve runs outside what its
     // maker measured: said here and in the report, as the circuit does.
     units::ReportRows warning;

@@ -89,6 +89,8 @@ class ValvePage : public CalculatorPage {
     std::optional<ValveLine> selectedValve(bool tellRefusal = true);
     void showDiagram(std::optional<ValveDiagram> diagram, int listRow);
     void showLineFault(int row, const QString& fault);
+    // The dot at the flow and drop calculated, on the diagram of that valve.
+    void markOperatingPoint(double flow, double drop, double p0, double k);
     void setFlowMaximum(int maximum);
 
     PumpFlowSource pumpFlow_;

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QPointF>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <optional>
@@ -55,13 +56,13 @@ struct DiagramCurve {
     int firstFlow = 0;           // Q0, l/min
 };
 
-// A caption written on the diagram, at a position given from the box's
-// corners (negative coordinates count from the right or bottom edge).
-struct DiagramCaption {
-    QString text;
-    int x = 0;
-    int y = 0;
-    QColor background;  // invalid: no background
+// The axes' titles with their units: the drop's at the top left beside the
+// column of drop numbers, the flow's at the right above the row of flow
+// numbers, each on a box of its background so no grid line crosses it.
+struct DiagramTitles {
+    QString flow;
+    QString drop;
+    QColor background;  // invalid: the diagram's background
 };
 
 // What a valve or line diagram shows. A page stores it after an action and
@@ -77,7 +78,9 @@ struct ValveDiagram {
     // A characteristic computed point by point (flow l/min, drop bar), drawn
     // as it is; its last point, the operating point, is marked.
     std::vector<QPointF> points;
-    std::vector<DiagramCaption> captions;
+    // A point (flow l/min, drop bar) marked by a dot: where the valve works.
+    std::optional<QPointF> operatingPoint;
+    DiagramTitles titles;
 };
 
 // The bar per pressure cell, of 1, 2 or 5 times a power of ten, that divides
@@ -98,6 +101,15 @@ inline const QColor kDiagramFlowNumbers{0, 0, 255};
 inline const QColor kDiagramDropNumbers{255, 0, 0};
 inline const QColor kDiagramCurve{0, 128, 0};
 
-// Draws the diagram into a box of the size: background, grid, axis numbers,
-// curve, captions. With no diagram, the empty box.
+// Writes a text whose baseline starts at `at`, moved inside the box where it
+// would be cut, on a rectangle of the background, and returns that rectangle:
+// an axis number or title that stays whole and that no grid line crosses.
+QRect drawBoxedText(QPainter& painter, QSize size, const QString& text, QPoint at,
+                    const QColor& colour, const QColor& background);
+
+// Draws the diagram into a box of the size: background, grid, axis numbers
+// and titles, curve, operating point. With no diagram, the empty box. The
+// grid spans the box's pixels 0 to size - 1; the lowest grid line is a drop
+// of 0 and the leftmost a flow of 0, and every point drawn stands on its
+// values measured from them.
 void drawValveDiagram(QPainter& painter, QSize size, const std::optional<ValveDiagram>& diagram);

@@ -13,12 +13,13 @@
 #include "ui/FieldWidgets.h"
 #include "ui/InputChecks.h"
 #include "ui/ReportLog.h"
+#include "ui/SvgIcon.h"
 
 namespace {
 
 QPushButton* addButton(QWidget* page, const char* name, const QString& glyph,
                        const QString& caption, const QRect& geometry) {
-    auto* button = new QPushButton(QIcon(glyph), caption, page);
+    auto* button = new QPushButton(svgIcon(glyph), caption, page);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(geometry);
     return button;

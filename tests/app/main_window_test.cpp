@@ -10,6 +10,8 @@
 #include <stdexcept>
 
 #include "app/SystemError.h"
+#include "pages/CylinderPage.h"
+#include "pages/PumpPage.h"
 #include "tests/support/MainWindowFixture.h"
 #include "ui/ClickableLabel.h"
 #include "ui/DataFiles.h"
@@ -236,8 +238,9 @@ TEST(MainWindowStartUp, TheFirstShowingStartsThePagesWithoutAnActivation) {
     EXPECT_FALSE(window.activated());
     window.show();
     EXPECT_TRUE(window.activated());
-    EXPECT_EQ(window.findChild<QLineEdit*>("edNiM")->text(), "0.96");
-    EXPECT_EQ(window.findChild<QLabel*>("lblHCNi")->text(), "0.99");
+    // Pages made after the showing start as they are made.
+    EXPECT_EQ(window.page<PumpPage>().findChild<QLineEdit*>("edNiM")->text(), "0.96");
+    EXPECT_EQ(window.page<CylinderPage>().findChild<QLabel*>("lblHCNi")->text(), "0.99");
     EXPECT_EQ(window.findChild<QLabel*>("lblHCSmer")->text(), "Load direction: Push");
     window.findChild<QLineEdit*>("edV")->setText("50");
     window.hide();

@@ -27,6 +27,9 @@ struct ProgramRun {
         scripted->home = home;
         desktop = scripted.get();
         window = std::make_unique<TfrmKalvorMain>(nullptr, std::move(scripted));
+        // Every control reachable; logging_session runs with the log made
+        // at its first report, as the program does.
+        window->buildEveryPage();
         window->pictures().setSearchDirs({});
     }
     void start() {

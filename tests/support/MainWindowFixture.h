@@ -25,6 +25,11 @@ class MainWindowFixture : public ::testing::Test, public WidgetDriver {
         auto scripted = std::make_unique<ScriptedDesktop>();
         desktop = scripted.get();
         window = std::make_unique<TfrmKalvorMain>(nullptr, std::move(scripted));
+        // Every page made and started as the window starts, so a test reaches
+        // any control; tests of the pages' making ask for it themselves.
+        if (buildEveryPage) {
+            window->buildEveryPage();
+        }
         window->pictures().setSearchDirs(bundleDirs);
         window->show();
         window->activateWindow();
@@ -66,6 +71,7 @@ class MainWindowFixture : public ::testing::Test, public WidgetDriver {
 
     std::unique_ptr<TfrmKalvorMain> window;
     ScriptedDesktop* desktop = nullptr;
+    bool buildEveryPage = true;
     // The window's pages that replacePage took out, newest last; they go
     // before the window does.
     std::vector<std::unique_ptr<QWidget>> replaced;

@@ -120,14 +120,16 @@ TEST(DiagramTest, WholeCellsGiveAGridLineEveryCellAndTheCurveOnIt) {
     columns.erase(std::remove_if(columns.begin(), columns.end(), [](int x) { return x >= 350; }),
                   columns.end());
     EXPECT_EQ(columns, expected);
-    // Column 200 lies between vertical lines; rows of the horizontal ones.
+    // Column 100 lies between vertical lines, right of the drop numbers and
+    // clear of the curve there; rows of the horizontal ones.
     for (int y = 17; y < 300; y += 17) {
-        EXPECT_TRUE(is(image, 200, y, kDiagramGrid)) << y;
-        EXPECT_TRUE(is(image, 200, y + 3, kDiagramBackground)) << y;
+        EXPECT_TRUE(is(image, 100, y, kDiagramGrid)) << y;
+        EXPECT_TRUE(is(image, 100, y + 3, kDiagramBackground)) << y;
     }
-    // At 30 l/min the drop is 2.5 + 0.004 * 900 = 6.1 bar: 342 - 6.1 * 17 = 238.
+    // At 30 l/min the drop is 2.5 + 0.004 * 900 = 6.1 bar, measured up from
+    // the lowest grid line (20 * 17 = 340): 340 - 6.1 * 17 = 236.
     bool curveFound = false;
-    for (int y = 234; y <= 242; ++y) {
+    for (int y = 235; y <= 237; ++y) {
         curveFound = curveFound || is(image, 210, y, kDiagramCurve);
     }
     EXPECT_TRUE(curveFound);
@@ -155,23 +157,36 @@ TEST(DiagramTest, HugeCountsAndFarCurvesFinishQuickly) {
     // as the box reaches.
     const QImage far = draw(valve(60, 20, 0, 5, 0.0, 1e12));
     EXPECT_LT(timer.elapsed(), 5000);
-    // A level line at 5 bar: 342 - 5 * 17 = 257, across the whole box.
-    EXPECT_TRUE(is(far, 300, 257, kDiagramCurve));
-    EXPECT_TRUE(is(far, 460, 257, kDiagramCurve));
+    // A level line at 5 bar: 340 - 5 * 17 = 255, across the whole box.
+    EXPECT_TRUE(is(far, 300, 255, kDiagramCurve));
+    EXPECT_TRUE(is(far, 460, 255, kDiagramCurve));
     EXPECT_FALSE(full.isNull());
 }
 
-TEST(DiagramTest, CaptionsStandFromTheCornersGiven) {
+TEST(DiagramTest, TitlesStandInTheirCornersOnTheirBackground) {
     ValveDiagram diagram = valve(60, 20, 0, 1, 0.004, 60);
-    diagram.captions.push_back({QStringLiteral("Flow"), -60, 20, QColor(255, 255, 0)});
+    const QColor yellow(255, 255, 0);
+    diagram.titles = {QStringLiteral("Q [l/min]"), QStringLiteral("p [bar]"), yellow};
     const QImage image = draw(diagram);
-    bool yellow = false;
-    for (int x = 469 - 60; x < 469; ++x) {
-        for (int y = 5; y < 25; ++y) {
-            yellow = yellow || is(image, x, y, QColor(255, 255, 0));
+    // Where each title's background is: the drop's at the top left, the
+    // flow's at the right, above the flow numbers.
+    auto yellowIn = [&](QRect area) {
+        int count = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                count += is(image, x, y, yellow);
+            }
         }
-    }
-    EXPECT_TRUE(yellow);
+        return count;
+    };
+    EXPECT_GT(yellowIn(QRect(20, 0, 120, 30)), 100);
+    EXPECT_GT(yellowIn(QRect(469 - 80, 342 - 60, 80, 40)), 100);
+    EXPECT_EQ(yellowIn(QRect(150, 40, 200, 200)), 0);
+    // No title: no yellow.
+    diagram.titles = {};
+    diagram.titles.background = yellow;
+    const QImage plain = draw(diagram);
+    EXPECT_EQ(plain.pixelColor(30, 10), kDiagramBackground);
 }
 
 }  // namespace

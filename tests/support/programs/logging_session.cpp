@@ -11,6 +11,7 @@
 #include <cstdio>
 
 #include "app/Uhidromotor.h"
+#include "pages/MotorPage.h"
 #include "tests/support/ScriptedDesktop.h"
 #include "ui/FieldAccess.h"
 
@@ -32,7 +33,9 @@ int main(int argc, char** argv) {
     window.appendToLog({argv[2]});
     const bool design = argc > 3 && QString::fromLocal8Bit(argv[3]) == QStringLiteral("design");
     if (design) {
-        setFieldText(window.findChild<QWidget*>(QStringLiteral("edHMp")), QStringLiteral("150.00"));
+        // The motor page is not in front at a first start: made as its tab makes it.
+        setFieldText(window.page<MotorPage>().findChild<QWidget*>(QStringLiteral("edHMp")),
+                     QStringLiteral("150.00"));
     }
     const QDir designCopies(copies.filePath(QStringLiteral("design")));
 
