@@ -24,6 +24,7 @@ class QSessionManager;
 class SystemPage;
 class QTabWidget;
 class ResultsLogPage;
+class FluidPanelUnits;
 class WorkingFluidPanel;
 
 // The one main window: eight tab pages above the working-fluid panel. It owns
@@ -95,6 +96,9 @@ class TfrmKalvorMain : public QWidget, public PageServices {
     void FormCreate();
     void buildPages();
     void connectPanel();
+    // The unit choice of the panel: every page and the panel show the
+    // system; the figures stay what they are.
+    void cbUnitsChange();
     void restoreSettings();
     void saveSettings();
     // False keeps the window open: unsaved work whose save was cancelled or failed.
@@ -143,6 +147,7 @@ class TfrmKalvorMain : public QWidget, public PageServices {
     SystemPage* systemPage_ = nullptr;
     ResultsLogPage* resultsLog_ = nullptr;
     WorkingFluidPanel* panel_ = nullptr;
+    std::unique_ptr<FluidPanelUnits> fluidUnits_;
     FluidSelector* fluidSelector_ = nullptr;
     DesignSession* design_ = nullptr;
 };

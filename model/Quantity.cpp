@@ -36,6 +36,15 @@ constexpr QuantityRow kQuantities[] = {
     {Quantity::Temperature,           "temperature",            {"deg C", "°C"}},
     {Quantity::TemperatureDifference, "temperature difference", {"deg C", "°C"}},
     {Quantity::Ratio,                 "ratio",                  {"",      ""}},
+    {Quantity::Mass,                  "mass",                   {"kg",    "kg"}},
+    {Quantity::Frequency,             "frequency",              {"Hz",    "Hz"}},
+    {Quantity::HeatTransfer,          "heat transfer coefficient", {"W/(m2 K)", "W/(m² K)"}},
+    {Quantity::SpecificHeat,          "specific heat",          {"kJ/(kg K)", "kJ/(kg K)"}},
+    {Quantity::TimeMinutes,           "time in minutes",        {"min",   "min"}},
+    {Quantity::SmallVolume,           "small volume",           {"cm3",   "cm³"}},
+    {Quantity::AreaM2,                "area in m2",             {"m2",    "m²"}},
+    {Quantity::Stiffness,             "stiffness",              {"kN/mm", "kN/mm"}},
+    {Quantity::Share,                 "share",                  {"%",     "%"}},
 };
 
 // The units of the other systems, with the factor to the model unit (model
@@ -64,6 +73,18 @@ constexpr SystemUnitRow kSystemUnits[] = {
     {kUs, Quantity::KinematicViscosity,     {"cSt",     "cSt",     1.0}},
     {kUs, Quantity::Temperature,            {"deg F",   "°F",      5.0 / 9.0,               32.0}},
     {kUs, Quantity::TemperatureDifference,  {"deg F",   "°F",      5.0 / 9.0}},
+    {kUs, Quantity::Mass,                   {"lb",      "lb",      0.45359237}},
+    {kUs, Quantity::Frequency,              {"Hz",      "Hz",      1.0}},
+    {kUs, Quantity::TimeMinutes,            {"min",     "min",     1.0}},
+    {kUs, Quantity::Share,                  {"%",       "%",       1.0}},
+    // 1 Btu (IT) = 1055.05585262 J, 1 h = 3600 s, 1 ft² = 0.09290304 m²,
+    // 1 °F = 5/9 K, 1 lb = 0.45359237 kg.
+    {kUs, Quantity::HeatTransfer,           {"Btu/(h ft2 F)", "Btu/(h ft² °F)", 5.6782633411134878}},
+    {kUs, Quantity::SpecificHeat,           {"Btu/(lb F)", "Btu/(lb °F)", 4.1868}},
+    {kUs, Quantity::SmallVolume,            {"in3",     "in³",     16.387064}},
+    {kUs, Quantity::AreaM2,                 {"ft2",     "ft²",     0.09290304}},
+    // 1 lbf/in = 4.4482216152605 N / 25.4 mm.
+    {kUs, Quantity::Stiffness,              {"lbf/in",  "lbf/in",  0.00017512683524647638}},
 };
 // clang-format on
 

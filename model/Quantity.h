@@ -30,6 +30,15 @@ enum class Quantity {
     Temperature,
     TemperatureDifference,  // a span of temperature: converts without the offset
     Ratio,                  // efficiencies, safety factors, Reynolds number: no unit
+    Mass,
+    Frequency,
+    HeatTransfer,  // heat transfer coefficient
+    SpecificHeat,
+    TimeMinutes,  // warm-up times
+    SmallVolume,  // dead volumes, oil compressed
+    AreaM2,       // tank surfaces
+    Stiffness,    // of an oil column
+    Share,        // a part of a whole in per cent
 };
 
 // A unit of a quantity. A value in this unit converts to the model unit as

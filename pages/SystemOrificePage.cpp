@@ -20,13 +20,13 @@ constexpr int kRowsTop = 84;
 
 std::vector<QuantityRow> pairTable() {
     return {
-        systemRow(QStringLiteral("Flow Q"), sysunit::kFlow, "edOrfQ", kRowsTop, "20"),
-        systemRow(QStringLiteral("Diameter d"), sysunit::kLength, "edOrfD", kRowsTop + 28, "2",
-                  "%.3f"),
-        systemRow(QStringLiteral("Pressure drop \u0394p"), sysunit::kPressure, "edOrfDp",
+        systemRow(QStringLiteral("Flow Q"), units::Quantity::Flow, "edOrfQ", kRowsTop, "20"),
+        systemRow(QStringLiteral("Diameter d"), units::Quantity::SmallLength, "edOrfD",
+                  kRowsTop + 28, "2", "%.3f"),
+        systemRow(QStringLiteral("Pressure drop \u0394p"), units::Quantity::Pressure, "edOrfDp",
                   kRowsTop + 56, "100"),
-        systemRow(QStringLiteral("Discharge coefficient \u03B1"), "", "edOrfAlpha", kRowsTop + 84,
-                  "0.62"),
+        systemRow(QStringLiteral("Discharge coefficient \u03B1"), units::Quantity::Ratio,
+                  "edOrfAlpha", kRowsTop + 84, "0.62"),
     };
 }
 

@@ -168,7 +168,7 @@ class ScaledPairsTest : public ::testing::Test, public WidgetDriver {
         pairs = new FieldPairs(services, page);
         pairs->build({
             // clang-format off
-            {.caption = "Length", .unit = "m",
+            {.caption = "Length", .quantity = units::Quantity::Length,
              .slider = {.name = "tbLength", .minimum = 0, .maximum = 200, .start = 1, .tick = 2,
                         .scale = 0.1, .format = "%2.1f"},
              .field = {.name = "edLength"},
@@ -176,7 +176,7 @@ class ScaledPairsTest : public ::testing::Test, public WidgetDriver {
              .at = {.captionLeft = 0, .top = 10, .sliderLeft = 0, .sliderWidth = 100,
                     .fieldLeft = 110, .fieldWidth = 40},
              .reset = {.kind = ResetKind::SliderThenText}},
-            {.caption = "Force", .unit = "kN",
+            {.caption = "Force", .quantity = units::Quantity::Force,
              .slider = {.name = "tbForce", .minimum = 0, .maximum = 500000, .start = 0,
                         .tick = 100, .scale = 0.001, .format = "%.2f"},
              .field = {.name = "edForce"},
@@ -184,7 +184,7 @@ class ScaledPairsTest : public ::testing::Test, public WidgetDriver {
              .at = {.captionLeft = 0, .top = 40, .sliderLeft = 0, .sliderWidth = 100,
                     .fieldLeft = 110, .fieldWidth = 40},
              .reset = {.kind = ResetKind::TextThenSlider}},
-            {.caption = "Diameter", .unit = "mm",
+            {.caption = "Diameter", .quantity = units::Quantity::SmallLength,
              .slider = {.name = "tbDiameter", .minimum = 1, .maximum = 300, .start = 1,
                         .tick = 1, .format = "%.d"},
              .field = {.name = "edDiameter", .keys = KeyFilterKind::Whole},
