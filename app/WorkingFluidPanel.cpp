@@ -102,13 +102,13 @@ void WorkingFluidPanel::captionUnits(units::UnitSystem system) {
     };
     // In metric the captions keep their plain spellings.
     if (system == units::kMetric) {
-        lblTemperature->setText(QStringLiteral("Temp. [\u00B0C]"));
-        lblDensity->setText(QStringLiteral("Density [kg/m3]"));
-        lblViscosity->setText(QStringLiteral("Kinematic viscosity [mm2/s]"));
+        recaption(lblTemperature, QStringLiteral("Temp. [\u00B0C]"));
+        recaption(lblDensity, QStringLiteral("Density [kg/m3]"));
+        recaption(lblViscosity, QStringLiteral("Kinematic viscosity [mm2/s]"));
         return;
     }
-    lblTemperature->setText(QStringLiteral("Temp.") + unit(units::Quantity::Temperature));
-    lblDensity->setText(QStringLiteral("Density") + unit(units::Quantity::Density));
-    lblViscosity->setText(QStringLiteral("Kinematic viscosity") +
-                          unit(units::Quantity::KinematicViscosity));
+    recaption(lblTemperature, QStringLiteral("Temp.") + unit(units::Quantity::Temperature));
+    recaption(lblDensity, QStringLiteral("Density") + unit(units::Quantity::Density));
+    recaption(lblViscosity,
+              QStringLiteral("Kinematic viscosity") + unit(units::Quantity::KinematicViscosity));
 }

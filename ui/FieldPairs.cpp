@@ -16,6 +16,7 @@
 #include "ui/FieldAccess.h"
 #include "ui/FieldWidgets.h"
 #include "ui/NumberText.h"
+#include "ui/QuantityLabels.h"
 
 namespace {
 
@@ -29,26 +30,6 @@ bool readWholeNumber(const QString& text, long long& number) {
 // The format of a whole-number field's figure in another unit: a thousandth
 // of an inch is what a drawing gives.
 constexpr const char* kWholeInOtherUnit = "%.2f";  // one more decimal for a larger unit
-
-// A unit ten or more times the model's (the inch against the millimetre)
-// shows a figure with one decimal more, so that it keeps its precision.
-constexpr double kLargerUnit = 10.0;
-
-// The format with its precision raised by one for a larger unit;
-// whole-number formats stay as they are.
-std::string formatFor(const char* format, const units::Unit& unit) {
-    std::string text = format != nullptr ? format : "%g";
-    if (unit.factor < kLargerUnit || text.empty() || text.back() != 'f') {
-        return text;
-    }
-    const std::size_t point = text.find('.');
-    if (point == std::string::npos) {
-        // "%f" and "%2f" show the framework's two decimals.
-        return text.substr(0, text.size() - 1) + ".3f";
-    }
-    const int decimals = std::stoi(text.substr(point + 1, text.size() - point - 2));
-    return text.substr(0, point + 1) + std::to_string(decimals + 1) + "f";
-}
 
 // The decimals a written result shows: the digits after its point.
 int decimalsIn(const QString& text) {
@@ -238,7 +219,7 @@ void FieldPairs::fieldExit(const QuantityPair& pair) {
         setFieldText(pair.field, QString::fromStdString(numtext::Format(exit.format, {whole})));
     } else if (exit.kind == ExitKind::Decimal) {
         // The typed value stays, even beyond the slider's range.
-        setFieldText(pair.field, formatText(formatFor(exit.format, pair.unit()).c_str(), value));
+        setFieldText(pair.field, formatText(shownFormat(exit.format, pair.unit()).c_str(), value));
     }
     // A number is what the user meant to give; whether it lies in the
     // range is the calculation's to say, as it reads it.
@@ -298,7 +279,7 @@ QString FieldPairs::displayText(const QuantityPair& pair, const char* format, lo
     if (pair.showsModelUnit()) {
         return formatText(format, value);
     }
-    return formatText(formatFor(format, pair.unit()).c_str(),
+    return formatText(shownFormat(format, pair.unit()).c_str(),
                       units::toDisplay(static_cast<double>(value), pair.row.quantity, pair.system));
 }
 
@@ -397,10 +378,10 @@ void FieldPairs::setQuantity(int index, units::Quantity quantity, double scale) 
     const QSignalBlocker quiet(changed.slider);
     placeSlider(changed);
     if (changed.captionLabel != nullptr) {
-        changed.captionLabel->setText(captionText(changed));
+        recaption(changed.captionLabel, captionText(changed));
     }
     if (changed.unitLabel != nullptr) {
-        changed.unitLabel->setText(QString::fromUtf8(changed.unit().display));
+        recaption(changed.unitLabel, QString::fromUtf8(changed.unit().display));
     }
 }
 
@@ -466,10 +447,10 @@ void FieldPairs::switchPair(QuantityPair& pair, units::UnitSystem system) {
         }
     }
     if (pair.captionLabel != nullptr) {
-        pair.captionLabel->setText(captionText(pair));
+        recaption(pair.captionLabel, captionText(pair));
     }
     if (pair.unitLabel != nullptr) {
-        pair.unitLabel->setText(QString::fromUtf8(after.display));
+        recaption(pair.unitLabel, QString::fromUtf8(after.display));
     }
     if (!value || (before.factor == after.factor && before.zero == after.zero)) {
         return;

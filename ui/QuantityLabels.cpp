@@ -1,29 +1,40 @@
 #include "ui/QuantityLabels.h"
 
 #include <QLabel>
+#include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "ui/FieldAccess.h"
+#include "ui/FieldWidgets.h"
 
 namespace {
 
+// A unit this many times the model's or more shows one decimal more.
 constexpr double kLargerUnit = 10.0;
 
-std::string raisedFormat(const char* format, const units::Unit& unit) {
-    std::string text = format;
-    const std::size_t point = text.find('.');
-    if (unit.factor < kLargerUnit || text.empty() || text.back() != 'f') {
+}  // namespace
+
+std::string shownFormat(const char* format, const units::Unit& unit) {
+    std::string text = format != nullptr ? format : "%g";
+    if (text.empty() || text.back() != 'f' || (unit.factor < kLargerUnit && unit.factor >= 0.1)) {
         return text;
     }
-    if (point == std::string::npos) {
-        // "%f" and "%2f" show the framework's two decimals.
-        return text.substr(0, text.size() - 1) + ".3f";
-    }
-    const int decimals = std::stoi(text.substr(point + 1, text.size() - point - 2));
-    return text.substr(0, point + 1) + std::to_string(decimals + 1) + "f";
+    const std::size_t point = text.find('.');
+    // "%f" and "%2f" show the framework's two decimals.
+    const int decimals =
+        point == std::string::npos ? 2 : std::stoi(text.substr(point + 1, text.size() - point - 2));
+    // One decimal more for a unit ten or more times the model's; one less
+    // for each decade a unit lies below it (a psi is a fifteenth of a bar,
+    // a pound-force a 225th of a kilonewton).
+    const int shown =
+        unit.factor >= kLargerUnit
+            ? decimals + 1
+            : std::max(0, decimals - static_cast<int>(std::floor(-std::log10(unit.factor))));
+    const std::string width =
+        text.substr(1, (point == std::string::npos ? text.size() - 1 : point) - 1);
+    return "%" + width + "." + std::to_string(shown) + "f";
 }
-
-}  // namespace
 
 QString quantityText(const char* format, double figure, units::Quantity quantity,
                      units::UnitSystem system) {
@@ -31,7 +42,7 @@ QString quantityText(const char* format, double figure, units::Quantity quantity
     if (unit.isIdentity()) {
         return formatText(format, figure);
     }
-    return formatText(raisedFormat(format, unit).c_str(),
+    return formatText(shownFormat(format, unit).c_str(),
                       units::toDisplay(figure, quantity, system));
 }
 
@@ -71,7 +82,7 @@ void QuantityLabels::setUnitSystem(units::UnitSystem system) {
 
 void QuantityLabels::render(const Entry& entry) const {
     if (entry.caption != nullptr) {
-        entry.caption->setText(captionFor(entry, system_));
+        recaption(entry.caption, captionFor(entry, system_));
     }
     if (entry.value != nullptr) {
         entry.value->setText(

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "model/Quantity.h"
@@ -45,6 +46,10 @@ class QuantityLabels {
     std::vector<Entry> entries_;
     units::UnitSystem system_ = units::kMetric;
 };
+
+// The format of a model figure in another unit: one decimal more for a unit
+// ten or more times the model's, one less for each decade below it.
+std::string shownFormat(const char* format, const units::Unit& unit);
 
 // A model figure in the system's unit, with the format's decimals (one more
 // for a unit ten or more times the model's, as in the fields).

@@ -215,7 +215,7 @@ TEST_F(UnitSystemTest, AMessageGivesTheAllowedRangeInPsi) {
     click("btnCalc");
     ASSERT_FALSE(desktop->shown.empty());
     EXPECT_EQ(desktop->shown.back().detail,
-              "Pressure [psi]: 5.00 is out of range (allowed: 14.5038 to 14503.8)");
+              "Pressure [psi]: 5.0 is out of range (allowed: 14.5038 to 14503.8)");
 }
 
 }  // namespace
