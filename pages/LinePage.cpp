@@ -428,6 +428,12 @@ void LinePage::drawDiagram() {
 
 void LinePage::setUnitSystem(units::UnitSystem system) {
     CalculatorPage::setUnitSystem(system);
+    const auto unit = [system](units::Quantity quantity) {
+        return QString::fromUtf8(units::displayUnit(quantity, system).ascii);
+    };
+    speedOrFlow_->button(0)->setText(
+        QStringLiteral("Fluid speed [%1]").arg(unit(units::Quantity::Velocity)));
+    speedOrFlow_->button(1)->setText(QStringLiteral("Flow [%1]").arg(unit(units::Quantity::Flow)));
     figures_.setUnitSystem(system);
     if (!characteristic_.empty()) {
         drawDiagram();

@@ -155,5 +155,6 @@ QString SystemCalculator::unitText(units::Quantity quantity) const {
 
 void SystemCalculator::setUnitSystem(units::UnitSystem system) {
     CalculatorPage::setUnitSystem(system);
+    pairs_->setUnitSystem(system);
     figures_.setUnitSystem(system);
 }

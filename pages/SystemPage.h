@@ -38,6 +38,9 @@ class SystemPage : public CalculatorPage {
     SystemCompressPage* compress() const { return compress_; }
     SystemLineSizingPage* lineSizing() const { return lineSizing_; }
 
+    // Every calculator of the page in the system's units.
+    void setUnitSystem(units::UnitSystem system) override;
+
   signals:
     // The line sizing's hose, for the line page.
     void lineSizeChosen(const LineSizeTakeOver& line);

@@ -67,6 +67,10 @@ int main(int argc, char** argv) {
         edit("edHCStroke", "20");
         edit("edHCMountLength", "40");
         click("BitBtn3");
+        window.findChild<QWidget*>(QStringLiteral("USRadio"))
+            ->findChildren<QRadioButton*>()
+            .at(1)
+            ->click();
         edit("edUSd", "0.625");
         edit("edUSl", "50");
         edit("edUS", "10");
