@@ -455,19 +455,23 @@ void FieldPairs::switchPair(QuantityPair& pair, units::UnitSystem system) {
     if (!value || (before.factor == after.factor && before.zero == after.zero)) {
         return;
     }
+    const QString shown = shownText(pair, *value);
+    setFieldText(pair.field, shown);
+    pair.switchedValue = value;
+    pair.switchedText = shown;
+}
+
+QString FieldPairs::shownText(const QuantityPair& pair, double value) {
     const FieldExit& exit = pair.row.exit;
     const char* format = exit.kind == ExitKind::Decimal && exit.format != nullptr
                              ? exit.format
                              : pair.row.slider.format;
-    if (exit.kind == ExitKind::Integer && !after.isIdentity()) {
+    if (exit.kind == ExitKind::Integer && !pair.showsModelUnit()) {
         format = kWholeInOtherUnit;
     } else if (format == nullptr || isWholeFormat(format)) {
         format = "%0.0f";
     }
-    const QString shown = displayText(pair, format, *value);
-    setFieldText(pair.field, shown);
-    pair.switchedValue = value;
-    pair.switchedText = shown;
+    return displayText(pair, format, value);
 }
 
 void FieldPairs::setUnitSystem(units::UnitSystem system) {

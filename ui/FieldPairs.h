@@ -192,6 +192,8 @@ class FieldPairs : public QObject {
     // A value in the model unit as the field shows it, with the decimals of
     // the format (one more for a unit ten or more times the model's).
     static QString displayText(const QuantityPair& pair, const char* format, long double value);
+    // A model value in the format the field writes its figures in.
+    static QString shownText(const QuantityPair& pair, double value);
     // The field's number when it is one within the row's range; otherwise
     // the field turns red and the reading says why, naming the quantity.
     static FieldReading read(const QuantityPair& pair);

@@ -129,10 +129,7 @@ void applyPage(CalculatorPage& page, const PageState& state) {
             if (figure) {
                 FieldPairs::showResult(*pair, figure->value,
                                        QString::number(figure->value, 'f', 2));
-                setFieldText(
-                    field,
-                    QString::number(
-                        units::toDisplay(figure->value, pair->row.quantity, pair->system), 'g', 6));
+                setFieldText(field, FieldPairs::shownText(*pair, figure->value));
             } else if (found != state.fields.end()) {
                 setFieldText(field, QString());
             }

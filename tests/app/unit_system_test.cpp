@@ -9,7 +9,9 @@
 #include <map>
 
 #include "tests/support/MainWindowFixture.h"
+#include "ui/CalculatorPage.h"
 #include "ui/FieldAccess.h"
+#include "ui/PageState.h"
 
 namespace {
 
@@ -216,6 +218,30 @@ TEST_F(UnitSystemTest, AMessageGivesTheAllowedRangeInPsi) {
     ASSERT_FALSE(desktop->shown.empty());
     EXPECT_EQ(desktop->shown.back().detail,
               "Pressure [psi]: 5.0 is out of range (allowed: 14.5038 to 14503.8)");
+}
+
+// A design keeps model figures whatever the pages show, and shows them back
+// in the units chosen when it is opened.
+TEST_F(UnitSystemTest, DesignsKeepMetricFiguresShownInUsUnits) {
+    chooseUnits(kUsItem);
+    showPage("tsPumpa");
+    typeAndLeave("edp", "1450.4");  // 100.00 bar
+    typeAndLeave("edV", "3.051");   // 50.00 cm3
+    auto* pump = child<CalculatorPage>("tsPumpa");
+    const PageState state = capturePage(*pump);
+    struct Case {
+        const char* field;
+        double metric;
+        const char* shown;
+    };
+    for (const Case& c : {Case{"edp", 100.0, "1450.4"}, Case{"edV", 50.0, "3.051"}}) {
+        SCOPED_TRACE(c.field);
+        ASSERT_TRUE(state.fields.at(c.field).has_value());
+        EXPECT_NEAR(state.fields.at(c.field)->value, c.metric, 0.005);
+        typeAndLeave(c.field, "7");
+        applyPage(*pump, state);
+        EXPECT_EQ(text(c.field), c.shown);
+    }
 }
 
 }  // namespace
