@@ -16,6 +16,7 @@
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QToolButton>
+#include <algorithm>
 
 #include "app/About.h"
 #include "app/Desktop.h"
@@ -24,6 +25,7 @@
 #include "app/ResultsLogPage.h"
 #include "app/ResultsLogState.h"
 #include "app/WorkingFluidPanel.h"
+#include "model/Quantity.h"
 #include "ui/CalculatorPage.h"
 
 namespace {
@@ -259,8 +261,20 @@ DesignDocument DesignSession::capture() {
     WorkingFluidPanel& panel = *parts_.panel;
     document.fluid.type =
         panel.cmbUlje->currentIndex() >= 0 ? panel.cmbUlje->currentText() : QString();
-    document.fluid.temperature = panelFigure(panel.edTemperatura);
-    document.fluid.density = panelFigure(panel.Edit1);
+    // A design keeps metric figures whatever the panel shows.
+    const units::UnitSystem shown = units::unitSystems().at(
+        static_cast<std::size_t>(std::max(0, panel.cbUnits->currentIndex())));
+    const auto metric = [&shown](std::optional<FieldFigure> figure, units::Quantity quantity) {
+        if (figure && !units::displayUnit(quantity, shown).isIdentity()) {
+            figure = FieldFigure{
+                QString::number(units::toModel(figure->value, quantity, shown), 'g', 6).toDouble(),
+                -1};
+        }
+        return figure;
+    };
+    document.fluid.temperature =
+        metric(panelFigure(panel.edTemperatura), units::Quantity::Temperature);
+    document.fluid.density = metric(panelFigure(panel.Edit1), units::Quantity::Density);
     document.fluid.viscosity = panelFigure(panel.Edit2);
     for (CalculatorPage* page : everyPage()) {
         PageState state = capturePage(*page);
@@ -299,14 +313,27 @@ void DesignSession::apply(const DesignDocument& document) {
     if (!document.fluid.type.isEmpty()) {
         panel.cmbUlje->setCurrentIndex(panel.cmbUlje->findText(document.fluid.type));
     }
-    const std::pair<QLineEdit*, const std::optional<FieldFigure>*> figures[] = {
-        {panel.edTemperatura, &document.fluid.temperature},
-        {panel.Edit1, &document.fluid.density},
-        {panel.Edit2, &document.fluid.viscosity},
+    const struct {
+        QLineEdit* field;
+        const std::optional<FieldFigure>* figure;
+        units::Quantity quantity;
+    } figures[] = {
+        {panel.edTemperatura, &document.fluid.temperature, units::Quantity::Temperature},
+        {panel.Edit1, &document.fluid.density, units::Quantity::Density},
+        {panel.Edit2, &document.fluid.viscosity, units::Quantity::KinematicViscosity},
     };
-    for (const auto& [field, figure] : figures) {
-        if (*figure) {
+    // The design's metric figures, shown in the panel's units.
+    const units::UnitSystem shown = units::unitSystems().at(
+        static_cast<std::size_t>(std::max(0, panel.cbUnits->currentIndex())));
+    for (const auto& [field, figure, quantity] : figures) {
+        if (!*figure) {
+            continue;
+        }
+        if (units::displayUnit(quantity, shown).isIdentity()) {
             field->setText(textOf(**figure));
+        } else {
+            field->setText(QString::number(units::toDisplay((*figure)->value, quantity, shown), 'f',
+                                           quantity == units::Quantity::Temperature ? 0 : 1));
         }
     }
     parts_.fluid->takeFiguresAsApplied();

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include "app/FluidPanelUnits.h"
 #include "app/WorkingFluidPanel.h"
 #include "model/faults.h"
 #include "model/fluids.h"
@@ -20,8 +21,9 @@ QString userDefinedText() {
 
 }  // namespace
 
-FluidSelector::FluidSelector(WorkingFluidPanel& panel, PageServices& services)
-    : QObject(&panel), panel_(panel), services_(services) {
+FluidSelector::FluidSelector(WorkingFluidPanel& panel, PageServices& services,
+                             const FluidPanelUnits& units)
+    : QObject(&panel), panel_(panel), services_(services), units_(units) {
     connectGuarded(panel_.cmbUlje, &QComboBox::activated, this, services_,
                    [this] { cmbUljeChange(); });
     connectGuarded(panel_.edTemperatura, &QLineEdit::editingFinished, this, services_,
@@ -69,11 +71,14 @@ void FluidSelector::applyChosenFluid() {
     const QString temperatureText = panel_.edTemperatura->text();
     double celsius = 0;
     try {
-        celsius = numtext::StrToFloat(temperatureText.toStdString());
+        celsius = numtext::StrToFloat(units_.metricTemperature().toStdString());
     } catch (const ConversionError&) {
         services_.showMessage(
-            QStringLiteral("The temperature '%1' is no number: type a temperature in \u00B0C.")
-                .arg(temperatureText),
+            QStringLiteral("The temperature '%1' is no number: type a temperature in %2.")
+                .arg(
+                    temperatureText,
+                    QString::fromUtf8(
+                        units::displayUnit(units::Quantity::Temperature, units_.system()).display)),
             kCaption);
         return;
     }
@@ -84,7 +89,7 @@ void FluidSelector::applyChosenFluid() {
         services_.showMessage(QString::fromUtf8(outside.what()), kCaption);
         return;
     }
-    const QString density = formatText("%0.0f", state.density);
+    const QString density = units_.shownDensity(state.density);
     const QString viscosity = formatText("%0.1f", state.viscosity);
     panel_.Edit1->setText(density);
     panel_.Edit2->setText(viscosity);

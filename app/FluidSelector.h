@@ -4,6 +4,7 @@
 
 #include "ui/PageServices.h"
 
+class FluidPanelUnits;
 class WorkingFluidPanel;
 
 // Fills the density and viscosity fields of the working-fluid panel from the
@@ -12,7 +13,7 @@ class WorkingFluidPanel;
 class FluidSelector : public QObject {
     Q_OBJECT
   public:
-    FluidSelector(WorkingFluidPanel& panel, PageServices& services);
+    FluidSelector(WorkingFluidPanel& panel, PageServices& services, const FluidPanelUnits& units);
 
     // A fluid (or "User defined") was chosen.
     void cmbUljeChange();
@@ -34,6 +35,7 @@ class FluidSelector : public QObject {
 
     WorkingFluidPanel& panel_;
     PageServices& services_;
+    const FluidPanelUnits& units_;
     // The temperature the fields were last written for, to log a change once.
     QString appliedTemperature_;
 };

@@ -26,6 +26,7 @@
 
 #include "app/About.h"
 #include "app/DesignSession.h"
+#include "app/FluidPanelUnits.h"
 #include "app/FluidSelector.h"
 #include "app/LogRecovery.h"
 #include "app/ResultsLogPage.h"
@@ -202,7 +203,8 @@ void TfrmKalvorMain::buildPages() {
 
     panel_ = new WorkingFluidPanel(this);
     panel_->setGeometry(0, kPagesHeight, kClientWidth, kPanelHeight);
-    fluidSelector_ = new FluidSelector(*panel_, *this);
+    fluidUnits_ = std::make_unique<FluidPanelUnits>(*panel_);
+    fluidSelector_ = new FluidSelector(*panel_, *this, *fluidUnits_);
 }
 
 void TfrmKalvorMain::connectPanel() {
@@ -214,10 +216,38 @@ void TfrmKalvorMain::connectPanel() {
             }
         });
     }
+    connectGuarded(panel_->cbUnits, &QComboBox::currentIndexChanged, this, *this,
+                   [this] { cbUnitsChange(); });
     connectGuarded(panel_->btnExit, &QPushButton::clicked, this, *this, [this] { btnExitClick(); });
     connectGuarded(panel_->spdHelp, &QToolButton::clicked, this, *this, [this] { spdHelpClick(); });
     connectGuarded(panel_->StaticText1, &ClickableLabel::clicked, this, *this,
                    [this] { StaticText1Click(); });
+}
+
+void TfrmKalvorMain::cbUnitsChange() {
+    const std::vector<units::UnitSystem> systems = units::unitSystems();
+    const int index = panel_->cbUnits->currentIndex();
+    if (index < 0 || index >= static_cast<int>(systems.size())) {
+        return;
+    }
+    const units::UnitSystem system = systems[static_cast<std::size_t>(index)];
+    if (system == shared_.unitSystem) {
+        return;
+    }
+    // The fluid a table fluid was chosen at stays chosen at it.
+    const bool applied = !fluidSelector_->appliedTemperature().isEmpty() &&
+                         fluidSelector_->appliedTemperature() == panel_->edTemperatura->text();
+    fluidUnits_->show(system);
+    if (applied) {
+        fluidSelector_->takeFiguresAsApplied();
+    }
+    shared_.unitSystem = system;
+    // A page not made yet starts in the system when it is made.
+    for (CalculatorPage* page : calculators_) {
+        if (page != nullptr) {
+            page->setUnitSystem(system);
+        }
+    }
 }
 
 CalculatorPage* TfrmKalvorMain::makePage(int index) {
@@ -288,6 +318,10 @@ CalculatorPage& TfrmKalvorMain::calculator(int index) {
     if (calculators_.at(slot) == nullptr) {
         CalculatorPage* made = makePage(index);
         calculators_[slot] = made;
+        // The page shows the system chosen before it was made.
+        if (shared_.unitSystem != units::kMetric) {
+            made->setUnitSystem(shared_.unitSystem);
+        }
         sheets_[slot]->layout()->addWidget(made);
         made->setVisible(true);
         linkPage(index);
@@ -472,6 +506,15 @@ void TfrmKalvorMain::restoreSettings() {
         }
     }
     fluidSelector_->takeFiguresAsApplied();
+    // The figures above are metric; the pages and the panel then show them
+    // in the system last chosen.
+    const QString system = settings->value(QStringLiteral("units/system")).toString();
+    const std::vector<units::UnitSystem> systems = units::unitSystems();
+    for (std::size_t index = 0; index < systems.size(); ++index) {
+        if (QString::fromUtf8(systems[index].name) == system) {
+            panel_->cbUnits->setCurrentIndex(static_cast<int>(index));
+        }
+    }
     panel_->chBelezi->setChecked(
         settings->value(QStringLiteral("log/writeCalculations"), true).toBool());
     const QString folder = settings->value(QStringLiteral("log/folder")).toString();
@@ -499,8 +542,9 @@ void TfrmKalvorMain::saveSettings() {
     settings->setValue(QStringLiteral("fluid/type"), panel_->cmbUlje->currentIndex() >= 0
                                                          ? panel_->cmbUlje->currentText()
                                                          : QString());
-    settings->setValue(QStringLiteral("fluid/temperature"), panel_->edTemperatura->text());
-    settings->setValue(QStringLiteral("fluid/density"), panel_->Edit1->text());
+    settings->setValue(QStringLiteral("fluid/temperature"), fluidUnits_->metricTemperature());
+    settings->setValue(QStringLiteral("fluid/density"), fluidUnits_->metricDensity());
+    settings->setValue(QStringLiteral("units/system"), QString::fromUtf8(shared_.unitSystem.name));
     settings->setValue(QStringLiteral("fluid/viscosity"), panel_->Edit2->text());
     settings->setValue(QStringLiteral("log/writeCalculations"), panel_->chBelezi->isChecked());
     if (!logState_.lastFolder.isEmpty()) {
@@ -780,7 +824,7 @@ std::optional<QImage> TfrmKalvorMain::picture(int number, QSize size) {
 }
 
 WorkingFluidTexts TfrmKalvorMain::workingFluid() const {
-    return {panel_->Edit1->text(), panel_->Edit2->text()};
+    return {fluidUnits_->metricDensity(), panel_->Edit2->text()};
 }
 
 bool TfrmKalvorMain::writeCalculations() const {

@@ -27,6 +27,7 @@ class SystemPage;
 class QTabWidget;
 class ResultsLogPage;
 class ScaledArrangement;
+class FluidPanelUnits;
 class WorkingFluidPanel;
 
 // The calculator pages in tab order, by their place among the tabs.
@@ -144,6 +145,9 @@ class TfrmKalvorMain : public QWidget, public PageServices {
     void FormCreate();
     void buildPages();
     void connectPanel();
+    // The unit choice of the panel: every page and the panel show the
+    // system; the figures stay what they are.
+    void cbUnitsChange();
     void restoreSettings();
     void saveSettings();
     // False keeps the window open: unsaved work whose save was cancelled or failed.
@@ -203,6 +207,7 @@ class TfrmKalvorMain : public QWidget, public PageServices {
     ResultsLogPage* resultsLog_ = nullptr;
     QWidget* logSheet_ = nullptr;
     WorkingFluidPanel* panel_ = nullptr;
+    std::unique_ptr<FluidPanelUnits> fluidUnits_;
     FluidSelector* fluidSelector_ = nullptr;
     DesignSession* design_ = nullptr;
     // The pages' fixed arrangement, scaled as a whole with the window.

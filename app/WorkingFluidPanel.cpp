@@ -35,7 +35,7 @@ WorkingFluidPanel::WorkingFluidPanel(QWidget* parent) : QWidget(parent) {
     cmbUlje->setCurrentIndex(-1);
     cmbUlje->setMaxVisibleItems(16);
 
-    addCaption(box, QStringLiteral("Temp. [\u00B0C]"), 8, 60);
+    lblTemperature = addCaption(box, QStringLiteral("Temp. [\u00B0C]"), 8, 60);
     edTemperatura = addEditField(box, "edTemperatura", 80, 60, 49, 0);
     edTemperatura->setText(QStringLiteral("40"));
     edTemperatura->setToolTip(
@@ -44,14 +44,14 @@ WorkingFluidPanel::WorkingFluidPanel(QWidget* parent) : QWidget(parent) {
     UpDown3->setObjectName(QStringLiteral("UpDown3"));
     UpDown3->setGeometry(129, 57, 17, 21);
 
-    addCaption(box, QStringLiteral("Density [kg/m3]"), 256, 32);
+    lblDensity = addCaption(box, QStringLiteral("Density [kg/m3]"), 256, 32);
     Edit1 = addEditField(box, "Edit1", 416, 32, 49, 0);
     Edit1->setText(QStringLiteral("840"));
     UpDown2 = new UpDown(Edit1, 800, 1100, 2, 840, box);
     UpDown2->setObjectName(QStringLiteral("UpDown2"));
     UpDown2->setGeometry(465, 29, 17, 21);
 
-    addCaption(box, QStringLiteral("Kinematic viscosity [mm2/s]"), 256, 64);
+    lblViscosity = addCaption(box, QStringLiteral("Kinematic viscosity [mm2/s]"), 256, 64);
     Edit2 = addEditField(box, "Edit2", 416, 64, 49, 0);
     Edit2->setText(QStringLiteral("12"));
     UpDown1 = new UpDown(Edit2, 1, 1000, 2, 12, box);
@@ -65,6 +65,12 @@ WorkingFluidPanel::WorkingFluidPanel(QWidget* parent) : QWidget(parent) {
     chBelezi->setObjectName(QStringLiteral("chBelezi"));
     chBelezi->setChecked(true);
     chBelezi->setGeometry(48, 28, 180, 20);
+    cbUnits = addComboField(
+        grOpcije, "cbUnits", 8, 56, 225, 0,
+        {QStringLiteral("Metric (bar, l/min, mm)"), QStringLiteral("US customary (psi, gpm, in)")});
+    cbUnits->setEditable(false);
+    cbUnits->setCurrentIndex(0);
+    cbUnits->setToolTip(QStringLiteral("The units the pages show; the figures stay as they are"));
 
     spdHelp = new QToolButton(box);
     spdHelp->setObjectName(QStringLiteral("spdHelp"));
@@ -88,4 +94,22 @@ WorkingFluidPanel::WorkingFluidPanel(QWidget* parent) : QWidget(parent) {
     StaticText1->setStyleSheet(QStringLiteral("color: red;"));
     StaticText1->setCursor(Qt::PointingHandCursor);
     StaticText1->setGeometry(8, 84, 230, 22);
+}
+
+void WorkingFluidPanel::captionUnits(units::UnitSystem system) {
+    const auto unit = [system](units::Quantity quantity) {
+        return QStringLiteral(" [") +
+               QString::fromUtf8(units::displayUnit(quantity, system).display) + QLatin1Char(']');
+    };
+    // In metric the captions keep their plain spellings.
+    if (system == units::kMetric) {
+        recaption(lblTemperature, QStringLiteral("Temp. [\u00B0C]"));
+        recaption(lblDensity, QStringLiteral("Density [kg/m3]"));
+        recaption(lblViscosity, QStringLiteral("Kinematic viscosity [mm2/s]"));
+        return;
+    }
+    recaption(lblTemperature, QStringLiteral("Temp.") + unit(units::Quantity::Temperature));
+    recaption(lblDensity, QStringLiteral("Density") + unit(units::Quantity::Density));
+    recaption(lblViscosity,
+              QStringLiteral("Kinematic viscosity") + unit(units::Quantity::KinematicViscosity));
 }

@@ -2,8 +2,11 @@
 
 #include <QWidget>
 
+#include "model/Quantity.h"
+
 class ClickableLabel;
 class QCheckBox;
+class QLabel;
 class QComboBox;
 class QGroupBox;
 class QLineEdit;
@@ -19,6 +22,9 @@ class WorkingFluidPanel : public QWidget {
   public:
     explicit WorkingFluidPanel(QWidget* parent);
 
+    // The captions of the fluid's figures in the system's units.
+    void captionUnits(units::UnitSystem system);
+
     QGroupBox* GroupBox1 = nullptr;
     QComboBox* cmbUlje = nullptr;
     QLineEdit* edTemperatura = nullptr;  // working temperature, °C
@@ -29,6 +35,11 @@ class WorkingFluidPanel : public QWidget {
     UpDown* UpDown1 = nullptr;
     QGroupBox* grOpcije = nullptr;
     QCheckBox* chBelezi = nullptr;
+    // The unit system the pages show: metric first, then US customary.
+    QComboBox* cbUnits = nullptr;
+    QLabel* lblTemperature = nullptr;
+    QLabel* lblDensity = nullptr;
+    QLabel* lblViscosity = nullptr;
     QToolButton* spdHelp = nullptr;
     ClickableLabel* StaticText1 = nullptr;
     QPushButton* btnExit = nullptr;

@@ -115,4 +115,72 @@ void BM_PumpCalculateWithLogging(benchmark::State& state) {
 }
 BENCHMARK(BM_PumpCalculateWithLogging)->Unit(benchmark::kMicrosecond);
 
+// Switching between metric and US customary units with every page filled
+// and calculated: every field, slider, result and diagram is converted and
+// the window repaints. A user clicks the choice; it must feel immediate.
+void BM_SwitchUnitSystem(benchmark::State& state) {
+    TfrmKalvorMain window(nullptr, std::make_unique<SilentDesktop>());
+    window.show();
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window)) {
+        state.SkipWithError("window not active");
+        return;
+    }
+    const auto edit = [&window](const char* name, const char* text) {
+        if (auto* field = window.findChild<QLineEdit*>(QString::fromLatin1(name))) {
+            field->setText(QString::fromLatin1(text));
+        } else if (auto* combo = window.findChild<QComboBox*>(QString::fromLatin1(name))) {
+            combo->setEditText(QString::fromLatin1(text));
+        }
+    };
+    const auto click = [&window](const char* name) {
+        window.findChild<QPushButton*>(QString::fromLatin1(name))->click();
+    };
+    const auto mode = [&window](const char* group, int item) {
+        window.findChild<QWidget*>(QString::fromLatin1(group))
+            ->findChildren<QRadioButton*>()
+            .at(item)
+            ->click();
+    };
+    mode("RadioGroup1", 0);
+    edit("edp", "100");
+    edit("edV", "50");
+    edit("edSnaga", "10");
+    click("btnCalc");
+    mode("RadioGroup2", 10);
+    edit("edHMp", "120");
+    edit("edHMv", "32.5");
+    edit("edHMn", "1000");
+    click("btnHMCalc");
+    mode("RadioGroup4", 0);
+    edit("edHCPul", "100");
+    edit("edHCQ1", "50");
+    edit("edHCD1", "100");
+    edit("edHCD2", "50");
+    edit("edHCStroke", "400");
+    edit("edHCMountLength", "800");
+    click("BitBtn3");
+    edit("edUSd", "10");
+    edit("edUSl", "2.0");
+    edit("edUS", "1.0");
+    click("BitBtn5");
+    edit("edValveQ", "30");
+    auto* units = window.findChild<QComboBox*>(QStringLiteral("cbUnits"));
+    int item = 0;
+    for (auto _ : state) {
+        item = 1 - item;
+        units->setCurrentIndex(item);
+        window.repaint();
+        QApplication::processEvents();
+    }
+    if (window.findChild<QLineEdit*>(QStringLiteral("edUSd"))->text().isEmpty()) {
+        state.SkipWithError("the pages were not filled");
+    }
+}
+BENCHMARK(BM_SwitchUnitSystem)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(40)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
 }  // namespace

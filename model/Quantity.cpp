@@ -44,6 +44,7 @@ constexpr QuantityRow kQuantities[] = {
     {Quantity::Minutes,               "time in minutes",        {"min",   "min"}},
     {Quantity::SmallVolume,           "small volume",           {"cm3",   "cm³"}},
     {Quantity::LargeArea,             "large area",             {"m2",    "m²"}},
+    {Quantity::Share,                 "share",                  {"%",     "%"}},
 };
 
 // The units of the other systems, with the factor to the model unit (model
@@ -84,6 +85,7 @@ constexpr SystemUnitRow kSystemUnits[] = {
     {kUs, Quantity::Minutes,                {"min",     "min",     1.0}},
     {kUs, Quantity::SmallVolume,            {"in3",     "in³",     16.387064,               0.0,  1}},
     {kUs, Quantity::LargeArea,              {"ft2",     "ft²",     0.09290304}},
+    {kUs, Quantity::Share,                  {"%",       "%",       1.0}},
 };
 // clang-format on
 

@@ -38,6 +38,7 @@ enum class Quantity {
     Minutes,      // time spans of minutes: heating up, cooling down
     SmallVolume,  // dead volumes, oil taken by compression
     LargeArea,    // surfaces of tanks
+    Share,        // a part of a whole in per cent
 };
 
 // A unit of a quantity. A value in this unit converts to the model unit as

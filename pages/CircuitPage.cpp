@@ -15,8 +15,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <algorithm>
+#include <cmath>
 
 #include "model/Valve.h"
+#include "model/faults.h"
 #include "model/klip.h"
 #include "model/pumpa.h"
 #include "pages/CircuitSketch.h"
@@ -198,13 +200,25 @@ void CircuitPage::buildControls() {
     };
     const char* const captions[] = {"Pressure at the cylinder [bar]", "Cylinder force [kN]",
                                     "Cylinder speed [m/s]"};
+    const units::Quantity quantities[] = {units::Quantity::Pressure, units::Quantity::Force,
+                                          units::Quantity::Velocity};
+    const char* const formats[] = {"%.2f", "%.2f", "%.4f"};
     for (int row = 0; row < 3; ++row) {
-        addCaption(this, QString::fromLatin1(captions[row]), 462, 362 + row * 18, 220);
+        QLabel* caption =
+            addCaption(this, QString::fromLatin1(captions[row]), 462, 362 + row * 18, 220);
         auto* label = new QLabel(this);
         label->setObjectName(QString::fromLatin1(results[row].second));
         label->setGeometry(690, 362 + row * 18, 120, 16);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         *results[row].first = label;
+        QString symbol = QString::fromLatin1(captions[row]);
+        symbol.truncate(symbol.indexOf(QStringLiteral(" [")));
+        cylinderFigures_.add({.value = label,
+                              .caption = caption,
+                              .symbol = symbol,
+                              .quantity = quantities[row],
+                              .format = formats[row],
+                              .blank = QStringLiteral("\u2014")});
     }
     showCylinderResults(nullptr);
     addTakeOverMenus();
@@ -289,17 +303,86 @@ CircuitOptions CircuitPage::options() const {
 }
 
 void CircuitPage::setPumpFlow(const QString& text) {
-    setFieldText(edQ_prost, text);
+    // The pump's text is in the system the pump page shows, which may be
+    // switched before this page is.
+    const std::optional<double> figure = [&text]() -> std::optional<double> {
+        try {
+            return readOptionalNumber(text);
+        } catch (const ConversionError&) {
+            return std::nullopt;
+        }
+    }();
+    if (!figure || !std::isfinite(*figure)) {
+        setFieldText(edQ_prost, text);
+        return;
+    }
+    showModel(edQ_prost,
+              units::toModel(*figure, units::Quantity::Flow, services_.shared().unitSystem));
 }
 
 std::optional<double> CircuitPage::operationLineDrop() const {
-    return optionalFieldValue(edDpPog);
+    return modelOf(edDpPog);
 }
 
 bool CircuitPage::copyPumpFlow() {
     const std::optional<double> flow = sources_.pumpFlow();
-    setFieldText(edQ_prost, flow ? shownFlow(*flow) : QString());
+    if (flow) {
+        showModel(edQ_prost, *flow);
+    } else {
+        setFieldText(edQ_prost, QString());
+    }
     return flow.has_value();
+}
+
+units::Quantity CircuitPage::quantityOf(const QLineEdit* field) const {
+    return field == edQ_prost ? units::Quantity::Flow : units::Quantity::Pressure;
+}
+
+void CircuitPage::showModel(QLineEdit* field, double value) {
+    const QString text = quantityText("%2.2f", value, quantityOf(field), system_);
+    setFieldText(field, text);
+    written_[field] = {text, value};
+}
+
+std::optional<double> CircuitPage::modelOf(const QLineEdit* field) const {
+    const QString text = fieldText(field);
+    if (text.isEmpty()) {
+        return std::nullopt;
+    }
+    if (const auto found = written_.find(field);
+        found != written_.end() && found->second.first == text) {
+        return found->second.second;
+    }
+    // A text that is no number throws ConversionError, as reading it did.
+    return units::toModel(readNumber(text), quantityOf(field), system_);
+}
+
+void CircuitPage::captionUnits() {
+    const auto unit = [this](units::Quantity quantity) {
+        return QString::fromUtf8(units::displayUnit(quantity, system_).ascii);
+    };
+    Label51->setText(QStringLiteral("Flow [%1]").arg(unit(units::Quantity::Flow)));
+    GroupBox3->setTitle(QStringLiteral("Pressure drops[%1]").arg(unit(units::Quantity::Pressure)));
+}
+
+void CircuitPage::setUnitSystem(units::UnitSystem system) {
+    std::map<QLineEdit*, double> values;
+    for (QLineEdit* field : {edQ_prost, edDp, edDpProstBlok, edDpPrig, edDpPog, edDpPov}) {
+        try {
+            if (const auto value = modelOf(field)) {
+                values[field] = *value;
+            }
+        } catch (const ConversionError&) {
+            // A text that is no number stays for the user to correct.
+        }
+    }
+    system_ = system;
+    for (const auto& [field, value] : values) {
+        showModel(field, value);
+    }
+    cylinderFigures_.setUnitSystem(system);
+    captionUnits();
+    pbShema->update();
 }
 
 void CircuitPage::edQ_prostDblClick() {
@@ -361,16 +444,10 @@ void CircuitPage::showCylinderResults(const prost_cevovod* chain) {
 }
 
 void CircuitPage::showCylinderFigures(const std::optional<CylinderFigures>& figures) {
-    cylinderFigures_ = figures;
-    if (!figures) {
-        for (QLabel* label : {lblProstPressure, lblProstForce, lblProstSpeed}) {
-            label->setText(QStringLiteral("\u2014"));
-        }
-        return;
-    }
-    lblProstPressure->setText(formatText("%.2f", figures->pressure));
-    lblProstForce->setText(formatText("%.2f", figures->force));
-    lblProstSpeed->setText(formatText("%.4f", figures->speed));
+    shownCylinder_ = figures;
+    cylinderFigures_.show(0, figures ? std::optional(figures->pressure) : std::nullopt);
+    cylinderFigures_.show(1, figures ? std::optional(figures->force) : std::nullopt);
+    cylinderFigures_.show(2, figures ? std::optional(figures->speed) : std::nullopt);
 }
 
 void CircuitPage::takeOverLine(QLineEdit* field, CircuitSlot slot) {
@@ -380,7 +457,7 @@ void CircuitPage::takeOverLine(QLineEdit* field, CircuitSlot slot) {
                               QString::fromLatin1(kCircuitCaption));
         return;
     }
-    setFieldText(field, shownDrop(line->drop));
+    showModel(field, line->drop);
     // Each line keeps its own tube type: the return line may be of another tube.
     slots_.setLine(slot, {line->diameter, line->length, line->tubeType});
     lineFigures_[slot] = {QString::fromStdString(numtext::FloatToStr(line->diameter)),
@@ -410,7 +487,7 @@ void CircuitPage::takeOverValve(QLineEdit* field, std::optional<CircuitSlot> slo
     if (!valve) {
         return;
     }
-    setFieldText(field, shownDrop(valve->drop));
+    showModel(field, valve->drop);
     if (slot) {
         slots_.setValve(*slot, {valve->name.toStdString(), valve->constantTerm,
                                 valve->flowCoefficient, valve->largestFlow});
@@ -506,19 +583,21 @@ QStringList CircuitPage::sketchFigures(const SketchLayout& layout) const {
                    ? QString()
                    : text + QLatin1Char(' ') + QString::fromLatin1(unit);
     };
+    const char* bar = units::displayUnit(units::Quantity::Pressure, system_).ascii.data();
+    const char* flowUnit = units::displayUnit(units::Quantity::Flow, system_).ascii.data();
     bool flow = false;
     const double flowValue = fieldText(edQ_prost).toDouble(&flow);
     const std::map<QString, QString> byName{
         // One decimal: the flow's text has to fit under the pump's symbol.
         // Read without throwing: this runs while the sketch paints.
-        {QStringLiteral("Pump"), with(flow ? formatText("%.1f", flowValue) : QString(), "l/min")},
-        {QStringLiteral("Operation line"), with(fieldText(edDpPog), "bar")},
-        {QStringLiteral("Directional control valve"), with(fieldText(edDp), "bar")},
-        {QStringLiteral("Check valve"), with(fieldText(edDpProstBlok), "bar")},
-        {QStringLiteral("Double Check valve"), with(fieldText(edDpProstBlok), "bar")},
-        {QStringLiteral("Throttle valve"), with(fieldText(edDpPrig), "bar")},
-        {QStringLiteral("Hydro Cylinder"), with(lblProstPressure->text(), "bar")},
-        {QStringLiteral("Return line"), with(fieldText(edDpPov), "bar")},
+        {QStringLiteral("Pump"), with(flow ? formatText("%.1f", flowValue) : QString(), flowUnit)},
+        {QStringLiteral("Operation line"), with(fieldText(edDpPog), bar)},
+        {QStringLiteral("Directional control valve"), with(fieldText(edDp), bar)},
+        {QStringLiteral("Check valve"), with(fieldText(edDpProstBlok), bar)},
+        {QStringLiteral("Double Check valve"), with(fieldText(edDpProstBlok), bar)},
+        {QStringLiteral("Throttle valve"), with(fieldText(edDpPrig), bar)},
+        {QStringLiteral("Hydro Cylinder"), with(lblProstPressure->text(), bar)},
+        {QStringLiteral("Return line"), with(fieldText(edDpPov), bar)},
     };
     QStringList figures;
     for (const QString& name : layout.components) {
@@ -580,14 +659,20 @@ CircuitInputs CircuitPage::gatherInputs() const {
     CircuitInputs inputs = slots_.gather(options());
     inputs.pump = sources_.pump();
     // A text that is no number is named here; a figure out of range by validate.
-    const FieldReading supply =
-        readQuantity(QStringLiteral("Supply flow Q [l/min]"), fieldText(edQ_prost),
-                     {.lowest = kLeastSupplyFlow, .highest = kMostSupplyFlow});
+    const auto shown = [this](double flow) {
+        return QString::number(units::toDisplay(flow, units::Quantity::Flow, system_), 'g', 6)
+            .toDouble();
+    };
+    const FieldReading supply = readQuantity(
+        QStringLiteral("Supply flow Q [%1]")
+            .arg(QString::fromUtf8(units::displayUnit(units::Quantity::Flow, system_).ascii)),
+        fieldText(edQ_prost),
+        {.lowest = shown(kLeastSupplyFlow), .highest = shown(kMostSupplyFlow)});
     if (!supply.number) {
         markRefused(edQ_prost);
         throw CircuitInputError(supply.problem.toStdString());
     }
-    inputs.supplyFlow = supply.value;
+    inputs.supplyFlow = *modelOf(edQ_prost);
 
     const CylinderDefinition cylinder = sources_.cylinder();
     // A blank diameter fails as reading its blank field does.
@@ -682,7 +767,7 @@ void CircuitPage::showComputedDrops(const prost_cevovod& chain, const CircuitInp
         std::vector<QLineEdit*>& fields = isValve ? valves : lines;
         std::size_t& next = isValve ? valve : line;
         if (next < fields.size()) {
-            setFieldText(fields[next++], shownDrop(element.pressureDrop));
+            showModel(fields[next++], element.pressureDrop);
         }
     }
 }
@@ -751,10 +836,10 @@ void CircuitPage::saveResults(PageState& state) const {
     for (const QListWidget* list : {lbHc, lsKomponente}) {
         state.names[list->objectName()] = listItems(list);
     }
-    if (cylinderFigures_) {
-        state.results[QStringLiteral("cylinder.pressure")] = cylinderFigures_->pressure;
-        state.results[QStringLiteral("cylinder.force")] = cylinderFigures_->force;
-        state.results[QStringLiteral("cylinder.speed")] = cylinderFigures_->speed;
+    if (shownCylinder_) {
+        state.results[QStringLiteral("cylinder.pressure")] = shownCylinder_->pressure;
+        state.results[QStringLiteral("cylinder.force")] = shownCylinder_->force;
+        state.results[QStringLiteral("cylinder.speed")] = shownCylinder_->speed;
     }
     if (powerLost_) {
         state.results[QStringLiteral("powerLost")] = *powerLost_;

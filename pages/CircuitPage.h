@@ -11,6 +11,7 @@
 #include "pages/CircuitSketch.h"
 #include "pages/PageLinks.h"
 #include "ui/CalculatorPage.h"
+#include "ui/QuantityLabels.h"
 
 class CircuitPaintBox;
 class ClickableLabel;
@@ -27,6 +28,8 @@ class QPushButton;
 class CircuitPage : public CalculatorPage {
     Q_OBJECT
   public:
+    // The flow, the drops and the cylinder's figures in the system's units.
+    void setUnitSystem(units::UnitSystem system) override;
     // What the circuit takes over from the other pages.
     struct Sources {
         std::function<PumpInputs()> pump;
@@ -145,7 +148,7 @@ class CircuitPage : public CalculatorPage {
         double force = 0.0;
         double speed = 0.0;
     };
-    std::optional<CylinderFigures> cylinderFigures_;
+    std::optional<CylinderFigures> shownCylinder_;
     // What the characteristic on show was calculated from, so that a design
     // draws it again even when the pages have changed since.
     std::optional<CircuitInputs> drawnFrom_;
@@ -158,6 +161,16 @@ class CircuitPage : public CalculatorPage {
     QLabel* lblProstPressure = nullptr;
     QLabel* lblProstForce = nullptr;
     QLabel* lblProstSpeed = nullptr;
+    QuantityLabels cylinderFigures_;
+    QLabel* dropCaption_ = nullptr;
+    // The figures of the plain fields in the shown units: the model figure
+    // behind the text last written, so that a switch back loses nothing.
+    units::UnitSystem system_ = units::kMetric;
+    std::map<const QLineEdit*, std::pair<QString, double>> written_;
+    units::Quantity quantityOf(const QLineEdit* field) const;
+    void showModel(QLineEdit* field, double value);
+    std::optional<double> modelOf(const QLineEdit* field) const;
+    void captionUnits();
     ClickableLabel* Label51 = nullptr;
     ClickableLabel* Label52 = nullptr;
     ClickableLabel* Label53 = nullptr;

@@ -68,7 +68,7 @@ constexpr PairPlacement rowAt(int row) {
 std::vector<QuantityRow> pairTable() {
     return {
         // clang-format off
-        {.caption = "Resistant Force [kN]",
+        {.caption = "Resistant Force", .quantity = units::Quantity::Force,
          .slider = {.name = "tbHCSila", .minimum = 0, .maximum = 500000, .start = 0, .tick = 100,
                     .scale = 0.001, .format = "%.2f"},
          .field = {.name = "edHCF", .tag = 120},
@@ -76,7 +76,7 @@ std::vector<QuantityRow> pairTable() {
          .range = {.lowest = 0.001, .highest = 100000},
          .at = rowAt(0),
          .reset = {.kind = ResetKind::TextThenSlider}},
-        {.caption = "Pressure in [bar]",
+        {.caption = "Pressure in", .quantity = units::Quantity::Pressure,
          .slider = {.name = "tbHCPul", .minimum = 1, .maximum = 250, .start = 1, .tick = 1,
                     .format = "%.1f"},
          .field = {.name = "edHCPul", .tag = 121},
@@ -84,7 +84,7 @@ std::vector<QuantityRow> pairTable() {
          .range = {.lowest = 1, .highest = 1000},
          .at = rowAt(1),
          .reset = {.kind = ResetKind::TextThenSlider}},
-        {.caption = "Pressure out [bar]",
+        {.caption = "Pressure out", .quantity = units::Quantity::Pressure,
          .slider = {.name = "tbHCPiz", .minimum = 1, .maximum = 250, .start = 1, .tick = 1,
                     .format = "%.1f"},
          .field = {.name = "edHCPiz", .tag = 122},
@@ -92,7 +92,7 @@ std::vector<QuantityRow> pairTable() {
          .range = {.lowest = 0, .highest = 1000},
          .at = rowAt(2),
          .reset = {.kind = ResetKind::SliderThenText}},
-        {.caption = "Flow in [l/min]",
+        {.caption = "Flow in", .quantity = units::Quantity::Flow,
          .slider = {.name = "tbHCQ1", .minimum = 1, .maximum = 200, .start = 1, .tick = 1,
                     .format = "%.1f"},
          .field = {.name = "edHCQ1", .tag = 123},
@@ -100,7 +100,7 @@ std::vector<QuantityRow> pairTable() {
          .range = {.lowest = 0.1, .highest = 10000},
          .at = rowAt(3),
          .reset = {.kind = ResetKind::SliderThenText}},
-        {.caption = "Flow out [l/min]",
+        {.caption = "Flow out", .quantity = units::Quantity::Flow,
          .slider = {.name = "tbHCQ2", .minimum = 1, .maximum = 200, .start = 1, .tick = 1,
                     .format = "%.1f"},
          .field = {.name = "edHCQ2", .tag = 124},
@@ -108,7 +108,7 @@ std::vector<QuantityRow> pairTable() {
          .range = {.lowest = 0.1, .highest = 10000},
          .at = rowAt(4),
          .reset = {.kind = ResetKind::SliderThenText}},
-        {.caption = "Piston diameter [mm]",
+        {.caption = "Piston diameter", .quantity = units::Quantity::SmallLength,
          .slider = {.name = "tbHCD1", .minimum = 1, .maximum = 300, .start = 1, .tick = 1,
                     .format = "%.d"},
          .field = {.name = "edHCD1", .tag = 125, .keys = KeyFilterKind::Whole},
@@ -116,7 +116,7 @@ std::vector<QuantityRow> pairTable() {
          .range = {.lowest = 1, .highest = 2000},
          .at = rowAt(5),
          .reset = {.kind = ResetKind::SliderThenText}},
-        {.caption = "Piston rod diameter [mm]",
+        {.caption = "Piston rod diameter", .quantity = units::Quantity::SmallLength,
          .slider = {.name = "tbHCD2", .minimum = 1, .maximum = 299, .start = 1, .tick = 1,
                     .format = "%.d"},
          .field = {.name = "edHCD2", .tag = 126, .keys = KeyFilterKind::Whole},
@@ -124,7 +124,7 @@ std::vector<QuantityRow> pairTable() {
          .range = {.lowest = 1, .highest = 2000},
          .at = rowAt(6),
          .reset = {.kind = ResetKind::SliderThenText}},
-        {.caption = "Stroke speed[m/s]",
+        {.caption = "Stroke speed", .quantity = units::Quantity::Velocity,
          .slider = {.name = "tbHCv", .minimum = 0, .maximum = 100, .start = 0, .tick = 1,
                     .scale = 0.01, .format = "%.2f"},
          .field = {.name = "edHCv", .tag = 127},
@@ -158,12 +158,12 @@ std::vector<QuantityRow> designTable() {
     };
     return {
         // clang-format off
-        {.caption = "Stroke [mm]",
+        {.caption = "Stroke", .quantity = units::Quantity::SmallLength,
          .field = {.name = "edHCStroke", .tag = 128},
          .exit = {.kind = ExitKind::Decimal, .format = "%.0f"},
          .range = {.lowest = 1, .highest = 50000},
          .at = at(8, 20, 134)},
-        {.caption = "Retracted length [mm]",
+        {.caption = "Retracted length", .quantity = units::Quantity::SmallLength,
          .field = {.name = "edHCMountLength", .tag = 129},
          .exit = {.kind = ExitKind::Decimal, .format = "%.0f"},
          .range = {.lowest = 0, .highest = 50000},
@@ -222,6 +222,21 @@ QImage renderPicture(const QString& resource) {
     renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(kPictureSize)));
     return image;
 }
+
+// The design group's results, in the order they are added.
+enum DesignResult {
+    ExtendTime,
+    ExtendVolume,
+    RetractTime,
+    RetractVolume,
+    RegenSpeed,
+    RegenForce,
+    RegenTime,
+    BucklingLength,
+    Slenderness,
+    PermissibleForce,
+    kDesignResults
+};
 
 // A result is written in the format its field gives a typed value: a
 // quotient such as 200/3 l/min would otherwise run past the field's edge.
@@ -335,20 +350,25 @@ void CylinderPage::buildDesignGroup() {
         int row;
         int left;  // the caption's; the value follows it
         int valueLeft;
+        units::Quantity quantity;
+        const char* format;
     };
+    using units::Quantity;
     // Extend, retract and regenerative figures in columns behind their row's
     // name; the buckling figures in a row of their own.
     const Result results[] = {
-        {&lblHCExtendTime, "lblHCExtendTime", "t [s]", 0, 88, 134},
-        {&lblHCExtendVolume, "lblHCExtendVolume", "V [l]", 0, 180, 226},
-        {&lblHCRetractTime, "lblHCRetractTime", "t [s]", 1, 88, 134},
-        {&lblHCRetractVolume, "lblHCRetractVolume", "V [l]", 1, 180, 226},
-        {&lblHCRegenSpeed, "lblHCRegenSpeed", "v [m/s]", 2, 88, 134},
-        {&lblHCRegenForce, "lblHCRegenForce", "F [kN]", 2, 180, 226},
-        {&lblHCRegenTime, "lblHCRegenTime", "t [s]", 2, 272, 318},
-        {&lblHCBucklingLength, "lblHCBucklingLength", "L_K [mm]", 3, 8, 64},
-        {&lblHCSlenderness, "lblHCSlenderness", "\u03bb", 3, 130, 146},
-        {&lblHCPermissibleForce, "lblHCPermissibleForce", "F perm. [kN]", 3, 212, 290},
+        {&lblHCExtendTime, "lblHCExtendTime", "t", 0, 88, 134, Quantity::Time, "%.2f"},
+        {&lblHCExtendVolume, "lblHCExtendVolume", "V", 0, 180, 226, Quantity::Volume, "%.3f"},
+        {&lblHCRetractTime, "lblHCRetractTime", "t", 1, 88, 134, Quantity::Time, "%.2f"},
+        {&lblHCRetractVolume, "lblHCRetractVolume", "V", 1, 180, 226, Quantity::Volume, "%.3f"},
+        {&lblHCRegenSpeed, "lblHCRegenSpeed", "v", 2, 88, 134, Quantity::Velocity, "%.4f"},
+        {&lblHCRegenForce, "lblHCRegenForce", "F", 2, 180, 226, Quantity::Force, "%.2f"},
+        {&lblHCRegenTime, "lblHCRegenTime", "t", 2, 272, 318, Quantity::Time, "%.2f"},
+        {&lblHCBucklingLength, "lblHCBucklingLength", "L_K", 3, 8, 64, Quantity::SmallLength,
+         "%.0f"},
+        {&lblHCSlenderness, "lblHCSlenderness", "\u03bb", 3, 130, 146, Quantity::Ratio, "%.1f"},
+        {&lblHCPermissibleForce, "lblHCPermissibleForce", "F perm.", 3, 212, 290, Quantity::Force,
+         "%.2f"},
     };
     const char* const rowCaptions[] = {"Extend", "Retract", "Regenerative"};
     constexpr int kFirstResult = 70;
@@ -359,11 +379,17 @@ void CylinderPage::buildDesignGroup() {
     }
     for (const Result& result : results) {
         const int top = kFirstResult + result.row * kResultStep;
-        addCaption(grpHCDesign, QString::fromUtf8(result.caption), result.left, top);
+        QLabel* caption =
+            addCaption(grpHCDesign, QString::fromUtf8(result.caption), result.left, top);
         auto* label = new QLabel(grpHCDesign);
         label->setObjectName(QString::fromLatin1(result.name));
         label->setGeometry(result.valueLeft, top, 46, 16);
         *result.label = label;
+        designResults_.add({.value = label,
+                            .caption = caption,
+                            .symbol = QString::fromUtf8(result.caption),
+                            .quantity = result.quantity,
+                            .format = result.format});
     }
     lblHCBucklingVerdict = new QLabel(grpHCDesign);
     lblHCBucklingVerdict->setObjectName(QStringLiteral("lblHCBucklingVerdict"));
@@ -451,11 +477,11 @@ bool CylinderPage::acceptInputs(int item) {
     const QString caption = QString::fromLatin1(kErrorCaption);
     // The oil must push against the back pressure, and the rod must leave an
     // annulus: otherwise there is no working area to divide by.
-    if (isGiven(item, PressureIn) && !(fieldValue(field(PressureIn)) > outletPressure)) {
+    if (isGiven(item, PressureIn) && !(pairs().modelValue(PressureIn) > outletPressure)) {
         services_.showMessage(QStringLiteral("PRESSURE INPUT IS NOT VALID"), caption);
         return false;
     }
-    if (!(fieldValue(field(PistonDiameter)) > fieldValue(field(RodDiameter)))) {
+    if (!(pairs().modelValue(PistonDiameter) > pairs().modelValue(RodDiameter))) {
         services_.showMessage(QStringLiteral("PISTON OR PISTON ROD DIAMETAR ARE NOT VALID  "),
                               caption);
         return false;
@@ -464,8 +490,8 @@ bool CylinderPage::acceptInputs(int item) {
         // The group's own inputs, checked before anything is computed; the
         // flow and the pressure come from the calculation itself.
         klip stand;
-        stand.pistonDiameter = fieldValue(field(PistonDiameter));
-        stand.rodDiameter = fieldValue(field(RodDiameter));
+        stand.pistonDiameter = pairs().modelValue(PistonDiameter);
+        stand.rodDiameter = pairs().modelValue(RodDiameter);
         return designInputs(stand, 1.0).has_value();
     }
     return true;
@@ -521,24 +547,27 @@ std::optional<CylinderDesignInputs> CylinderPage::designInputs(const klip& cylin
 
 void CylinderPage::showDesignFigures(const CylinderDesign& design, std::optional<double> pushLoad) {
     shownDesign_ = ShownDesign{design, pushLoad};
-    lblHCExtendTime->setText(formatText("%.2f", design.stroke.extendTime));
-    lblHCExtendVolume->setText(formatText("%.3f", design.stroke.extendVolume));
-    lblHCRetractTime->setText(formatText("%.2f", design.stroke.retractTime));
-    lblHCRetractVolume->setText(formatText("%.3f", design.stroke.retractVolume));
+    designResults_.show(ExtendTime, design.stroke.extendTime);
+    designResults_.show(ExtendVolume, design.stroke.extendVolume);
+    designResults_.show(RetractTime, design.stroke.retractTime);
+    designResults_.show(RetractVolume, design.stroke.retractVolume);
+    for (int index : {RegenSpeed, RegenForce, RegenTime}) {
+        designResults_.show(index, std::nullopt);
+    }
     if (design.regenerative) {
-        lblHCRegenSpeed->setText(formatText("%.4f", design.regenerative->speed));
-        lblHCRegenForce->setText(formatText("%.2f", design.regenerative->force));
-        lblHCRegenTime->setText(formatText("%.2f", design.regenerative->time));
+        designResults_.show(RegenSpeed, design.regenerative->speed);
+        designResults_.show(RegenForce, design.regenerative->force);
+        designResults_.show(RegenTime, design.regenerative->time);
     } else {
         for (QLabel* label : {lblHCRegenSpeed, lblHCRegenForce, lblHCRegenTime}) {
             label->setText(QStringLiteral("\u2014"));
         }
     }
-    lblHCBucklingLength->setText(formatText("%.0f", design.buckling.freeLength));
-    lblHCSlenderness->setText(formatText("%.1f", design.buckling.slenderness));
-    lblHCPermissibleForce->setText(formatText("%.2f", design.buckling.permissible));
+    designResults_.show(BucklingLength, design.buckling.freeLength);
+    designResults_.show(Slenderness, design.buckling.slenderness);
+    designResults_.show(PermissibleForce, design.buckling.permissible);
     lblHCBucklingVerdict->setText(QString::fromStdString(
-        bucklingVerdict(design.buckling, pushLoad, services_.shared().unitSystem)));
+        bucklingVerdict(design.buckling, pushLoad, designResults_.unitSystem())));
     const bool safe = rodSafe(design.buckling, pushLoad);
     lblHCBucklingVerdict->setStyleSheet(safe ? QStringLiteral("color: #007000;")
                                              : QStringLiteral("color: red;"));
@@ -546,11 +575,10 @@ void CylinderPage::showDesignFigures(const CylinderDesign& design, std::optional
 
 void CylinderPage::clearDesignResults() {
     shownDesign_.reset();
-    for (QLabel* label : {lblHCExtendTime, lblHCExtendVolume, lblHCRetractTime, lblHCRetractVolume,
-                          lblHCRegenSpeed, lblHCRegenForce, lblHCRegenTime, lblHCBucklingLength,
-                          lblHCSlenderness, lblHCPermissibleForce, lblHCBucklingVerdict}) {
-        label->clear();
+    for (int index = 0; index < kDesignResults; ++index) {
+        designResults_.show(index, std::nullopt);
     }
+    lblHCBucklingVerdict->clear();
 }
 
 std::optional<double> CylinderPage::pushLoadOf(const klip& cylinder) const {
@@ -579,7 +607,7 @@ void CylinderPage::showDesign(const klip& cylinder, double flow, units::ReportRo
 }
 
 void CylinderPage::calculate(int item) {
-    const double outletPressure = fieldValue(field(PressureOut));
+    const double outletPressure = pairs().modelValue(PressureOut);
     const double efficiency = fieldValue(field(Efficiency));
     const std::vector<double> given = givenValues(item);
     const auto mode = static_cast<unsigned>(item + 1);
@@ -647,7 +675,7 @@ void CylinderPage::edHCQ1DblClick() {
     if (!flow || !(*flow > 0.0)) {
         return;
     }
-    setFieldText(field(FlowIn), shownFlow(*flow));
+    FieldPairs::showValue(pair(FlowIn), "%2.2f", *flow);
 }
 
 void CylinderPage::startUp() {
@@ -656,6 +684,27 @@ void CylinderPage::startUp() {
     setLoadDirection(false, QStringLiteral("Load direction: Push"));
     // Cylinder catalogues' usual safety against buckling.
     setFieldText(design_->pair(SafetyFactor).field, QStringLiteral("3.50"));
+}
+
+void CylinderPage::setUnitSystem(units::UnitSystem system) {
+    ModePage::setUnitSystem(system);
+    // The regenerative figures of a cylinder that has none keep their dash.
+    std::vector<QString> dashes;
+    for (QLabel* label : {lblHCRegenSpeed, lblHCRegenForce, lblHCRegenTime}) {
+        dashes.push_back(label->text());
+    }
+    designResults_.setUnitSystem(system);
+    int index = 0;
+    for (QLabel* label : {lblHCRegenSpeed, lblHCRegenForce, lblHCRegenTime}) {
+        if (dashes[static_cast<std::size_t>(index++)] == QStringLiteral("\u2014")) {
+            label->setText(QStringLiteral("\u2014"));
+        }
+    }
+    // The verdict names the loads in the units shown.
+    if (shownDesign_) {
+        lblHCBucklingVerdict->setText(QString::fromStdString(
+            bucklingVerdict(shownDesign_->design.buckling, shownDesign_->pushLoad, system)));
+    }
 }
 
 std::vector<const FieldPairs*> CylinderPage::quantityRows() const {
@@ -772,9 +821,9 @@ CylinderDefinition CylinderPage::definition() const {
             }
         }
     }
-    cylinder.pistonDiameter = optionalFieldValue(field(PistonDiameter));
-    cylinder.rodDiameter = optionalFieldValue(field(RodDiameter));
-    cylinder.stroke = optionalFieldValue(design_->pair(Stroke).field);
+    cylinder.pistonDiameter = FieldPairs::optionalModelValue(pair(PistonDiameter));
+    cylinder.rodDiameter = FieldPairs::optionalModelValue(pair(RodDiameter));
+    cylinder.stroke = FieldPairs::optionalModelValue(design_->pair(Stroke));
     cylinder.efficiency = fieldValue(field(Efficiency));
     cylinder.direction = pullLoad() ? LoadDirection::Pull : LoadDirection::Push;
     return cylinder;

@@ -8,6 +8,7 @@
 #include "model/CylinderDesign.h"
 #include "pages/PageLinks.h"
 #include "ui/ModePage.h"
+#include "ui/QuantityLabels.h"
 
 class QAction;
 class QButtonGroup;
@@ -26,6 +27,7 @@ class klipJednostrani;
 class CylinderPage : public ModePage {
     Q_OBJECT
   public:
+    void setUnitSystem(units::UnitSystem system) override;
     // A double click on the inlet flow takes the pump flow from pumpFlow.
     CylinderPage(PageServices& services, PumpFlowSource pumpFlow);
 
@@ -127,4 +129,6 @@ class CylinderPage : public ModePage {
     QLabel* lblHCSlenderness = nullptr;
     QLabel* lblHCPermissibleForce = nullptr;
     QLabel* lblHCBucklingVerdict = nullptr;
+    // The design group's figures, in the order of its result table.
+    QuantityLabels designResults_;
 };

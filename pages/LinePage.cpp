@@ -55,13 +55,16 @@ QStringList tubeTypes() {
     return names;
 }
 
+// The figures of the page's result labels.
+enum Figure { kDropFigure, kVelocityFigure };
+
 // Points of the drawn characteristic between no flow and the operating flow.
 constexpr int kLineCharacteristicIntervals = 200;
 
 std::vector<QuantityRow> pairTable() {
     return {
         // clang-format off
-        {.caption = "Diameter [mm]",
+        {.caption = "Diameter", .quantity = units::Quantity::SmallLength,
          .slider = {.name = "tbUSd", .minimum = 1, .maximum = 100, .start = 1, .tick = 1,
                     .format = "%f"},
          .field = {.name = "edUSd"},
@@ -70,7 +73,7 @@ std::vector<QuantityRow> pairTable() {
          .at = {.captionLeft = 8, .top = 70, .sliderLeft = 130, .sliderWidth = 200,
                 .fieldLeft = 340, .fieldWidth = 76},
          .reset = {.kind = ResetKind::SliderThenText}},
-        {.caption = "Length [m]",
+        {.caption = "Length", .quantity = units::Quantity::Length,
          .slider = {.name = "tbUSl", .minimum = 0, .maximum = 200, .start = 1, .tick = 2,
                     .scale = 0.1, .format = "%2.1f"},
          .field = {.name = "edUSl"},
@@ -80,7 +83,7 @@ std::vector<QuantityRow> pairTable() {
                 .fieldLeft = 340, .fieldWidth = 76}},
         // What the field holds, speed or flow, is said by the option group above it.
         // Its caption names it in messages only.
-        {.caption = "Fluid speed", .unit = "m/s",
+        {.caption = "Fluid speed", .quantity = units::Quantity::Velocity,
          .slider = {.name = "tbUS", .minimum = 1, .maximum = 100, .start = 1, .tick = 1,
                     .scale = kSpeedScale, .format = "%f"},
          .field = {.name = "edUS"},
@@ -89,7 +92,7 @@ std::vector<QuantityRow> pairTable() {
          .at = {.top = 184, .sliderLeft = 130, .sliderWidth = 200,
                 .fieldLeft = 340, .fieldWidth = 76}},
         // Shown for the user's reference; no calculation reads it.
-        {.caption = "Pressure in [bar]:",
+        {.caption = "Pressure in", .quantity = units::Quantity::Pressure,
          .slider = {.name = "TrackBar10", .minimum = 1, .maximum = 300, .start = 1, .tick = 1,
                     .format = "%f"},
          .field = {.name = "btnUsputPul"},
@@ -186,7 +189,7 @@ void LinePage::buildControls() {
     BitBtn7->setObjectName(QStringLiteral("BitBtn7"));
     BitBtn7->setGeometry(112, 312, 97, 33);
 
-    addCaption(this, QStringLiteral("Pressure drop [bar]"), 230, 321);
+    QLabel* dropCaption = addCaption(this, QStringLiteral("Pressure drop [bar]"), 230, 321);
     lblDp_Cev = new QLabel(QStringLiteral("0"), this);
     lblDp_Cev->setObjectName(QStringLiteral("lblDp_Cev"));
     QFont bold = lblDp_Cev->font();
@@ -199,15 +202,27 @@ void LinePage::buildControls() {
     lblDp_Cev->setGeometry(352, 316, 72, 24);
 
     // What the drop was computed from, under it.
-    const auto figure = [this](const char* caption, const char* name, int left, int top,
-                               int width) {
-        addCaption(this, QString::fromUtf8(caption), left, top + 1);
+    QLabel* velocityCaption = nullptr;
+    const auto figure = [this, &velocityCaption](const char* caption, const char* name, int left,
+                                                 int top, int width) {
+        velocityCaption = addCaption(this, QString::fromUtf8(caption), left, top + 1);
         auto* label = new QLabel(this);
         label->setObjectName(QString::fromLatin1(name));
         label->setGeometry(left + 56, top, width, 18);
         return label;
     };
     lblUSVelocity = figure("v [m/s]", "lblUSVelocity", 8, 352, 80);
+    figures_.add({.value = lblDp_Cev,
+                  .caption = dropCaption,
+                  .symbol = QStringLiteral("Pressure drop"),
+                  .quantity = units::Quantity::Pressure,
+                  .format = "%2.2f",
+                  .blank = QStringLiteral("0")});
+    figures_.add({.value = lblUSVelocity,
+                  .caption = velocityCaption,
+                  .symbol = QStringLiteral("v"),
+                  .quantity = units::Quantity::Velocity,
+                  .format = "%.2f"});
     lblUSReynolds = figure("Re", "lblUSReynolds", 150, 352, 80);
     lblUSLambda = figure("\u03bb", "lblUSLambda", 292, 352, 76);
     lblUSRegime = figure("Regime", "lblUSRegime", 8, 372, 360);
@@ -273,11 +288,12 @@ void LinePage::RGcevCrevoClick() {
 
 void LinePage::USRadioClick() {
     // The number in the field keeps its text; only its meaning changes.
-    pairs_->setScale(SpeedOrFlow, flowGiven() ? kFlowScale : kSpeedScale);
     QuantityRow& row = pairs_->pair(SpeedOrFlow).row;
     row.caption = flowGiven() ? QStringLiteral("Flow") : QStringLiteral("Fluid speed");
-    row.unit = flowGiven() ? QStringLiteral("l/min") : QStringLiteral("m/s");
     row.range = flowGiven() ? kFlowRange : kSpeedRange;
+    pairs_->setQuantity(SpeedOrFlow,
+                        flowGiven() ? units::Quantity::Flow : units::Quantity::Velocity,
+                        flowGiven() ? kFlowScale : kSpeedScale);
 }
 
 void LinePage::BitBtn5Click() {
@@ -305,10 +321,10 @@ void LinePage::BitBtn5Click() {
     }
     const WorkingFluidTexts fluid = services_.workingFluid();
     const double viscosity = readNumber(fluid.viscosity);
-    const double diameter = fieldValue(field(Diameter));
+    const double diameter = pairs_->modelValue(Diameter);
     const double density = readNumber(fluid.density);
-    const double length = fieldValue(field(Length));
-    const double speedOrFlow = fieldValue(field(SpeedOrFlow));
+    const double length = pairs_->modelValue(Length);
+    const double speedOrFlow = pairs_->modelValue(SpeedOrFlow);
     // A zero diameter, speed, flow or viscosity divides by zero in the line's
     // formulas; a negative length or density gives a negative drop.
     const bool sound = positive(diameter) && positive(speedOrFlow) && positive(viscosity) &&
@@ -333,7 +349,7 @@ void LinePage::BitBtn5Click() {
     }
     last_ = LineTakeOver{line->pressureDrop, diameter, length, cmbVrsta->currentIndex()};
     lastInputs_ = inputs;
-    lblDp_Cev->setText(shownDrop(line->pressureDrop));
+    figures_.show(kDropFigure, line->pressureDrop);
     showFigures(*line);
     storeDiagram(*line);
 }
@@ -348,7 +364,7 @@ std::unique_ptr<cev> LinePage::makeLine(const LineInputs& in) {
 }
 
 void LinePage::showFigures(const cev& line) {
-    lblUSVelocity->setText(formatText("%.2f", line.velocity));
+    figures_.show(kVelocityFigure, line.velocity);
     lblUSReynolds->setText(formatText("%.0f", line.reynolds));
     lblUSLambda->setText(QString::fromStdString(fourSignificantDigits(line.frictionFactor)));
     lblUSRegime->setText(QString::fromStdString(line.flowType).trimmed());
@@ -366,28 +382,65 @@ void LinePage::clearFigures() {
 }
 
 void LinePage::storeDiagram(const cev& line) {
-    ValveDiagram diagram;
-    diagram.flowCells = cellCount(static_cast<long double>(line.flow) + 1.0L);
-    // Pressure cells fine enough that even a small drop is read off at
-    // several labelled values.
-    diagram.dropUnit = dropUnitFor(line.pressureDrop);
-    diagram.dropCells =
-        cellCount(static_cast<long double>(line.pressureDrop) / diagram.dropUnit + 1.0L);
-    diagram.firstFlow = 0;
     // The line's own law at every flow: laminar drops grow with the flow,
     // turbulent ones nearly with its square; the curve ends on the operating
     // point the page shows.
+    characteristic_.clear();
     for (int i = 0; i < kLineCharacteristicIntervals; ++i) {
         const double q = line.flow * i / kLineCharacteristicIntervals;
-        diagram.points.emplace_back(q, line.dropAtFlow(q));
+        characteristic_.emplace_back(q, line.dropAtFlow(q));
     }
-    diagram.points.emplace_back(line.flow, line.pressureDrop);
+    characteristic_.emplace_back(line.flow, line.pressureDrop);
+    drawDiagram();
+}
+
+void LinePage::drawDiagram() {
+    if (characteristic_.empty()) {
+        return;
+    }
+    const units::UnitSystem system = pairs_->unitSystem();
+    const auto flowIn = [system](double flow) {
+        return units::toDisplay(flow, units::Quantity::Flow, system);
+    };
+    const auto dropIn = [system](double drop) {
+        return units::toDisplay(drop, units::Quantity::Pressure, system);
+    };
+    const QPointF operating = characteristic_.back();
+    ValveDiagram diagram;
+    diagram.flowCells = cellCount(static_cast<long double>(flowIn(operating.x())) + 1.0L);
+    // Pressure cells fine enough that even a small drop is read off at
+    // several labelled values.
+    diagram.dropUnit = dropUnitFor(dropIn(operating.y()));
+    diagram.dropCells =
+        cellCount(static_cast<long double>(dropIn(operating.y())) / diagram.dropUnit + 1.0L);
+    diagram.firstFlow = 0;
+    for (const QPointF& point : characteristic_) {
+        diagram.points.emplace_back(flowIn(point.x()), dropIn(point.y()));
+    }
     // The axis titles, with their units, on the red of the page's captions.
-    diagram.titles = {QStringLiteral("Q [l/min]"), QStringLiteral("prssure lost [bar]"),
+    const auto unit = [system](units::Quantity quantity) {
+        return QString::fromUtf8(units::displayUnit(quantity, system).ascii);
+    };
+    diagram.titles = {QStringLiteral("Q [%1]").arg(unit(units::Quantity::Flow)),
+                      QStringLiteral("prssure lost [%1]").arg(unit(units::Quantity::Pressure)),
                       kCaptionBackground};
-    const int flowCells = diagram.flowCells;
     PaintBox2->setDiagram(std::move(diagram));
-    emit diagramFlowRange(flowCells);
+    // The valve's flow slider counts in the model's flow.
+    emit diagramFlowRange(cellCount(static_cast<long double>(operating.x()) + 1.0L));
+}
+
+void LinePage::setUnitSystem(units::UnitSystem system) {
+    CalculatorPage::setUnitSystem(system);
+    const auto unit = [system](units::Quantity quantity) {
+        return QString::fromUtf8(units::displayUnit(quantity, system).ascii);
+    };
+    speedOrFlow_->button(0)->setText(
+        QStringLiteral("Fluid speed [%1]").arg(unit(units::Quantity::Velocity)));
+    speedOrFlow_->button(1)->setText(QStringLiteral("Flow [%1]").arg(unit(units::Quantity::Flow)));
+    figures_.setUnitSystem(system);
+    if (!characteristic_.empty()) {
+        drawDiagram();
+    }
 }
 
 void LinePage::BitBtn7Click() {
@@ -400,7 +453,8 @@ void LinePage::BitBtn7Click() {
     last_.reset();
     lastInputs_.reset();
     clearFigures();
-    lblDp_Cev->setText(QStringLiteral("0.0"));
+    figures_.showBlank(kDropFigure, QStringLiteral("0.0"));
+    characteristic_.clear();
     PaintBox2->setDiagram(std::nullopt);
 }
 
@@ -416,7 +470,7 @@ void LinePage::edUSDblClick() {
                               QStringLiteral("INPUT ERROR"));
         return;
     }
-    setFieldText(flow.field, shownFlow(*pumpFlow));
+    FieldPairs::showValue(flow, "%2.2f", *pumpFlow);
     // The return flow serves the circuit's return line, so only once the
     // operation line has been taken over.
     const std::optional<double> operationLine = returnFlow_.operationLineDrop();
@@ -439,7 +493,7 @@ void LinePage::edUSDblClick() {
     const QString text = fieldText(flow.field);
     if (!text.isEmpty()) {
         // The slider follows the pump flow; the field keeps its decimals.
-        FieldPairs::showResult(flow, fieldValue(flow.field), text);
+        FieldPairs::showResult(flow, FieldPairs::modelValue(flow), text);
     }
 }
 
@@ -495,15 +549,16 @@ void LinePage::restoreResults(const PageState& state) {
     };
     last_.reset();
     lastInputs_.reset();
+    characteristic_.clear();
     PaintBox2->setDiagram(std::nullopt);
     if (!(has("drop") && has("diameter") && has("length") && has("tubeType"))) {
-        lblDp_Cev->setText(QStringLiteral("0"));
+        figures_.showBlank(kDropFigure, QStringLiteral("0"));
         return;
     }
     last_ = LineTakeOver{results.at(QStringLiteral("drop")), results.at(QStringLiteral("diameter")),
                          results.at(QStringLiteral("length")),
                          static_cast<int>(results.at(QStringLiteral("tubeType")))};
-    lblDp_Cev->setText(shownDrop(last_->drop));
+    figures_.show(kDropFigure, last_->drop);
     if (!(has("diagram.speedOrFlow") && has("diagram.density") && has("diagram.viscosity") &&
           has("diagram.flowGiven") && has("diagram.hose"))) {
         return;  // a design without them shows the drop alone
@@ -531,6 +586,7 @@ void LinePage::restoreResults(const PageState& state) {
         storeDiagram(*makeLine(inputs));
         lastInputs_ = inputs;
     } catch (const std::exception&) {
+        characteristic_.clear();
         PaintBox2->setDiagram(std::nullopt);
     }
 }

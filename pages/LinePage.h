@@ -1,13 +1,16 @@
 #pragma once
 
+#include <QPointF>
 #include <QString>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "pages/PageLinks.h"
 #include "ui/CalculatorPage.h"
 #include "ui/DiagramBox.h"
+#include "ui/QuantityLabels.h"
 
 class FieldPairs;
 class QButtonGroup;
@@ -23,6 +26,7 @@ class cev;
 class LinePage : public CalculatorPage {
     Q_OBJECT
   public:
+    void setUnitSystem(units::UnitSystem system) override;
     // What the double click on the speed-or-flow field needs to fill in the
     // circuit's return flow: the pump flow, the drop of the circuit's
     // operation line (nothing before its take-over) and the cylinder.
@@ -87,6 +91,8 @@ class LinePage : public CalculatorPage {
         bool hose = false;
     };
     static std::unique_ptr<cev> makeLine(const LineInputs& in);
+    // The stored characteristic drawn in the page's unit system.
+    void drawDiagram();
     // The line's velocity, Reynolds number, friction factor and regime beside
     // the drop, with a note where the velocity is above the usual ones;
     // emptied when an input changes, so they never describe other inputs.
@@ -112,4 +118,8 @@ class LinePage : public CalculatorPage {
     // The line the drop label shows, in full.
     std::optional<LineTakeOver> last_;
     std::optional<LineInputs> lastInputs_;
+    // The drop and the velocity, shown in the page's units.
+    QuantityLabels figures_;
+    // The last characteristic, model units (l/min, bar), operating point last.
+    std::vector<QPointF> characteristic_;
 };

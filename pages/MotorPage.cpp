@@ -27,7 +27,7 @@ constexpr PairPlacement rowAt(int top) {
 std::vector<QuantityRow> pairTable() {
     return {
         // clang-format off
-        {.caption = "Torque [daNm]",
+        {.caption = "Torque", .quantity = units::Quantity::Torque,
          .slider = {.name = "tbHMM", .minimum = 0, .maximum = 300, .start = 0, .tick = 10,
                     .format = "%.2f"},
          .field = {.name = "edHMM", .tag = 107},
@@ -35,7 +35,7 @@ std::vector<QuantityRow> pairTable() {
          .range = {.lowest = 0.01, .highest = 100000},
          .at = rowAt(16),
          .reset = {.kind = ResetKind::TextThenSlider, .text = "0.0"}},
-        {.caption = "Pressure [bar]",
+        {.caption = "Pressure", .quantity = units::Quantity::Pressure,
          .slider = {.name = "tbHMp", .minimum = 0, .maximum = 250, .start = 1, .tick = 5,
                     .format = "%f"},
          .field = {.name = "edHMp", .tag = 108},
@@ -43,7 +43,7 @@ std::vector<QuantityRow> pairTable() {
          .range = {.lowest = 1, .highest = 1000},
          .at = rowAt(52),
          .reset = {.kind = ResetKind::TextThenSlider, .text = "0.0"}},
-        {.caption = "Flow [l/min]",
+        {.caption = "Flow", .quantity = units::Quantity::Flow,
          .slider = {.name = "tbHMQ", .minimum = 0, .maximum = 200, .start = 0, .tick = 1,
                     .format = "%f"},
          .field = {.name = "edHMQ", .tag = 109},
@@ -51,7 +51,7 @@ std::vector<QuantityRow> pairTable() {
          .range = {.lowest = 0.1, .highest = 10000},
          .at = rowAt(88),
          .reset = {.kind = ResetKind::TextThenSlider, .text = "0.0"}},
-        {.caption = "Power [kW]",
+        {.caption = "Power", .quantity = units::Quantity::Power,
          .slider = {.name = "tbHMSnaga", .minimum = 0, .maximum = 60, .start = 0, .tick = 10,
                     .format = "%f"},
          .field = {.name = "edHMSnaga", .tag = 110},
@@ -60,7 +60,7 @@ std::vector<QuantityRow> pairTable() {
          .at = rowAt(124),
          .reset = {.kind = ResetKind::TextThenSlider, .text = "0"}},
         // The slider counts tenths of a cm3.
-        {.caption = "Displacement [cm3]",
+        {.caption = "Displacement", .quantity = units::Quantity::Displacement,
          .slider = {.name = "tbHMv", .minimum = 0, .maximum = 1600, .start = 1, .tick = 2,
                     .scale = 0.1, .format = "%f"},
          .field = {.name = "edHMv", .tag = 111},
@@ -70,7 +70,7 @@ std::vector<QuantityRow> pairTable() {
          .reset = {.kind = ResetKind::TextThenSlider, .text = "0.0"}},
         // A speed is a whole number: a fraction is no speed and gets the
         // default text; the slider's own change rewrites the field.
-        {.caption = "Speed range [r/m]",
+        {.caption = "Speed range", .quantity = units::Quantity::Speed,
          .slider = {.name = "tbHMn", .minimum = 0, .maximum = 1500, .start = 0, .tick = 5,
                     .format = "%d"},
          .field = {.name = "edHMn", .tag = 112, .keys = KeyFilterKind::Whole},

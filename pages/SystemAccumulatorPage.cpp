@@ -26,7 +26,7 @@ constexpr int kProcessTop = 92;
 constexpr int kSolveTop = 176;
 
 std::vector<QuantityRow> pairTable() {
-    const char* bar = captionUnit(units::Quantity::Pressure);
+    const auto bar = units::Quantity::Pressure;
     return {
         systemRow(QStringLiteral("Precharge p0 (at %1 %2)")
                       .arg(kPrechargeCelsius)
@@ -34,18 +34,14 @@ std::vector<QuantityRow> pairTable() {
                   bar, "edAccP0", 8, "90"),
         systemRow(QStringLiteral("Minimum pressure p1"), bar, "edAccP1", 36, "100"),
         systemRow(QStringLiteral("Maximum pressure p2"), bar, "edAccP2", 64, "200"),
-        systemRow(QStringLiteral("Polytropic exponent n"), "", "edAccN", 120, "1.3"),
-        systemRow(QStringLiteral("Working gas temperature"),
-                  captionUnit(units::Quantity::Temperature), "edAccTw", 148, "20"),
-        systemRow(QStringLiteral("Useful volume \u0394V"), captionUnit(units::Quantity::Volume),
-                  "edAccDV", 240, "2"),
-        systemRow(QStringLiteral("Size V0"), captionUnit(units::Quantity::Volume), "edAccV0", 268,
-                  "10"),
+        systemRow(QStringLiteral("Polytropic exponent n"), units::Quantity::Ratio, "edAccN", 120,
+                  "1.3"),
+        systemRow(QStringLiteral("Working gas temperature"), units::Quantity::Temperature,
+                  "edAccTw", 148, "20"),
+        systemRow(QStringLiteral("Useful volume \u0394V"), units::Quantity::Volume, "edAccDV", 240,
+                  "2"),
+        systemRow(QStringLiteral("Size V0"), units::Quantity::Volume, "edAccV0", 268, "10"),
     };
-}
-
-QString volumeText(double litres) {
-    return formatText("%.3f", litres);
 }
 
 }  // namespace
@@ -82,21 +78,19 @@ SystemAccumulatorPage::SystemAccumulatorPage(PageServices& services)
 
     const int left = 372;
     const int captionWidth = 220;
-    const QString litre = QString::fromUtf8(captionUnit(units::Quantity::Volume));
+    const auto volume = units::Quantity::Volume;
     lblAccV0 =
-        addResult("lblAccV0", QStringLiteral("Size V0 [%1]").arg(litre), left, 8, captionWidth);
-    lblAccDV = addResult("lblAccDV", QStringLiteral("Useful volume \u0394V [%1]").arg(litre), left,
+        addFigure("lblAccV0", QStringLiteral("Size V0"), volume, "%.3f", left, 8, captionWidth);
+    lblAccDV = addFigure("lblAccDV", QStringLiteral("Useful volume \u0394V"), volume, "%.3f", left,
                          36, captionWidth);
-    lblAccV1 = addResult("lblAccV1", QStringLiteral("Gas volume at p1: V1 [%1]").arg(litre), left,
+    lblAccV1 = addFigure("lblAccV1", QStringLiteral("Gas volume at p1: V1"), volume, "%.3f", left,
                          64, captionWidth);
-    lblAccV2 = addResult("lblAccV2", QStringLiteral("Gas volume at p2: V2 [%1]").arg(litre), left,
+    lblAccV2 = addFigure("lblAccV2", QStringLiteral("Gas volume at p2: V2"), volume, "%.3f", left,
                          92, captionWidth);
     lblAccRatio = addResult("lblAccRatio", QStringLiteral("Pressure ratio p2/p0 (absolute)"), left,
                             120, captionWidth);
-    lblAccPrecharge = addResult("lblAccPrecharge",
-                                QStringLiteral("Precharge at gas temperature [%1]")
-                                    .arg(QString::fromUtf8(captionUnit(units::Quantity::Pressure))),
-                                left, 148, captionWidth);
+    lblAccPrecharge = addFigure("lblAccPrecharge", QStringLiteral("Precharge at gas temperature"),
+                                units::Quantity::Pressure, "%.2f", left, 148, captionWidth);
     lblAccAdvice = addNote(QString(), QRect(left, 184, 470, 60));
     lblAccAdvice->setObjectName(QStringLiteral("lblAccAdvice"));
     QPalette red = lblAccAdvice->palette();
@@ -143,12 +137,12 @@ void SystemAccumulatorPage::calculate() {
         in.size = value(Size);
     }
     const AccumulatorResult out = computeAccumulator(in);
-    lblAccV0->setText(volumeText(out.size));
-    lblAccDV->setText(volumeText(out.usefulVolume));
-    lblAccV1->setText(volumeText(out.volumeAtMinimum));
-    lblAccV2->setText(volumeText(out.volumeAtMaximum));
+    showFigure(lblAccV0, out.size);
+    showFigure(lblAccDV, out.usefulVolume);
+    showFigure(lblAccV1, out.volumeAtMinimum);
+    showFigure(lblAccV2, out.volumeAtMaximum);
     lblAccRatio->setText(formatText("%.3f", out.pressureRatio));
-    lblAccPrecharge->setText(formatText("%.2f", out.workingPrecharge));
+    showFigure(lblAccPrecharge, out.workingPrecharge);
     QStringList advice;
     for (const std::string& line : out.advice) {
         advice << QString::fromStdString(line);
@@ -164,9 +158,10 @@ void SystemAccumulatorPage::clearResults() {
 }
 
 void SystemAccumulatorPage::clearShown() {
-    for (QLabel* label : {lblAccV0, lblAccDV, lblAccV1, lblAccV2, lblAccRatio, lblAccPrecharge}) {
-        label->setText(QStringLiteral("\u2014"));
+    for (QLabel* label : {lblAccV0, lblAccDV, lblAccV1, lblAccV2, lblAccPrecharge}) {
+        showFigure(label, std::nullopt);
     }
+    lblAccRatio->setText(QStringLiteral("\u2014"));
     lblAccAdvice->clear();
 }
 

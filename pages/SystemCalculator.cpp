@@ -25,11 +25,11 @@ const char* captionUnit(units::Quantity quantity) {
                                                     : units::modelUnit(quantity).ascii.data();
 }
 
-QuantityRow systemRow(const QString& caption, const char* unit, const char* name, int top,
+QuantityRow systemRow(const QString& caption, units::Quantity quantity, const char* name, int top,
                       const QString& start, const char* exitFormat) {
     QuantityRow row;
     row.caption = caption;
-    row.unit = QString::fromUtf8(unit);
+    row.quantity = quantity;
     row.field.name = name;
     row.exit = {.kind = ExitKind::Decimal, .format = exitFormat};
     row.at = {.captionLeft = kSystemCaptionLeft,
@@ -99,7 +99,7 @@ double SystemCalculator::value(int pair) const {
     if (!filled(pair)) {
         throw InputError((row(pair).caption + QStringLiteral(": no value given")).toStdString());
     }
-    return fieldValue(field(pair));
+    return pairs_->modelValue(pair);
 }
 
 bool SystemCalculator::filled(int pair) const {
@@ -131,4 +131,37 @@ void SystemCalculator::calculateClick() {
 void SystemCalculator::resetClick() {
     pairs_->resetAll();
     clearResults();
+}
+
+QLabel* SystemCalculator::addFigure(const char* name, const QString& symbol,
+                                    units::Quantity quantity, const char* format, int left, int top,
+                                    int captionWidth, int valueWidth) {
+    QLabel* caption = nullptr;
+    QLabel* label = addResult(name, symbol, left, top, captionWidth, valueWidth, &caption);
+    figures_.add({.value = label,
+                  .caption = caption,
+                  .symbol = symbol,
+                  .quantity = quantity,
+                  .format = format,
+                  .blank = QStringLiteral("\u2014")});
+    return label;
+}
+
+void SystemCalculator::showFigure(QLabel* label, std::optional<double> figure) {
+    for (int index = 0; index < figures_.count(); ++index) {
+        if (figures_.entry(index).value == label) {
+            figures_.show(index, figure);
+            return;
+        }
+    }
+}
+
+QString SystemCalculator::unitText(units::Quantity quantity) const {
+    return QString::fromUtf8(units::displayUnit(quantity, pairs_->unitSystem()).ascii);
+}
+
+void SystemCalculator::setUnitSystem(units::UnitSystem system) {
+    CalculatorPage::setUnitSystem(system);
+    pairs_->setUnitSystem(system);
+    figures_.setUnitSystem(system);
 }

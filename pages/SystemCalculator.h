@@ -8,6 +8,7 @@
 #include "model/ReportRow.h"
 #include "ui/CalculatorPage.h"
 #include "ui/FieldPairs.h"
+#include "ui/QuantityLabels.h"
 
 class QLabel;
 class QPushButton;
@@ -19,6 +20,8 @@ class QPushButton;
 class SystemCalculator : public CalculatorPage {
     Q_OBJECT
   public:
+    // The rows and the figures of the results in the system's units.
+    void setUnitSystem(units::UnitSystem system) override;
     // The anchor of the calculator's section in the manual.
     const QString& manualSection() const { return manualSection_; }
 
@@ -68,15 +71,25 @@ class SystemCalculator : public CalculatorPage {
     // the choices stay.
     virtual void clearShown() = 0;
 
+    // A result whose caption names its unit ("Size V0 [l]") and whose
+    // figure is kept in the model unit and shown in the page's.
+    QLabel* addFigure(const char* name, const QString& symbol, units::Quantity quantity,
+                      const char* format, int left, int top, int captionWidth, int valueWidth = 90);
+    // A model figure for a label made by addFigure, or its dash.
+    void showFigure(QLabel* label, std::optional<double> figure);
+    // A unit as the page's captions write it.
+    QString unitText(units::Quantity quantity) const;
+
     FieldPairs* pairs_ = nullptr;
 
   private:
     QString manualSection_;
+    QuantityLabels figures_;
 };
 
 // A row of a system calculator: a caption, a field, its unit; no slider, the
 // field's exit and reset as on the other pages.
-QuantityRow systemRow(const QString& caption, const char* unit, const char* name, int top,
+QuantityRow systemRow(const QString& caption, units::Quantity quantity, const char* name, int top,
                       const QString& start, const char* exitFormat = "%2.2f");
 
 // The model unit of a quantity as the captions write it: its ASCII spelling,

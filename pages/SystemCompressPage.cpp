@@ -26,20 +26,19 @@ QString unit(const char* text) {
 }
 
 std::vector<QuantityRow> pairTable() {
-    const char* mm = captionUnit(units::Quantity::SmallLength);
-    const char* cm3 = captionUnit(units::Quantity::SmallVolume);
+    const auto mm = units::Quantity::SmallLength;
+    const auto cm3 = units::Quantity::SmallVolume;
     return {
-        systemRow(QStringLiteral("Effective bulk modulus K"),
-                  captionUnit(units::Quantity::Pressure), "edCompK", 8, "14000"),
-        systemRow(QStringLiteral("Oil volume V"), captionUnit(units::Quantity::Volume), "edCompV",
-                  56, ""),
-        systemRow(QStringLiteral("Pressure rise \u0394p"), captionUnit(units::Quantity::Pressure),
-                  "edCompDp", 56 + kStep, ""),
+        systemRow(QStringLiteral("Effective bulk modulus K"), units::Quantity::Pressure, "edCompK",
+                  8, "14000"),
+        systemRow(QStringLiteral("Oil volume V"), units::Quantity::Volume, "edCompV", 56, ""),
+        systemRow(QStringLiteral("Pressure rise \u0394p"), units::Quantity::Pressure, "edCompDp",
+                  56 + kStep, ""),
         systemRow(QStringLiteral("Bore D"), mm, "edCompBore", kCylinderTop + 20, ""),
         systemRow(QStringLiteral("Rod d"), mm, "edCompRod", kCylinderTop + 20 + kStep, ""),
         systemRow(QStringLiteral("Stroke s"), mm, "edCompStroke", kCylinderTop + 20 + 2 * kStep,
                   ""),
-        systemRow(QStringLiteral("Moving mass m"), captionUnit(units::Quantity::Mass), "edCompMass",
+        systemRow(QStringLiteral("Moving mass m"), units::Quantity::Mass, "edCompMass",
                   kCylinderTop + 20 + 3 * kStep, ""),
         systemRow(QStringLiteral("Dead volume, piston side"), cm3, "edCompDead1",
                   kCylinderTop + 20 + 4 * kStep, "0"),
@@ -67,10 +66,9 @@ SystemCompressPage::SystemCompressPage(PageServices& services,
         QStringLiteral("Oil alone about 14 000 to 16 000 %1; lower with hoses and entrained air")
             .arg(unit(captionUnit(units::Quantity::Pressure))));
     heading(this, QStringLiteral("Oil taken by compression"), 38);
-    lblCompDV = addResult("lblCompDV",
-                          QStringLiteral("\u0394V = V \u0394p / K [%1]")
-                              .arg(unit(captionUnit(units::Quantity::SmallVolume))),
-                          kSystemCaptionLeft + 4, 56 + 2 * kStep - 2, 184);
+    lblCompDV = addFigure("lblCompDV", QStringLiteral("\u0394V = V \u0394p / K"),
+                          units::Quantity::SmallVolume, "%.1f", kSystemCaptionLeft + 4,
+                          56 + 2 * kStep - 2, 184);
     heading(this, QStringLiteral("Cylinder stiffness (single rod)"), kCylinderTop);
     btnCompFromCylinder = new QPushButton(QStringLiteral("From the cylinder page"), this);
     btnCompFromCylinder->setObjectName(QStringLiteral("btnCompFromCylinder"));
@@ -84,10 +82,8 @@ SystemCompressPage::SystemCompressPage(PageServices& services,
                           QStringLiteral("Lowest natural frequency f0 [%1]")
                               .arg(unit(captionUnit(units::Quantity::Frequency))),
                           left, 8, 210);
-    lblCompX = addResult("lblCompX",
-                         QStringLiteral("at x from the retracted end [%1]")
-                             .arg(unit(captionUnit(units::Quantity::SmallLength))),
-                         left, 30, 210);
+    lblCompX = addFigure("lblCompX", QStringLiteral("at x from the retracted end"),
+                         units::Quantity::SmallLength, "%.0f", left, 30, 210);
     pbCompCurve = new CurveBox(this, "pbCompCurve", QRect(left, 56, 486, 330));
 
     connectGuarded(btnCompFromCylinder, &QPushButton::clicked, this, services_,
@@ -154,12 +150,11 @@ void SystemCompressPage::calculate() {
         curve = naturalFrequencyCurve(*cylinder, kCurveIntervals);
     }
 
-    lblCompDV->setText(compressed ? formatText("%.1f", *compressed) : QStringLiteral("\u2014"));
+    showFigure(lblCompDV, compressed);
     if (lowest) {
         lblCompF0->setText(formatText("%.2f", lowest->lowestFrequency));
-        lblCompX->setText(formatText("%.0f", lowest->position));
+        showFigure(lblCompX, lowest->position);
         CurvePlot plot;
-        plot.xTitle = QStringLiteral("x [%1]").arg(unit(captionUnit(units::Quantity::SmallLength)));
         plot.yTitle = QStringLiteral("f0 [%1]").arg(unit(captionUnit(units::Quantity::Frequency)));
         for (const auto& [x, f] : curve) {
             plot.points.emplace_back(x, f);
@@ -167,10 +162,12 @@ void SystemCompressPage::calculate() {
         plot.marker = QPointF(lowest->position, lowest->lowestFrequency);
         plot.yCeiling = kCurveCeiling * lowest->lowestFrequency;
         plot.xEnd = cylinder->stroke;
-        pbCompCurve->setPlot(std::move(plot));
+        curve_ = std::move(plot);
+        drawCurve();
     } else {
         lblCompF0->setText(QStringLiteral("\u2014"));
-        lblCompX->setText(QStringLiteral("\u2014"));
+        showFigure(lblCompX, std::nullopt);
+        curve_.reset();
         pbCompCurve->setPlot(std::nullopt);
     }
     if (oil) {
@@ -182,8 +179,37 @@ void SystemCompressPage::calculate() {
 }
 
 void SystemCompressPage::clearShown() {
-    for (QLabel* label : {lblCompDV, lblCompF0, lblCompX}) {
-        label->setText(QStringLiteral("\u2014"));
-    }
+    showFigure(lblCompDV, std::nullopt);
+    showFigure(lblCompX, std::nullopt);
+    lblCompF0->setText(QStringLiteral("\u2014"));
+    curve_.reset();
     pbCompCurve->setPlot(std::nullopt);
+}
+
+void SystemCompressPage::drawCurve() {
+    if (!curve_) {
+        return;
+    }
+    // The positions along the stroke in the page's length unit.
+    const units::UnitSystem system = pairs_->unitSystem();
+    const auto along = [system](double x) {
+        return units::toDisplay(x, units::Quantity::SmallLength, system);
+    };
+    CurvePlot plot = *curve_;
+    plot.xTitle = QStringLiteral("x [%1]").arg(unitText(units::Quantity::SmallLength));
+    for (QPointF& point : plot.points) {
+        point.setX(along(point.x()));
+    }
+    if (plot.marker) {
+        plot.marker->setX(along(plot.marker->x()));
+    }
+    if (plot.xEnd) {
+        plot.xEnd = along(*plot.xEnd);
+    }
+    pbCompCurve->setPlot(std::move(plot));
+}
+
+void SystemCompressPage::setUnitSystem(units::UnitSystem system) {
+    SystemCalculator::setUnitSystem(system);
+    drawCurve();
 }

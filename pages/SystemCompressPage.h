@@ -1,9 +1,11 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 
 #include "pages/PageLinks.h"
 #include "pages/SystemCalculator.h"
+#include "pages/SystemCurve.h"
 
 class CurveBox;
 class QLabel;
@@ -14,6 +16,7 @@ class QPushButton;
 class SystemCompressPage : public SystemCalculator {
     Q_OBJECT
   public:
+    void setUnitSystem(units::UnitSystem system) override;
     SystemCompressPage(PageServices& services, std::function<CylinderDefinition()> cylinder);
 
     // Bore, rod and stroke as the cylinder page defines them.
@@ -35,4 +38,7 @@ class SystemCompressPage : public SystemCalculator {
     QLabel* lblCompF0 = nullptr;
     QLabel* lblCompX = nullptr;
     CurveBox* pbCompCurve = nullptr;
+    // The stiffness curve on show, x in mm: drawn in the page's units.
+    std::optional<CurvePlot> curve_;
+    void drawCurve();
 };

@@ -27,20 +27,18 @@ QString unit(const char* text) {
 
 std::vector<QuantityRow> pairTable() {
     return {
-        systemRow(QStringLiteral("Power lost"), captionUnit(units::Quantity::Power), "edHeatLoss",
-                  8, ""),
-        systemRow(QStringLiteral("Duty"), "%", "edHeatDuty", 36, "100"),
-        systemRow(QStringLiteral("Tank volume"), captionUnit(units::Quantity::Volume), "edHeatTank",
-                  64, ""),
+        systemRow(QStringLiteral("Power lost"), units::Quantity::Power, "edHeatLoss", 8, ""),
+        systemRow(QStringLiteral("Duty"), units::Quantity::Share, "edHeatDuty", 36, "100"),
+        systemRow(QStringLiteral("Tank volume"), units::Quantity::Volume, "edHeatTank", 64, ""),
         // Three decimals: the surface from the volume is read back as shown.
-        systemRow(QStringLiteral("Tank surface"), captionUnit(units::Quantity::LargeArea),
-                  "edHeatArea", 92, "", "%.3f"),
-        systemRow(QStringLiteral("Heat transfer coefficient k"),
-                  captionUnit(units::Quantity::HeatTransfer), "edHeatK", 120, "12"),
-        systemRow(QStringLiteral("Ambient temperature"), captionUnit(units::Quantity::Temperature),
+        systemRow(QStringLiteral("Tank surface"), units::Quantity::LargeArea, "edHeatArea", 92, "",
+                  "%.3f"),
+        systemRow(QStringLiteral("Heat transfer coefficient k"), units::Quantity::HeatTransfer,
+                  "edHeatK", 120, "12"),
+        systemRow(QStringLiteral("Ambient temperature"), units::Quantity::Temperature,
                   "edHeatAmbient", 148, "20"),
-        systemRow(QStringLiteral("Highest oil temperature"),
-                  captionUnit(units::Quantity::Temperature), "edHeatTmax", 176, "60"),
+        systemRow(QStringLiteral("Highest oil temperature"), units::Quantity::Temperature,
+                  "edHeatTmax", 176, "60"),
     };
 }
 
@@ -72,10 +70,8 @@ SystemHeatPage::SystemHeatPage(PageServices& services, CircuitLossSource circuit
     const int left = 440;
     const int captionWidth = 186;
     const int second = left + captionWidth + 80;
-    lblHeatSteady = addResult("lblHeatSteady",
-                              QStringLiteral("Steady oil temperature [%1]")
-                                  .arg(unit(captionUnit(units::Quantity::Temperature))),
-                              left, 8, captionWidth, 70);
+    lblHeatSteady = addFigure("lblHeatSteady", QStringLiteral("Steady oil temperature"),
+                              units::Quantity::Temperature, "%.1f", left, 8, captionWidth, 70);
     lblHeatTau = addResult("lblHeatTau",
                            QStringLiteral("Time constant \u03C4 [%1]")
                                .arg(unit(captionUnit(units::Quantity::Minutes))),
@@ -84,10 +80,8 @@ SystemHeatPage::SystemHeatPage(PageServices& services, CircuitLossSource circuit
                                  QStringLiteral("Time from ambient to Tmax [%1]")
                                      .arg(unit(captionUnit(units::Quantity::Minutes))),
                                  left, 32, captionWidth, 80);
-    lblHeatCooler = addResult(
-        "lblHeatCooler",
-        QStringLiteral("Cooler to hold Tmax [%1]").arg(unit(captionUnit(units::Quantity::Power))),
-        second, 32, 170, 70);
+    lblHeatCooler = addFigure("lblHeatCooler", QStringLiteral("Cooler to hold Tmax"),
+                              units::Quantity::Power, "%.3f", second, 32, 170, 70);
 
     pbHeatCurve = new CurveBox(this, "pbHeatCurve", QRect(left, 60, 516, 326));
 
@@ -165,11 +159,11 @@ void SystemHeatPage::calculate() {
     lblHeatDensity->setText(QStringLiteral("Oil density: %1 %2, from the working-fluid panel")
                                 .arg(in.density)
                                 .arg(unit(captionUnit(units::Quantity::Density))));
-    lblHeatSteady->setText(formatText("%.1f", out.steadyTemperature));
+    showFigure(lblHeatSteady, out.steadyTemperature);
     lblHeatTau->setText(formatText("%.1f", out.timeConstant));
     lblHeatTimeToMax->setText(out.timeToHighest ? formatText("%.1f", *out.timeToHighest)
                                                 : QStringLiteral("not reached"));
-    lblHeatCooler->setText(formatText("%.3f", out.coolerPower));
+    showFigure(lblHeatCooler, out.coolerPower);
     pbHeatCurve->setPlot(std::move(plot));
     logReport(heatReportRows(in, out));
 }
@@ -189,6 +183,7 @@ std::vector<PageChoice> SystemHeatPage::choices() {
 
 void SystemHeatPage::clearShown() {
     for (QLabel* label : {lblHeatSteady, lblHeatTau, lblHeatTimeToMax, lblHeatCooler}) {
+        showFigure(label, std::nullopt);
         label->setText(QStringLiteral("\u2014"));
     }
     lblHeatDensity->setText(kDensityNote);

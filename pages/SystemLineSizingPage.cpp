@@ -36,11 +36,11 @@ QString designVelocityText(int item) {
 
 std::vector<QuantityRow> pairTable() {
     return {
-        systemRow(QStringLiteral("Flow Q"), captionUnit(units::Quantity::Flow), "edSizeQ", 8, ""),
-        systemRow(QStringLiteral("Design velocity v"), captionUnit(units::Quantity::Velocity),
-                  "edSizeV", kKindTop + 30, designVelocityText(kPressureLine)),
-        systemRow(QStringLiteral("Length L"), captionUnit(units::Quantity::Length), "edSizeL",
-                  kKindTop + 58, "1"),
+        systemRow(QStringLiteral("Flow Q"), units::Quantity::Flow, "edSizeQ", 8, ""),
+        systemRow(QStringLiteral("Design velocity v"), units::Quantity::Velocity, "edSizeV",
+                  kKindTop + 30, designVelocityText(kPressureLine)),
+        systemRow(QStringLiteral("Length L"), units::Quantity::Length, "edSizeL", kKindTop + 58,
+                  "1"),
     };
 }
 
@@ -69,22 +69,16 @@ SystemLineSizingPage::SystemLineSizingPage(PageServices& services, PumpFlowSourc
 
     const int left = 440;
     const int captionWidth = 230;
-    lblSizeD = addResult("lblSizeD",
-                         QStringLiteral("Inner diameter for v [%1]")
-                             .arg(unit(captionUnit(units::Quantity::SmallLength))),
-                         left, 8, captionWidth);
+    lblSizeD = addFigure("lblSizeD", QStringLiteral("Inner diameter for v"),
+                         units::Quantity::SmallLength, "%.2f", left, 8, captionWidth);
     lblSizeHose = addResult(
         "lblSizeHose",
         QStringLiteral("Next hose size [%1]").arg(unit(captionUnit(units::Quantity::SmallLength))),
         left, 36, captionWidth, 200);
-    lblSizeVelocity = addResult("lblSizeVelocity",
-                                QStringLiteral("Velocity in the hose [%1]")
-                                    .arg(unit(captionUnit(units::Quantity::Velocity))),
-                                left, 64, captionWidth);
-    lblSizeDrop = addResult("lblSizeDrop",
-                            QStringLiteral("Pressure drop over the length [%1]")
-                                .arg(unit(captionUnit(units::Quantity::Pressure))),
-                            left, 92, captionWidth);
+    lblSizeVelocity = addFigure("lblSizeVelocity", QStringLiteral("Velocity in the hose"),
+                                units::Quantity::Velocity, "%.2f", left, 64, captionWidth);
+    lblSizeDrop = addFigure("lblSizeDrop", QStringLiteral("Pressure drop over the length"),
+                            units::Quantity::Pressure, "%.3f", left, 92, captionWidth);
     lblSizeFlowType =
         addResult("lblSizeFlowType", QStringLiteral("Flow type"), left, 120, captionWidth, 200);
     btnSizeToLine = new QPushButton(QStringLiteral("To the line page"), this);
@@ -135,19 +129,19 @@ void SystemLineSizingPage::calculate() {
     in.density = fluidDensity();
     in.viscosity = fluidViscosity();
     const LineSizingResult out = sizeLine(in);
-    lblSizeD->setText(formatText("%.2f", out.diameter));
+    showFigure(lblSizeD, out.diameter);
     if (out.hose) {
         lblSizeHose->setText(QStringLiteral("%1 (%2)").arg(QString::fromLatin1(out.hose->dash),
                                                            formatText("%.2f", out.hose->diameter)));
-        lblSizeVelocity->setText(formatText("%.2f", out.hoseVelocity));
-        lblSizeDrop->setText(formatText("%.3f", out.hoseDrop));
+        showFigure(lblSizeVelocity, out.hoseVelocity);
+        showFigure(lblSizeDrop, out.hoseDrop);
         lblSizeFlowType->setText(QString::fromStdString(out.flowType).trimmed());
         chosen_ = LineSizeTakeOver{out.hose->diameter, in.length, in.flow};
     } else {
         lblSizeHose->setText(QStringLiteral("above -32: two lines or a pipe"));
-        for (QLabel* label : {lblSizeVelocity, lblSizeDrop, lblSizeFlowType}) {
-            label->setText(QStringLiteral("\u2014"));
-        }
+        showFigure(lblSizeVelocity, std::nullopt);
+        showFigure(lblSizeDrop, std::nullopt);
+        lblSizeFlowType->setText(QStringLiteral("\u2014"));
         chosen_.reset();
     }
     logReport(lineSizingReportRows(in, out));
@@ -175,7 +169,10 @@ std::vector<PageChoice> SystemLineSizingPage::choices() {
 }
 
 void SystemLineSizingPage::clearShown() {
-    for (QLabel* label : {lblSizeD, lblSizeHose, lblSizeVelocity, lblSizeDrop, lblSizeFlowType}) {
+    for (QLabel* label : {lblSizeD, lblSizeVelocity, lblSizeDrop}) {
+        showFigure(label, std::nullopt);
+    }
+    for (QLabel* label : {lblSizeHose, lblSizeFlowType}) {
         label->setText(QStringLiteral("\u2014"));
     }
     chosen_.reset();

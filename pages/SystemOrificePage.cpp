@@ -19,14 +19,13 @@ constexpr int kRowsTop = 84;
 
 std::vector<QuantityRow> pairTable() {
     return {
-        systemRow(QStringLiteral("Flow Q"), captionUnit(units::Quantity::Flow), "edOrfQ", kRowsTop,
-                  "20"),
-        systemRow(QStringLiteral("Diameter d"), captionUnit(units::Quantity::SmallLength), "edOrfD",
+        systemRow(QStringLiteral("Flow Q"), units::Quantity::Flow, "edOrfQ", kRowsTop, "20"),
+        systemRow(QStringLiteral("Diameter d"), units::Quantity::SmallLength, "edOrfD",
                   kRowsTop + 28, "2", "%.3f"),
-        systemRow(QStringLiteral("Pressure drop \u0394p"), captionUnit(units::Quantity::Pressure),
-                  "edOrfDp", kRowsTop + 56, "100"),
-        systemRow(QStringLiteral("Discharge coefficient \u03B1"), "", "edOrfAlpha", kRowsTop + 84,
-                  "0.62"),
+        systemRow(QStringLiteral("Pressure drop \u0394p"), units::Quantity::Pressure, "edOrfDp",
+                  kRowsTop + 56, "100"),
+        systemRow(QStringLiteral("Discharge coefficient \u03B1"), units::Quantity::Ratio,
+                  "edOrfAlpha", kRowsTop + 84, "0.62"),
     };
 }
 

@@ -65,3 +65,11 @@ QString SystemPage::manualSection() const {
     }
     return QStringLiteral("system");
 }
+
+void SystemPage::setUnitSystem(units::UnitSystem system) {
+    CalculatorPage::setUnitSystem(system);
+    for (CalculatorPage* calculator : std::initializer_list<CalculatorPage*>{
+             accumulator_, heat_, orifice_, compress_, lineSizing_}) {
+        calculator->setUnitSystem(system);
+    }
+}

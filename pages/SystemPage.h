@@ -44,6 +44,9 @@ class SystemPage : public CalculatorPage {
     // The calculator in front.
     std::vector<PageChoice> choices() override;
 
+    // Every calculator of the page in the system's units.
+    void setUnitSystem(units::UnitSystem system) override;
+
   signals:
     // The line sizing's hose, for the line page.
     void lineSizeChosen(const LineSizeTakeOver& line);

@@ -46,7 +46,7 @@ std::vector<QuantityRow> pairTable() {
          .range = {.lowest = 0, .highest = 10},
          .at = {.captionLeft = 8, .top = 34, .sliderLeft = 8, .sliderWidth = 240,
                 .fieldLeft = 256, .fieldWidth = 80, .captionTop = 12}},
-        {.caption = "Min. working ressure", .unit = "bar",
+        {.caption = "Min. working ressure", .quantity = units::Quantity::Pressure,
          .slider = {.name = "TrackBar8", .minimum = 0, .maximum = 10, .start = 0, .tick = 1,
                     .format = "%.d"},
          .field = {.name = "edQ0", .keys = KeyFilterKind::None},
@@ -54,7 +54,7 @@ std::vector<QuantityRow> pairTable() {
          .range = {.lowest = 0, .highest = 1000},
          .at = {.captionLeft = 8, .top = 94, .sliderLeft = 8, .sliderWidth = 240,
                 .fieldLeft = 256, .fieldWidth = 80, .unitLeft = 342, .captionTop = 72}},
-        {.caption = "Pressure in[bar]",
+        {.caption = "Pressure in", .quantity = units::Quantity::Pressure,
          .slider = {.name = "TrackBar9", .minimum = 0, .maximum = 300, .start = 1, .tick = 10,
                     .format = "%d"},
          .field = {.name = "edVENTIL_Pul", .keys = KeyFilterKind::None},
@@ -89,6 +89,46 @@ ValveDiagram characteristic(int largestFlow, int largestDrop, double p0, double 
                                  static_cast<double>(largestDrop), firstFlow};
     diagram.titles = {QStringLiteral("Q [l/min]"), QStringLiteral("pressure drop [bar]"), {}};
     return diagram;
+}
+
+// A diagram of model figures (l/min, bar) in the system's units: the curve's
+// coefficients converted, the flow axis in whole units of the system, the
+// pressure axis in round steps of at most twenty cells.
+ValveDiagram diagramIn(const ValveDiagram& model, units::UnitSystem system) {
+    const units::Unit& flowUnit = units::displayUnit(units::Quantity::Flow, system);
+    const units::Unit& dropUnit = units::displayUnit(units::Quantity::Pressure, system);
+    if (flowUnit.isIdentity() && dropUnit.isIdentity()) {
+        return model;
+    }
+    ValveDiagram shown = model;
+    const double largestFlow = model.flowCells / flowUnit.factor;
+    const double largestDrop = model.dropCells * model.dropUnit / dropUnit.factor;
+    shown.flowCells = std::max(1, static_cast<int>(std::ceil(largestFlow)));
+    shown.firstFlow = static_cast<int>(std::floor(model.firstFlow / flowUnit.factor));
+    shown.dropUnit = dropUnitFor(largestDrop);
+    shown.dropCells = std::max(1, static_cast<int>(std::ceil(largestDrop / shown.dropUnit)));
+    if (model.curve) {
+        const DiagramCurve& curve = *model.curve;
+        shown.curve = DiagramCurve{
+            curve.constantTerm / dropUnit.factor,
+            curve.flowCoefficient * flowUnit.factor * flowUnit.factor / dropUnit.factor,
+            curve.largestFlow / flowUnit.factor, curve.largestDrop / dropUnit.factor,
+            shown.firstFlow};
+    }
+    for (QPointF& point : shown.points) {
+        point = QPointF(point.x() / flowUnit.factor, point.y() / dropUnit.factor);
+    }
+    if (model.operatingPoint) {
+        shown.operatingPoint = QPointF(model.operatingPoint->x() / flowUnit.factor,
+                                       model.operatingPoint->y() / dropUnit.factor);
+    }
+    const auto unitText = [](const units::Unit& unit) {
+        return QString::fromUtf8(unit.display.data(), static_cast<qsizetype>(unit.display.size()));
+    };
+    shown.titles = {QStringLiteral("Q [%1]").arg(unitText(flowUnit)),
+                    QStringLiteral("pressure drop [%1]").arg(unitText(dropUnit)),
+                    {}};
+    return shown;
 }
 
 }  // namespace
@@ -158,7 +198,7 @@ void ValvePage::buildControls() {
     btnTest->setObjectName(QStringLiteral("btnTest"));
     btnTest->setGeometry(8, 140, 97, 28);
 
-    addCaption(this, QStringLiteral("pressure drop"), 8, 316);
+    QLabel* dropCaption = addCaption(this, QStringLiteral("pressure drop"), 8, 316);
     lblFall = new QLabel(QStringLiteral("0"), this);
     lblFall->setObjectName(QStringLiteral("lblFall"));
     QFont bold = lblFall->font();
@@ -169,6 +209,12 @@ void ValvePage::buildControls() {
     red.setColor(QPalette::WindowText, kDropRed);
     lblFall->setPalette(red);
     lblFall->setGeometry(104, 310, 200, 24);
+    drop_.add({.value = lblFall,
+               .caption = dropCaption,
+               .symbol = QStringLiteral("pressure drop"),
+               .quantity = units::Quantity::Pressure,
+               .format = "%2.2f",
+               .blank = QStringLiteral("0")});
 
     BitBtn10 = new QPushButton(QIcon(QStringLiteral(":/program/glyphs/calculate.svg")),
                                QStringLiteral("Calculate"), this);
@@ -180,12 +226,11 @@ void ValvePage::buildControls() {
 void ValvePage::buildDiagramArea() {
     PaintBox1 = new DiagramBox(this, "PaintBox1", QRect(390, 4, 469, 342));
 
-    addCaption(this, QStringLiteral("Flow [l/min]"), 390, 360);
     // The flow can be slid or typed; the calculation reads the field.
     flowPair_ = new FieldPairs(services_, this);
     flowPair_->build({{
         .caption = "Flow",
-        .unit = "l/min",
+        .quantity = units::Quantity::Flow,
         .slider = {.name = "tbVENTIL_Q",
                    .minimum = 0,
                    .maximum = 10,
@@ -195,8 +240,12 @@ void ValvePage::buildDiagramArea() {
         .field = {.name = "edValveQ"},
         .exit = {.kind = ExitKind::Decimal, .format = "%2.2f"},
         .range = {.lowest = 0, .highest = 10000},
-        .at =
-            {.top = 360, .sliderLeft = 466, .sliderWidth = 196, .fieldLeft = 670, .fieldWidth = 64},
+        .at = {.captionLeft = 390,
+               .top = 360,
+               .sliderLeft = 466,
+               .sliderWidth = 196,
+               .fieldLeft = 670,
+               .fieldWidth = 64},
     }});
     tbVENTIL_Q = flowPair_->pair(0).slider;
     setFieldText(flowPair_->pair(0).field, QStringLiteral("0"));
@@ -338,21 +387,22 @@ void ValvePage::loadValvePicture() {
 
 void ValvePage::showDiagram(std::optional<ValveDiagram> diagram, int listRow) {
     listDiagramRow_ = listRow;
-    PaintBox1->setDiagram(std::move(diagram));
+    diagram_ = std::move(diagram);
+    PaintBox1->setDiagram(diagram_ ? std::optional(diagramIn(*diagram_, flowPair_->unitSystem()))
+                                   : std::nullopt);
 }
 
 void ValvePage::markOperatingPoint(double flow, double drop, double p0, double k) {
     // Only on the curve of the valve calculated: after the coefficients were
     // changed without a new diagram, the dot would stand beside the curve.
     // The dot of an earlier calculation goes either way.
-    std::optional<ValveDiagram> diagram = PaintBox1->diagram();
-    if (!diagram) {
+    if (!diagram_) {
         return;
     }
-    const bool onCurve = diagram->curve && diagram->curve->constantTerm == p0 &&
-                         diagram->curve->flowCoefficient == k;
-    diagram->operatingPoint = onCurve ? std::optional<QPointF>(QPointF(flow, drop)) : std::nullopt;
-    PaintBox1->setDiagram(std::move(diagram));
+    const bool onCurve = diagram_->curve && diagram_->curve->constantTerm == p0 &&
+                         diagram_->curve->flowCoefficient == k;
+    diagram_->operatingPoint = onCurve ? std::optional<QPointF>(QPointF(flow, drop)) : std::nullopt;
+    PaintBox1->setDiagram(diagramIn(*diagram_, flowPair_->unitSystem()));
 }
 
 void ValvePage::showLineFault(int row, const QString& fault) {
@@ -491,7 +541,7 @@ void ValvePage::BitBtn10Click() {
                      .arg(QString::number(k, 'g', 6), QString::number(p0, 'g', 6));
     }
     valve.setSource(source.toStdString());
-    lblFall->setText(shownDrop(drop));
+    drop_.show(0, drop);
     lastValve_ = ValveTakeOver{drop, name, p0, k, largestFlow};
     markOperatingPoint(*flow, drop, p0, k);
     // Above the largest flow of its data the valve runs outside what its
@@ -554,7 +604,7 @@ void ValvePage::Koristiprotok1Click() {
             return;
         }
         const double flow = std::trunc(*pumpFlow);
-        if (flow < tbVENTIL_Q->maximum()) {
+        if (flow < flowPair_->pair(0).row.slider.maximum) {
             // The slider to the whole flow, the field to the flow itself.
             FieldPairs::showResult(flowPair_->pair(0), std::max(*pumpFlow, 0.0),
                                    shownFlow(std::max(*pumpFlow, 0.0)));
@@ -620,7 +670,8 @@ void ValvePage::restoreValveLine(const QString& name) {
 void ValvePage::saveResults(PageState& state) const {
     // The test diagram of typed coefficients; a list line's comes back with
     // its selection.
-    const auto& shown = PaintBox1->diagram();
+    // The model's figures, whatever units the diagram shows.
+    const auto& shown = diagram_;
     if (listDiagramRow_ < 0 && shown && shown->curve) {
         state.results[QStringLiteral("testDiagram.constantTerm")] = shown->curve->constantTerm;
         state.results[QStringLiteral("testDiagram.flowCoefficient")] =
@@ -654,7 +705,7 @@ void ValvePage::restoreResults(const PageState& state) {
     const auto name = state.names.find(QStringLiteral("valve"));
     if (drop == results.end() || p0 == results.end() || k == results.end() ||
         name == state.names.end()) {
-        lblFall->setText(QStringLiteral("0"));
+        drop_.show(0, std::nullopt);
         return;
     }
     std::optional<double> largestFlow;
@@ -663,7 +714,7 @@ void ValvePage::restoreResults(const PageState& state) {
         largestFlow = largest->second;
     }
     lastValve_ = ValveTakeOver{drop->second, name->second, p0->second, k->second, largestFlow};
-    lblFall->setText(shownDrop(drop->second));
+    drop_.show(0, drop->second);
 }
 
 std::optional<ValveTakeOver> ValvePage::takeOver() const {
@@ -678,8 +729,16 @@ void ValvePage::setFlowSliderMaximum(int maximum) {
     setFlowMaximum(maximum);
 }
 
+void ValvePage::setUnitSystem(units::UnitSystem system) {
+    CalculatorPage::setUnitSystem(system);
+    drop_.setUnitSystem(system);
+    if (diagram_) {
+        PaintBox1->setDiagram(diagramIn(*diagram_, system));
+    }
+}
+
 void ValvePage::setFlowMaximum(int maximum) {
-    tbVENTIL_Q->setMaximum(std::max(maximum, tbVENTIL_Q->minimum()));
+    flowPair_->setSliderMaximum(0, maximum);
     // Ticks at least four pixels apart, or they merge into a grey bar.
     const int span = tbVENTIL_Q->maximum() - tbVENTIL_Q->minimum();
     int interval = 1;

@@ -9,6 +9,7 @@
 #include "pages/ValveData.h"
 #include "ui/CalculatorPage.h"
 #include "ui/DiagramBox.h"
+#include "ui/QuantityLabels.h"
 
 class FieldPairs;
 class QAction;
@@ -25,6 +26,7 @@ class QTabWidget;
 class ValvePage : public CalculatorPage {
     Q_OBJECT
   public:
+    void setUnitSystem(units::UnitSystem system) override;
     // "Use Flow" takes the pump flow from pumpFlow.
     ValvePage(PageServices& services, PumpFlowSource pumpFlow);
 
@@ -122,5 +124,8 @@ class ValvePage : public CalculatorPage {
     // The list line the last list action was about (-1: the diagram on show,
     // if any, is no list line's). A click on it again changes nothing.
     int listDiagramRow_ = -1;
+    // The diagram on show in the model units, drawn in the page's.
+    std::optional<ValveDiagram> diagram_;
+    QuantityLabels drop_;
     std::optional<ValveTakeOver> lastValve_;
 };

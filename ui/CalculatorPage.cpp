@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "ui/FieldAccess.h"
+#include "ui/FieldPairs.h"
 #include "ui/HandlerGuard.h"
 
 namespace {
@@ -142,4 +143,11 @@ void CalculatorPage::setResultsNote(const QString& note) {
     resultsNote_->setToolTip(note);
     resultsNote_->raise();
     resultsNote_->show();
+}
+
+void CalculatorPage::setUnitSystem(units::UnitSystem system) {
+    // The page owns its rows; the table is handed out read-only for designs.
+    for (const FieldPairs* rows : quantityRows()) {
+        const_cast<FieldPairs*>(rows)->setUnitSystem(system);
+    }
 }

@@ -48,6 +48,11 @@ class CalculatorPage : public QWidget {
     // results again opens without them.
     virtual bool restoresSavedResults() const { return true; }
 
+    // Shows the page in the unit system: every row converted in place (see
+    // FieldPairs::setUnitSystem); a page with figures of its own (results,
+    // diagrams) converts those too. Nothing is recalculated or reset.
+    virtual void setUnitSystem(units::UnitSystem system);
+
     QAbstractButton* calculateButton() const { return calculate_; }
     // A line at the foot of the page about the results on show (where they
     // came from); empty hides it.

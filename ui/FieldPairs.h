@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "model/Quantity.h"
 #include "ui/InputChecks.h"
 #include "ui/PageServices.h"
 
@@ -91,10 +92,13 @@ struct PairReset {
 
 // One quantity: a slider for coarse setting and a field for the exact value,
 // kept in step. A page describes each of its quantities once, in one row of
-// its table.
+// its table. The row is written in the model units (slider, formats, range);
+// the unit the user reads follows from the quantity and the page's unit
+// system: beside the field where the row places a unit label, otherwise in
+// brackets after the caption ("Flow [l/min]"). A Ratio has no unit.
 struct QuantityRow {
     QString caption;
-    QString unit;
+    units::Quantity quantity = units::Quantity::Ratio;
     SliderPart slider;
     FieldPart field;
     FieldExit exit;
@@ -110,6 +114,18 @@ struct QuantityPair {
     QuantityRow row;
     QSlider* slider = nullptr;
     QWidget* field = nullptr;  // QLineEdit, editable QComboBox or QLabel
+    QLabel* captionLabel = nullptr;
+    QLabel* unitLabel = nullptr;
+    // The system the field and the slider show; the slider's step in it.
+    units::UnitSystem system = units::kMetric;
+    double sliderScale = 1.0;
+    // The model value behind the text a unit switch wrote last, so that a
+    // switch back gives the figure from the value, not from its rounding.
+    std::optional<double> switchedValue;
+    QString switchedText;
+
+    const units::Unit& unit() const { return units::displayUnit(row.quantity, system); }
+    bool showsModelUnit() const { return unit().isIdentity(); }
 };
 
 // The slider and field rules, written once: a page hands its table of rows
@@ -130,8 +146,20 @@ class FieldPairs : public QObject {
     const QuantityPair* pairOf(const QWidget* field) const;
     int count() const { return static_cast<int>(pairs_.size()); }
 
-    // A pair whose field changes meaning (the line page's speed or flow).
-    void setScale(int index, double scale) { pair(index).row.slider.scale = scale; }
+    // A pair whose field changes meaning (the line page's speed or flow):
+    // its quantity and its slider's step in the model unit.
+    void setQuantity(int index, units::Quantity quantity, double scale);
+
+    // The slider's largest figure, in the model unit (the largest flow of a
+    // valve's data); the slider keeps its value within the new range.
+    void setSliderMaximum(int index, int maximum);
+
+    // Shows every pair in the system: the figures converted in place (a
+    // text typed but not yet left is read first; a text that is no number
+    // stays as it is), the sliders on round ranges of the new unit, the
+    // captions in its name. No value is lost and nothing is recalculated.
+    void setUnitSystem(units::UnitSystem system);
+    units::UnitSystem unitSystem() const { return system_; }
 
     // The handlers, callable directly. Leaving a field whose text is no
     // number keeps the text, turns the field red and names the quantity and
@@ -147,7 +175,25 @@ class FieldPairs : public QObject {
 
     // The quantity as messages name it: the caption with its unit,
     // "Pressure [bar]".
-    static QString quantityName(const QuantityRow& row);
+    static QString quantityName(const QuantityPair& pair);
+    // The caption as the page shows it.
+    static QString captionText(const QuantityPair& pair);
+    // The row's range in the unit the pair shows, for checks and messages.
+    static ValueRange displayRange(const QuantityPair& pair);
+    // The field's figure in the model unit; a text that is no number throws
+    // ConversionError (for a field its page has checked).
+    static double modelValue(const QuantityPair& pair);
+    double modelValue(int index) const { return modelValue(pair(index)); }
+    // Nothing for a blank field; otherwise as modelValue.
+    static std::optional<double> optionalModelValue(const QuantityPair& pair);
+    // A model value written into the field as the pair shows it, with the
+    // decimals of the format; the slider is left where it is.
+    static void showValue(const QuantityPair& pair, const char* format, double value);
+    // A value in the model unit as the field shows it, with the decimals of
+    // the format (one more for a unit ten or more times the model's).
+    static QString displayText(const QuantityPair& pair, const char* format, long double value);
+    // A model value in the format the field writes its figures in.
+    static QString shownText(const QuantityPair& pair, double value);
     // The field's number when it is one within the row's range; otherwise
     // the field turns red and the reading says why, naming the quantity.
     static FieldReading read(const QuantityPair& pair);
@@ -161,10 +207,13 @@ class FieldPairs : public QObject {
 
   private:
     void makeControls(QuantityPair& pair);
+    static void placeSlider(QuantityPair& pair);
+    static void switchPair(QuantityPair& pair, units::UnitSystem system);
 
     PageServices& services_;
     QWidget* page_;
     std::vector<QuantityPair> pairs_;
+    units::UnitSystem system_ = units::kMetric;
 };
 
 // The slider position for a field value: value / scale, truncated toward

@@ -30,6 +30,11 @@ QLabel* addCaption(QWidget* page, const QString& text, int left, int top, int wi
     return label;
 }
 
+void recaption(QLabel* caption, const QString& text) {
+    caption->setText(text);
+    caption->resize(std::max(caption->width(), caption->sizeHint().width()), caption->height());
+}
+
 QSlider* addSlider(QWidget* page, const char* name, int left, int top, int width, int minimum,
                    int maximum, int position, int tickFrequency) {
     auto* slider = new QSlider(Qt::Horizontal, page);

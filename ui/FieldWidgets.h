@@ -15,6 +15,8 @@ class QWidget;
 // positions like the rest of the window. A field's tag (0 for none) tells the
 // colour reset which fields belong to the calculator pages.
 QLabel* addCaption(QWidget* page, const QString& text, int left, int top, int width = -1);
+// A caption's new text (another unit), the label widened where it needs more.
+void recaption(QLabel* caption, const QString& text);
 QSlider* addSlider(QWidget* page, const char* name, int left, int top, int width, int minimum,
                    int maximum, int position, int tickFrequency);
 QLineEdit* addEditField(QWidget* page, const char* name, int left, int top, int width, int tag);

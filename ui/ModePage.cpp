@@ -108,8 +108,8 @@ bool ModePage::isGiven(int item, int pairIndex) const {
 
 std::vector<double> ModePage::givenValues(int item) const {
     std::vector<double> values;
-    for (QWidget* given : givenFields(item)) {
-        values.push_back(fieldValue(given));
+    for (int given : rules_.modes.at(static_cast<std::size_t>(item)).given) {
+        values.push_back(pairs_->modelValue(given));
     }
     return values;
 }
@@ -132,7 +132,7 @@ void ModePage::modeClick() {
 NamedField ModePage::named(int pairIndex) const {
     const QuantityPair& named = pairs_->pair(pairIndex);
     return {named.row.field.name != nullptr ? named.field : nullptr,
-            FieldPairs::quantityName(named.row), named.row.range};
+            FieldPairs::quantityName(named), FieldPairs::displayRange(named)};
 }
 
 std::optional<FieldProblem> ModePage::fieldProblem() const {

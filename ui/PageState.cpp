@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QSlider>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 
 #include "model/faults.h"
@@ -78,7 +79,37 @@ QString textOf(const FieldFigure& figure) {
 PageState capturePage(CalculatorPage& page) {
     PageState state;
     forEachField(page, [&state](QWidget* field, const QuantityPair* pair) {
-        state.fields[field->objectName()] = figureOf(fieldText(field));
+        std::optional<FieldFigure> figure = figureOf(fieldText(field));
+        if (pair != nullptr && !pair->showsModelUnit()) {
+            // A design keeps model figures whatever the pages show; the
+            // slider's position is the one the figure has in the model unit.
+            if (figure) {
+                // The value a unit switch wrote the text from, or the text's
+                // figure converted to the six digits a shown figure has.
+                const double value =
+                    pair->switchedValue && pair->switchedText == fieldText(field)
+                        ? *pair->switchedValue
+                        : QString::number(
+                              units::toModel(figure->value, pair->row.quantity, pair->system), 'g',
+                              6)
+                              .toDouble();
+                figure = FieldFigure{value, -1};
+            }
+            if (pair->slider != nullptr) {
+                const SliderPart& part = pair->row.slider;
+                const double shown = pair->slider->value() * pair->sliderScale;
+                const long double position = sliderPositionFor(
+                    figure ? figure->value
+                           : units::toModel(shown, pair->row.quantity, pair->system),
+                    part.scale);
+                state.sliders[pair->slider->objectName()] = static_cast<int>(
+                    std::clamp(std::trunc(position), static_cast<long double>(part.minimum),
+                               static_cast<long double>(part.maximum)));
+            }
+            state.fields[field->objectName()] = figure;
+            return;
+        }
+        state.fields[field->objectName()] = figure;
         if (pair != nullptr && pair->slider != nullptr) {
             state.sliders[pair->slider->objectName()] = pair->slider->value();
         }
@@ -106,6 +137,19 @@ void applyPage(CalculatorPage& page, const PageState& state) {
     }
     forEachField(page, [&state](QWidget* field, const QuantityPair* pair) {
         const auto found = state.fields.find(field->objectName());
+        if (pair != nullptr && !pair->showsModelUnit()) {
+            // Model figures shown in the pair's unit; the slider follows them.
+            const std::optional<FieldFigure> figure =
+                found != state.fields.end() ? found->second : std::nullopt;
+            if (figure) {
+                FieldPairs::showResult(*pair, figure->value,
+                                       QString::number(figure->value, 'f', 2));
+                setFieldText(field, FieldPairs::shownText(*pair, figure->value));
+            } else if (found != state.fields.end()) {
+                setFieldText(field, QString());
+            }
+            return;
+        }
         QSlider* slider = pair != nullptr ? pair->slider : nullptr;
         const auto position =
             slider != nullptr ? state.sliders.find(slider->objectName()) : state.sliders.end();

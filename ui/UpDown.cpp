@@ -50,3 +50,10 @@ void UpDown::stepBy(int delta) {
     associate_->setText(QString::number(position_));
     emit stepped(position_);
 }
+
+void UpDown::setRange(int minimum, int maximum, int step) {
+    minimum_ = minimum;
+    maximum_ = maximum;
+    step_ = step;
+    position_ = std::clamp(position_, minimum_, maximum_);
+}

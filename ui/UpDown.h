@@ -14,6 +14,8 @@ class UpDown : public QWidget {
     UpDown(QLineEdit* associate, int minimum, int maximum, int step, int position, QWidget* parent);
 
     int position() const { return position_; }
+    // Another range and step (another unit); the position is kept within it.
+    void setRange(int minimum, int maximum, int step);
     void stepUp() { stepBy(step_); }
     void stepDown() { stepBy(-step_); }
 

@@ -184,7 +184,7 @@ TEST_F(MotorPageTest, SpeedBelowOneIsRefusedWithoutTouchingThePage) {
         EXPECT_TRUE(services.failures.empty()) << "item " << item;
         ASSERT_EQ(services.shown.size(), 1u) << "item " << item;
         EXPECT_EQ(services.shown[0].detail,
-                  "Speed range [r/m]: 0.5 is out of range (allowed: 1 to 20000)");
+                  "Speed range [rpm]: 0.5 is out of range (allowed: 1 to 20000)");
         EXPECT_EQ(fieldColour(field("edHMn")), kRefusedFieldColour) << "item " << item;
         EXPECT_EQ(pageState(), before) << "item " << item;
         services.shown.clear();

@@ -1,7 +1,12 @@
 // Saves a picture of every page of the main window, to look at what a user
-// sees: grab_pages OUTPUT_FOLDER [BUNDLE_FOLDER]
+// sees: grab_pages OUTPUT_FOLDER [BUNDLE_FOLDER]. With GRAB_UNITS=us in the
+// environment the pages show US customary units, with figures calculated.
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 
@@ -24,6 +29,53 @@ int main(int argc, char** argv) {
     window.activateWindow();
     if (!QTest::qWaitForWindowActive(&window)) {
         return 1;
+    }
+    if (qgetenv("GRAB_UNITS") == "us") {
+        window.findChild<QComboBox*>(QStringLiteral("cbUnits"))->setCurrentIndex(1);
+        const auto edit = [&window](const char* name, const char* text) {
+            if (auto* field = window.findChild<QLineEdit*>(QString::fromLatin1(name))) {
+                field->setText(QString::fromLatin1(text));
+            } else if (auto* combo = window.findChild<QComboBox*>(QString::fromLatin1(name))) {
+                combo->setEditText(QString::fromLatin1(text));
+            }
+        };
+        const auto click = [&window](const char* name) {
+            window.findChild<QPushButton*>(QString::fromLatin1(name))->click();
+        };
+        const auto mode = [&window](const char* group, int item) {
+            window.findChild<QWidget*>(QString::fromLatin1(group))
+                ->findChildren<QRadioButton*>()
+                .at(item)
+                ->click();
+        };
+        // Long figures: thousands of psi and of lbf.
+        mode("RadioGroup1", 2);
+        edit("edV", "1.71");
+        edit("edN", "1450");
+        edit("edp", "2900");
+        click("btnCalc");
+        mode("RadioGroup2", 10);
+        edit("edHMp", "2000");
+        edit("edHMv", "3");
+        edit("edHMn", "1000");
+        click("btnHMCalc");
+        mode("RadioGroup4", 0);
+        edit("edHCPul", "2000");
+        edit("edHCQ1", "10");
+        edit("edHCD1", "4");
+        edit("edHCD2", "2");
+        edit("edHCStroke", "20");
+        edit("edHCMountLength", "40");
+        click("BitBtn3");
+        window.findChild<QWidget*>(QStringLiteral("USRadio"))
+            ->findChildren<QRadioButton*>()
+            .at(1)
+            ->click();
+        edit("edUSd", "0.625");
+        edit("edUSl", "50");
+        edit("edUS", "10");
+        click("BitBtn5");
+        edit("edValveQ", "8");
     }
     auto* pages = window.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
     for (int i = 0; i < pages->count(); ++i) {

@@ -14,6 +14,7 @@
 #include "ui/DigitKeyFilter.h"
 #include "ui/FieldPairs.h"
 #include "ui/NumberText.h"
+#include "ui/QuantityLabels.h"
 
 namespace {
 
@@ -168,7 +169,7 @@ class ScaledPairsTest : public ::testing::Test, public WidgetDriver {
         pairs = new FieldPairs(services, page);
         pairs->build({
             // clang-format off
-            {.caption = "Length", .unit = "m",
+            {.caption = "Length", .quantity = units::Quantity::Length,
              .slider = {.name = "tbLength", .minimum = 0, .maximum = 200, .start = 1, .tick = 2,
                         .scale = 0.1, .format = "%2.1f"},
              .field = {.name = "edLength"},
@@ -176,7 +177,7 @@ class ScaledPairsTest : public ::testing::Test, public WidgetDriver {
              .at = {.captionLeft = 0, .top = 10, .sliderLeft = 0, .sliderWidth = 100,
                     .fieldLeft = 110, .fieldWidth = 40},
              .reset = {.kind = ResetKind::SliderThenText}},
-            {.caption = "Force", .unit = "kN",
+            {.caption = "Force", .quantity = units::Quantity::Force,
              .slider = {.name = "tbForce", .minimum = 0, .maximum = 500000, .start = 0,
                         .tick = 100, .scale = 0.001, .format = "%.2f"},
              .field = {.name = "edForce"},
@@ -184,7 +185,7 @@ class ScaledPairsTest : public ::testing::Test, public WidgetDriver {
              .at = {.captionLeft = 0, .top = 40, .sliderLeft = 0, .sliderWidth = 100,
                     .fieldLeft = 110, .fieldWidth = 40},
              .reset = {.kind = ResetKind::TextThenSlider}},
-            {.caption = "Diameter", .unit = "mm",
+            {.caption = "Diameter", .quantity = units::Quantity::SmallLength,
              .slider = {.name = "tbDiameter", .minimum = 1, .maximum = 300, .start = 1,
                         .tick = 1, .format = "%.d"},
              .field = {.name = "edDiameter", .keys = KeyFilterKind::Whole},
@@ -341,6 +342,62 @@ TEST_F(FieldRulesTest, TheWorkingFluidFieldsStayFreeText) {
     type("Edit1", "abc");
     EXPECT_EQ(text("Edit1"), "abc");
     EXPECT_EQ(text("Edit2"), "12");
+}
+
+}  // namespace
+
+namespace {
+
+// A pair switched to US units and back: what it shows in each, and the
+// figure it keeps.
+TEST_F(ScaledPairsTest, ASwitchConvertsEachPairAndBackLosesNothing) {
+    struct Case {
+        const char* field;
+        const char* typed;  // metric
+        const char* us;     // as US units show it
+        const char* back;   // metric again
+    };
+    const Case cases[] = {
+        {"edLength", "12.3", "40.4", "12.3"},   // m to ft, one decimal
+        {"edForce", "78.5", "17648", "78.50"},  // kN to lbf: two decimals fewer
+        {"edDiameter", "100", "3.937", "100"},  // whole mm to inches with decimals
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.field);
+        typeAndLeave(c.field, QString::fromLatin1(c.typed));
+        pairs->setUnitSystem(units::kUsCustomary);
+        EXPECT_EQ(text(c.field), c.us);
+        pairs->setUnitSystem(units::kMetric);
+        EXPECT_EQ(text(c.field), c.back);
+    }
+    // A figure typed in inches is read in inches and keeps its decimals.
+    pairs->setUnitSystem(units::kUsCustomary);
+    typeAndLeave("edDiameter", "0.625");
+    EXPECT_EQ(text("edDiameter"), "0.625");
+    EXPECT_NEAR(pairs->modelValue(2), 15.875, 1e-9);
+    // The caption names the unit the field shows.
+    EXPECT_TRUE(FieldPairs::captionText(pairs->pair(0)).contains("ft"));
+}
+
+TEST(ShownFormat, DecimalsFollowTheUnitsSize) {
+    struct Case {
+        const char* format;
+        units::Quantity quantity;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"%2.2f", units::Quantity::Pressure, "%2.1f"},   // psi: a fifteenth of a bar
+        {"%.2f", units::Quantity::Force, "%.0f"},        // lbf: a 225th of a kN
+        {"%f", units::Quantity::SmallLength, "%.3f"},    // in: 25.4 mm, the framework's 2 + 1
+        {"%2.2f", units::Quantity::Flow, "%2.2f"},       // gpm: 3.8 l/min
+        {"%.1f", units::Quantity::Temperature, "%.1f"},  // °F
+        {"%d", units::Quantity::SmallLength, "%d"},      // whole formats stay
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.format);
+        EXPECT_EQ(shownFormat(c.format, units::displayUnit(c.quantity, units::kUsCustomary)),
+                  c.expected);
+    }
 }
 
 }  // namespace
