@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
@@ -8,6 +9,7 @@
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTextEdit>
+#include <map>
 
 #include "app/DesignSession.h"
 #include "pages/CircuitPage.h"
@@ -168,3 +170,64 @@ TEST_F(LazyDesignTest, APageMadeLaterIsNoChangeAndStartsNewDesignsAsAtTheStart) 
 }
 
 }  // namespace
+
+namespace {
+
+// Every caption and choice a page shows, in widget order; figures left out,
+// as a page started in a unit system starts from that system's round
+// figures, not from the metric ones converted.
+QStringList shownTexts(QWidget* page) {
+    QStringList texts;
+    for (QWidget* widget : page->findChildren<QWidget*>()) {
+        const auto* edit = qobject_cast<QLineEdit*>(widget);
+        const auto* label = qobject_cast<QLabel*>(widget);
+        const auto* button = qobject_cast<QAbstractButton*>(widget);
+        const QString shown = edit     ? edit->text()
+                              : label  ? label->text()
+                              : button ? button->text()
+                                       : QString();
+        bool number = false;
+        shown.toDouble(&number);
+        if (number) {
+            continue;
+        }
+        if (auto* label = qobject_cast<QLabel*>(widget)) {
+            texts << widget->objectName() + '=' + label->text();
+        } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+            texts << widget->objectName() + '=' + edit->text();
+        } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            texts << widget->objectName() + '=' + button->text();
+        }
+    }
+    return texts;
+}
+
+}  // namespace
+
+TEST_F(PageMakingTest, APageMadeAfterAUnitSwitchShowsWhatAPageSwitchedInPlaceShows) {
+    constexpr int kUsItem = 1;
+    const char* const pages[] = {"tsLokalni", "tsUsputni", "tbProst", "tsHidrocilinder",
+                                 "tsSystem"};
+    // Switched while only the pump page is made; the others made afterwards.
+    child<QComboBox>("cbUnits")->setCurrentIndex(kUsItem);
+    std::map<std::string, QStringList> madeLater;
+    for (const char* page : pages) {
+        showPage(page);
+        madeLater[page] = shownTexts(child<QWidget>(page));
+    }
+    // Every page made in metric units, then switched in place.
+    buildEveryPage = true;
+    open({});
+    std::map<std::string, QStringList> metric;
+    for (const char* page : pages) {
+        metric[page] = shownTexts(child<QWidget>(page));
+    }
+    child<QComboBox>("cbUnits")->setCurrentIndex(kUsItem);
+    for (const char* page : pages) {
+        SCOPED_TRACE(page);
+        showPage(page);
+        const QStringList switched = shownTexts(child<QWidget>(page));
+        EXPECT_EQ(madeLater[page], switched);
+        EXPECT_NE(metric[page], switched);  // the page does show other units
+    }
+}
