@@ -1,6 +1,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -16,6 +17,7 @@
 #include "pages/ValvePage.h"
 #include "tests/support/MainWindowFixture.h"
 #include "ui/Diagram.h"
+#include "ui/DiagramBox.h"
 
 namespace {
 
@@ -612,3 +614,34 @@ TEST_F(ValvePageTest, CalculatingWithNothingSelectedSaysWhatToSelect) {
 }
 
 }  // namespace
+
+TEST_F(ValvePageTest, TheDiagramsTitlesAndOperatingPointFollowTheUnitSystem) {
+    useUserDefinedTab();
+    child<QSlider>("tbHidrKar")->setValue(15);
+    child<QSlider>("TrackBar8")->setValue(3);
+    QTest::mouseClick(child<QPushButton>("btnTest"), Qt::LeftButton);
+    flowSlider()->setValue(30);
+    setFieldText(field("edVENTIL_Pul"), QStringLiteral("100"));
+    calculate();
+    ASSERT_EQ(drop(), "12.00");  // 0.01 * 30^2 + 3
+    const auto* box = child<DiagramBox>("PaintBox1");
+    struct Case {
+        int item;
+        const char* flowTitle;
+        const char* dropTitle;
+        double flow;
+        double drop;
+    };
+    // 30 l/min = 7.925 gpm, 12 bar = 174.05 psi; back to metric, exactly.
+    for (const Case& c : {Case{1, "Q [gpm]", "pressure drop [psi]", 7.925, 174.05},
+                          Case{0, "Q [l/min]", "pressure drop [bar]", 30.0, 12.0}}) {
+        child<QComboBox>("cbUnits")->setCurrentIndex(c.item);
+        ASSERT_TRUE(box->diagram().has_value()) << c.item;
+        const ValveDiagram& shown = *box->diagram();
+        EXPECT_EQ(shown.titles.flow, c.flowTitle);
+        EXPECT_EQ(shown.titles.drop, c.dropTitle);
+        ASSERT_TRUE(shown.operatingPoint.has_value()) << c.item;
+        EXPECT_NEAR(shown.operatingPoint->x(), c.flow, 0.001);
+        EXPECT_NEAR(shown.operatingPoint->y(), c.drop, 0.01);
+    }
+}
