@@ -254,6 +254,15 @@ TEST_F(UnitSystemTest, DesignsKeepMetricFiguresShownInUsUnits) {
         applyPage(*pump, state);
         EXPECT_EQ(text(c.field), c.shown);
     }
+    // The circuit's plain flow field too: 10 gpm is kept as 37.85 l/min.
+    auto* circuit = child<CalculatorPage>("tbProst");
+    child<QLineEdit>("edQ_prost")->setText("10.00");
+    const PageState circuitState = capturePage(*circuit);
+    ASSERT_TRUE(circuitState.fields.at("edQ_prost").has_value());
+    EXPECT_NEAR(circuitState.fields.at("edQ_prost")->value, 37.8541, 1e-4);
+    child<QLineEdit>("edQ_prost")->setText("1");
+    applyPage(*circuit, circuitState);
+    EXPECT_EQ(text("edQ_prost"), "10.00");
 }
 
 }  // namespace
