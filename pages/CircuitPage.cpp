@@ -1055,3 +1055,26 @@ void CircuitPage::loadPictures() {
     sketchPictures_ = std::move(pictures);
     pbShema->update();
 }
+
+std::optional<FieldFigure> CircuitPage::plainFigure(const QWidget* field) const {
+    const auto* edit = qobject_cast<const QLineEdit*>(field);
+    if (edit == nullptr || system_ == units::kMetric) {
+        return CalculatorPage::plainFigure(field);
+    }
+    try {
+        if (const auto value = modelOf(edit)) {
+            return FieldFigure{QString::number(*value, 'g', 6).toDouble(), -1};
+        }
+    } catch (const ConversionError&) {
+    }
+    return std::nullopt;
+}
+
+void CircuitPage::showPlainFigure(QWidget* field, const std::optional<FieldFigure>& figure) {
+    auto* edit = qobject_cast<QLineEdit*>(field);
+    if (edit == nullptr || system_ == units::kMetric || !figure) {
+        CalculatorPage::showPlainFigure(field, figure);
+        return;
+    }
+    showModel(edit, figure->value);
+}

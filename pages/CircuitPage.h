@@ -30,6 +30,9 @@ class CircuitPage : public CalculatorPage {
   public:
     // The flow, the drops and the cylinder's figures in the system's units.
     void setUnitSystem(units::UnitSystem system) override;
+    // The flow and the drops as a design keeps them: model figures.
+    std::optional<FieldFigure> plainFigure(const QWidget* field) const override;
+    void showPlainFigure(QWidget* field, const std::optional<FieldFigure>& figure) override;
     // What the circuit takes over from the other pages.
     struct Sources {
         std::function<PumpInputs()> pump;

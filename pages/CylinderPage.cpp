@@ -631,8 +631,7 @@ void CylinderPage::calculate(int item) {
 void CylinderPage::warnOfHighPressure(double inletPressure) {
     constexpr double kPressureWarningLimit = 250.0;  // bar
     if (inletPressure > kPressureWarningLimit) {
-        services_.showMessage(QStringLiteral("Warring, pressure higher  than 250 bar :: ") +
-                                  formatText("%2.2f bar", inletPressure),
+        services_.showMessage(pressureWarning(inletPressure, pairs().unitSystem()),
                               QStringLiteral("CALCULATION ERROR"));
     }
 }

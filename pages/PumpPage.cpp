@@ -10,6 +10,7 @@
 #include "ui/FieldAccess.h"
 #include "ui/FieldPairs.h"
 #include "ui/FieldWidgets.h"
+#include "ui/QuantityLabels.h"
 
 namespace {
 
@@ -157,8 +158,7 @@ void PumpPage::calculate(int item) {
         return;
     }
     if (pump.pressureOut > kPressureWarningLimit) {
-        services_.showMessage(QStringLiteral("Warring, pressure higher  than 250 bar :: ") +
-                                  formatText("%2.2f bar", pump.pressureOut),
+        services_.showMessage(pressureWarning(pump.pressureOut, pairs().unitSystem()),
                               QStringLiteral("CALCULATION ERROR"));
     }
     appendReport(pump);

@@ -151,3 +151,11 @@ void CalculatorPage::setUnitSystem(units::UnitSystem system) {
         const_cast<FieldPairs*>(rows)->setUnitSystem(system);
     }
 }
+
+std::optional<FieldFigure> CalculatorPage::plainFigure(const QWidget* field) const {
+    return figureOf(fieldText(field));
+}
+
+void CalculatorPage::showPlainFigure(QWidget* field, const std::optional<FieldFigure>& figure) {
+    setFieldText(field, figure ? textOf(*figure) : QString());
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 #include <vector>
 
 #include "ui/PageServices.h"
@@ -34,6 +35,10 @@ class CalculatorPage : public QWidget {
     // its rows without more code; its choices and results it names here.
     virtual std::vector<const FieldPairs*> quantityRows() const { return {}; }
     virtual std::vector<QWidget*> plainFields() const { return {}; }
+    // A plain field's figure in the model unit, as a design keeps it, and
+    // back; by default the figure as the field shows it.
+    virtual std::optional<FieldFigure> plainFigure(const QWidget* field) const;
+    virtual void showPlainFigure(QWidget* field, const std::optional<FieldFigure>& figure);
     virtual std::vector<PageChoice> choices() { return {}; }
     virtual void saveResults(PageState& /*state*/) const {}
     // The results of a state; a state without results clears the page's.

@@ -78,8 +78,9 @@ QString textOf(const FieldFigure& figure) {
 
 PageState capturePage(CalculatorPage& page) {
     PageState state;
-    forEachField(page, [&state](QWidget* field, const QuantityPair* pair) {
-        std::optional<FieldFigure> figure = figureOf(fieldText(field));
+    forEachField(page, [&state, &page](QWidget* field, const QuantityPair* pair) {
+        std::optional<FieldFigure> figure =
+            pair != nullptr ? figureOf(fieldText(field)) : page.plainFigure(field);
         if (pair != nullptr && !pair->showsModelUnit()) {
             // A design keeps model figures whatever the pages show; the
             // slider's position is the one the figure has in the model unit.
@@ -135,9 +136,15 @@ void applyPage(CalculatorPage& page, const PageState& state) {
             choice.setItem(found->second);
         }
     }
-    forEachField(page, [&state](QWidget* field, const QuantityPair* pair) {
+    forEachField(page, [&state, &page](QWidget* field, const QuantityPair* pair) {
         const auto found = state.fields.find(field->objectName());
-        if (pair != nullptr && !pair->showsModelUnit()) {
+        if (pair == nullptr) {
+            if (found != state.fields.end()) {
+                page.showPlainFigure(field, found->second);
+            }
+            return;
+        }
+        if (!pair->showsModelUnit()) {
             // Model figures shown in the pair's unit; the slider follows them.
             const std::optional<FieldFigure> figure =
                 found != state.fields.end() ? found->second : std::nullopt;

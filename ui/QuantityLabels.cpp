@@ -90,3 +90,12 @@ void QuantityLabels::render(const Entry& entry) const {
                          : entry.blank);
     }
 }
+
+QString pressureWarning(double pressure, units::UnitSystem system) {
+    constexpr double kRated = 250.0;  // bar
+    const units::Quantity bar = units::Quantity::Pressure;
+    const QString unit = QString::fromUtf8(units::displayUnit(bar, system).ascii);
+    return QStringLiteral("Warring, pressure higher  than %1 %2 :: ")
+               .arg(quantityText("%.0f", kRated, bar, system), unit) +
+           quantityText("%2.2f", pressure, bar, system) + QLatin1Char(' ') + unit;
+}

@@ -55,3 +55,7 @@ std::string shownFormat(const char* format, const units::Unit& unit);
 // for a unit ten or more times the model's, as in the fields).
 QString quantityText(const char* format, double figure, units::Quantity quantity,
                      units::UnitSystem system);
+
+// The warning of a working pressure above the 250 bar a standard drive is
+// rated for, with both figures in the system's pressure unit.
+QString pressureWarning(double pressure, units::UnitSystem system);

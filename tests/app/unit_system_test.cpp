@@ -220,6 +220,18 @@ TEST_F(UnitSystemTest, AMessageGivesTheAllowedRangeInPsi) {
               "Pressure [psi]: 5.0 is out of range (allowed: 14.5038 to 14503.8)");
 }
 
+TEST_F(UnitSystemTest, ThePressureWarningNamesPsi) {
+    chooseUnits(kUsItem);
+    showPage("tsPumpa");
+    clickRadio("RadioGroup1", 2);
+    typeAndLeave("edV", "1.71");
+    typeAndLeave("edN", "1450");
+    typeAndLeave("edp", "4000");  // 275.8 bar, above the 250 bar of a standard drive
+    click("btnCalc");
+    ASSERT_FALSE(desktop->shown.empty());
+    EXPECT_EQ(desktop->shown.back().text, "Warring, pressure higher  than 3626 psi :: 4000.0 psi");
+}
+
 // A design keeps model figures whatever the pages show, and shows them back
 // in the units chosen when it is opened.
 TEST_F(UnitSystemTest, DesignsKeepMetricFiguresShownInUsUnits) {
@@ -242,6 +254,15 @@ TEST_F(UnitSystemTest, DesignsKeepMetricFiguresShownInUsUnits) {
         applyPage(*pump, state);
         EXPECT_EQ(text(c.field), c.shown);
     }
+    // The circuit's plain flow field too: 10 gpm is kept as 37.85 l/min.
+    auto* circuit = child<CalculatorPage>("tbProst");
+    child<QLineEdit>("edQ_prost")->setText("10.00");
+    const PageState circuitState = capturePage(*circuit);
+    ASSERT_TRUE(circuitState.fields.at("edQ_prost").has_value());
+    EXPECT_NEAR(circuitState.fields.at("edQ_prost")->value, 37.8541, 1e-4);
+    child<QLineEdit>("edQ_prost")->setText("1");
+    applyPage(*circuit, circuitState);
+    EXPECT_EQ(text("edQ_prost"), "10.00");
 }
 
 }  // namespace
