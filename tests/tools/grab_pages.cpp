@@ -31,6 +31,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     if (qgetenv("GRAB_UNITS") == "us") {
+        // The pages are made at their first showing; these figures go into all of them.
+        window.buildEveryPage();
         window.findChild<QComboBox*>(QStringLiteral("cbUnits"))->setCurrentIndex(1);
         const auto edit = [&window](const char* name, const char* text) {
             if (auto* field = window.findChild<QLineEdit*>(QString::fromLatin1(name))) {
