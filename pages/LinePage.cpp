@@ -127,15 +127,24 @@ struct UsualVelocity {
 constexpr UsualVelocity kUsualVelocities[] = {
     {6.0, "a pressure line"}, {4.0, "a return line"}, {1.5, "a suction line"}};
 
-QString velocityAdvice(double velocity) {
+// The note in the shown units; in metric it reads as the limits are written.
+QString velocityAdvice(double velocity, units::UnitSystem system) {
+    const auto shown = [system](double metres) {
+        return QString::number(units::toDisplay(metres, units::Quantity::Velocity, system), 'g', 3);
+    };
+    const QString unit =
+        QString::fromUtf8(units::displayUnit(units::Quantity::Velocity, system).ascii);
     for (const UsualVelocity& usual : kUsualVelocities) {
         if (velocity > usual.limit) {
-            return formatText("v = %.2f m/s", velocity) +
+            return QStringLiteral("v = ") +
+                   formatText("%.2f",
+                              units::toDisplay(velocity, units::Quantity::Velocity, system)) +
                    QStringLiteral(
-                       " is above the usual %1 m/s of %2. Usual velocities: pressure "
-                       "lines 2\u20136 m/s, return lines 1.5\u20134 m/s, suction "
-                       "lines 0.5\u20131.5 m/s.")
-                       .arg(QString::number(usual.limit), QString::fromLatin1(usual.line));
+                       " %1 is above the usual %2 %1 of %3. Usual velocities: pressure "
+                       "lines %4\u2013%5 %1, return lines %6\u2013%7 %1, suction "
+                       "lines %8\u2013%9 %1.")
+                       .arg(unit, shown(usual.limit), QString::fromLatin1(usual.line), shown(2.0),
+                            shown(6.0), shown(1.5), shown(4.0), shown(0.5), shown(1.5));
         }
     }
     return {};
@@ -368,7 +377,8 @@ void LinePage::showFigures(const cev& line) {
     lblUSReynolds->setText(formatText("%.0f", line.reynolds));
     lblUSLambda->setText(QString::fromStdString(fourSignificantDigits(line.frictionFactor)));
     lblUSRegime->setText(QString::fromStdString(line.flowType).trimmed());
-    lblUSAdvice->setText(velocityAdvice(line.velocity));
+    shownVelocity_ = line.velocity;
+    lblUSAdvice->setText(velocityAdvice(line.velocity, pairs_->unitSystem()));
 }
 
 void LinePage::fluidChanged() {
@@ -438,6 +448,9 @@ void LinePage::setUnitSystem(units::UnitSystem system) {
         QStringLiteral("Fluid speed [%1]").arg(unit(units::Quantity::Velocity)));
     speedOrFlow_->button(1)->setText(QStringLiteral("Flow [%1]").arg(unit(units::Quantity::Flow)));
     figures_.setUnitSystem(system);
+    if (shownVelocity_ && !lblUSAdvice->text().isEmpty()) {
+        lblUSAdvice->setText(velocityAdvice(*shownVelocity_, system));
+    }
     if (!characteristic_.empty()) {
         drawDiagram();
     }

@@ -117,6 +117,8 @@ class LinePage : public CalculatorPage {
     ReturnFlowSources returnFlow_;
     // The line the drop label shows, in full.
     std::optional<LineTakeOver> last_;
+    // The velocity the note beside the figures speaks of, m/s.
+    std::optional<double> shownVelocity_;
     std::optional<LineInputs> lastInputs_;
     // The drop and the velocity, shown in the page's units.
     QuantityLabels figures_;

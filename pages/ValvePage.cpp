@@ -208,7 +208,8 @@ void ValvePage::buildControls() {
     QPalette red = lblFall->palette();
     red.setColor(QPalette::WindowText, kDropRed);
     lblFall->setPalette(red);
-    lblFall->setGeometry(104, 310, 200, 24);
+    // Clear of its caption, which carries the unit ("pressure drop [psi]").
+    lblFall->setGeometry(150, 310, 200, 24);
     drop_.add({.value = lblFall,
                .caption = dropCaption,
                .symbol = QStringLiteral("pressure drop"),
