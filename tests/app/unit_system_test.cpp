@@ -136,6 +136,11 @@ TEST_F(UnitSystemTest, TheLineDropInPsiIsTheMetricDropConverted) {
     const double psi = lineDrop("0.625", "50", "10");
     ASSERT_GT(bar, 0.1);
     EXPECT_NEAR(psi * 0.0689475729, bar, 0.006) << psi << " psi against " << bar << " bar";
+    // 3.19 m/s is 10.46 ft/s: the velocity note speaks the shown units, its limits too.
+    const QString note = child<QLabel>("lblUSAdvice")->text();
+    EXPECT_TRUE(note.startsWith("v = 10.46 ft/s is above the usual 4.92 ft/s of a suction line"))
+        << note.toStdString();
+    EXPECT_FALSE(note.contains("m/s")) << note.toStdString();
 }
 
 TEST_F(UnitSystemTest, SwitchingBackAndForthChangesNoInputBeyondItsRounding) {
