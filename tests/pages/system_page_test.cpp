@@ -585,3 +585,67 @@ TEST_F(SystemPageTest, EachCalculatorComesBackWithItsChoices) {
 }
 
 }  // namespace
+
+// The hand figures typed and read in US units: each result, read back through
+// its unit, is the metric hand figure.
+TEST_F(HandCaseTest, TheHandFiguresHoldInUsUnits) {
+    services.state.unitSystem = units::kUsCustomary;
+    page->setUnitSystem(units::kUsCustomary);
+    using units::Quantity;
+    const auto us = [](double metric, Quantity quantity) {
+        return QString::number(units::toDisplay(metric, quantity, units::kUsCustomary), 'f', 4);
+    };
+    struct UsCase {
+        const char* calculator;
+        Typed typed;
+        const char* calculate;
+        const char* result;
+        double metric;
+        Quantity quantity;
+    };
+    const std::vector<UsCase> cases = {
+        {"tsAccumulator",
+         {{"edAccP0", us(90, Quantity::Pressure)},
+          {"edAccP1", us(100, Quantity::Pressure)},
+          {"edAccP2", us(200, Quantity::Pressure)},
+          {"edAccTw", us(20, Quantity::Temperature)},
+          {"edAccDV", us(2, Quantity::Volume)}},
+         "btnAccCalc",
+         "lblAccV0",
+         4.462,
+         Quantity::Volume},
+        {"tsOrifice",
+         {{"edOrfD", us(2, Quantity::SmallLength)}, {"edOrfDp", us(100, Quantity::Pressure)}},
+         "btnOrfCalc",
+         "lblOrfResult",
+         17.72,
+         Quantity::Flow},
+        {"tsCompress",
+         {{"edCompV", us(10, Quantity::Volume)},
+          {"edCompDp", us(200, Quantity::Pressure)},
+          {"edCompK", us(14000, Quantity::Pressure)}},
+         "btnCompCalc",
+         "lblCompDV",
+         142.9,
+         Quantity::SmallVolume},
+        {"tsLineSizing",
+         {{"edSizeQ", us(40, Quantity::Flow)}, {"edSizeV", us(5, Quantity::Velocity)}},
+         "btnSizeCalc",
+         "lblSizeD",
+         13.03,
+         Quantity::SmallLength},
+    };
+    for (const UsCase& c : cases) {
+        show(c.calculator);
+        typeAll(c.typed);
+        click(c.calculate);
+        bool read = false;
+        const double shown = label(c.result).toDouble(&read);
+        ASSERT_TRUE(read) << c.result << ": " << label(c.result).toStdString();
+        EXPECT_NEAR(units::toModel(shown, c.quantity, units::kUsCustomary), c.metric,
+                    c.metric * 2e-3)
+            << c.calculator << " shows " << label(c.result).toStdString();
+    }
+    EXPECT_TRUE(services.shown.empty());
+    EXPECT_TRUE(services.failures.empty());
+}
