@@ -31,13 +31,13 @@ std::vector<QuantityRow> pairTable() {
 
 struct Shown {
     const char* caption;
-    const char* unit;
+    units::Quantity quantity;
     const char* format;
 };
 const Shown kShown[] = {
-    {"Flow Q", captionUnit(units::Quantity::Flow), "%.2f"},
-    {"Diameter d", captionUnit(units::Quantity::SmallLength), "%.3f"},
-    {"Pressure drop \u0394p", captionUnit(units::Quantity::Pressure), "%.2f"},
+    {"Flow Q", units::Quantity::Flow, "%.2f"},
+    {"Diameter d", units::Quantity::SmallLength, "%.3f"},
+    {"Pressure drop \u0394p", units::Quantity::Pressure, "%.2f"},
 };
 
 }  // namespace
@@ -67,10 +67,9 @@ SystemOrificePage::SystemOrificePage(PageServices& services)
     lblOrfResult =
         addResult("lblOrfResult", QString(), 380, kRowsTop, 200, 90, &lblOrfResultCaption);
     lblOrfResultCaption->setObjectName(QStringLiteral("lblOrfResultCaption"));
-    lblOrfVelocity = addResult("lblOrfVelocity",
-                               QStringLiteral("Jet velocity \u221A(2 \u0394p / \u03C1) [%1]")
-                                   .arg(captionUnit(units::Quantity::Velocity)),
-                               380, kRowsTop + 28, 200);
+    lblOrfVelocity =
+        addFigure("lblOrfVelocity", QStringLiteral("Jet velocity \u221A(2 \u0394p / \u03C1)"),
+                  units::Quantity::Velocity, "%.1f", 380, kRowsTop + 28, 200);
 
     connectGuarded(unknown_, &QButtonGroup::idToggled, this, services_, [this](int, bool checked) {
         if (checked) {
@@ -85,11 +84,24 @@ void SystemOrificePage::rgOrfSolveClick() {
     for (int pair : {Flow, Diameter, Drop}) {
         field(pair)->setEnabled(pair != unknown);
     }
-    const Shown& shown = kShown[unknown];
+    found_.reset();
+    showFound();
+    showFigure(lblOrfVelocity, std::nullopt);
+}
+
+void SystemOrificePage::showFound() {
+    const Shown& shown = kShown[unknown_->checkedId()];
     lblOrfResultCaption->setText(
-        QStringLiteral("%1 [%2]").arg(QString::fromUtf8(shown.caption), shown.unit));
-    lblOrfResult->setText(QStringLiteral("\u2014"));
-    lblOrfVelocity->setText(QStringLiteral("\u2014"));
+        QStringLiteral("%1 [%2]").arg(QString::fromUtf8(shown.caption), unitText(shown.quantity)));
+    lblOrfResult->setText(found_
+                              ? formatText(shown.format, units::toDisplay(*found_, shown.quantity,
+                                                                          pairs_->unitSystem()))
+                              : QStringLiteral("\u2014"));
+}
+
+void SystemOrificePage::setUnitSystem(units::UnitSystem system) {
+    SystemCalculator::setUnitSystem(system);
+    showFound();
 }
 
 void SystemOrificePage::calculate() {
@@ -110,8 +122,9 @@ void SystemOrificePage::calculate() {
     const double found = in.unknown == OrificeUnknown::Flow       ? out.flow
                          : in.unknown == OrificeUnknown::Diameter ? out.diameter
                                                                   : out.pressureDrop;
-    lblOrfResult->setText(formatText(kShown[unknown_->checkedId()].format, found));
-    lblOrfVelocity->setText(formatText("%.1f", out.jetVelocity));
+    found_ = found;
+    showFound();
+    showFigure(lblOrfVelocity, out.jetVelocity);
     logReport(orificeReportRows(in, out));
 }
 
@@ -121,8 +134,9 @@ void SystemOrificePage::clearResults() {
 }
 
 void SystemOrificePage::clearShown() {
-    lblOrfResult->setText(QStringLiteral("\u2014"));
-    lblOrfVelocity->setText(QStringLiteral("\u2014"));
+    found_.reset();
+    showFound();
+    showFigure(lblOrfVelocity, std::nullopt);
 }
 
 std::vector<PageChoice> SystemOrificePage::choices() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "pages/SystemCalculator.h"
 
 class QButtonGroup;
@@ -15,6 +17,7 @@ class SystemOrificePage : public SystemCalculator {
     void rgOrfSolveClick();
 
     std::vector<PageChoice> choices() override;
+    void setUnitSystem(units::UnitSystem system) override;
 
   protected:
     void calculate() override;
@@ -27,4 +30,8 @@ class SystemOrificePage : public SystemCalculator {
     QLabel* lblOrfResultCaption = nullptr;
     QLabel* lblOrfResult = nullptr;
     QLabel* lblOrfVelocity = nullptr;
+    // The figure found, in the model unit of the unknown's quantity.
+    std::optional<double> found_;
+
+    void showFound();
 };
