@@ -642,8 +642,10 @@ TEST_F(HandCaseTest, TheHandFiguresHoldInUsUnits) {
         bool read = false;
         const double shown = label(c.result).toDouble(&read);
         ASSERT_TRUE(read) << c.result << ": " << label(c.result).toStdString();
+        // The fields keep the figures as they show them (2 l is 0.53 gal), which the
+        // accumulator's law, a difference of near numbers, magnifies to 0.3 %.
         EXPECT_NEAR(units::toModel(shown, c.quantity, units::kUsCustomary), c.metric,
-                    c.metric * 2e-3)
+                    c.metric * 5e-3)
             << c.calculator << " shows " << label(c.result).toStdString();
     }
     EXPECT_TRUE(services.shown.empty());
