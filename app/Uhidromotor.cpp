@@ -10,6 +10,7 @@
 #include <QIcon>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QSessionManager>
@@ -19,6 +20,7 @@
 #include <QTabWidget>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QTimer>
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -397,6 +399,7 @@ bool TfrmKalvorMain::event(QEvent* event) {
 }
 
 void TfrmKalvorMain::FormActivate() {
+    bool started = false;
     try {
         shared_.loadDirection = false;
         // The pages made so far; the others start when they are made.
@@ -405,18 +408,40 @@ void TfrmKalvorMain::FormActivate() {
                 page->startUp();
             }
         }
-        // No bundle: no picture and no word about it. A bundle without a
-        // picture is a faulty installation and is reported.
-        for (CalculatorPage* page : calculators_) {
-            if (page != nullptr) {
-                page->loadPictures();
-            }
-        }
+        started = true;
     } catch (const std::exception& failure) {
         showMessage(QStringLiteral("ERROR: Aplication start"), QString::fromUtf8(failure.what()));
     }
     // What the pages show now is the start of every new design.
     design_->begin();
+    if (!started) {
+        return;
+    }
+    // Drawing the pictures (the bundle opened, their lettering's fonts
+    // loaded) would hold up the window's first appearance; they follow it at
+    // once. A page made before then draws its own when it starts.
+    std::vector<QPointer<CalculatorPage>> waiting;
+    for (CalculatorPage* page : calculators_) {
+        if (page != nullptr) {
+            waiting.emplace_back(page);
+        }
+    }
+    QTimer::singleShot(0, this, [this, waiting] {
+        runGuarded(*this, [this, &waiting] {
+            // No bundle: no picture and no word about it. A bundle without a
+            // picture is a faulty installation and is reported.
+            try {
+                for (CalculatorPage* page : waiting) {
+                    if (page != nullptr) {
+                        page->loadPictures();
+                    }
+                }
+            } catch (const std::exception& failure) {
+                showMessage(QStringLiteral("ERROR: Aplication start"),
+                            QString::fromUtf8(failure.what()));
+            }
+        });
+    });
 }
 
 void TfrmKalvorMain::resizeEvent(QResizeEvent* event) {
