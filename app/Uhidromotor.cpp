@@ -395,6 +395,11 @@ bool TfrmKalvorMain::event(QEvent* event) {
         activated_ = true;
         runGuarded(*this, [this] { FormActivate(); });
     }
+    // A painting comes after the window is on the screen, not merely asked for.
+    if (event->type() == QEvent::Paint && picturesWaiting_) {
+        picturesWaiting_ = false;
+        QTimer::singleShot(0, this, [this] { runGuarded(*this, [this] { drawDuePictures(); }); });
+    }
     return QWidget::event(event);
 }
 
@@ -418,30 +423,29 @@ void TfrmKalvorMain::FormActivate() {
         return;
     }
     // Drawing the pictures (the bundle opened, their lettering's fonts
-    // loaded) would hold up the window's first appearance; they follow it at
-    // once. A page made before then draws its own when it starts.
-    std::vector<QPointer<CalculatorPage>> waiting;
+    // loaded) would hold up the window's first appearance; they follow its
+    // first painting. A page made before then draws its own when it starts.
     for (CalculatorPage* page : calculators_) {
         if (page != nullptr) {
-            waiting.emplace_back(page);
+            picturesDue_.emplace_back(page);
         }
     }
-    QTimer::singleShot(0, this, [this, waiting] {
-        runGuarded(*this, [this, &waiting] {
-            // No bundle: no picture and no word about it. A bundle without a
-            // picture is a faulty installation and is reported.
-            try {
-                for (CalculatorPage* page : waiting) {
-                    if (page != nullptr) {
-                        page->loadPictures();
-                    }
-                }
-            } catch (const std::exception& failure) {
-                showMessage(QStringLiteral("ERROR: Aplication start"),
-                            QString::fromUtf8(failure.what()));
+    picturesWaiting_ = true;
+}
+
+void TfrmKalvorMain::drawDuePictures() {
+    const std::vector<QPointer<CalculatorPage>> due = std::exchange(picturesDue_, {});
+    // No bundle: no picture and no word about it. A bundle without a
+    // picture is a faulty installation and is reported.
+    try {
+        for (CalculatorPage* page : due) {
+            if (page != nullptr) {
+                page->loadPictures();
             }
-        });
-    });
+        }
+    } catch (const std::exception& failure) {
+        showMessage(QStringLiteral("ERROR: Aplication start"), QString::fromUtf8(failure.what()));
+    }
 }
 
 void TfrmKalvorMain::resizeEvent(QResizeEvent* event) {
