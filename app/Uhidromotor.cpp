@@ -10,6 +10,7 @@
 #include <QIcon>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QSessionManager>
@@ -19,6 +20,7 @@
 #include <QTabWidget>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QTimer>
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -427,10 +429,16 @@ bool TfrmKalvorMain::event(QEvent* event) {
         activated_ = true;
         runGuarded(*this, [this] { FormActivate(); });
     }
+    // A painting comes after the window is on the screen, not merely asked for.
+    if (event->type() == QEvent::Paint && picturesWaiting_) {
+        picturesWaiting_ = false;
+        QTimer::singleShot(0, this, [this] { runGuarded(*this, [this] { drawDuePictures(); }); });
+    }
     return QWidget::event(event);
 }
 
 void TfrmKalvorMain::FormActivate() {
+    bool started = false;
     try {
         shared_.loadDirection = false;
         // The pages made so far; the others start when they are made.
@@ -439,9 +447,32 @@ void TfrmKalvorMain::FormActivate() {
                 page->startUp();
             }
         }
-        // No bundle: no picture and no word about it. A bundle without a
-        // picture is a faulty installation and is reported.
-        for (CalculatorPage* page : calculators_) {
+        started = true;
+    } catch (const std::exception& failure) {
+        showMessage(QStringLiteral("ERROR: Aplication start"), QString::fromUtf8(failure.what()));
+    }
+    // What the pages show now is the start of every new design.
+    design_->begin();
+    if (!started) {
+        return;
+    }
+    // Drawing the pictures (the bundle opened, their lettering's fonts
+    // loaded) would hold up the window's first appearance; they follow its
+    // first painting. A page made before then draws its own when it starts.
+    for (CalculatorPage* page : calculators_) {
+        if (page != nullptr) {
+            picturesDue_.emplace_back(page);
+        }
+    }
+    picturesWaiting_ = true;
+}
+
+void TfrmKalvorMain::drawDuePictures() {
+    const std::vector<QPointer<CalculatorPage>> due = std::exchange(picturesDue_, {});
+    // No bundle: no picture and no word about it. A bundle without a
+    // picture is a faulty installation and is reported.
+    try {
+        for (CalculatorPage* page : due) {
             if (page != nullptr) {
                 page->loadPictures();
             }
@@ -449,8 +480,6 @@ void TfrmKalvorMain::FormActivate() {
     } catch (const std::exception& failure) {
         showMessage(QStringLiteral("ERROR: Aplication start"), QString::fromUtf8(failure.what()));
     }
-    // What the pages show now is the start of every new design.
-    design_->begin();
 }
 
 void TfrmKalvorMain::resizeEvent(QResizeEvent* event) {

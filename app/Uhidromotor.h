@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <array>
@@ -111,12 +112,16 @@ class TfrmKalvorMain : public QWidget, public PageServices {
     PictureBundle& pictures() { return pictures_; }
     ResultsLogState& logState() { return logState_; }
     bool activated() const { return activated_; }
+    // Pictures of the start still to be drawn after the first painting.
+    bool picturesPending() const { return picturesWaiting_ || !picturesDue_.empty(); }
     // The design commands, the title and the design's crash copy.
     DesignSession& design() { return *design_; }
 
     // Start-up initialisation of the pages; runs once, at the first showing
     // or activation of the window, whichever comes first.
     void FormActivate();
+    // The pictures of the pages made before the first showing.
+    void drawDuePictures();
 
     // The program's run begins in this window: the log is kept safe on disk
     // from now on, a log left by a run that did not end cleanly is offered
@@ -171,6 +176,10 @@ class TfrmKalvorMain : public QWidget, public PageServices {
     ResultsLogState logState_;
     SharedState shared_;
     bool activated_ = false;
+    // The pages made before the first showing, whose pictures follow the
+    // window's first painting.
+    std::vector<QPointer<CalculatorPage>> picturesDue_;
+    bool picturesWaiting_ = false;
     QString projectPage_;
     // Set by beginSession.
     std::unique_ptr<LogRecovery> recovery_;

@@ -98,6 +98,20 @@ TEST_F(PageMakingTest, APageMadeInALargerWindowTakesTheWindowsScale) {
     EXPECT_EQ(child<QWidget>("PaintBox1")->geometry(), QRect(780, 8, 938, 684));
 }
 
+TEST_F(PageMakingTest, ThePictureInFrontIsDrawnRightAfterTheWindowsFirstPainting) {
+    window.reset();
+    auto scripted = std::make_unique<ScriptedDesktop>();
+    desktop = scripted.get();
+    window = std::make_unique<TfrmKalvorMain>(nullptr, std::move(scripted));
+    window->pictures().setSearchDirs({QStringLiteral(HYDROCALC_BUILD_APP_DIR)});
+    window->show();
+    // Started at once, drawn once the window is up.
+    EXPECT_EQ(text("edNiM"), "0.96");
+    EXPECT_TRUE(child<QLabel>("Image1")->pixmap().isNull());
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !child<QLabel>("Image1")->pixmap().isNull(); }));
+    EXPECT_TRUE(desktop->shown.empty());
+}
+
 TEST_F(PageMakingTest, ABundleWithoutAPictureIsReportedWhenItsPageIsMade) {
     // The bundle holds the pump's picture, in front, and not the motor's.
     buildEveryPage = false;

@@ -35,6 +35,7 @@ class MainWindowFixture : public ::testing::Test, public WidgetDriver {
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
         ASSERT_TRUE(window->activated());
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !window->picturesPending(); }));
     }
 
     // Brings a page to the front, as a click on its tab does.
