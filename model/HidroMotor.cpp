@@ -223,13 +223,7 @@ void HidroMotor::pressureFromPower() {
 
 void HidroMotor::writeReportRows(units::ReportRows& rows) const {
     using units::Quantity;
-    const auto row = [&rows](const char* label, double value, Quantity quantity, const char* number,
-                             const char* after) {
-        rows.push_back({.label = label,
-                        .value = value,
-                        .quantity = quantity,
-                        .format = {units::NumberRules::Printf, number, after}});
-    };
+    const units::RowWriter row(rows, units::NumberRules::Printf);
     rows.push_back(
         units::textRow(" ==========   HYDRAULIC MOTOR CALCULATION ====================="));
     row(" Power : ", power, Quantity::Power, "%.3f", " {unit} ");

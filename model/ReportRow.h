@@ -59,6 +59,29 @@ ReportRow textRow(std::string text, bool continues = false);
 ReportRow numberRow(std::string label, double value, Quantity quantity, NumberRules rules,
                     std::string number, std::string after, bool continues = false);
 
+// Appends an element's figure rows, all under one number-text rule set and
+// one line buffer: row(" Power : ", power, Quantity::Power, "%.3f", " {unit} ").
+class RowWriter {
+  public:
+    RowWriter(ReportRows& rows, NumberRules rules, std::size_t lineBuffer = 0)
+        : rows_(rows), rules_(rules), lineBuffer_(lineBuffer) {}
+
+    void operator()(const char* label, double value, Quantity quantity, const char* number,
+                    const char* after, bool continues = false) const {
+        rows_.push_back({.label = label,
+                         .value = value,
+                         .quantity = quantity,
+                         .format = {rules_, number, after},
+                         .continues = continues,
+                         .lineBuffer = lineBuffer_});
+    }
+
+  private:
+    ReportRows& rows_;
+    NumberRules rules_;
+    std::size_t lineBuffer_;
+};
+
 // One row's text in the system's units. A number format outside the grammar
 // above, or a "%d" value with no whole-number text (not finite, or beyond
 // 64 bits), throws ConversionError; a value the system's unit cannot hold

@@ -140,13 +140,7 @@ struct LineReportTexts {
 
 void addLineReport(units::ReportRows& rows, const cev& line, const LineReportTexts& texts) {
     using units::Quantity;
-    const auto row = [&rows](const char* label, double value, Quantity quantity, const char* number,
-                             const char* after) {
-        rows.push_back({.label = label,
-                        .value = value,
-                        .quantity = quantity,
-                        .format = {units::NumberRules::Framework, number, after}});
-    };
+    const units::RowWriter row(rows, units::NumberRules::Framework);
     rows.push_back(units::textRow(texts.heading));
     row(texts.diameter, line.diameter, Quantity::SmallLength, "%.f", " [{unit}] ");
     row(texts.reynolds, line.reynolds, Quantity::Ratio, "%.3f", "");

@@ -174,15 +174,7 @@ void klipJednostrani::writeReport(ReportLines& lines) {
 
 void klipJednostrani::writeReportRows(units::ReportRows& rows) const {
     using units::Quantity;
-    const auto row = [&rows](const char* label, double value, Quantity quantity, const char* number,
-                             const char* after, bool continues = false) {
-        rows.push_back({.label = label,
-                        .value = value,
-                        .quantity = quantity,
-                        .format = {units::NumberRules::Printf, number, after},
-                        .continues = continues,
-                        .lineBuffer = kSingleReportLineBuffer});
-    };
+    const units::RowWriter row(rows, units::NumberRules::Printf, kSingleReportLineBuffer);
     rows.push_back(
         units::textRow(" ----------- Single action cylinder calculaton -------------- "));
     row(" External force : ", force, Quantity::Force, "%3.3f", "  [{unit}]");
@@ -275,13 +267,7 @@ void klipDvostrani::writeReport(ReportLines& lines) {
 
 void klipDvostrani::writeReportRows(units::ReportRows& rows) const {
     using units::Quantity;
-    const auto row = [&rows](const char* label, double value, Quantity quantity, const char* number,
-                             const char* after) {
-        rows.push_back({.label = label,
-                        .value = value,
-                        .quantity = quantity,
-                        .format = {units::NumberRules::Framework, number, after}});
-    };
+    const units::RowWriter row(rows, units::NumberRules::Framework);
     rows.push_back(
         units::textRow(" ----------- Double action hydro cylinder calculation -------------- "));
     row(" External Force :  ", force, Quantity::Force, "%3.3f", " {unit}");

@@ -112,14 +112,7 @@ void pumpa::setTotalEfficiency(double etaHm, double etaV) {
 
 void pumpa::writeReportRows(units::ReportRows& rows) const {
     using units::Quantity;
-    const auto row = [&rows](const char* label, double value, Quantity quantity, const char* number,
-                             const char* after) {
-        rows.push_back({.label = label,
-                        .value = value,
-                        .quantity = quantity,
-                        .format = {units::NumberRules::Printf, number, after},
-                        .lineBuffer = kReportLineBuffer});
-    };
+    const units::RowWriter row(rows, units::NumberRules::Printf, kReportLineBuffer);
     rows.push_back(units::textRow(" ---------   PUMP CALCULATION       --------------------- "));
     row(" Power : ", power, Quantity::Power, "%3.3f", " [{unit}] ");
     row(" Flow : ", flow, Quantity::Flow, "%3.3f", " [{unit}] ");
