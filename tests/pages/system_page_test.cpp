@@ -84,21 +84,17 @@ TEST_F(HandCaseTest, EveryCalculatorShowsItsHandFigures) {
          {{"edAccP0", "90"}, {"edAccP1", "100"}, {"edAccP2", "200"}, {"edAccDV", "2"}},
          "btnAccCalc",
          {{"lblAccV0", "4.462"}, {"lblAccRatio", "2.209"}, {"lblAccAdvice", ""}}},
+        // Useful volume of a 10 l accumulator, adiabatic; the other figures the
+        // model's tests hold.
         {"tsAccumulator",
-         [](SystemPageTest& t) { static_cast<HandCaseTest&>(t).choose("cbAccProcess", 1); },
-         {},
-         "btnAccCalc",
-         {{"lblAccV0", "5.549"}}},
-        {"tsAccumulator",
-         [](SystemPageTest& t) { static_cast<HandCaseTest&>(t).pick("rgAccSolve", 1); },
+         [](SystemPageTest& t) {
+             auto& test = static_cast<HandCaseTest&>(t);
+             test.choose("cbAccProcess", 1);
+             test.pick("rgAccSolve", 1);
+         },
          {{"edAccV0", "10"}},
          "btnAccCalc",
          {{"lblAccDV", "3.604"}, {"lblAccV1", "9.282"}, {"lblAccV2", "5.678"}}},
-        {"tsAccumulator",
-         [](SystemPageTest& t) { static_cast<HandCaseTest&>(t).choose("cbAccProcess", 0); },
-         {},
-         "btnAccCalc",
-         {{"lblAccDV", "4.482"}, {"lblAccV0", "10.000"}}},
         {"tsHeat",
          {},
          {{"edHeatLoss", "3"}, {"edHeatTank", "200"}},
@@ -127,12 +123,8 @@ TEST_F(HandCaseTest, EveryCalculatorShowsItsHandFigures) {
          {{"edCompBore", "100"},
           {"edCompRod", "50"},
           {"edCompStroke", "500"},
-          {"edCompMass", "1000"}},
-         "btnCompCalc",
-         {{"lblCompF0", "44.04"}, {"lblCompX", "268"}}},
-        {"tsCompress",
-         {},
-         {{"edCompDead1", "500"}},
+          {"edCompMass", "1000"},
+          {"edCompDead1", "500"}},
          "btnCompCalc",
          {{"lblCompF0", "41.48"}, {"lblCompX", "238"}, {"lblCompDV", "142.9"}}},
         {"tsLineSizing",
