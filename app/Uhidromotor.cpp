@@ -16,6 +16,7 @@
 #include <QSessionManager>
 #include <QSettings>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTextDocument>
@@ -30,6 +31,7 @@
 #include "app/DesignSession.h"
 #include "app/FluidPanelUnits.h"
 #include "app/FluidSelector.h"
+#include "app/Language.h"
 #include "app/LogRecovery.h"
 #include "app/ResultsLogPage.h"
 #include "app/SystemError.h"
@@ -220,10 +222,25 @@ void TfrmKalvorMain::connectPanel() {
     }
     connectGuarded(panel_->cbUnits, &QComboBox::currentIndexChanged, this, *this,
                    [this] { cbUnitsChange(); });
+    connectGuarded(panel_->cbLanguage, &QComboBox::currentIndexChanged, this, *this,
+                   [this] { cbLanguageChange(); });
     connectGuarded(panel_->btnExit, &QPushButton::clicked, this, *this, [this] { btnExitClick(); });
     connectGuarded(panel_->spdHelp, &QToolButton::clicked, this, *this, [this] { spdHelpClick(); });
     connectGuarded(panel_->StaticText1, &ClickableLabel::clicked, this, *this,
                    [this] { StaticText1Click(); });
+}
+
+void TfrmKalvorMain::cbLanguageChange() {
+    const int index = panel_->cbLanguage->currentIndex();
+    if (index < 0) {
+        return;
+    }
+    saveLanguage(*desktop_->settings(), static_cast<LanguageChoice>(index));
+    if (!quiet_) {
+        runMessage(tr("The calculator uses the language chosen from its next start. Entries "
+                      "already in the results log stay as they were written."),
+                   tr("Language"), QMessageBox::Information, QMessageBox::Ok, {});
+    }
 }
 
 void TfrmKalvorMain::cbUnitsChange() {
@@ -546,6 +563,11 @@ void TfrmKalvorMain::restoreSettings() {
     }
     panel_->chBelezi->setChecked(
         settings->value(QStringLiteral("log/writeCalculations"), true).toBool());
+    {
+        // Showing the kept choice is no new choice: no note about it.
+        const QSignalBlocker quiet(panel_->cbLanguage);
+        panel_->cbLanguage->setCurrentIndex(static_cast<int>(savedLanguage(*settings)));
+    }
     const QString folder = settings->value(QStringLiteral("log/folder")).toString();
     if (!folder.isEmpty() && QFileInfo(folder).isDir()) {
         logState_.lastFolder = folder;

@@ -153,6 +153,9 @@ class TfrmKalvorMain : public QWidget, public PageServices {
     // The unit choice of the panel: every page and the panel show the
     // system; the figures stay what they are.
     void cbUnitsChange();
+    // The language choice is kept for the next start: the window's texts
+    // were translated as it was built.
+    void cbLanguageChange();
     void restoreSettings();
     void saveSettings();
     // False keeps the window open: unsaved work whose save was cancelled or failed.

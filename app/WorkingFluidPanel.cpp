@@ -64,13 +64,21 @@ WorkingFluidPanel::WorkingFluidPanel(QWidget* parent) : QWidget(parent) {
     chBelezi = new QCheckBox(QStringLiteral("Write calculations"), grOpcije);
     chBelezi->setObjectName(QStringLiteral("chBelezi"));
     chBelezi->setChecked(true);
-    chBelezi->setGeometry(48, 28, 180, 20);
+    chBelezi->setGeometry(8, 20, 225, 20);
     cbUnits = addComboField(
-        grOpcije, "cbUnits", 8, 56, 225, 0,
+        grOpcije, "cbUnits", 8, 42, 225, 0,
         {QStringLiteral("Metric (bar, l/min, mm)"), QStringLiteral("US customary (psi, gpm, in)")});
     cbUnits->setEditable(false);
     cbUnits->setCurrentIndex(0);
     cbUnits->setToolTip(QStringLiteral("The units the pages show; the figures stay as they are"));
+    // In the order of LanguageChoice.
+    cbLanguage = addComboField(
+        grOpcije, "cbLanguage", 8, 66, 225, 0,
+        {QStringLiteral("System default"), QStringLiteral("English"), QStringLiteral("Srpski")});
+    cbLanguage->setEditable(false);
+    cbLanguage->setCurrentIndex(0);
+    cbLanguage->setToolTip(
+        QStringLiteral("The language of the window and of new log entries, from the next start"));
 
     spdHelp = new QToolButton(box);
     spdHelp->setObjectName(QStringLiteral("spdHelp"));

@@ -37,6 +37,8 @@ class WorkingFluidPanel : public QWidget {
     QCheckBox* chBelezi = nullptr;
     // The unit system the pages show: metric first, then US customary.
     QComboBox* cbUnits = nullptr;
+    // The language: the system's, English or Serbian (see LanguageChoice).
+    QComboBox* cbLanguage = nullptr;
     QLabel* lblTemperature = nullptr;
     QLabel* lblDensity = nullptr;
     QLabel* lblViscosity = nullptr;

@@ -1,9 +1,13 @@
 #include <QApplication>
 #include <QMessageBox>
+#include <QSettings>
+#include <QTranslator>
 #include <exception>
 
 #include "app/About.h"
 #include "app/CommandLine.h"
+#include "app/Desktop.h"
+#include "app/Language.h"
 #include "app/Uhidromotor.h"
 
 int main(int argc, char** argv) {
@@ -14,6 +18,11 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Hidraulic Calculator"));
     QApplication::setApplicationVersion(programVersion());
     QApplication::setDesktopFileName(QStringLiteral("hydrocalc"));
+    // Before the window is built: every text is translated as it is made.
+    QTranslator translator;
+    if (loadTranslation(translator, translationCode(savedLanguage(*Desktop().settings())))) {
+        QApplication::installTranslator(&translator);
+    }
     try {
         TfrmKalvorMain frmKalvorMain;
         frmKalvorMain.show();

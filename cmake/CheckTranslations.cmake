@@ -1,0 +1,50 @@
+# Fails when a source text has no finished translation in one of the .ts
+# files: reads the sources into a copy of each file, as the update target
+# would, and counts what the release tool calls unfinished or untranslated.
+# cmake -DLUPDATE=... -DLRELEASE=... -DSOURCES="dir;dir" -DTS_FILES="a.ts;b.ts"
+#       -DWORK=dir "-DOPTIONS=..." -P CheckTranslations.cmake
+file(MAKE_DIRECTORY ${WORK})
+set(failures "")
+foreach(ts ${TS_FILES})
+  get_filename_component(name ${ts} NAME_WE)
+  set(copy ${WORK}/${name}.ts)
+  configure_file(${ts} ${copy} COPYONLY)
+  execute_process(COMMAND ${LUPDATE} ${OPTIONS} -extensions cpp,h ${SOURCES} -ts ${copy}
+    RESULT_VARIABLE updated OUTPUT_VARIABLE update_output ERROR_VARIABLE update_output)
+  if(NOT updated EQUAL 0)
+    message(FATAL_ERROR "lupdate failed on ${name}:\n${update_output}")
+  endif()
+  execute_process(COMMAND ${LRELEASE} ${copy} -qm ${WORK}/${name}.qm
+    RESULT_VARIABLE released OUTPUT_VARIABLE release_output ERROR_VARIABLE release_output)
+  if(NOT released EQUAL 0)
+    message(FATAL_ERROR "lrelease failed on ${name}:\n${release_output}")
+  endif()
+  string(REGEX MATCH "Generated ([0-9]+) translation\\(s\\) \\(([0-9]+) finished and ([0-9]+) unfinished\\)"
+    counts "${release_output}")
+  if(NOT counts)
+    message(FATAL_ERROR "Unexpected lrelease output for ${name}:\n${release_output}")
+  endif()
+  set(unfinished ${CMAKE_MATCH_3})
+  set(untranslated 0)
+  if(release_output MATCHES "Ignored ([0-9]+) untranslated source text")
+    set(untranslated ${CMAKE_MATCH_1})
+  endif()
+  message(STATUS "${name}: ${CMAKE_MATCH_1} translations, ${unfinished} unfinished, ${untranslated} untranslated")
+  if(NOT unfinished EQUAL 0 OR NOT untranslated EQUAL 0)
+    # Name the texts, so that the one who added them knows what to translate.
+    file(STRINGS ${copy} lines)
+    set(last_source "")
+    set(missing "")
+    foreach(line IN LISTS lines)
+      if(line MATCHES "<source>(.*)</source>")
+        set(last_source "${CMAKE_MATCH_1}")
+      elseif(line MATCHES "type=\"unfinished\"")
+        string(APPEND missing "  \"${last_source}\"\n")
+      endif()
+    endforeach()
+    string(APPEND failures "${name}: ${unfinished} unfinished, ${untranslated} untranslated:\n${missing}")
+  endif()
+endforeach()
+if(failures)
+  message(FATAL_ERROR "Texts without a finished translation:\n${failures}")
+endif()

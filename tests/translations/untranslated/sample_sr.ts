@@ -1,0 +1,11 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="sr">
+<context>
+    <name>Sample</name>
+    <message>
+        <source>Pressure</source>
+        <translation>Pritisak</translation>
+    </message>
+</context>
+</TS>
