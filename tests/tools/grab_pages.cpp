@@ -1,6 +1,7 @@
 // Saves a picture of every page of the main window, to look at what a user
 // sees: grab_pages OUTPUT_FOLDER [BUNDLE_FOLDER]. With GRAB_UNITS=us in the
-// environment the pages show US customary units, with figures calculated.
+// environment the pages show US customary units, with figures calculated;
+// GRAB_LANGUAGE=en or sr shows them in that translation.
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -9,7 +10,9 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTranslator>
 
+#include "app/Language.h"
 #include "app/Uhidromotor.h"
 
 int main(int argc, char** argv) {
@@ -21,6 +24,13 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
+    QTranslator translator;
+    if (const QString code = qEnvironmentVariable("GRAB_LANGUAGE"); !code.isEmpty()) {
+        if (!loadTranslation(translator, code)) {
+            return 2;
+        }
+        QApplication::installTranslator(&translator);
+    }
     TfrmKalvorMain window;
     if (argc > 2) {
         window.pictures().setSearchDirs({QString::fromLocal8Bit(argv[2])});
@@ -86,6 +96,18 @@ int main(int argc, char** argv) {
         const QString name = pages->widget(i)->objectName();
         if (!window.grab().save(out.filePath(name + QStringLiteral(".png")))) {
             return 1;
+        }
+        // A page of pages (the system's calculators, the valve's kinds): each one.
+        for (auto* inner : pages->widget(i)->findChildren<QTabWidget*>()) {
+            for (int j = 1; j < inner->count(); ++j) {
+                inner->setCurrentIndex(j);
+                QTest::qWait(50);
+                const QString innerName = name + QLatin1Char('_') + inner->widget(j)->objectName();
+                if (!window.grab().save(out.filePath(innerName + QStringLiteral(".png")))) {
+                    return 1;
+                }
+            }
+            inner->setCurrentIndex(0);
         }
     }
     return 0;
