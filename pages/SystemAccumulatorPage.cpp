@@ -10,15 +10,19 @@
 #include "ui/FieldAccess.h"
 #include "ui/FieldWidgets.h"
 #include "ui/HandlerGuard.h"
+#include "ui/ModelText.h"
 
 namespace {
 
 enum Pair { Precharge, Minimum, Maximum, Exponent, GasTemperature, Useful, Size };
 
-// The items of the process list, in the model's order.
-const QStringList kProcesses = {QStringLiteral("Isothermal (slow, n = 1)"),
-                                QStringLiteral("Adiabatic (fast, n = 1.4)"),
-                                QStringLiteral("Polytropic")};
+// The items of the process list, in the model's order; the list is read by
+// its index alone.
+QStringList processItems() {
+    return {SystemAccumulatorPage::tr("Isothermal (slow, n = 1)"),
+            SystemAccumulatorPage::tr("Adiabatic (fast, n = 1.4)"),
+            SystemAccumulatorPage::tr("Polytropic")};
+}
 constexpr int kPolytropic = 2;
 constexpr int kUsefulVolumeOfSize = 1;
 
@@ -28,19 +32,20 @@ constexpr int kSolveTop = 176;
 std::vector<QuantityRow> pairTable() {
     const auto bar = units::Quantity::Pressure;
     return {
-        systemRow(QStringLiteral("Precharge p0 (at %1 %2)")
+        systemRow(SystemAccumulatorPage::tr("Precharge p0 (at %1 %2)")
                       .arg(kPrechargeCelsius)
-                      .arg(QString::fromUtf8(captionUnit(units::Quantity::Temperature))),
+                      .arg(captionUnit(units::Quantity::Temperature)),
                   bar, "edAccP0", 8, "90"),
-        systemRow(QStringLiteral("Minimum pressure p1"), bar, "edAccP1", 36, "100"),
-        systemRow(QStringLiteral("Maximum pressure p2"), bar, "edAccP2", 64, "200"),
-        systemRow(QStringLiteral("Polytropic exponent n"), units::Quantity::Ratio, "edAccN", 120,
-                  "1.3"),
-        systemRow(QStringLiteral("Working gas temperature"), units::Quantity::Temperature,
-                  "edAccTw", 148, "20"),
-        systemRow(QStringLiteral("Useful volume \u0394V"), units::Quantity::Volume, "edAccDV", 240,
-                  "2"),
-        systemRow(QStringLiteral("Size V0"), units::Quantity::Volume, "edAccV0", 268, "10"),
+        systemRow(SystemAccumulatorPage::tr("Minimum pressure p1"), bar, "edAccP1", 36, "100"),
+        systemRow(SystemAccumulatorPage::tr("Maximum pressure p2"), bar, "edAccP2", 64, "200"),
+        systemRow(SystemAccumulatorPage::tr("Polytropic exponent n"), units::Quantity::Ratio,
+                  "edAccN", 120, "1.3"),
+        systemRow(SystemAccumulatorPage::tr("Working gas temperature"),
+                  units::Quantity::Temperature, "edAccTw", 148, "20"),
+        systemRow(SystemAccumulatorPage::tr("Useful volume \u0394V"), units::Quantity::Volume,
+                  "edAccDV", 240, "2"),
+        systemRow(SystemAccumulatorPage::tr("Size V0"), units::Quantity::Volume, "edAccV0", 268,
+                  "10"),
     };
 }
 
@@ -50,46 +55,44 @@ SystemAccumulatorPage::SystemAccumulatorPage(PageServices& services)
     : SystemCalculator(services, "tsAccumulator", "accumulator") {
     addPairs(pairTable());
     field(Exponent)->setToolTip(
-        QStringLiteral("Between 1 (isothermal) and 1.4 (adiabatic) for nitrogen; real gas at "
-                       "high pressure up to about 1.6"));
+        tr("Between 1 (isothermal) and 1.4 (adiabatic) for nitrogen; real gas at "
+           "high pressure up to about 1.6"));
 
-    addCaption(this, QStringLiteral("Process"), kSystemCaptionLeft, kProcessTop + 4);
+    addCaption(this, tr("Process"), kSystemCaptionLeft, kProcessTop + 4);
     cbAccProcess = new QComboBox(this);
     cbAccProcess->setObjectName(QStringLiteral("cbAccProcess"));
-    cbAccProcess->addItems(kProcesses);
+    cbAccProcess->addItems(processItems());
     cbAccProcess->setGeometry(kSystemFieldLeft - 60, kProcessTop, 192, 24);
 
     solve_ = new QButtonGroup(this);
     rgAccSolve = addRadioGroup(
-        this, "rgAccSolve", QStringLiteral("Find"), QRect(kSystemCaptionLeft, kSolveTop, 320, 58),
-        {QStringLiteral("Size for a useful volume"), QStringLiteral("Useful volume of a size")},
-        solve_, {8, 16, 20, 0});
+        this, "rgAccSolve", tr("Find"), QRect(kSystemCaptionLeft, kSolveTop, 320, 58),
+        {tr("Size for a useful volume"), tr("Useful volume of a size")}, solve_, {8, 16, 20, 0});
     solve_->button(0)->setChecked(true);
 
     addButtons("btnAccCalc", "btnAccReset", kSystemCaptionLeft, 304);
-    addNote(QStringLiteral("Pressures are gauge pressures; the gas laws use absolute pressure "
-                           "(gauge + %1 %2). The precharge is given at %3 %4 and rises "
-                           "with the gas's absolute temperature.")
+    addNote(tr("Pressures are gauge pressures; the gas laws use absolute pressure "
+               "(gauge + %1 %2). The precharge is given at %3 %4 and rises "
+               "with the gas's absolute temperature.")
                 .arg(units::kAtmosphere)
-                .arg(QString::fromUtf8(captionUnit(units::Quantity::Pressure)))
+                .arg(captionUnit(units::Quantity::Pressure))
                 .arg(kPrechargeCelsius)
-                .arg(QString::fromUtf8(captionUnit(units::Quantity::Temperature))),
+                .arg(captionUnit(units::Quantity::Temperature)),
             QRect(kSystemCaptionLeft, 344, 330, 48));
 
     const int left = 372;
     const int captionWidth = 220;
     const auto volume = units::Quantity::Volume;
-    lblAccV0 =
-        addFigure("lblAccV0", QStringLiteral("Size V0"), volume, "%.3f", left, 8, captionWidth);
-    lblAccDV = addFigure("lblAccDV", QStringLiteral("Useful volume \u0394V"), volume, "%.3f", left,
-                         36, captionWidth);
-    lblAccV1 = addFigure("lblAccV1", QStringLiteral("Gas volume at p1: V1"), volume, "%.3f", left,
-                         64, captionWidth);
-    lblAccV2 = addFigure("lblAccV2", QStringLiteral("Gas volume at p2: V2"), volume, "%.3f", left,
-                         92, captionWidth);
-    lblAccRatio = addResult("lblAccRatio", QStringLiteral("Pressure ratio p2/p0 (absolute)"), left,
-                            120, captionWidth);
-    lblAccPrecharge = addFigure("lblAccPrecharge", QStringLiteral("Precharge at gas temperature"),
+    lblAccV0 = addFigure("lblAccV0", tr("Size V0"), volume, "%.3f", left, 8, captionWidth);
+    lblAccDV =
+        addFigure("lblAccDV", tr("Useful volume \u0394V"), volume, "%.3f", left, 36, captionWidth);
+    lblAccV1 =
+        addFigure("lblAccV1", tr("Gas volume at p1: V1"), volume, "%.3f", left, 64, captionWidth);
+    lblAccV2 =
+        addFigure("lblAccV2", tr("Gas volume at p2: V2"), volume, "%.3f", left, 92, captionWidth);
+    lblAccRatio =
+        addResult("lblAccRatio", tr("Pressure ratio p2/p0 (absolute)"), left, 120, captionWidth);
+    lblAccPrecharge = addFigure("lblAccPrecharge", tr("Precharge at gas temperature"),
                                 units::Quantity::Pressure, "%.2f", left, 148, captionWidth);
     lblAccAdvice = addNote(QString(), QRect(left, 184, 470, 60));
     lblAccAdvice->setObjectName(QStringLiteral("lblAccAdvice"));
@@ -144,8 +147,8 @@ void SystemAccumulatorPage::calculate() {
     lblAccRatio->setText(formatText("%.3f", out.pressureRatio));
     showFigure(lblAccPrecharge, out.workingPrecharge);
     QStringList advice;
-    for (const std::string& line : out.advice) {
-        advice << QString::fromStdString(line);
+    for (const auto& line : out.advice) {
+        advice << modelText(line);
     }
     lblAccAdvice->setText(advice.join(QLatin1Char('\n')));
     logReport(accumulatorReportRows(in, out));

@@ -10,19 +10,17 @@
 #include "ui/FieldAccess.h"
 #include "ui/FieldWidgets.h"
 #include "ui/HandlerGuard.h"
+#include "ui/ModelText.h"
 #include "ui/NumberText.h"
 #include "ui/ReportLog.h"
 
-namespace {
+QString captionUnit(units::Quantity quantity) {
+    return shownUnit(quantity == units::Quantity::Temperature ? units::modelUnit(quantity).display
+                                                              : units::modelUnit(quantity).ascii);
+}
 
-const QString kInputCaption = QStringLiteral("INPUT ERROR");
-
-}  // namespace
-
-const char* captionUnit(units::Quantity quantity) {
-    // The table's spellings are literals: their views end in a terminator.
-    return quantity == units::Quantity::Temperature ? units::modelUnit(quantity).display.data()
-                                                    : units::modelUnit(quantity).ascii.data();
+QString SystemCalculator::inputErrorTitle() {
+    return tr("INPUT ERROR");
 }
 
 QuantityRow systemRow(const QString& caption, units::Quantity quantity, const char* name, int top,
@@ -57,12 +55,12 @@ void SystemCalculator::addPairs(const std::vector<QuantityRow>& rows) {
 void SystemCalculator::addButtons(const char* calculateName, const char* resetName, int left,
                                   int top) {
     auto* calculate = new QPushButton(QIcon(QStringLiteral(":/program/glyphs/calculate.svg")),
-                                      QStringLiteral("Calculate"), this);
+                                      tr("Calculate"), this);
     calculate->setObjectName(QString::fromLatin1(calculateName));
     calculate->setGeometry(left, top, 97, 33);
     setCalculateButton(calculate);
-    auto* reset = new QPushButton(QIcon(QStringLiteral(":/program/glyphs/reset.svg")),
-                                  QStringLiteral("Reset"), this);
+    auto* reset =
+        new QPushButton(QIcon(QStringLiteral(":/program/glyphs/reset.svg")), tr("Reset"), this);
     reset->setObjectName(QString::fromLatin1(resetName));
     reset->setGeometry(left + 104, top, 97, 33);
     connectGuarded(calculate, &QPushButton::clicked, this, services_, [this] { calculateClick(); });
@@ -97,7 +95,8 @@ QLabel* SystemCalculator::addNote(const QString& text, const QRect& geometry) {
 
 double SystemCalculator::value(int pair) const {
     if (!filled(pair)) {
-        throw InputError((row(pair).caption + QStringLiteral(": no value given")).toStdString());
+        // The caption as the page shows it: the message is in the page's language.
+        throw InputError(tr("%1: no value given").arg(row(pair).caption).toStdString());
     }
     return pairs_->modelValue(pair);
 }
@@ -124,7 +123,7 @@ void SystemCalculator::calculateClick() {
     try {
         calculate();
     } catch (const InputError& problem) {
-        services_.showMessage(QString::fromUtf8(problem.what()), kInputCaption);
+        services_.showMessage(faultText(problem), inputErrorTitle());
     }
 }
 
@@ -157,7 +156,7 @@ void SystemCalculator::showFigure(QLabel* label, std::optional<double> figure) {
 }
 
 QString SystemCalculator::unitText(units::Quantity quantity) const {
-    return QString::fromUtf8(units::displayUnit(quantity, pairs_->unitSystem()).ascii);
+    return shownUnit(units::displayUnit(quantity, pairs_->unitSystem()).ascii);
 }
 
 void SystemCalculator::setUnitSystem(units::UnitSystem system) {

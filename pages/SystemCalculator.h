@@ -79,6 +79,8 @@ class SystemCalculator : public CalculatorPage {
     void showFigure(QLabel* label, std::optional<double> figure);
     // A unit as the page's captions write it.
     QString unitText(units::Quantity quantity) const;
+    // The title of the page's messages about inputs.
+    static QString inputErrorTitle();
 
     FieldPairs* pairs_ = nullptr;
 
@@ -93,8 +95,8 @@ QuantityRow systemRow(const QString& caption, units::Quantity quantity, const ch
                       const QString& start, const char* exitFormat = "%2.2f");
 
 // The model unit of a quantity as the captions write it: its ASCII spelling,
-// but the degree sign of a temperature.
-const char* captionUnit(units::Quantity quantity);
+// but the degree sign of a temperature; in the program's language.
+QString captionUnit(units::Quantity quantity);
 
 // Where the rows of a column stand.
 inline constexpr int kSystemCaptionLeft = 8;

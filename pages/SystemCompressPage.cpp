@@ -21,28 +21,25 @@ constexpr int kCurveIntervals = 200;
 // axis shows up to this many times the lowest frequency.
 constexpr double kCurveCeiling = 3.0;
 
-QString unit(const char* text) {
-    return QString::fromUtf8(text);
-}
-
 std::vector<QuantityRow> pairTable() {
     const auto mm = units::Quantity::SmallLength;
     const auto cm3 = units::Quantity::SmallVolume;
     return {
-        systemRow(QStringLiteral("Effective bulk modulus K"), units::Quantity::Pressure, "edCompK",
-                  8, "14000"),
-        systemRow(QStringLiteral("Oil volume V"), units::Quantity::Volume, "edCompV", 56, ""),
-        systemRow(QStringLiteral("Pressure rise \u0394p"), units::Quantity::Pressure, "edCompDp",
-                  56 + kStep, ""),
-        systemRow(QStringLiteral("Bore D"), mm, "edCompBore", kCylinderTop + 20, ""),
-        systemRow(QStringLiteral("Rod d"), mm, "edCompRod", kCylinderTop + 20 + kStep, ""),
-        systemRow(QStringLiteral("Stroke s"), mm, "edCompStroke", kCylinderTop + 20 + 2 * kStep,
+        systemRow(SystemCompressPage::tr("Effective bulk modulus K"), units::Quantity::Pressure,
+                  "edCompK", 8, "14000"),
+        systemRow(SystemCompressPage::tr("Oil volume V"), units::Quantity::Volume, "edCompV", 56,
                   ""),
-        systemRow(QStringLiteral("Moving mass m"), units::Quantity::Mass, "edCompMass",
+        systemRow(SystemCompressPage::tr("Pressure rise \u0394p"), units::Quantity::Pressure,
+                  "edCompDp", 56 + kStep, ""),
+        systemRow(SystemCompressPage::tr("Bore D"), mm, "edCompBore", kCylinderTop + 20, ""),
+        systemRow(SystemCompressPage::tr("Rod d"), mm, "edCompRod", kCylinderTop + 20 + kStep, ""),
+        systemRow(SystemCompressPage::tr("Stroke s"), mm, "edCompStroke",
+                  kCylinderTop + 20 + 2 * kStep, ""),
+        systemRow(SystemCompressPage::tr("Moving mass m"), units::Quantity::Mass, "edCompMass",
                   kCylinderTop + 20 + 3 * kStep, ""),
-        systemRow(QStringLiteral("Dead volume, piston side"), cm3, "edCompDead1",
+        systemRow(SystemCompressPage::tr("Dead volume, piston side"), cm3, "edCompDead1",
                   kCylinderTop + 20 + 4 * kStep, "0"),
-        systemRow(QStringLiteral("Dead volume, rod side"), cm3, "edCompDead2",
+        systemRow(SystemCompressPage::tr("Dead volume, rod side"), cm3, "edCompDead2",
                   kCylinderTop + 20 + 5 * kStep, "0"),
     };
 }
@@ -63,26 +60,26 @@ SystemCompressPage::SystemCompressPage(PageServices& services,
     : SystemCalculator(services, "tsCompress", "compressibility"), cylinder_(std::move(cylinder)) {
     addPairs(pairTable());
     field(Modulus)->setToolTip(
-        QStringLiteral("Oil alone about 14 000 to 16 000 %1; lower with hoses and entrained air")
-            .arg(unit(captionUnit(units::Quantity::Pressure))));
-    heading(this, QStringLiteral("Oil taken by compression"), 38);
+        tr("Oil alone about 14 000 to 16 000 %1; lower with hoses and entrained air")
+            .arg(captionUnit(units::Quantity::Pressure)));
+    heading(this, tr("Oil taken by compression"), 38);
     lblCompDV = addFigure("lblCompDV", QStringLiteral("\u0394V = V \u0394p / K"),
                           units::Quantity::SmallVolume, "%.1f", kSystemCaptionLeft + 4,
                           56 + 2 * kStep - 2, 184);
-    heading(this, QStringLiteral("Cylinder stiffness (single rod)"), kCylinderTop);
-    btnCompFromCylinder = new QPushButton(QStringLiteral("From the cylinder page"), this);
+    heading(this, tr("Cylinder stiffness (single rod)"), kCylinderTop);
+    btnCompFromCylinder = new QPushButton(tr("From the cylinder page"), this);
     btnCompFromCylinder->setObjectName(QStringLiteral("btnCompFromCylinder"));
     btnCompFromCylinder->setGeometry(kSystemUnitLeft + 30, kCylinderTop + 18, 140, 26);
-    btnCompFromCylinder->setToolTip(QStringLiteral("Bore, rod and stroke of the cylinder page"));
+    btnCompFromCylinder->setToolTip(tr("Bore, rod and stroke of the cylinder page"));
     addButtons("btnCompCalc", "btnCompReset", kSystemCaptionLeft,
                kCylinderTop + 20 + 6 * kStep + 4);
 
     const int left = 470;
-    lblCompF0 = addResult("lblCompF0",
-                          QStringLiteral("Lowest natural frequency f0 [%1]")
-                              .arg(unit(captionUnit(units::Quantity::Frequency))),
-                          left, 8, 210);
-    lblCompX = addFigure("lblCompX", QStringLiteral("at x from the retracted end"),
+    lblCompF0 = addResult(
+        "lblCompF0",
+        tr("Lowest natural frequency f0 [%1]").arg(captionUnit(units::Quantity::Frequency)), left,
+        8, 210);
+    lblCompX = addFigure("lblCompX", tr("at x from the retracted end"),
                          units::Quantity::SmallLength, "%.0f", left, 30, 210);
     pbCompCurve = new CurveBox(this, "pbCompCurve", QRect(left, 56, 486, 330));
 
@@ -93,9 +90,9 @@ SystemCompressPage::SystemCompressPage(PageServices& services,
 void SystemCompressPage::btnCompFromCylinderClick() {
     const CylinderDefinition cylinder = cylinder_();
     if (!cylinder.pistonDiameter || !cylinder.rodDiameter) {
-        services_.showMessage(QStringLiteral("The cylinder page has no piston and rod diameters "
-                                             "yet: define the cylinder there, or type them here."),
-                              QStringLiteral("INPUT ERROR"));
+        services_.showMessage(tr("The cylinder page has no piston and rod diameters "
+                                 "yet: define the cylinder there, or type them here."),
+                              inputErrorTitle());
         return;
     }
     setFieldText(field(Bore), formatText("%2.2f", *cylinder.pistonDiameter));
@@ -103,9 +100,9 @@ void SystemCompressPage::btnCompFromCylinderClick() {
     if (cylinder.stroke) {
         setFieldText(field(Stroke), formatText("%2.2f", *cylinder.stroke));
     } else {
-        services_.showMessage(QStringLiteral("The cylinder page has no stroke yet: bore and rod "
-                                             "are taken over, type the stroke here."),
-                              QStringLiteral("INPUT ERROR"));
+        services_.showMessage(tr("The cylinder page has no stroke yet: bore and rod "
+                                 "are taken over, type the stroke here."),
+                              inputErrorTitle());
     }
 }
 
@@ -124,9 +121,9 @@ void SystemCompressPage::calculate() {
     const bool compression = groupGiven({Volume, Rise});
     const bool stiffness = groupGiven({Bore, Rod, Stroke, Mass});
     if (!compression && !stiffness) {
-        throw InputError(
-            "Give the oil volume and the pressure rise, or the cylinder's bore, rod, stroke "
-            "and moving mass");
+        throw InputError(tr("Give the oil volume and the pressure rise, or the cylinder's bore, "
+                            "rod, stroke and moving mass")
+                             .toStdString());
     }
     // Both parts are checked before either shows a result.
     std::optional<CompressionInputs> oil;
@@ -155,7 +152,7 @@ void SystemCompressPage::calculate() {
         lblCompF0->setText(formatText("%.2f", lowest->lowestFrequency));
         showFigure(lblCompX, lowest->position);
         CurvePlot plot;
-        plot.yTitle = QStringLiteral("f0 [%1]").arg(unit(captionUnit(units::Quantity::Frequency)));
+        plot.yTitle = QStringLiteral("f0 [%1]").arg(captionUnit(units::Quantity::Frequency));
         for (const auto& [x, f] : curve) {
             plot.points.emplace_back(x, f);
         }

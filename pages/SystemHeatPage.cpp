@@ -18,26 +18,25 @@ namespace {
 enum Pair { Loss, Duty, Tank, Area, Transfer, Ambient, Highest };
 
 constexpr int kCurvePoints = 200;
-const QString kDensityNote = QStringLiteral("Oil density: from the working-fluid panel");
 constexpr double kCurveTimeConstants = 5.0;
 
-QString unit(const char* text) {
-    return QString::fromUtf8(text);
+QString densityNote() {
+    return SystemHeatPage::tr("Oil density: from the working-fluid panel");
 }
 
 std::vector<QuantityRow> pairTable() {
     return {
-        systemRow(QStringLiteral("Power lost"), units::Quantity::Power, "edHeatLoss", 8, ""),
-        systemRow(QStringLiteral("Duty"), units::Quantity::Share, "edHeatDuty", 36, "100"),
-        systemRow(QStringLiteral("Tank volume"), units::Quantity::Volume, "edHeatTank", 64, ""),
+        systemRow(SystemHeatPage::tr("Power lost"), units::Quantity::Power, "edHeatLoss", 8, ""),
+        systemRow(SystemHeatPage::tr("Duty"), units::Quantity::Share, "edHeatDuty", 36, "100"),
+        systemRow(SystemHeatPage::tr("Tank volume"), units::Quantity::Volume, "edHeatTank", 64, ""),
         // Three decimals: the surface from the volume is read back as shown.
-        systemRow(QStringLiteral("Tank surface"), units::Quantity::LargeArea, "edHeatArea", 92, "",
-                  "%.3f"),
-        systemRow(QStringLiteral("Heat transfer coefficient k"), units::Quantity::HeatTransfer,
+        systemRow(SystemHeatPage::tr("Tank surface"), units::Quantity::LargeArea, "edHeatArea", 92,
+                  "", "%.3f"),
+        systemRow(SystemHeatPage::tr("Heat transfer coefficient k"), units::Quantity::HeatTransfer,
                   "edHeatK", 120, "12"),
-        systemRow(QStringLiteral("Ambient temperature"), units::Quantity::Temperature,
+        systemRow(SystemHeatPage::tr("Ambient temperature"), units::Quantity::Temperature,
                   "edHeatAmbient", 148, "20"),
-        systemRow(QStringLiteral("Highest oil temperature"), units::Quantity::Temperature,
+        systemRow(SystemHeatPage::tr("Highest oil temperature"), units::Quantity::Temperature,
                   "edHeatTmax", 176, "60"),
     };
 }
@@ -47,22 +46,26 @@ std::vector<QuantityRow> pairTable() {
 SystemHeatPage::SystemHeatPage(PageServices& services, CircuitLossSource circuitLoss)
     : SystemCalculator(services, "tsHeat", "heat"), circuitLoss_(std::move(circuitLoss)) {
     addPairs(pairTable());
-    field(Transfer)->setToolTip(QStringLiteral("Still air 8\u201312, moving air 15\u201320 %1")
-                                    .arg(unit(captionUnit(units::Quantity::HeatTransfer))));
+    // Split after each dash: the translation tools would read "\u201312" as
+    // one escape.
+    field(Transfer)->setToolTip(tr("Still air 8\u2013"
+                                   "12, moving air 15\u2013"
+                                   "20 %1")
+                                    .arg(captionUnit(units::Quantity::HeatTransfer)));
     field(Area)->setToolTip(
-        QStringLiteral("Filled from the tank volume, A = 0.065 V^(2/3), until you type a surface"));
-    btnHeatFromCircuit = new QPushButton(QStringLiteral("From the circuit"), this);
+        tr("Filled from the tank volume, A = 0.065 V^(2/3), until you type a surface"));
+    btnHeatFromCircuit = new QPushButton(tr("From the circuit"), this);
     btnHeatFromCircuit->setObjectName(QStringLiteral("btnHeatFromCircuit"));
     btnHeatFromCircuit->setGeometry(kSystemUnitLeft + 24, 5, 106, 26);
-    btnHeatFromCircuit->setToolTip(QStringLiteral(
-        "The last circuit's loss: pump input power minus F \u00B7 v at the cylinder"));
+    btnHeatFromCircuit->setToolTip(
+        tr("The last circuit's loss: pump input power minus F \u00B7 v at the cylinder"));
 
-    lblHeatDensity = addNote(kDensityNote, QRect(kSystemCaptionLeft, 206, 400, 18));
+    lblHeatDensity = addNote(densityNote(), QRect(kSystemCaptionLeft, 206, 400, 18));
     lblHeatDensity->setObjectName(QStringLiteral("lblHeatDensity"));
-    addNote(QStringLiteral("Specific heat c = %1 %2 (mineral oil). The tank's steel is left out "
-                           "of the heat capacity, on the safe side: the real tank warms slower.")
+    addNote(tr("Specific heat c = %1 %2 (mineral oil). The tank's steel is left out "
+               "of the heat capacity, on the safe side: the real tank warms slower.")
                 .arg(kMineralOilSpecificHeat)
-                .arg(unit(captionUnit(units::Quantity::SpecificHeat))),
+                .arg(captionUnit(units::Quantity::SpecificHeat)),
             QRect(kSystemCaptionLeft, 226, 400, 48));
     addButtons("btnHeatCalc", "btnHeatReset", kSystemCaptionLeft, 280);
 
@@ -70,18 +73,17 @@ SystemHeatPage::SystemHeatPage(PageServices& services, CircuitLossSource circuit
     const int left = 440;
     const int captionWidth = 186;
     const int second = left + captionWidth + 80;
-    lblHeatSteady = addFigure("lblHeatSteady", QStringLiteral("Steady oil temperature"),
+    lblHeatSteady = addFigure("lblHeatSteady", tr("Steady oil temperature"),
                               units::Quantity::Temperature, "%.1f", left, 8, captionWidth, 70);
-    lblHeatTau = addResult("lblHeatTau",
-                           QStringLiteral("Time constant \u03C4 [%1]")
-                               .arg(unit(captionUnit(units::Quantity::Minutes))),
-                           second, 8, 170, 70);
-    lblHeatTimeToMax = addResult("lblHeatTimeToMax",
-                                 QStringLiteral("Time from ambient to Tmax [%1]")
-                                     .arg(unit(captionUnit(units::Quantity::Minutes))),
-                                 left, 32, captionWidth, 80);
-    lblHeatCooler = addFigure("lblHeatCooler", QStringLiteral("Cooler to hold Tmax"),
-                              units::Quantity::Power, "%.3f", second, 32, 170, 70);
+    lblHeatTau = addResult(
+        "lblHeatTau", tr("Time constant \u03C4 [%1]").arg(captionUnit(units::Quantity::Minutes)),
+        second, 8, 170, 70);
+    lblHeatTimeToMax =
+        addResult("lblHeatTimeToMax",
+                  tr("Time from ambient to Tmax [%1]").arg(captionUnit(units::Quantity::Minutes)),
+                  left, 32, captionWidth, 80);
+    lblHeatCooler = addFigure("lblHeatCooler", tr("Cooler to hold Tmax"), units::Quantity::Power,
+                              "%.3f", second, 32, 170, 70);
 
     pbHeatCurve = new CurveBox(this, "pbHeatCurve", QRect(left, 60, 516, 326));
 
@@ -98,10 +100,10 @@ SystemHeatPage::SystemHeatPage(PageServices& services, CircuitLossSource circuit
 void SystemHeatPage::btnHeatFromCircuitClick() {
     const std::optional<double> loss = circuitLoss_();
     if (!loss) {
-        services_.showMessage(QStringLiteral("No circuit has been calculated yet, or its cylinder "
-                                             "could not move the load: calculate the simple "
-                                             "pipeline first, or type the power lost."),
-                              QStringLiteral("INPUT ERROR"));
+        services_.showMessage(tr("No circuit has been calculated yet, or its cylinder "
+                                 "could not move the load: calculate the simple "
+                                 "pipeline first, or type the power lost."),
+                              inputErrorTitle());
         return;
     }
     setFieldText(field(Loss), formatText("%.3f", *loss));
@@ -130,7 +132,7 @@ void SystemHeatPage::calculate() {
     in.tankVolume = value(Tank);
     if (!areaTypedOver() && !filled(Area)) {
         // The surface follows the volume: a volume it cannot follow is named.
-        syscheck::requirePositive(in.tankVolume, "Tank volume");
+        syscheck::requirePositive(in.tankVolume, row(Tank).caption.toStdString());
     }
     in.tankArea = value(Area);
     in.transfer = value(Transfer);
@@ -140,9 +142,8 @@ void SystemHeatPage::calculate() {
     in.specificHeat = kMineralOilSpecificHeat;
     const HeatResult out = computeHeatBalance(in);
     CurvePlot plot;
-    plot.xTitle = QStringLiteral("time [%1]").arg(unit(captionUnit(units::Quantity::Minutes)));
-    plot.yTitle =
-        QStringLiteral("oil temperature [%1]").arg(unit(captionUnit(units::Quantity::Temperature)));
+    plot.xTitle = tr("time [%1]").arg(captionUnit(units::Quantity::Minutes));
+    plot.yTitle = tr("oil temperature [%1]").arg(captionUnit(units::Quantity::Temperature));
     const double end = kCurveTimeConstants * out.timeConstant;
     for (int i = 0; i <= kCurvePoints; ++i) {
         const double t = end * i / kCurvePoints;
@@ -151,18 +152,18 @@ void SystemHeatPage::calculate() {
     plot.level = in.highestOil;
     plot.levelCaption = QStringLiteral("Tmax %1 %2")
                             .arg(in.highestOil)
-                            .arg(unit(captionUnit(units::Quantity::Temperature)));
+                            .arg(captionUnit(units::Quantity::Temperature));
     if (out.timeToHighest) {
         plot.marker = QPointF(*out.timeToHighest, in.highestOil);
     }
 
-    lblHeatDensity->setText(QStringLiteral("Oil density: %1 %2, from the working-fluid panel")
+    lblHeatDensity->setText(tr("Oil density: %1 %2, from the working-fluid panel")
                                 .arg(in.density)
-                                .arg(unit(captionUnit(units::Quantity::Density))));
+                                .arg(captionUnit(units::Quantity::Density)));
     showFigure(lblHeatSteady, out.steadyTemperature);
     lblHeatTau->setText(formatText("%.1f", out.timeConstant));
     lblHeatTimeToMax->setText(out.timeToHighest ? formatText("%.1f", *out.timeToHighest)
-                                                : QStringLiteral("not reached"));
+                                                : tr("not reached"));
     showFigure(lblHeatCooler, out.coolerPower);
     pbHeatCurve->setPlot(std::move(plot));
     logReport(heatReportRows(in, out));
@@ -186,6 +187,6 @@ void SystemHeatPage::clearShown() {
         showFigure(label, std::nullopt);
         label->setText(QStringLiteral("\u2014"));
     }
-    lblHeatDensity->setText(kDensityNote);
+    lblHeatDensity->setText(densityNote());
     pbHeatCurve->setPlot(std::nullopt);
 }

@@ -8,6 +8,7 @@
 #include "ui/FieldAccess.h"
 #include "ui/FieldWidgets.h"
 #include "ui/HandlerGuard.h"
+#include "ui/ModelText.h"
 
 namespace {
 
@@ -17,17 +18,13 @@ constexpr int kKindTop = 36;
 constexpr LineKind kKinds[] = {LineKind::Suction, LineKind::Return, LineKind::Pressure};
 constexpr int kPressureLine = 2;
 
-QString unit(const char* text) {
-    return QString::fromUtf8(text);
-}
-
 QString kindItem(LineKind kind) {
     const LineKindVelocities& v = lineKindVelocities(kind);
     return QStringLiteral("%1 (%2\u2013%3 %4)")
-        .arg(QString::fromLatin1(v.name))
+        .arg(modelText(v.name))
         .arg(v.lowest)
         .arg(v.highest)
-        .arg(unit(captionUnit(units::Quantity::Velocity)));
+        .arg(captionUnit(units::Quantity::Velocity));
 }
 
 QString designVelocityText(int item) {
@@ -36,11 +33,11 @@ QString designVelocityText(int item) {
 
 std::vector<QuantityRow> pairTable() {
     return {
-        systemRow(QStringLiteral("Flow Q"), units::Quantity::Flow, "edSizeQ", 8, ""),
-        systemRow(QStringLiteral("Design velocity v"), units::Quantity::Velocity, "edSizeV",
-                  kKindTop + 30, designVelocityText(kPressureLine)),
-        systemRow(QStringLiteral("Length L"), units::Quantity::Length, "edSizeL", kKindTop + 58,
-                  "1"),
+        systemRow(SystemLineSizingPage::tr("Flow Q"), units::Quantity::Flow, "edSizeQ", 8, ""),
+        systemRow(SystemLineSizingPage::tr("Design velocity v"), units::Quantity::Velocity,
+                  "edSizeV", kKindTop + 30, designVelocityText(kPressureLine)),
+        systemRow(SystemLineSizingPage::tr("Length L"), units::Quantity::Length, "edSizeL",
+                  kKindTop + 58, "1"),
     };
 }
 
@@ -49,11 +46,11 @@ std::vector<QuantityRow> pairTable() {
 SystemLineSizingPage::SystemLineSizingPage(PageServices& services, PumpFlowSource pumpFlow)
     : SystemCalculator(services, "tsLineSizing", "linesizing"), pumpFlow_(std::move(pumpFlow)) {
     addPairs(pairTable());
-    btnSizeFromPump = new QPushButton(QStringLiteral("From the pump"), this);
+    btnSizeFromPump = new QPushButton(tr("From the pump"), this);
     btnSizeFromPump->setObjectName(QStringLiteral("btnSizeFromPump"));
     btnSizeFromPump->setGeometry(kSystemUnitLeft + 36, 5, 110, 26);
 
-    addCaption(this, QStringLiteral("Line"), kSystemCaptionLeft, kKindTop + 4);
+    addCaption(this, tr("Line"), kSystemCaptionLeft, kKindTop + 4);
     cbSizeKind = new QComboBox(this);
     cbSizeKind->setObjectName(QStringLiteral("cbSizeKind"));
     for (LineKind kind : kKinds) {
@@ -62,30 +59,28 @@ SystemLineSizingPage::SystemLineSizingPage(PageServices& services, PumpFlowSourc
     cbSizeKind->setCurrentIndex(kPressureLine);
     cbSizeKind->setGeometry(kSystemFieldLeft - 60, kKindTop, 200, 24);
 
-    addNote(QStringLiteral("The hose's velocity and pressure drop are the hose line's, with the "
-                           "fluid of the working-fluid panel (smooth lining)."),
+    addNote(tr("The hose's velocity and pressure drop are the hose line's, with the "
+               "fluid of the working-fluid panel (smooth lining)."),
             QRect(kSystemCaptionLeft, kKindTop + 90, 360, 34));
     addButtons("btnSizeCalc", "btnSizeReset", kSystemCaptionLeft, kKindTop + 130);
 
     const int left = 440;
     const int captionWidth = 230;
-    lblSizeD = addFigure("lblSizeD", QStringLiteral("Inner diameter for v"),
-                         units::Quantity::SmallLength, "%.2f", left, 8, captionWidth);
+    lblSizeD = addFigure("lblSizeD", tr("Inner diameter for v"), units::Quantity::SmallLength,
+                         "%.2f", left, 8, captionWidth);
     lblSizeHose = addResult(
-        "lblSizeHose",
-        QStringLiteral("Next hose size [%1]").arg(unit(captionUnit(units::Quantity::SmallLength))),
+        "lblSizeHose", tr("Next hose size [%1]").arg(captionUnit(units::Quantity::SmallLength)),
         left, 36, captionWidth, 200);
-    lblSizeVelocity = addFigure("lblSizeVelocity", QStringLiteral("Velocity in the hose"),
+    lblSizeVelocity = addFigure("lblSizeVelocity", tr("Velocity in the hose"),
                                 units::Quantity::Velocity, "%.2f", left, 64, captionWidth);
-    lblSizeDrop = addFigure("lblSizeDrop", QStringLiteral("Pressure drop over the length"),
+    lblSizeDrop = addFigure("lblSizeDrop", tr("Pressure drop over the length"),
                             units::Quantity::Pressure, "%.3f", left, 92, captionWidth);
-    lblSizeFlowType =
-        addResult("lblSizeFlowType", QStringLiteral("Flow type"), left, 120, captionWidth, 200);
-    btnSizeToLine = new QPushButton(QStringLiteral("To the line page"), this);
+    lblSizeFlowType = addResult("lblSizeFlowType", tr("Flow type"), left, 120, captionWidth, 200);
+    btnSizeToLine = new QPushButton(tr("To the line page"), this);
     btnSizeToLine->setObjectName(QStringLiteral("btnSizeToLine"));
     btnSizeToLine->setGeometry(left, 152, 140, 30);
     btnSizeToLine->setToolTip(
-        QStringLiteral("The hose, its length and the flow into the pipe pressure drop page"));
+        tr("The hose, its length and the flow into the pipe pressure drop page"));
 
     connectGuarded(cbSizeKind, &QComboBox::currentIndexChanged, this, services_,
                    [this] { cbSizeKindChange(); });
@@ -103,9 +98,9 @@ void SystemLineSizingPage::cbSizeKindChange() {
 void SystemLineSizingPage::btnSizeFromPumpClick() {
     const std::optional<double> flow = pumpFlow_();
     if (!flow) {
-        services_.showMessage(QStringLiteral("The pump page has no flow yet: calculate the pump, "
-                                             "or type the flow here."),
-                              QStringLiteral("INPUT ERROR"));
+        services_.showMessage(tr("The pump page has no flow yet: calculate the pump, "
+                                 "or type the flow here."),
+                              inputErrorTitle());
         return;
     }
     setFieldText(field(Flow), shownFlow(*flow));
@@ -113,8 +108,8 @@ void SystemLineSizingPage::btnSizeFromPumpClick() {
 
 void SystemLineSizingPage::btnSizeToLineClick() {
     if (!chosen_) {
-        services_.showMessage(QStringLiteral("Calculate a hose size first, then take it over."),
-                              QStringLiteral("INPUT ERROR"));
+        services_.showMessage(tr("Calculate a hose size first, then take it over."),
+                              inputErrorTitle());
         return;
     }
     emit lineSizeChosen(*chosen_);
@@ -135,10 +130,10 @@ void SystemLineSizingPage::calculate() {
                                                            formatText("%.2f", out.hose->diameter)));
         showFigure(lblSizeVelocity, out.hoseVelocity);
         showFigure(lblSizeDrop, out.hoseDrop);
-        lblSizeFlowType->setText(QString::fromStdString(out.flowType).trimmed());
+        lblSizeFlowType->setText(modelText(out.flowType).trimmed());
         chosen_ = LineSizeTakeOver{out.hose->diameter, in.length, in.flow};
     } else {
-        lblSizeHose->setText(QStringLiteral("above -32: two lines or a pipe"));
+        lblSizeHose->setText(tr("above -32: two lines or a pipe"));
         showFigure(lblSizeVelocity, std::nullopt);
         showFigure(lblSizeDrop, std::nullopt);
         lblSizeFlowType->setText(QStringLiteral("\u2014"));

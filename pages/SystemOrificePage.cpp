@@ -1,6 +1,7 @@
 #include "pages/SystemOrificePage.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
@@ -19,25 +20,27 @@ constexpr int kRowsTop = 84;
 
 std::vector<QuantityRow> pairTable() {
     return {
-        systemRow(QStringLiteral("Flow Q"), units::Quantity::Flow, "edOrfQ", kRowsTop, "20"),
-        systemRow(QStringLiteral("Diameter d"), units::Quantity::SmallLength, "edOrfD",
+        systemRow(SystemOrificePage::tr("Flow Q"), units::Quantity::Flow, "edOrfQ", kRowsTop, "20"),
+        systemRow(SystemOrificePage::tr("Diameter d"), units::Quantity::SmallLength, "edOrfD",
                   kRowsTop + 28, "2", "%.3f"),
-        systemRow(QStringLiteral("Pressure drop \u0394p"), units::Quantity::Pressure, "edOrfDp",
-                  kRowsTop + 56, "100"),
-        systemRow(QStringLiteral("Discharge coefficient \u03B1"), units::Quantity::Ratio,
+        systemRow(SystemOrificePage::tr("Pressure drop \u0394p"), units::Quantity::Pressure,
+                  "edOrfDp", kRowsTop + 56, "100"),
+        systemRow(SystemOrificePage::tr("Discharge coefficient \u03B1"), units::Quantity::Ratio,
                   "edOrfAlpha", kRowsTop + 84, "0.62"),
     };
 }
 
+// The captions are translated where they are shown.
 struct Shown {
     const char* caption;
     units::Quantity quantity;
     const char* format;
 };
 const Shown kShown[] = {
-    {"Flow Q", units::Quantity::Flow, "%.2f"},
-    {"Diameter d", units::Quantity::SmallLength, "%.3f"},
-    {"Pressure drop \u0394p", units::Quantity::Pressure, "%.2f"},
+    {QT_TRANSLATE_NOOP("SystemOrificePage", "Flow Q"), units::Quantity::Flow, "%.2f"},
+    {QT_TRANSLATE_NOOP("SystemOrificePage", "Diameter d"), units::Quantity::SmallLength, "%.3f"},
+    {QT_TRANSLATE_NOOP("SystemOrificePage", "Pressure drop \u0394p"), units::Quantity::Pressure,
+     "%.2f"},
 };
 
 }  // namespace
@@ -45,10 +48,9 @@ const Shown kShown[] = {
 SystemOrificePage::SystemOrificePage(PageServices& services)
     : SystemCalculator(services, "tsOrifice", "orifice") {
     unknown_ = new QButtonGroup(this);
-    rgOrfSolve = addRadioGroup(
-        this, "rgOrfSolve", QStringLiteral("Unknown"), QRect(kSystemCaptionLeft, 4, 340, 70),
-        {QStringLiteral("Flow"), QStringLiteral("Diameter"), QStringLiteral("Pressure drop")},
-        unknown_, {8, 20, 0, 0});
+    rgOrfSolve =
+        addRadioGroup(this, "rgOrfSolve", tr("Unknown"), QRect(kSystemCaptionLeft, 4, 340, 70),
+                      {tr("Flow"), tr("Diameter"), tr("Pressure drop")}, unknown_, {8, 20, 0, 0});
     // Side by side would cut the texts; one row each is too tall: two columns.
     const auto buttons = unknown_->buttons();
     buttons.at(0)->move(8, 20);
@@ -57,19 +59,17 @@ SystemOrificePage::SystemOrificePage(PageServices& services)
     unknown_->button(0)->setChecked(true);
 
     addPairs(pairTable());
-    field(Alpha)->setToolTip(QStringLiteral("0.6 to 0.8; 0.62 for a sharp edge"));
-    addNote(
-        QStringLiteral("Q = \u03B1 \u00B7 A \u00B7 \u221A(2 \u0394p / \u03C1), A = \u03C0 d\u00B2 "
-                       "/ 4; the density comes from the working-fluid panel."),
-        QRect(kSystemCaptionLeft, kRowsTop + 116, 340, 34));
+    field(Alpha)->setToolTip(tr("0.6 to 0.8; 0.62 for a sharp edge"));
+    addNote(tr("Q = \u03B1 \u00B7 A \u00B7 \u221A(2 \u0394p / \u03C1), A = \u03C0 d\u00B2 "
+               "/ 4; the density comes from the working-fluid panel."),
+            QRect(kSystemCaptionLeft, kRowsTop + 116, 340, 34));
     addButtons("btnOrfCalc", "btnOrfReset", kSystemCaptionLeft, kRowsTop + 156);
 
     lblOrfResult =
         addResult("lblOrfResult", QString(), 380, kRowsTop, 200, 90, &lblOrfResultCaption);
     lblOrfResultCaption->setObjectName(QStringLiteral("lblOrfResultCaption"));
-    lblOrfVelocity =
-        addFigure("lblOrfVelocity", QStringLiteral("Jet velocity \u221A(2 \u0394p / \u03C1)"),
-                  units::Quantity::Velocity, "%.1f", 380, kRowsTop + 28, 200);
+    lblOrfVelocity = addFigure("lblOrfVelocity", tr("Jet velocity \u221A(2 \u0394p / \u03C1)"),
+                               units::Quantity::Velocity, "%.1f", 380, kRowsTop + 28, 200);
 
     connectGuarded(unknown_, &QButtonGroup::idToggled, this, services_, [this](int, bool checked) {
         if (checked) {
@@ -92,7 +92,7 @@ void SystemOrificePage::rgOrfSolveClick() {
 void SystemOrificePage::showFound() {
     const Shown& shown = kShown[unknown_->checkedId()];
     lblOrfResultCaption->setText(
-        QStringLiteral("%1 [%2]").arg(QString::fromUtf8(shown.caption), unitText(shown.quantity)));
+        QStringLiteral("%1 [%2]").arg(tr(shown.caption), unitText(shown.quantity)));
     lblOrfResult->setText(found_
                               ? formatText(shown.format, units::toDisplay(*found_, shown.quantity,
                                                                           pairs_->unitSystem()))

@@ -32,11 +32,11 @@ SystemPage::SystemPage(PageServices& services, Sources sources) : CalculatorPage
     orifice_ = new SystemOrificePage(services);
     compress_ = new SystemCompressPage(services, sources.cylinder);
     lineSizing_ = new SystemLineSizingPage(services, sources.pumpFlow);
-    pgcSystem->addTab(accumulator_, QStringLiteral("Accumulator"));
-    pgcSystem->addTab(heat_, QStringLiteral("Heat balance"));
-    pgcSystem->addTab(orifice_, QStringLiteral("Orifice"));
-    pgcSystem->addTab(compress_, QStringLiteral("Compressibility"));
-    pgcSystem->addTab(lineSizing_, QStringLiteral("Line sizing"));
+    pgcSystem->addTab(accumulator_, tr("Accumulator"));
+    pgcSystem->addTab(heat_, tr("Heat balance"));
+    pgcSystem->addTab(orifice_, tr("Orifice"));
+    pgcSystem->addTab(compress_, tr("Compressibility"));
+    pgcSystem->addTab(lineSizing_, tr("Line sizing"));
 
     connectGuarded(lineSizing_, &SystemLineSizingPage::lineSizeChosen, this, services_,
                    [this](const LineSizeTakeOver& line) { emit lineSizeChosen(line); });

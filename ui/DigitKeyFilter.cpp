@@ -71,8 +71,8 @@ DigitKeyFilter::DigitKeyFilter(QObject* parent) : QObject(parent) {}
 
 QString DigitKeyFilter::refusalTip(NumberForm form) {
     return form == NumberForm::Whole
-               ? QStringLiteral("Digits only: this quantity is a positive whole number")
-               : QStringLiteral("Digits and one decimal point: this quantity is positive");
+               ? tr("Digits only: this quantity is a positive whole number")
+               : tr("Digits and one decimal point: this quantity is positive");
 }
 
 bool DigitKeyFilter::canHold(const QString& text, NumberForm form) {

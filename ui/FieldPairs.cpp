@@ -141,8 +141,7 @@ void FieldPairs::makeControls(QuantityPair& pair) {
             break;
     }
     if (at.unitLeft >= 0 && row.quantity != units::Quantity::Ratio) {
-        pair.unitLabel =
-            addCaption(page_, QString::fromUtf8(pair.unit().display), at.unitLeft, at.top);
+        pair.unitLabel = addCaption(page_, shownUnit(pair.unit().display), at.unitLeft, at.top);
     }
 }
 
@@ -205,13 +204,12 @@ void FieldPairs::fieldExit(const QuantityPair& pair) {
         // Nothing is guessed: the text stays for the user to correct, and the
         // slider where it was.
         markRefused(pair.field);
-        const QString what = exit.kind == ExitKind::Integer
-                                 ? QStringLiteral("\" is not a whole number")
-                                 : QStringLiteral("\" is not a number");
-        services_.showMessage(quantityName(pair) + QStringLiteral(": \"") + text + what +
-                                  QStringLiteral(" (allowed: ") + rangeText(displayRange(pair)) +
-                                  QLatin1Char(')'),
-                              QStringLiteral("INPUT ERROR"));
+        // One pass over the pattern: a typed "%1" stays as it was typed.
+        const QString problem = exit.kind == ExitKind::Integer
+                                    ? tr("%1: \"%2\" is not a whole number (allowed: %3)")
+                                    : tr("%1: \"%2\" is not a number (allowed: %3)");
+        services_.showMessage(problem.arg(quantityName(pair), text, rangeText(displayRange(pair))),
+                              tr("INPUT ERROR"));
         return;
     }
     moveSlider(pair.slider, sliderPositionFor(value, scale));
@@ -232,7 +230,7 @@ QString FieldPairs::quantityName(const QuantityPair& pair) {
         name.chop(1);
     }
     if (pair.row.quantity != units::Quantity::Ratio) {
-        name += QStringLiteral(" [") + QString::fromUtf8(pair.unit().ascii) + QLatin1Char(']');
+        name += QStringLiteral(" [") + shownUnit(pair.unit().ascii) + QLatin1Char(']');
     }
     return name;
 }
@@ -241,7 +239,7 @@ QString FieldPairs::captionText(const QuantityPair& pair) {
     if (pair.row.at.unitLeft >= 0 || pair.row.quantity == units::Quantity::Ratio) {
         return pair.row.caption;
     }
-    return pair.row.caption + QStringLiteral(" [") + QString::fromUtf8(pair.unit().display) +
+    return pair.row.caption + QStringLiteral(" [") + shownUnit(pair.unit().display) +
            QLatin1Char(']');
 }
 
@@ -290,12 +288,10 @@ FieldReading FieldPairs::read(const QuantityPair& pair) {
         // The bounds hold for the value the elements compute with; the
         // message gives them in the unit the user reads.
         reading.value = units::toModel(reading.value, pair.row.quantity, pair.system);
-        reading.problem = inRange(reading.value, pair.row.range)
-                              ? QString()
-                              : quantityName(pair) + QStringLiteral(": ") +
-                                    fieldText(pair.field).trimmed() +
-                                    QStringLiteral(" is out of range (allowed: ") +
-                                    rangeText(shown) + QLatin1Char(')');
+        reading.problem =
+            inRange(reading.value, pair.row.range)
+                ? QString()
+                : outOfRangeText(quantityName(pair), fieldText(pair.field).trimmed(), shown);
     }
     if (!reading.usable()) {
         markRefused(pair.field);
@@ -381,7 +377,7 @@ void FieldPairs::setQuantity(int index, units::Quantity quantity, double scale) 
         recaption(changed.captionLabel, captionText(changed));
     }
     if (changed.unitLabel != nullptr) {
-        recaption(changed.unitLabel, QString::fromUtf8(changed.unit().display));
+        recaption(changed.unitLabel, shownUnit(changed.unit().display));
     }
 }
 
@@ -450,7 +446,7 @@ void FieldPairs::switchPair(QuantityPair& pair, units::UnitSystem system) {
         recaption(pair.captionLabel, captionText(pair));
     }
     if (pair.unitLabel != nullptr) {
-        recaption(pair.unitLabel, QString::fromUtf8(after.display));
+        recaption(pair.unitLabel, shownUnit(after.display));
     }
     if (!value || (before.factor == after.factor && before.zero == after.zero)) {
         return;

@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -89,7 +90,7 @@ QLabel* addValueLabel(QWidget* page, const char* name, int left, int top, int wi
 QLabel* addRequiredMark(QWidget* page, int left, int top) {
     auto* mark = new QLabel(QStringLiteral("*"), page);
     mark->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
-    mark->setToolTip(QStringLiteral("Velicina mora biti zadata"));
+    mark->setToolTip(QCoreApplication::translate("FieldWidgets", "Velicina mora biti zadata"));
     mark->adjustSize();
     mark->move(left, top);
     return mark;

@@ -1,5 +1,6 @@
 #include "ui/InputChecks.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 #include "model/faults.h"
@@ -8,12 +9,17 @@
 
 namespace {
 
+// The context the checks' messages are translated in.
+class InputChecks {
+    Q_DECLARE_TR_FUNCTIONS(InputChecks)
+};
+
 QString figure(double value) {
     return QString::number(value, 'g', 10);
 }
 
-QString allowed(const ValueRange& range) {
-    return QStringLiteral(" (allowed: ") + rangeText(range) + QLatin1Char(')');
+QString noValue(const QString& name) {
+    return InputChecks::tr("%1: no value given").arg(name);
 }
 
 }  // namespace
@@ -27,26 +33,31 @@ bool inRange(double value, const ValueRange& range) {
 }
 
 QString rangeText(const ValueRange& range) {
-    return figure(range.lowest) + QStringLiteral(" to ") + figure(range.highest);
+    return InputChecks::tr("%1 to %2").arg(figure(range.lowest), figure(range.highest));
+}
+
+QString outOfRangeText(const QString& name, const QString& text, const ValueRange& range) {
+    // One pass over the pattern: a typed "%1" stays as it was typed.
+    return InputChecks::tr("%1: %2 is out of range (allowed: %3)")
+        .arg(name, text, rangeText(range));
 }
 
 FieldReading readQuantity(const QString& name, const QString& text, const ValueRange& range) {
     FieldReading reading;
     if (text.isEmpty()) {
-        reading.problem = name + QStringLiteral(": no value given");
+        reading.problem = noValue(name);
         return reading;
     }
     try {
         reading.value = readNumber(text);
         reading.number = true;
     } catch (const ConversionError&) {
-        reading.problem = name + QStringLiteral(": \"") + text +
-                          QStringLiteral("\" is not a number") + allowed(range);
+        reading.problem = InputChecks::tr("%1: \"%2\" is not a number (allowed: %3)")
+                              .arg(name, text, rangeText(range));
         return reading;
     }
     if (!inRange(reading.value, range)) {
-        reading.problem = name + QStringLiteral(": ") + text.trimmed() +
-                          QStringLiteral(" is out of range") + allowed(range);
+        reading.problem = outOfRangeText(name, text.trimmed(), range);
     }
     return reading;
 }
@@ -56,7 +67,7 @@ std::optional<FieldProblem> modeInputProblem(std::span<const NamedField> given,
     for (const auto& fields : {given, efficiencies}) {
         for (const NamedField& named : fields) {
             if (fieldText(named.field).isEmpty()) {
-                return FieldProblem{named.field, named.name + QStringLiteral(": no value given")};
+                return FieldProblem{named.field, noValue(named.name)};
             }
         }
     }
@@ -69,10 +80,10 @@ std::optional<FieldProblem> modeInputProblem(std::span<const NamedField> given,
             return FieldProblem{named.field, reading.problem};
         }
         if (!usable(reading.value)) {
-            return FieldProblem{named.field, named.name + QStringLiteral(": ") + text +
-                                                 (usable == isEfficiency
-                                                      ? QStringLiteral(" is not in (0, 1]")
-                                                      : QStringLiteral(" is not greater than 0"))};
+            const QString why = usable == isEfficiency
+                                    ? InputChecks::tr("%1: %2 is not in (0, 1]")
+                                    : InputChecks::tr("%1: %2 is not greater than 0");
+            return FieldProblem{named.field, why.arg(named.name, text)};
         }
         return std::nullopt;
     };

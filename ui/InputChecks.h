@@ -24,6 +24,10 @@ bool inRange(double value, const ValueRange& range);
 // "0.1 to 1000", as messages and hints show a range.
 QString rangeText(const ValueRange& range);
 
+// "Pressure [bar]: 1200 is out of range (allowed: 1 to 1000)": a number the
+// quantity does not take.
+QString outOfRangeText(const QString& name, const QString& text, const ValueRange& range);
+
 // A field's text read as the number of a named quantity: the number, or why
 // it is no usable figure, naming the quantity and its range.
 struct FieldReading {

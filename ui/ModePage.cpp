@@ -12,6 +12,7 @@
 #include "ui/FieldAccess.h"
 #include "ui/FieldWidgets.h"
 #include "ui/InputChecks.h"
+#include "ui/ModelText.h"
 #include "ui/ReportLog.h"
 #include "ui/SvgIcon.h"
 
@@ -84,8 +85,8 @@ void ModePage::addCalculateButton(const char* name, const QString& caption, cons
 }
 
 void ModePage::addResetButton(const char* name, const QRect& geometry) {
-    QPushButton* button = addButton(this, name, QStringLiteral(":/program/glyphs/reset.svg"),
-                                    QStringLiteral("Reset"), geometry);
+    QPushButton* button =
+        addButton(this, name, QStringLiteral(":/program/glyphs/reset.svg"), tr("Reset"), geometry);
     connectGuarded(button, &QPushButton::clicked, this, services_, [this] { resetClick(); });
 }
 
@@ -138,7 +139,7 @@ NamedField ModePage::named(int pairIndex) const {
 std::optional<FieldProblem> ModePage::fieldProblem() const {
     const int item = selectedItem();
     if (item < 0) {
-        return FieldProblem{nullptr, QStringLiteral("No calculation mode chosen")};
+        return FieldProblem{nullptr, tr("No calculation mode chosen")};
     }
     std::vector<NamedField> given;
     for (int index : rules_.modes.at(static_cast<std::size_t>(item)).given) {
@@ -205,10 +206,9 @@ void ModePage::calculateClick() {
         // smallest displacement turns faster than any speed can be counted).
         // The element computes before anything is shown: the page stands.
         services_.showMessage(rules_.refusal.text, rules_.refusal.caption,
-                              QStringLiteral("These figures together give a result beyond any "
-                                             "drive (") +
-                                  QString::fromUtf8(fault.what()) +
-                                  QStringLiteral("): check the given values"));
+                              tr("These figures together give a result beyond any drive (%1): "
+                                 "check the given values")
+                                  .arg(faultText(fault)));
     }
 }
 

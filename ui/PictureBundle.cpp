@@ -42,7 +42,10 @@ QString picturePath(int number) {
 }
 
 ResourceNotFound notFound(int number) {
-    return ResourceNotFound(QStringLiteral("Resource %1 not found").arg(number).toStdString());
+    // Thrown in the program's language: the window shows the message as it is.
+    return ResourceNotFound(QCoreApplication::translate("PictureBundle", "Resource %1 not found")
+                                .arg(number)
+                                .toStdString());
 }
 
 }  // namespace

@@ -15,6 +15,11 @@ constexpr double kLargerUnit = 10.0;
 
 }  // namespace
 
+QString shownUnit(std::string_view spelling) {
+    // The table's views need not end in a terminator.
+    return QCoreApplication::translate("Unit", std::string(spelling).c_str());
+}
+
 std::string shownFormat(const char* format, const units::Unit& unit) {
     std::string text = format != nullptr ? format : "%g";
     if (text.empty() || text.back() != 'f' || (unit.factor < kLargerUnit && unit.factor >= 0.1)) {
@@ -51,7 +56,7 @@ QString QuantityLabels::captionFor(const Entry& entry, units::UnitSystem system)
         return entry.symbol;
     }
     return entry.symbol + QStringLiteral(" [") +
-           QString::fromUtf8(units::displayUnit(entry.quantity, system).ascii) + QLatin1Char(']');
+           shownUnit(units::displayUnit(entry.quantity, system).ascii) + QLatin1Char(']');
 }
 
 int QuantityLabels::add(Entry entry) {
@@ -94,8 +99,8 @@ void QuantityLabels::render(const Entry& entry) const {
 QString pressureWarning(double pressure, units::UnitSystem system) {
     constexpr double kRated = 250.0;  // bar
     const units::Quantity bar = units::Quantity::Pressure;
-    const QString unit = QString::fromUtf8(units::displayUnit(bar, system).ascii);
-    return QStringLiteral("Warring, pressure higher  than %1 %2 :: ")
-               .arg(quantityText("%.0f", kRated, bar, system), unit) +
-           quantityText("%2.2f", pressure, bar, system) + QLatin1Char(' ') + unit;
+    const QString unit = shownUnit(units::displayUnit(bar, system).ascii);
+    return QuantityLabels::tr("Warring, pressure higher  than %1 %2 :: %3 %2")
+        .arg(quantityText("%.0f", kRated, bar, system), unit,
+             quantityText("%2.2f", pressure, bar, system));
 }

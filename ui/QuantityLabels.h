@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/Quantity.h"
@@ -14,6 +16,8 @@ class QLabel;
 // a caption of its own, names the unit there ("F perm. [kN]"). A switch of
 // the system rewrites captions and figures; nothing is recalculated.
 class QuantityLabels {
+    Q_DECLARE_TR_FUNCTIONS(QuantityLabels)
+
   public:
     struct Entry {
         QLabel* value = nullptr;
@@ -46,6 +50,12 @@ class QuantityLabels {
     std::vector<Entry> entries_;
     units::UnitSystem system_ = units::kMetric;
 };
+
+// A unit's spelling as the user reads it in a caption, a unit label or an
+// axis title: looked up in the program's language (context "Unit"), so that
+// a translation may write its own spelling ("o/min" for "rpm"). A spelling
+// without a translation stands as the unit table writes it.
+QString shownUnit(std::string_view spelling);
 
 // The format of a model figure in another unit: one decimal more for a unit
 // ten or more times the model's, one less for each decade below it.

@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <functional>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -19,6 +20,7 @@
 #include "pages/SystemLineSizingPage.h"
 #include "pages/SystemPage.h"
 #include "tests/support/PageFixture.h"
+#include "tests/support/TestTranslator.h"
 #include "ui/PageState.h"
 
 namespace {
@@ -576,6 +578,105 @@ TEST_F(SystemPageTest, EachCalculatorComesBackWithItsChoices) {
     EXPECT_TRUE(services.failures.empty());
 }
 
+// The page built in another language, every text of it marked: the lists are
+// read by their index, designs keep choices and fields by name, and messages
+// name the quantities as the page shows them.
+class SystemLanguageTest : public SystemPageTest {
+  protected:
+    void SetUp() override {
+        language = std::make_unique<TestTranslator>(TestTranslator::Table{}, true);
+        SystemPageTest::SetUp();
+    }
+    static bool marked(const QString& text) { return text.startsWith(u'\u2039'); }
+
+    std::unique_ptr<TestTranslator> language;
+};
+
+TEST_F(SystemLanguageTest, ChoicesByIndexAndMessagesInThePagesLanguage) {
+    show("tsAccumulator");
+    auto* process = child<QComboBox>("cbAccProcess");
+    ASSERT_TRUE(marked(process->itemText(1)));
+    process->setCurrentIndex(1);
+    option("rgAccSolve", 1);
+    typeAndLeave("edAccV0", "10");
+    click("btnAccCalc");
+    EXPECT_EQ(label("lblAccDV"), "3.604");  // adiabatic, as without a translation
+
+    show("tsOrifice");
+    option("rgOrfSolve", 1);
+    typeAll({{"edOrfQ", "20"}, {"edOrfDp", "50"}});
+    click("btnOrfCalc");
+    EXPECT_EQ(label("lblOrfResultCaption"), "\u2039Diameter d\u203A [\u2039mm\u203A]");
+    EXPECT_EQ(label("lblOrfResult"), "2.527");
+
+    show("tsLineSizing");
+    typeAndLeave("edSizeQ", "40");
+    click("btnSizeCalc");
+    EXPECT_TRUE(marked(label("lblSizeFlowType"))) << label("lblSizeFlowType").toStdString();
+    ASSERT_TRUE(services.shown.empty()) << services.shown.front().text.toStdString();
+
+    struct Refusal {
+        const char* calculator;
+        Typed typed;
+        const char* calculate;
+        const char* named;  // the caption as the page shows it
+    };
+    const Refusal refusals[] = {
+        {"tsOrifice",
+         {{"edOrfAlpha", ""}},
+         "btnOrfCalc",
+         "\u2039Discharge coefficient \u03B1\u203A"},
+        // The surface follows the volume: the volume it cannot follow is named.
+        {"tsHeat",
+         {{"edHeatLoss", "3"}, {"edHeatTank", "0"}},
+         "btnHeatCalc",
+         "\u2039Tank volume\u203A"},
+    };
+    for (const Refusal& c : refusals) {
+        show(c.calculator);
+        for (const auto& [name, keys] : c.typed) {
+            child<QLineEdit>(name)->setText(keys);
+        }
+        services.shown.clear();
+        click(c.calculate);
+        ASSERT_EQ(services.shown.size(), 1u) << c.calculator;
+        EXPECT_TRUE(services.shown[0].text.contains(QString::fromUtf8(c.named)))
+            << services.shown[0].text.toStdString();
+        EXPECT_EQ(services.shown[0].title, "\u2039INPUT ERROR\u203A");
+    }
+}
+
+TEST_F(SystemLanguageTest, ADesignWrittenInOneLanguageLoadsInAnother) {
+    show("tsAccumulator");
+    child<QComboBox>("cbAccProcess")->setCurrentIndex(2);
+    typeAndLeave("edAccN", "1.25");
+    show("tsLineSizing");
+    child<QComboBox>("cbSizeKind")->setCurrentIndex(0);
+    typeAndLeave("edSizeQ", "40");
+    show("tsOrifice");
+    option("rgOrfSolve", 2);
+    show("tsCompress");
+    std::vector<PageState> written;
+    written.push_back(capturePage(*page));
+    for (CalculatorPage* calculator : page->calculators()) {
+        written.push_back(capturePage(*calculator));
+    }
+
+    language.reset();
+    SystemPage plain(services);
+    ASSERT_FALSE(marked(plain.findChild<QTabWidget*>("pgcSystem")->tabText(0)));
+    std::vector<CalculatorPage*> pages{&plain};
+    for (CalculatorPage* calculator : plain.calculators()) {
+        pages.push_back(calculator);
+    }
+    for (std::size_t index = 0; index < pages.size(); ++index) {
+        applyPage(*pages[index], written[index]);
+        EXPECT_EQ(capturePage(*pages[index]), written[index])
+            << pages[index]->objectName().toStdString();
+    }
+    EXPECT_EQ(plain.findChild<QComboBox*>("cbAccProcess")->currentIndex(), 2);
+    EXPECT_EQ(plain.findChild<QTabWidget*>("pgcSystem")->currentIndex(), 3);
+}
 }  // namespace
 
 // The hand figures typed and read in US units: each result, read back through
