@@ -60,12 +60,12 @@ QString messageCaption() {
 // The information lists' own texts. An item keeps its line untranslated
 // under kUntranslated, and that is what a design saves, so a design reads
 // the same whatever language wrote it and whatever language opens it.
-constexpr const char* kListTexts[] = {
-    QT_TRANSLATE_NOOP("CircuitPage", "Operational line: %1"),
-    QT_TRANSLATE_NOOP("CircuitPage", "Return line: %1"),
-    QT_TRANSLATE_NOOP("CircuitPage", "Double action HC"),
-    QT_TRANSLATE_NOOP("CircuitPage", "Single action HC "),
-};
+constexpr const char* kOperationLineItem = QT_TRANSLATE_NOOP("CircuitPage", "Operational line: %1");
+constexpr const char* kReturnLineItem = QT_TRANSLATE_NOOP("CircuitPage", "Return line: %1");
+constexpr const char* kDoubleActingItem = QT_TRANSLATE_NOOP("CircuitPage", "Double action HC");
+constexpr const char* kSingleActingItem = QT_TRANSLATE_NOOP("CircuitPage", "Single action HC ");
+constexpr const char* kListTexts[] = {kOperationLineItem, kReturnLineItem, kDoubleActingItem,
+                                      kSingleActingItem};
 constexpr int kUntranslated = Qt::UserRole;
 
 // An untranslated line in the program's language: one of the page's texts
@@ -577,7 +577,7 @@ void CircuitPage::Label52Click() {
         return;
     }
     // The window's title stays the program's: the slot is shown on the page.
-    addListLine(lsKomponente, listLine(kListTexts[0], slot));
+    addListLine(lsKomponente, listLine(kOperationLineItem, slot));
     // Diameter and length as the user gave them, not in a field's format.
     addListLine(lbHc, figures->second.first);
     addListLine(lbHc, figures->second.second);
@@ -586,7 +586,7 @@ void CircuitPage::Label52Click() {
 void CircuitPage::Label53Click() {
     const QString slot = QString::fromStdString(slots_.text(CircuitSlot::ReturnLine));
     if (!slot.isEmpty()) {
-        addListLine(lsKomponente, listLine(kListTexts[1], slot));
+        addListLine(lsKomponente, listLine(kReturnLineItem, slot));
     }
 }
 
@@ -596,9 +596,9 @@ void CircuitPage::Label56Click() {
 
 void CircuitPage::listCylinder() {
     const CylinderDefinition cylinder = sources_.cylinder();
-    addListLine(lbHc,
-                QString::fromLatin1(cylinder.kind == CylinderKind::DoubleActing ? kListTexts[2]
-                                                                                : kListTexts[3]));
+    addListLine(
+        lbHc, QString::fromLatin1(cylinder.kind == CylinderKind::DoubleActing ? kDoubleActingItem
+                                                                              : kSingleActingItem));
     auto diameter = [](const std::optional<double>& value) {
         return value ? shownDiameter(*value) : QString();
     };
