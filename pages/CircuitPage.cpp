@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFont>
 #include <QFontInfo>
@@ -29,6 +30,7 @@
 #include "ui/FieldAccess.h"
 #include "ui/FieldWidgets.h"
 #include "ui/InputChecks.h"
+#include "ui/ModelText.h"
 #include "ui/NumberText.h"
 #include "ui/ReportLog.h"
 
@@ -50,11 +52,56 @@ class CircuitPaintBox : public QWidget {
 
 namespace {
 
-const char* const kTakeOverHint = "Dupli klik za prihvatanje podataka zadnjeg izracunatog";
-const char* const kHowToBuild =
-    "Double-click a field to take over the component last calculated on its page";
-const char* const kNoLineMessage = "Calculate a line on the line page first, then take it over.";
-const char* const kNoValveMessage = "Calculate a valve on the valve page first, then take it over.";
+// The title of every message of the page.
+QString messageCaption() {
+    return CircuitPage::tr("Simple pipeline");
+}
+
+// The information lists' own texts. An item keeps its line untranslated
+// under kUntranslated, and that is what a design saves, so a design reads
+// the same whatever language wrote it and whatever language opens it.
+constexpr const char* kOperationLineItem = QT_TRANSLATE_NOOP("CircuitPage", "Operational line: %1");
+constexpr const char* kReturnLineItem = QT_TRANSLATE_NOOP("CircuitPage", "Return line: %1");
+constexpr const char* kDoubleActingItem = QT_TRANSLATE_NOOP("CircuitPage", "Double action HC");
+constexpr const char* kSingleActingItem = QT_TRANSLATE_NOOP("CircuitPage", "Single action HC ");
+constexpr const char* kListTexts[] = {kOperationLineItem, kReturnLineItem, kDoubleActingItem,
+                                      kSingleActingItem};
+constexpr int kUntranslated = Qt::UserRole;
+
+// An untranslated line in the program's language: one of the page's texts
+// with its figure in place, or a component's name; a figure, or a line the
+// page does not write, as it stands.
+QString shownListLine(const QString& line) {
+    for (const char* text : kListTexts) {
+        const QString key = QString::fromLatin1(text);
+        const qsizetype marker = key.indexOf(QStringLiteral("%1"));
+        if (marker < 0) {
+            if (line == key) {
+                return QCoreApplication::translate("CircuitPage", text);
+            }
+            continue;
+        }
+        const QString before = key.left(marker);
+        const QString after = key.mid(marker + 2);
+        if (line.size() >= before.size() + after.size() && line.startsWith(before) &&
+            line.endsWith(after)) {
+            return QCoreApplication::translate("CircuitPage", text)
+                .arg(line.mid(before.size(), line.size() - before.size() - after.size()));
+        }
+    }
+    return shownComponent(line);
+}
+
+void addListLine(QListWidget* list, const QString& line) {
+    auto* item = new QListWidgetItem(shownListLine(line), list);
+    item->setData(kUntranslated, line);
+}
+
+// One of the page's list texts with its figure, untranslated.
+QString listLine(const char* text, const QString& figure) {
+    return QString::fromLatin1(text).arg(figure);
+}
+
 constexpr QSize kSketchSize{305, 113};
 constexpr QSize kCharacteristicSize{401, 321};
 
@@ -67,8 +114,8 @@ QLineEdit* addDropField(QWidget* parent, const char* name, int left, int top) {
     readOnly.setColor(QPalette::Base, readOnly.color(QPalette::Window));
     field->setPalette(readOnly);
     field->setToolTip(
-        QStringLiteral("Taken over, not typed: double-click it, or use its context "
-                       "menu, for the last calculation of its page"));
+        CircuitPage::tr("Taken over, not typed: double-click it, or use its context "
+                        "menu, for the last calculation of its page"));
     return field;
 }
 
@@ -82,25 +129,25 @@ CircuitPage::CircuitPage(PageServices& services, Sources sources)
 }
 
 void CircuitPage::buildControls() {
-    Label49 = new QLabel(QStringLiteral("Pumpa mora biti definisana !"), this);
+    Label49 = new QLabel(tr("Pumpa mora biti definisana !"), this);
     Label49->setObjectName(QStringLiteral("Label49"));
     Label49->setGeometry(6, 2, 296, 16);
     QPalette red = Label49->palette();
     red.setColor(QPalette::WindowText, Qt::red);
     Label49->setPalette(red);
 
-    Label51 = new ClickableLabel(QStringLiteral("Flow [l/min]"), this);
+    Label51 = new ClickableLabel(this);
     Label51->setObjectName(QStringLiteral("Label51"));
     Label51->setGeometry(6, 23, 100, 16);
     Label51->setCursor(Qt::PointingHandCursor);
     edQ_prost = addEditField(this, "edQ_prost", 110, 24, 80, 0);
     services_.keyFilter(KeyFilterKind::Decimal).attach(edQ_prost);
 
-    GroupBox3 = new QGroupBox(QStringLiteral("Pressure drops[bar]"), this);
+    GroupBox3 = new QGroupBox(this);
     GroupBox3->setObjectName(QStringLiteral("GroupBox3"));
     GroupBox3->setGeometry(4, 44, 300, 150);
-    auto rowLabel = [this](const char* text, const char* name, int row) {
-        auto* label = new ClickableLabel(QString::fromLatin1(text), GroupBox3);
+    auto rowLabel = [this](const QString& text, const char* name, int row) {
+        auto* label = new ClickableLabel(text, GroupBox3);
         label->setObjectName(QString::fromLatin1(name));
         label->setGeometry(8, 22 + row * 24, 230, 16);
         return label;
@@ -108,30 +155,29 @@ void CircuitPage::buildControls() {
     auto rowField = [this](const char* name, int row) {
         return addDropField(GroupBox3, name, 240, 22 + row * 24);
     };
-    Label52 = rowLabel("Operational line", "Label52", 0);
+    Label52 = rowLabel(tr("Operational line"), "Label52", 0);
     Label52->setCursor(Qt::PointingHandCursor);
     edDpPog = rowField("edDpPog", 0);
-    edDpPog->setToolTip(QString::fromLatin1(kTakeOverHint) + QLatin1Char('\n') +
-                        edDpPog->toolTip());
-    Label54 = new QLabel(QStringLiteral("Directional control avlve pressure drop"), GroupBox3);
+    edDpPog->setToolTip(tr("Dupli klik za prihvatanje podataka zadnjeg izracunatog") +
+                        QLatin1Char('\n') + edDpPog->toolTip());
+    Label54 = new QLabel(tr("Directional control avlve pressure drop"), GroupBox3);
     Label54->setObjectName(QStringLiteral("Label54"));
     Label54->setGeometry(8, 46, 230, 16);
     edDp = rowField("edDp", 1);
-    addCaption(GroupBox3, QStringLiteral("Blocking valve"), 8, 70);
+    addCaption(GroupBox3, tr("Blocking valve"), 8, 70);
     edDpProstBlok = rowField("edDpProstBlok", 2);
-    addCaption(GroupBox3, QStringLiteral("Throttle"), 8, 94);
+    addCaption(GroupBox3, tr("Throttle"), 8, 94);
     edDpPrig = rowField("edDpPrig", 3);
-    Label53 = rowLabel("Return line", "Label53", 4);
+    Label53 = rowLabel(tr("Return line"), "Label53", 4);
     Label53->setCursor(Qt::PointingHandCursor);
     edDpPov = rowField("edDpPov", 4);
 
     blockButtons_ = new QButtonGroup(this);
-    rgBlockSys =
-        addRadioGroup(this, "rgBlockSys", QStringLiteral("Blocking system"), QRect(4, 198, 300, 82),
-                      {QStringLiteral("Directional control avlve type T"),
-                       QStringLiteral("Check valve"), QStringLiteral("Double check valve")},
-                      blockButtons_, {8, 18, 20});
-    cbPrigusnica = new QCheckBox(QStringLiteral("Throtle on return line"), this);
+    rgBlockSys = addRadioGroup(
+        this, "rgBlockSys", tr("Blocking system"), QRect(4, 198, 300, 82),
+        {tr("Directional control avlve type T"), tr("Check valve"), tr("Double check valve")},
+        blockButtons_, {8, 18, 20});
+    cbPrigusnica = new QCheckBox(tr("Throtle on return line"), this);
     cbPrigusnica->setObjectName(QStringLiteral("cbPrigusnica"));
     cbPrigusnica->setGeometry(8, 283, 296, 18);
 
@@ -153,14 +199,14 @@ void CircuitPage::buildControls() {
     pbShema->setObjectName(QStringLiteral("pbShema"));
     pbShema->setGeometry(QRect(QPoint(4, 304), kSketchSize));
 
-    addCaption(this, QStringLiteral("Components"), 312, 2);
+    addCaption(this, tr("Components"), 312, 2);
     lsKomponente = new QListWidget(this);
     lsKomponente->setObjectName(QStringLiteral("lsKomponente"));
     lsKomponente->setGeometry(312, 18, 146, 126);
-    Button1 = new QPushButton(QStringLiteral("Sketch"), this);
+    Button1 = new QPushButton(tr("Sketch"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(312, 148, 146, 26);
-    Label56 = new ClickableLabel(QStringLiteral("Hydro cylinder definition"), this);
+    Label56 = new ClickableLabel(tr("Hydro cylinder definition"), this);
     Label56->setObjectName(QStringLiteral("Label56"));
     Label56->setGeometry(312, 180, 146, 16);
     Label56->setCursor(Qt::PointingHandCursor);
@@ -169,23 +215,24 @@ void CircuitPage::buildControls() {
     lbHc->setGeometry(312, 196, 146, 90);
 
     btnNovProst = new QPushButton(QIcon(QStringLiteral(":/program/glyphs/calculate.svg")),
-                                  QStringLiteral("Calculate"), this);
+                                  tr("Calculate"), this);
     btnNovProst->setObjectName(QStringLiteral("btnNovProst"));
     setCalculateButton(btnNovProst);
     btnNovProst->setGeometry(312, 310, 146, 33);
-    BitBtn9 = new QPushButton(QIcon(QStringLiteral(":/program/glyphs/reset.svg")),
-                              QStringLiteral("Reset"), this);
+    BitBtn9 =
+        new QPushButton(QIcon(QStringLiteral(":/program/glyphs/reset.svg")), tr("Reset"), this);
     BitBtn9->setObjectName(QStringLiteral("BitBtn9"));
     BitBtn9->setGeometry(312, 350, 146, 33);
 
-    addCaption(this, QStringLiteral("Pipeline feture"), 462, 2);
+    addCaption(this, tr("Pipeline feture"), 462, 2);
     PaintBox3 = new CircuitPaintBox(this, [this](QPainter& painter, QSize size) {
         Funkcije::drawCharacteristic(painter, size, characteristic_);
     });
     PaintBox3->setObjectName(QStringLiteral("PaintBox3"));
     PaintBox3->setGeometry(QRect(QPoint(462, 18), kCharacteristicSize));
 
-    lblHint = new QLabel(QString::fromLatin1(kHowToBuild), this);
+    lblHint = new QLabel(
+        tr("Double-click a field to take over the component last calculated on its page"), this);
     lblHint->setObjectName(QStringLiteral("lblHint"));
     lblHint->setGeometry(462, 342, 401, 16);
     // A hint, a little smaller than the page's texts, so it fits under the diagram.
@@ -198,29 +245,28 @@ void CircuitPage::buildControls() {
         {&lblProstForce, "lblProstForce"},
         {&lblProstSpeed, "lblProstSpeed"},
     };
-    const char* const captions[] = {"Pressure at the cylinder [bar]", "Cylinder force [kN]",
-                                    "Cylinder speed [m/s]"};
+    // Each caption is its symbol and the unit of the system shown.
+    const QString symbols[] = {tr("Pressure at the cylinder"), tr("Cylinder force"),
+                               tr("Cylinder speed")};
     const units::Quantity quantities[] = {units::Quantity::Pressure, units::Quantity::Force,
                                           units::Quantity::Velocity};
     const char* const formats[] = {"%.2f", "%.2f", "%.4f"};
     for (int row = 0; row < 3; ++row) {
-        QLabel* caption =
-            addCaption(this, QString::fromLatin1(captions[row]), 462, 362 + row * 18, 220);
+        QLabel* caption = addCaption(this, QString(), 462, 362 + row * 18, 220);
         auto* label = new QLabel(this);
         label->setObjectName(QString::fromLatin1(results[row].second));
         label->setGeometry(690, 362 + row * 18, 120, 16);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         *results[row].first = label;
-        QString symbol = QString::fromLatin1(captions[row]);
-        symbol.truncate(symbol.indexOf(QStringLiteral(" [")));
         cylinderFigures_.add({.value = label,
                               .caption = caption,
-                              .symbol = symbol,
+                              .symbol = symbols[row],
                               .quantity = quantities[row],
                               .format = formats[row],
                               .blank = QStringLiteral("\u2014")});
     }
     showCylinderResults(nullptr);
+    captionUnits();
     addTakeOverMenus();
 }
 
@@ -361,8 +407,8 @@ void CircuitPage::captionUnits() {
     const auto unit = [this](units::Quantity quantity) {
         return QString::fromUtf8(units::displayUnit(quantity, system_).ascii);
     };
-    Label51->setText(QStringLiteral("Flow [%1]").arg(unit(units::Quantity::Flow)));
-    GroupBox3->setTitle(QStringLiteral("Pressure drops[%1]").arg(unit(units::Quantity::Pressure)));
+    Label51->setText(tr("Flow [%1]").arg(unit(units::Quantity::Flow)));
+    GroupBox3->setTitle(tr("Pressure drops[%1]").arg(unit(units::Quantity::Pressure)));
 }
 
 void CircuitPage::setUnitSystem(units::UnitSystem system) {
@@ -395,24 +441,26 @@ void CircuitPage::addTakeOverMenus() {
     struct Menu {
         QLineEdit* field;
         void (CircuitPage::*takeOver)();
-        const char* page;
+        QString page;
         std::optional<CircuitSlot> slot;
     };
     const Menu menus[] = {
-        {edQ_prost, &CircuitPage::edQ_prostDblClick, "Pump", std::nullopt},
-        {edDpPog, &CircuitPage::edDpPogDblClick, "Pipe pressure drop", CircuitSlot::OperationLine},
-        {edDp, &CircuitPage::edDpDblClick, "Valve pressure drop", CircuitSlot::DirectionalValve},
-        {edDpProstBlok, &CircuitPage::edDpProstBlokDblClick, "Valve pressure drop",
+        {edQ_prost, &CircuitPage::edQ_prostDblClick, tr("Pump"), std::nullopt},
+        {edDpPog, &CircuitPage::edDpPogDblClick, tr("Pipe pressure drop"),
+         CircuitSlot::OperationLine},
+        {edDp, &CircuitPage::edDpDblClick, tr("Valve pressure drop"),
+         CircuitSlot::DirectionalValve},
+        {edDpProstBlok, &CircuitPage::edDpProstBlokDblClick, tr("Valve pressure drop"),
          CircuitSlot::BlockingValve},
-        {edDpPrig, &CircuitPage::edDpPrigDblClick, "Valve pressure drop", CircuitSlot::Throttle},
-        {edDpPov, &CircuitPage::edDpPovDblClick, "Pipe pressure drop", CircuitSlot::ReturnLine},
+        {edDpPrig, &CircuitPage::edDpPrigDblClick, tr("Valve pressure drop"),
+         CircuitSlot::Throttle},
+        {edDpPov, &CircuitPage::edDpPovDblClick, tr("Pipe pressure drop"), CircuitSlot::ReturnLine},
     };
     for (const Menu& entry : menus) {
         auto* menu = new QMenu(this);
         menu->setObjectName(QStringLiteral("mnu") + entry.field->objectName());
-        QAction* takeOver =
-            menu->addAction(QStringLiteral("Take over from ") + QString::fromLatin1(entry.page));
-        QAction* clear = menu->addAction(QStringLiteral("Clear"));
+        QAction* takeOver = menu->addAction(tr("Take over from %1").arg(entry.page));
+        QAction* clear = menu->addAction(tr("Clear"));
         connectGuarded(takeOver, &QAction::triggered, this, services_,
                        [this, handler = entry.takeOver] { (this->*handler)(); });
         connectGuarded(clear, &QAction::triggered, this, services_,
@@ -453,8 +501,8 @@ void CircuitPage::showCylinderFigures(const std::optional<CylinderFigures>& figu
 void CircuitPage::takeOverLine(QLineEdit* field, CircuitSlot slot) {
     const std::optional<LineTakeOver> line = sources_.line();
     if (!line) {
-        services_.showMessage(QString::fromLatin1(kNoLineMessage),
-                              QString::fromLatin1(kCircuitCaption));
+        services_.showMessage(tr("Calculate a line on the line page first, then take it over."),
+                              messageCaption());
         return;
     }
     showModel(field, line->drop);
@@ -476,8 +524,8 @@ void CircuitPage::edDpPovDblClick() {
 std::optional<ValveTakeOver> CircuitPage::valveToTakeOver() {
     auto valve = sources_.valve();
     if (!valve) {
-        services_.showMessage(QString::fromLatin1(kNoValveMessage),
-                              QString::fromLatin1(kCircuitCaption));
+        services_.showMessage(tr("Calculate a valve on the valve page first, then take it over."),
+                              messageCaption());
     }
     return valve;
 }
@@ -529,16 +577,16 @@ void CircuitPage::Label52Click() {
         return;
     }
     // The window's title stays the program's: the slot is shown on the page.
-    lsKomponente->addItem(QStringLiteral("Operational line: ") + slot);
+    addListLine(lsKomponente, listLine(kOperationLineItem, slot));
     // Diameter and length as the user gave them, not in a field's format.
-    lbHc->addItem(figures->second.first);
-    lbHc->addItem(figures->second.second);
+    addListLine(lbHc, figures->second.first);
+    addListLine(lbHc, figures->second.second);
 }
 
 void CircuitPage::Label53Click() {
     const QString slot = QString::fromStdString(slots_.text(CircuitSlot::ReturnLine));
     if (!slot.isEmpty()) {
-        lsKomponente->addItem(QStringLiteral("Return line: ") + slot);
+        addListLine(lsKomponente, listLine(kReturnLineItem, slot));
     }
 }
 
@@ -548,15 +596,17 @@ void CircuitPage::Label56Click() {
 
 void CircuitPage::listCylinder() {
     const CylinderDefinition cylinder = sources_.cylinder();
-    lbHc->addItem(cylinder.kind == CylinderKind::DoubleActing
-                      ? QStringLiteral("Double action HC")
-                      : QStringLiteral("Single action HC "));
+    addListLine(
+        lbHc, QString::fromLatin1(cylinder.kind == CylinderKind::DoubleActing ? kDoubleActingItem
+                                                                              : kSingleActingItem));
     auto diameter = [](const std::optional<double>& value) {
         return value ? shownDiameter(*value) : QString();
     };
-    lbHc->addItem(QStringLiteral("D1= ") + diameter(cylinder.pistonDiameter) +
-                  QStringLiteral(" mm"));
-    lbHc->addItem(QStringLiteral("D2= ") + diameter(cylinder.rodDiameter) + QStringLiteral(" mm"));
+    // Symbols, figures and units: the same in every language.
+    addListLine(lbHc,
+                QStringLiteral("D1= ") + diameter(cylinder.pistonDiameter) + QStringLiteral(" mm"));
+    addListLine(lbHc,
+                QStringLiteral("D2= ") + diameter(cylinder.rodDiameter) + QStringLiteral(" mm"));
 }
 
 void CircuitPage::BitBtn9Click() {
@@ -590,14 +640,14 @@ QStringList CircuitPage::sketchFigures(const SketchLayout& layout) const {
     const std::map<QString, QString> byName{
         // One decimal: the flow's text has to fit under the pump's symbol.
         // Read without throwing: this runs while the sketch paints.
-        {QStringLiteral("Pump"), with(flow ? formatText("%.1f", flowValue) : QString(), flowUnit)},
-        {QStringLiteral("Operation line"), with(fieldText(edDpPog), bar)},
-        {QStringLiteral("Directional control valve"), with(fieldText(edDp), bar)},
-        {QStringLiteral("Check valve"), with(fieldText(edDpProstBlok), bar)},
-        {QStringLiteral("Double Check valve"), with(fieldText(edDpProstBlok), bar)},
-        {QStringLiteral("Throttle valve"), with(fieldText(edDpPrig), bar)},
-        {QStringLiteral("Hydro Cylinder"), with(lblProstPressure->text(), bar)},
-        {QStringLiteral("Return line"), with(fieldText(edDpPov), bar)},
+        {SketchComponent::Pump, with(flow ? formatText("%.1f", flowValue) : QString(), flowUnit)},
+        {SketchComponent::OperationLine, with(fieldText(edDpPog), bar)},
+        {SketchComponent::DirectionalValve, with(fieldText(edDp), bar)},
+        {SketchComponent::CheckValve, with(fieldText(edDpProstBlok), bar)},
+        {SketchComponent::DoubleCheckValve, with(fieldText(edDpProstBlok), bar)},
+        {SketchComponent::ThrottleValve, with(fieldText(edDpPrig), bar)},
+        {SketchComponent::Cylinder, with(lblProstPressure->text(), bar)},
+        {SketchComponent::ReturnLine, with(fieldText(edDpPov), bar)},
     };
     QStringList figures;
     for (const QString& name : layout.components) {
@@ -609,35 +659,39 @@ QStringList CircuitPage::sketchFigures(const SketchLayout& layout) const {
 
 void CircuitPage::Button1Click() {
     lsKomponente->clear();
-    lsKomponente->addItems(sketchLayout(blockingSystem(), cbPrigusnica->isChecked()).components);
+    for (const QString& component :
+         sketchLayout(blockingSystem(), cbPrigusnica->isChecked()).components) {
+        addListLine(lsKomponente, component);
+    }
     pbShema->update();
 }
 
 QStringList CircuitPage::missingComponents() const {
     struct Needed {
-        const char* component;
+        QString component;
         const QLineEdit* field;
         std::optional<CircuitSlot> slot;
-        const char* page;
+        QString page;
         bool used;
     };
+    const QString pumpPage = tr("Pump");
+    const QString linePage = tr("Pipe pressure drop");
+    const QString valvePage = tr("Valve pressure drop");
     const Needed needed[] = {
-        {"the pump flow", edQ_prost, std::nullopt, "Pump", true},
-        {"the operational line", edDpPog, CircuitSlot::OperationLine, "Pipe pressure drop", true},
-        {"the directional control valve", edDp, CircuitSlot::DirectionalValve,
-         "Valve pressure drop", true},
-        {"the blocking valve", nullptr, CircuitSlot::BlockingValve, "Valve pressure drop",
+        {tr("the pump flow"), edQ_prost, std::nullopt, pumpPage, true},
+        {tr("the operational line"), edDpPog, CircuitSlot::OperationLine, linePage, true},
+        {tr("the directional control valve"), edDp, CircuitSlot::DirectionalValve, valvePage, true},
+        {tr("the blocking valve"), nullptr, CircuitSlot::BlockingValve, valvePage,
          blockingSystem() > 0},
-        {"the throttle", edDpPrig, CircuitSlot::Throttle, "Valve pressure drop",
-         cbPrigusnica->isChecked()},
-        {"the return line", edDpPov, CircuitSlot::ReturnLine, "Pipe pressure drop", true},
+        {tr("the throttle"), edDpPrig, CircuitSlot::Throttle, valvePage, cbPrigusnica->isChecked()},
+        {tr("the return line"), edDpPov, CircuitSlot::ReturnLine, linePage, true},
     };
     QStringList missing;
     // The cylinder is defined on its page, not taken over: only its diameters
     // can be missing.
     const CylinderDefinition cylinder = sources_.cylinder();
     if (!cylinder.pistonDiameter || !cylinder.rodDiameter) {
-        missing << QStringLiteral(
+        missing << tr(
             "- the cylinder's piston and rod diameters: give them on the "
             "\"Hydro Cylinder\" page");
     }
@@ -645,11 +699,9 @@ QStringList CircuitPage::missingComponents() const {
         const bool taken = (item.field == nullptr || !fieldText(item.field).isEmpty()) &&
                            (!item.slot || slots_.filled(*item.slot));
         if (item.used && !taken) {
-            missing << QStringLiteral(
-                           "- %1: calculate it on the \"%2\" page, then double-click "
-                           "its field here")
-                           .arg(QString::fromLatin1(item.component),
-                                QString::fromLatin1(item.page));
+            missing << tr("- %1: calculate it on the \"%2\" page, then double-click "
+                          "its field here")
+                           .arg(item.component, item.page);
         }
     }
     return missing;
@@ -664,7 +716,7 @@ CircuitInputs CircuitPage::gatherInputs() const {
             .toDouble();
     };
     const FieldReading supply = readQuantity(
-        QStringLiteral("Supply flow Q [%1]")
+        tr("Supply flow Q [%1]")
             .arg(QString::fromUtf8(units::displayUnit(units::Quantity::Flow, system_).ascii)),
         fieldText(edQ_prost),
         {.lowest = shown(kLeastSupplyFlow), .highest = shown(kMostSupplyFlow)});
@@ -687,23 +739,22 @@ CircuitInputs CircuitPage::gatherInputs() const {
 }
 
 void CircuitPage::btnNovProstClick() {
-    const QString caption = QString::fromLatin1(kCircuitCaption);
+    const QString caption = messageCaption();
     if (const QStringList missing = missingComponents(); !missing.isEmpty()) {
-        services_.showMessage(
-            QStringLiteral("The circuit is not complete yet. Still to be taken over:\n") +
-                missing.join(QLatin1Char('\n')),
-            caption);
+        services_.showMessage(tr("The circuit is not complete yet. Still to be taken over:\n%1")
+                                  .arg(missing.join(QLatin1Char('\n'))),
+                              caption);
         return;
     }
     CircuitInputs inputs;
     try {
         inputs = gatherInputs();
     } catch (const CircuitInputError& problem) {
-        services_.showMessage(QString::fromStdString(problem.what()), caption);
+        services_.showMessage(faultText(problem), caption);
         return;
     }
     if (const auto problem = validate(inputs)) {
-        services_.showMessage(QString::fromStdString(*problem), caption);
+        services_.showMessage(modelText(*problem), caption);
         return;
     }
     const prost_cevovod chain = buildCircuit(inputs);
@@ -725,10 +776,10 @@ void CircuitPage::btnNovProstClick() {
     QStringList problems;
     const units::UnitSystem shown = services_.shared().unitSystem;
     if (const auto problem = cannotMoveLoad(chain, shown)) {
-        problems << QString::fromStdString(*problem);
+        problems << modelText(*problem);
     }
-    for (const std::string& warning : flowWarnings(inputs, chain, shown)) {
-        problems << QString::fromStdString(warning);
+    for (const auto& warning : flowWarnings(inputs, chain, shown)) {
+        problems << modelText(warning);
     }
     if (!problems.isEmpty()) {
         services_.showMessage(problems.join(QLatin1Char('\n')), caption);
@@ -794,11 +845,13 @@ QString slotFigure(CircuitSlot slot, const char* figure) {
     return QString::fromLatin1(slotKey(slot)) + QLatin1Char('.') + QLatin1String(figure);
 }
 
-// The information lists as they are shown, one item a line.
+// The information lists untranslated, one item a line.
 QString listItems(const QListWidget* list) {
     QStringList items;
     for (int row = 0; row < list->count(); ++row) {
-        items << list->item(row)->text();
+        const QListWidgetItem* item = list->item(row);
+        const QVariant line = item->data(kUntranslated);
+        items << (line.isValid() ? line.toString() : item->text());
     }
     return items.join(QLatin1Char('\n'));
 }
@@ -806,7 +859,9 @@ QString listItems(const QListWidget* list) {
 void showListItems(QListWidget* list, const QString& items) {
     list->clear();
     if (!items.isEmpty()) {
-        list->addItems(items.split(QLatin1Char('\n')));
+        for (const QString& line : items.split(QLatin1Char('\n'))) {
+            addListLine(list, line);
+        }
     }
 }
 

@@ -1,5 +1,6 @@
 #include "pages/CircuitSketch.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPen>
@@ -28,6 +29,15 @@ QPolygon returnPath(int cylinderColumn, int returnLineEnd) {
 
 }  // namespace
 
+QString shownComponent(const QString& name) {
+    for (const char* component : SketchComponent::All) {
+        if (name == QLatin1String(component)) {
+            return QCoreApplication::translate("CircuitSketch", component);
+        }
+    }
+    return name;
+}
+
 SketchLayout sketchLayout(int blockingSystem, bool throttle) {
     using namespace SketchPicture;
     SketchLayout layout;
@@ -39,33 +49,33 @@ SketchLayout sketchLayout(int blockingSystem, bool throttle) {
              shortName != nullptr ? static_cast<int>(layout.components.size()) - 1 : -1,
              shortName != nullptr ? shortName : ""});
     };
-    layout.components << QStringLiteral("Pump");
-    place(Pump, column++, 0, "Pump");
-    layout.components << QStringLiteral("Operation line");
-    place(Line, column++, 0, "Line");
+    layout.components << QString::fromLatin1(SketchComponent::Pump);
+    place(Pump, column++, 0, QT_TRANSLATE_NOOP("CircuitSketch", "Pump"));
+    layout.components << QString::fromLatin1(SketchComponent::OperationLine);
+    place(Line, column++, 0, QT_TRANSLATE_NOOP("CircuitSketch", "Line"));
     // The return line runs back under the operation line to the tank.
     const int afterOperationLine = column;
-    layout.components << QStringLiteral("Directional control valve");
-    place(DirectionalValve, column++, 0, "DCV");
+    layout.components << QString::fromLatin1(SketchComponent::DirectionalValve);
+    place(DirectionalValve, column++, 0, QT_TRANSLATE_NOOP("CircuitSketch", "DCV"));
     if (blockingSystem == 1) {
-        layout.components << QStringLiteral("Check valve");
-        place(CheckValve, column++, 0, "Check");
+        layout.components << QString::fromLatin1(SketchComponent::CheckValve);
+        place(CheckValve, column++, 0, QT_TRANSLATE_NOOP("CircuitSketch", "Check"));
         place(CheckValve, column - 1, 1);
     } else if (blockingSystem == 2) {
-        layout.components << QStringLiteral("Double Check valve");
-        place(DoubleCheckValve, column++, 0, "2 Check");
+        layout.components << QString::fromLatin1(SketchComponent::DoubleCheckValve);
+        place(DoubleCheckValve, column++, 0, QT_TRANSLATE_NOOP("CircuitSketch", "2 Check"));
     }
     if (throttle) {
-        layout.components << QStringLiteral("Throttle valve");
+        layout.components << QString::fromLatin1(SketchComponent::ThrottleValve);
         place(Line, column++, 0);
-        place(Throttle, column - 1, 1, "Throttle");
+        place(Throttle, column - 1, 1, QT_TRANSLATE_NOOP("CircuitSketch", "Throttle"));
     }
-    layout.components << QStringLiteral("Hydro Cylinder");
-    place(Cylinder, column, 0, "Cylinder");
-    layout.components << QStringLiteral("Return line");
-    place(Line, afterOperationLine - 1, 1, "Return");
-    layout.components << QStringLiteral(" Supply tank");
-    place(Tank, afterOperationLine - 2, 1, "Tank");
+    layout.components << QString::fromLatin1(SketchComponent::Cylinder);
+    place(Cylinder, column, 0, QT_TRANSLATE_NOOP("CircuitSketch", "Cylinder"));
+    layout.components << QString::fromLatin1(SketchComponent::ReturnLine);
+    place(Line, afterOperationLine - 1, 1, QT_TRANSLATE_NOOP("CircuitSketch", "Return"));
+    layout.components << QString::fromLatin1(SketchComponent::Tank);
+    place(Tank, afterOperationLine - 2, 1, QT_TRANSLATE_NOOP("CircuitSketch", "Tank"));
     layout.returnPath = returnPath(column, afterOperationLine);
     return layout;
 }
@@ -120,7 +130,7 @@ void drawSketchCaptions(QPainter& painter, const SketchLayout& layout, const QSt
         const int top = kInset + kSketchCellPixels * cell.row;
         // Row 0 names stand above the symbols, figures under them; the
         // return row's under its symbols, where the box ends.
-        const QString name = QString::fromLatin1(cell.shortName);
+        const QString name = QCoreApplication::translate("CircuitSketch", cell.shortName);
         const QString figure =
             cell.component < figures.size() ? figures.at(cell.component) : QString();
         if (cell.row == 0) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QPolygon>
 #include <QSize>
@@ -19,12 +20,36 @@ struct SketchCell {
     // The component the cell shows by its short name, as an index into the
     // layout's components; -1 for a cell that only carries a line on.
     int component = -1;
-    const char* shortName = "";
+    const char* shortName = "";  // untranslated; the captions translate it
 };
+
+// The components' names as the sketch lists them. They stay untranslated in
+// a layout, so that a page may look its figures up by them and a design keeps
+// them in every language; shownComponent() gives the text the user reads.
+namespace SketchComponent {
+inline constexpr const char* Pump = QT_TRANSLATE_NOOP("CircuitSketch", "Pump");
+inline constexpr const char* OperationLine = QT_TRANSLATE_NOOP("CircuitSketch", "Operation line");
+inline constexpr const char* DirectionalValve =
+    QT_TRANSLATE_NOOP("CircuitSketch", "Directional control valve");
+inline constexpr const char* CheckValve = QT_TRANSLATE_NOOP("CircuitSketch", "Check valve");
+inline constexpr const char* DoubleCheckValve =
+    QT_TRANSLATE_NOOP("CircuitSketch", "Double Check valve");
+inline constexpr const char* ThrottleValve = QT_TRANSLATE_NOOP("CircuitSketch", "Throttle valve");
+inline constexpr const char* Cylinder = QT_TRANSLATE_NOOP("CircuitSketch", "Hydro Cylinder");
+inline constexpr const char* ReturnLine = QT_TRANSLATE_NOOP("CircuitSketch", "Return line");
+inline constexpr const char* Tank = QT_TRANSLATE_NOOP("CircuitSketch", " Supply tank");
+inline constexpr const char* All[] = {Pump,       OperationLine,    DirectionalValve,
+                                      CheckValve, DoubleCheckValve, ThrottleValve,
+                                      Cylinder,   ReturnLine,       Tank};
+}  // namespace SketchComponent
+
+// A component's name in the program's language; a text that is no
+// component's name stands as it is.
+QString shownComponent(const QString& name);
 
 struct SketchLayout {
     std::vector<SketchCell> cells;  // in drawing order
-    QStringList components;         // names for the component list, in flow order
+    QStringList components;         // SketchComponent names, in flow order
     // Line drawn between the pictures, in the box's pixels: the return path
     // from the cylinder's rod-side port down to the return row and along it,
     // through the cells the row leaves empty, to the return line.

@@ -27,7 +27,7 @@ constexpr PairPlacement rowAt(int top) {
 std::vector<QuantityRow> pairTable() {
     return {
         // clang-format off
-        {.caption = "Torque", .quantity = units::Quantity::Torque,
+        {.caption = MotorPage::tr("Torque"), .quantity = units::Quantity::Torque,
          .slider = {.name = "tbHMM", .minimum = 0, .maximum = 300, .start = 0, .tick = 10,
                     .format = "%.2f"},
          .field = {.name = "edHMM", .tag = 107},
@@ -35,7 +35,7 @@ std::vector<QuantityRow> pairTable() {
          .range = {.lowest = 0.01, .highest = 100000},
          .at = rowAt(16),
          .reset = {.kind = ResetKind::TextThenSlider, .text = "0.0"}},
-        {.caption = "Pressure", .quantity = units::Quantity::Pressure,
+        {.caption = MotorPage::tr("Pressure"), .quantity = units::Quantity::Pressure,
          .slider = {.name = "tbHMp", .minimum = 0, .maximum = 250, .start = 1, .tick = 5,
                     .format = "%f"},
          .field = {.name = "edHMp", .tag = 108},
@@ -43,7 +43,7 @@ std::vector<QuantityRow> pairTable() {
          .range = {.lowest = 1, .highest = 1000},
          .at = rowAt(52),
          .reset = {.kind = ResetKind::TextThenSlider, .text = "0.0"}},
-        {.caption = "Flow", .quantity = units::Quantity::Flow,
+        {.caption = MotorPage::tr("Flow"), .quantity = units::Quantity::Flow,
          .slider = {.name = "tbHMQ", .minimum = 0, .maximum = 200, .start = 0, .tick = 1,
                     .format = "%f"},
          .field = {.name = "edHMQ", .tag = 109},
@@ -51,7 +51,7 @@ std::vector<QuantityRow> pairTable() {
          .range = {.lowest = 0.1, .highest = 10000},
          .at = rowAt(88),
          .reset = {.kind = ResetKind::TextThenSlider, .text = "0.0"}},
-        {.caption = "Power", .quantity = units::Quantity::Power,
+        {.caption = MotorPage::tr("Power"), .quantity = units::Quantity::Power,
          .slider = {.name = "tbHMSnaga", .minimum = 0, .maximum = 60, .start = 0, .tick = 10,
                     .format = "%f"},
          .field = {.name = "edHMSnaga", .tag = 110},
@@ -60,7 +60,7 @@ std::vector<QuantityRow> pairTable() {
          .at = rowAt(124),
          .reset = {.kind = ResetKind::TextThenSlider, .text = "0"}},
         // The slider counts tenths of a cm3.
-        {.caption = "Displacement", .quantity = units::Quantity::Displacement,
+        {.caption = MotorPage::tr("Displacement"), .quantity = units::Quantity::Displacement,
          .slider = {.name = "tbHMv", .minimum = 0, .maximum = 1600, .start = 1, .tick = 2,
                     .scale = 0.1, .format = "%f"},
          .field = {.name = "edHMv", .tag = 111},
@@ -70,7 +70,7 @@ std::vector<QuantityRow> pairTable() {
          .reset = {.kind = ResetKind::TextThenSlider, .text = "0.0"}},
         // A speed is a whole number: a fraction is no speed and gets the
         // default text; the slider's own change rewrites the field.
-        {.caption = "Speed range", .quantity = units::Quantity::Speed,
+        {.caption = MotorPage::tr("Speed range"), .quantity = units::Quantity::Speed,
          .slider = {.name = "tbHMn", .minimum = 0, .maximum = 1500, .start = 0, .tick = 5,
                     .format = "%d"},
          .field = {.name = "edHMn", .tag = 112, .keys = KeyFilterKind::Whole},
@@ -81,7 +81,7 @@ std::vector<QuantityRow> pairTable() {
         // The efficiencies are written by their sliders only and keep their
         // values on a reset. They take the whole-number fields' key filter, as
         // the pump's do: a letter typed there could only end in a fault.
-        {.caption = "Hydromechanical efficiency",
+        {.caption = MotorPage::tr("Hydromechanical efficiency"),
          .slider = {.name = "tbHMNim", .minimum = 66, .maximum = 99, .start = 96, .tick = 1,
                     .scale = 0.01, .format = "%f"},
          .field = {.name = "edHMNiMeh", .tag = 113, .keys = KeyFilterKind::Whole},
@@ -89,7 +89,7 @@ std::vector<QuantityRow> pairTable() {
          .range = {.lowest = 0.3, .highest = 1},
          .at = {.captionLeft = 256, .top = 256, .sliderLeft = 256, .sliderWidth = 170,
                 .fieldLeft = 432, .fieldWidth = 44, .captionTop = 234, .markLeft = 412}},
-        {.caption = " Volumetric efficiency",
+        {.caption = MotorPage::tr(" Volumetric efficiency"),
          .slider = {.name = "tbHMNIv", .minimum = 66, .maximum = 99, .start = 96, .tick = 1,
                     .scale = 0.01, .format = "%f"},
          .field = {.name = "edHMNIv", .tag = 114, .keys = KeyFilterKind::Whole},
@@ -105,22 +105,26 @@ std::vector<QuantityRow> pairTable() {
 // passed to the motor.
 ModeRules modeRules() {
     return {
-        .modes = {{"Torque, Pressure, Flow", {Torque, Pressure, Flow}},
-                  {"Torque, Pressure, Power", {Torque, Pressure, Power}},
-                  {"Torque, Pressure, Speed range", {Torque, Pressure, Speed}},
-                  {"Torque, Flow, Displacement", {Torque, Flow, Displacement}},
-                  {"Torque, Flow, Speed range", {Torque, Flow, Speed}},
-                  {"Torque, Displacement, Speed range", {Torque, Displacement, Speed}},
-                  {"Pressure, Flow, Displacement", {Pressure, Flow, Displacement}},
-                  {"Pressure, Flow, Speed range", {Pressure, Flow, Speed}},
-                  {"Pressure, Power, Displacement", {Pressure, Power, Displacement}},
-                  {"Pressure, Power, Speed range", {Pressure, Power, Speed}},
-                  {"Pressure, Displacement, Speed range", {Pressure, Displacement, Speed}},
-                  {"Flow, Power, Displacement", {Flow, Power, Displacement}},
-                  {"Flow, Power, Speed range", {Flow, Power, Speed}},
-                  {"Power, Displacement, Speed range", {Power, Displacement, Speed}}},
+        .modes = {{MotorPage::tr("Torque, Pressure, Flow"), {Torque, Pressure, Flow}},
+                  {MotorPage::tr("Torque, Pressure, Power"), {Torque, Pressure, Power}},
+                  {MotorPage::tr("Torque, Pressure, Speed range"), {Torque, Pressure, Speed}},
+                  {MotorPage::tr("Torque, Flow, Displacement"), {Torque, Flow, Displacement}},
+                  {MotorPage::tr("Torque, Flow, Speed range"), {Torque, Flow, Speed}},
+                  {MotorPage::tr("Torque, Displacement, Speed range"),
+                   {Torque, Displacement, Speed}},
+                  {MotorPage::tr("Pressure, Flow, Displacement"), {Pressure, Flow, Displacement}},
+                  {MotorPage::tr("Pressure, Flow, Speed range"), {Pressure, Flow, Speed}},
+                  {MotorPage::tr("Pressure, Power, Displacement"), {Pressure, Power, Displacement}},
+                  {MotorPage::tr("Pressure, Power, Speed range"), {Pressure, Power, Speed}},
+                  {MotorPage::tr("Pressure, Displacement, Speed range"),
+                   {Pressure, Displacement, Speed}},
+                  {MotorPage::tr("Flow, Power, Displacement"), {Flow, Power, Displacement}},
+                  {MotorPage::tr("Flow, Power, Speed range"), {Flow, Power, Speed}},
+                  {MotorPage::tr("Power, Displacement, Speed range"),
+                   {Power, Displacement, Speed}}},
         .efficiencies = {HydromechanicalEff, VolumetricEff},
-        .refusal = {"Iregular data input ", "ERROR, HYDRO MOTOR DEFINITION "},
+        .refusal = {MotorPage::tr("Iregular data input "),
+                    MotorPage::tr("ERROR, HYDRO MOTOR DEFINITION ")},
     };
 }
 
@@ -136,14 +140,13 @@ MotorPage::MotorPage(PageServices& services) : ModePage(services, modeRules()) {
 }
 
 void MotorPage::buildControls() {
-    addModeGroup("RadioGroup2", QStringLiteral("Known or desired values"), QRect(0, 0, 244, 412),
-                 {6, 27, 27});
+    addModeGroup("RadioGroup2", tr("Known or desired values"), QRect(0, 0, 244, 412), {6, 27, 27});
     addPairs(pairTable());
     // The quantity fields open with their sliders' values.
     for (int quantity = Torque; quantity <= Speed; ++quantity) {
         FieldPairs::sliderChanged(pair(quantity));
     }
-    addCalculateButton("btnHMCalc", QStringLiteral("Calculate"), QRect(256, 330, 97, 33));
+    addCalculateButton("btnHMCalc", tr("Calculate"), QRect(256, 330, 97, 33));
     addResetButton("btnHMReset", QRect(360, 330, 97, 33));
 
     Image2 = new QLabel(this);

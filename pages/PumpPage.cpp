@@ -20,7 +20,7 @@ enum Pair { Power, Speed, Displacement, Pressure, Flow, HydromechanicalEff, Volu
 std::vector<QuantityRow> pairTable() {
     return {
         // clang-format off
-        {.caption = "Shaft power", .quantity = units::Quantity::Power,
+        {.caption = PumpPage::tr("Shaft power"), .quantity = units::Quantity::Power,
          .slider = {.name = "TrackBar1", .minimum = 0, .maximum = 60, .start = 0, .tick = 1,
                     .format = "%f"},
          .field = {.name = "edSnaga", .tag = 100, .kind = FieldKind::Combo,
@@ -30,7 +30,7 @@ std::vector<QuantityRow> pairTable() {
          .at = {.captionLeft = 248, .top = 16, .sliderLeft = 362, .sliderWidth = 382,
                 .fieldLeft = 752, .fieldWidth = 65, .unitLeft = 822},
          .reset = {.kind = ResetKind::TextThenSlider, .text = "0.0"}},
-        {.caption = "Speed range", .quantity = units::Quantity::Speed,
+        {.caption = PumpPage::tr("Speed range"), .quantity = units::Quantity::Speed,
          .slider = {.name = "TrackBar2", .minimum = 0, .maximum = 3000, .start = 0, .tick = 10,
                     .format = "%0.0f"},
          .field = {.name = "edN", .tag = 101, .kind = FieldKind::Combo,
@@ -43,7 +43,7 @@ std::vector<QuantityRow> pairTable() {
          .at = {.captionLeft = 248, .top = 56, .sliderLeft = 360, .sliderWidth = 386,
                 .fieldLeft = 752, .fieldWidth = 65, .unitLeft = 822},
          .reset = {.kind = ResetKind::TextThenSlider, .text = "0"}},
-        {.caption = "Displacement", .quantity = units::Quantity::Displacement,
+        {.caption = PumpPage::tr("Displacement"), .quantity = units::Quantity::Displacement,
          .slider = {.name = "TrackBar3", .minimum = 1, .maximum = 1600, .start = 8, .tick = 10,
                     .format = "%f"},
          .field = {.name = "edV", .tag = 102},
@@ -52,7 +52,7 @@ std::vector<QuantityRow> pairTable() {
          .at = {.captionLeft = 248, .top = 96, .sliderLeft = 368, .sliderWidth = 386,
                 .fieldLeft = 760, .fieldWidth = 57, .unitLeft = 822},
          .reset = {.kind = ResetKind::TextThenSlider, .text = "0.0"}},
-        {.caption = "Pressure", .quantity = units::Quantity::Pressure,
+        {.caption = PumpPage::tr("Pressure"), .quantity = units::Quantity::Pressure,
          .slider = {.name = "TrackBar4", .minimum = 1, .maximum = 250, .start = 8, .tick = 1,
                     .format = "%0.0f"},
          .field = {.name = "edp", .tag = 103},
@@ -61,7 +61,7 @@ std::vector<QuantityRow> pairTable() {
          .at = {.captionLeft = 248, .top = 136, .sliderLeft = 330, .sliderWidth = 424,
                 .fieldLeft = 760, .fieldWidth = 57, .unitLeft = 822},
          .reset = {.kind = ResetKind::TextThenSlider, .text = "0.0"}},
-        {.caption = "Flow:", .quantity = units::Quantity::Flow,
+        {.caption = PumpPage::tr("Flow:"), .quantity = units::Quantity::Flow,
          .slider = {.name = "TrackBar7", .minimum = 1, .maximum = 100, .start = 8, .tick = 1,
                     .format = "%2.2f"},
          .field = {.name = "edQ", .tag = 104},
@@ -72,7 +72,7 @@ std::vector<QuantityRow> pairTable() {
          .reset = {.kind = ResetKind::TextThenSlider, .text = "0.0"}},
         // The efficiencies are written by their sliders only, and keep their
         // values on a reset.
-        {.caption = "Hydromechanical efficiency",
+        {.caption = PumpPage::tr("Hydromechanical efficiency"),
          .slider = {.name = "TrackBar5", .minimum = 66, .maximum = 99, .start = 96, .tick = 1,
                     .scale = 0.01, .format = "%2.2f"},
          .field = {.name = "edNiM", .tag = 105, .keys = KeyFilterKind::Whole},
@@ -80,7 +80,7 @@ std::vector<QuantityRow> pairTable() {
          .range = {.lowest = 0.3, .highest = 1},
          .at = {.captionLeft = 288, .top = 204, .sliderLeft = 288, .sliderWidth = 170,
                 .fieldLeft = 464, .fieldWidth = 38, .captionTop = 184, .markLeft = 450}},
-        {.caption = " Volumetric efficiency",
+        {.caption = PumpPage::tr(" Volumetric efficiency"),
          .slider = {.name = "TrackBar6", .minimum = 66, .maximum = 99, .start = 96, .tick = 1,
                     .scale = 0.01, .format = "%2.2f"},
          .field = {.name = "edNiV", .tag = 106, .keys = KeyFilterKind::Whole},
@@ -95,14 +95,16 @@ std::vector<QuantityRow> pairTable() {
 // The pairs of each mode's A, B and C arguments are marked and validated.
 ModeRules modeRules() {
     return {
-        .modes = {{"Power, Pressure, Displacement", {Power, Pressure, Displacement}},
-                  {"Power, Pressure, Speed range", {Power, Pressure, Speed}},
-                  {"Displacement, Speed range, Pressure", {Displacement, Speed, Pressure}},
-                  {"Displacement,Speed range, Power", {Displacement, Speed, Power}},
-                  {"Flow, Displacement, Pressure", {Flow, Displacement, Pressure}},
-                  {"Flow,Displacement, Power", {Flow, Displacement, Power}}},
+        .modes = {{PumpPage::tr("Power, Pressure, Displacement"), {Power, Pressure, Displacement}},
+                  {PumpPage::tr("Power, Pressure, Speed range"), {Power, Pressure, Speed}},
+                  {PumpPage::tr("Displacement, Speed range, Pressure"),
+                   {Displacement, Speed, Pressure}},
+                  {PumpPage::tr("Displacement,Speed range, Power"), {Displacement, Speed, Power}},
+                  {PumpPage::tr("Flow, Displacement, Pressure"), {Flow, Displacement, Pressure}},
+                  {PumpPage::tr("Flow,Displacement, Power"), {Flow, Displacement, Power}}},
         .efficiencies = {VolumetricEff, HydromechanicalEff},
-        .refusal = {"Pump data improoperly entered", "ERROR DATA INPUT"},
+        .refusal = {PumpPage::tr("Pump data improoperly entered"),
+                    PumpPage::tr("ERROR DATA INPUT")},
     };
 }
 
@@ -118,10 +120,9 @@ PumpPage::PumpPage(PageServices& services) : ModePage(services, modeRules()) {
 }
 
 void PumpPage::buildControls() {
-    addModeGroup("RadioGroup1", QStringLiteral("Desired or known values"), QRect(0, 0, 240, 385),
-                 {6, 32, 32});
+    addModeGroup("RadioGroup1", tr("Desired or known values"), QRect(0, 0, 240, 385), {6, 32, 32});
     addPairs(pairTable());
-    addCalculateButton("btnCalc", QStringLiteral("Calculate"), QRect(376, 340, 97, 33));
+    addCalculateButton("btnCalc", tr("Calculate"), QRect(376, 340, 97, 33));
     addResetButton("btnReset", QRect(480, 340, 97, 33));
 
     Image1 = new QLabel(this);
@@ -159,7 +160,7 @@ void PumpPage::calculate(int item) {
     }
     if (pump.pressureOut > kPressureWarningLimit) {
         services_.showMessage(pressureWarning(pump.pressureOut, pairs().unitSystem()),
-                              QStringLiteral("CALCULATION ERROR"));
+                              tr("CALCULATION ERROR"));
     }
     appendReport(pump);
 }
@@ -258,7 +259,7 @@ std::optional<double> PumpPage::flow() const {
     // number is this page's to name, and there is nothing to take.
     const FieldReading reading = FieldPairs::read(pair(Flow));
     if (!reading.number) {
-        services_.showMessage(reading.problem, QStringLiteral("INPUT ERROR"));
+        services_.showMessage(reading.problem, tr("INPUT ERROR"));
         return std::nullopt;
     }
     return reading.value;
