@@ -29,17 +29,17 @@ WorkingFluidPanel::WorkingFluidPanel(QWidget* parent) : QWidget(parent) {
     // chosen at start: the fields hold the start values until the user picks.
     // Each item keeps its untranslated name as its key: the grade names are
     // the same in every language, "User defined" is not.
-    QStringList fluids;
+    QStringList keys;
     for (const FluidGrade& fluid : fluidTable()) {
-        fluids << QString::fromStdString(fluid.name);
+        keys << QString::fromStdString(fluid.name);
     }
-    const QString userDefined = userDefinedFluidKey();
-    fluids << userDefined;
-    cmbUlje = addComboField(box, "cmbUlje", 80, 32, 145, 0, fluids);
+    QStringList shown = keys;
+    keys << userDefinedFluidKey();
+    shown << tr("User defined");
+    cmbUlje = addComboField(box, "cmbUlje", 80, 32, 145, 0, shown);
     for (int index = 0; index < cmbUlje->count(); ++index) {
-        cmbUlje->setItemData(index, cmbUlje->itemText(index), kFluidKeyRole);
+        cmbUlje->setItemData(index, keys.at(index), kFluidKeyRole);
     }
-    cmbUlje->setItemText(cmbUlje->count() - 1, tr("User defined"));
     cmbUlje->setEditable(false);
     cmbUlje->setCurrentIndex(-1);
     cmbUlje->setMaxVisibleItems(16);
