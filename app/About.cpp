@@ -1,11 +1,17 @@
 #include "app/About.h"
 
+#include <QCoreApplication>
+
 QString programVersion() {
     return QStringLiteral(HYDROCALC_VERSION);
 }
 
 QString programTitle() {
     return QStringLiteral("Hydraulic calculator ") + programVersion();
+}
+
+QString shownProgramTitle() {
+    return QCoreApplication::translate("About", "Hydraulic calculator %1").arg(programVersion());
 }
 
 QString projectPageUrl() {

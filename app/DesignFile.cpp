@@ -1,5 +1,6 @@
 #include "app/DesignFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -80,30 +81,34 @@ QJsonObject pageJson(const PageState& page) {
 // The readers throw Refusal at the first fault.
 double figureValue(const QJsonValue& value, const QString& where, double lowest = -kLargestFigure) {
     if (!value.isDouble()) {
-        throw Refusal{where, QStringLiteral("a number is expected")};
+        throw Refusal{where, QCoreApplication::translate("DesignFile", "a number is expected")};
     }
     const double number = value.toDouble();
     if (!std::isfinite(number)) {
-        throw Refusal{where, QStringLiteral("the number is not finite")};
+        throw Refusal{where, QCoreApplication::translate("DesignFile", "the number is not finite")};
     }
     if (number < lowest || number > kLargestFigure) {
-        throw Refusal{where, QStringLiteral("%1 is out of range (%2 to %3)")
-                                 .arg(number)
-                                 .arg(lowest)
-                                 .arg(kLargestFigure, 0, 'g')};
+        throw Refusal{where,
+                      QCoreApplication::translate("DesignFile", "%1 is out of range (%2 to %3)")
+                          .arg(number)
+                          .arg(lowest)
+                          .arg(kLargestFigure, 0, 'g')};
     }
     return number;
 }
 
 int wholeNumber(const QJsonValue& value, const QString& where, int lowest, int highest) {
     if (!value.isDouble() || value.toDouble() != std::trunc(value.toDouble())) {
-        throw Refusal{where, QStringLiteral("a whole number is expected")};
+        throw Refusal{where,
+                      QCoreApplication::translate("DesignFile", "a whole number is expected")};
     }
     const double number = value.toDouble();
     if (number < lowest || number > highest) {
-        throw Refusal{
-            where,
-            QStringLiteral("%1 is out of range (%2 to %3)").arg(number).arg(lowest).arg(highest)};
+        throw Refusal{where,
+                      QCoreApplication::translate("DesignFile", "%1 is out of range (%2 to %3)")
+                          .arg(number)
+                          .arg(lowest)
+                          .arg(highest)};
     }
     return static_cast<int>(number);
 }
@@ -113,7 +118,8 @@ QJsonObject object(const QJsonValue& value, const QString& where) {
         return {};
     }
     if (!value.isObject()) {
-        throw Refusal{where, QStringLiteral("an object ({...}) is expected")};
+        throw Refusal{where,
+                      QCoreApplication::translate("DesignFile", "an object ({...}) is expected")};
     }
     return value.toObject();
 }
@@ -123,7 +129,7 @@ QString text(const QJsonValue& value, const QString& where) {
         return {};
     }
     if (!value.isString()) {
-        throw Refusal{where, QStringLiteral("a text is expected")};
+        throw Refusal{where, QCoreApplication::translate("DesignFile", "a text is expected")};
     }
     return value.toString();
 }
@@ -138,12 +144,13 @@ std::optional<FieldFigure> readFigure(const QJsonValue& value, const QString& wh
         return FieldFigure{figureValue(value, where, lowest), -1};
     }
     if (!value.isObject()) {
-        throw Refusal{where, QStringLiteral("a number is expected")};
+        throw Refusal{where, QCoreApplication::translate("DesignFile", "a number is expected")};
     }
     const QJsonObject json = value.toObject();
     const QJsonValue number = json.value(QStringLiteral("value"));
     if (number.isUndefined()) {
-        throw Refusal{join(where, QStringLiteral("value")), QStringLiteral("is missing")};
+        throw Refusal{join(where, QStringLiteral("value")),
+                      QCoreApplication::translate("DesignFile", "is missing")};
     }
     FieldFigure figure{figureValue(number, join(where, QStringLiteral("value")), lowest), -1};
     const QJsonValue decimals = json.value(QStringLiteral("decimals"));
@@ -196,7 +203,7 @@ PageState readPage(const QJsonObject& json, const QString& where, const PageOutl
     const QJsonValue current = json.value(QStringLiteral("resultsCurrent"));
     if (!current.isUndefined() && !current.isBool()) {
         throw Refusal{join(where, QStringLiteral("resultsCurrent")),
-                      QStringLiteral("true or false is expected")};
+                      QCoreApplication::translate("DesignFile", "true or false is expected")};
     }
     page.current = current.toBool();
     return page;
@@ -206,7 +213,8 @@ PageState readPage(const QJsonObject& json, const QString& where, const PageOutl
 std::pair<int, int> readFormat(const QJsonValue& value) {
     const QString where = QStringLiteral("format");
     if (value.isUndefined()) {
-        throw Refusal{where, QStringLiteral("is missing: this is no design of this calculator")};
+        throw Refusal{where, QCoreApplication::translate(
+                                 "DesignFile", "is missing: this is no design of this calculator")};
     }
     const QStringList parts = text(value, where).split(QLatin1Char('.'));
     bool majorRead = false;
@@ -214,11 +222,15 @@ std::pair<int, int> readFormat(const QJsonValue& value) {
     const int major = parts.value(0).toInt(&majorRead);
     const int minor = minorRead ? parts.value(1).toInt(&minorRead) : 0;
     if (!majorRead || !minorRead || major < 1 || minor < 0) {
-        throw Refusal{where, QStringLiteral("\"%1\" is no format version").arg(value.toString())};
+        throw Refusal{where,
+                      QCoreApplication::translate("DesignFile", "\"%1\" is no format version")
+                          .arg(value.toString())};
     }
     if (major > kDesignFormatMajor) {
-        throw Refusal{where, QStringLiteral("the file was written in format %1, by a newer version "
-                                            "of the calculator; this one reads format %2")
+        throw Refusal{where, QCoreApplication::translate(
+                                 "DesignFile",
+                                 "the file was written in format %1, by a newer version "
+                                 "of the calculator; this one reads format %2")
                                  .arg(value.toString())
                                  .arg(kDesignFormatMajor)};
     }
@@ -232,8 +244,9 @@ DesignDocument readDocument(const QJsonObject& json, const DesignOutline& outlin
     document.program = text(json.value(QStringLiteral("program")), QStringLiteral("program"));
     const QJsonValue units = json.value(QStringLiteral("units"));
     if (!units.isUndefined() && units.toString() != QStringLiteral("metric")) {
-        throw Refusal{QStringLiteral("units"),
-                      QStringLiteral("only \"metric\" designs can be read")};
+        throw Refusal{
+            QStringLiteral("units"),
+            QCoreApplication::translate("DesignFile", "only \"metric\" designs can be read")};
     }
     const QString fluidAt = QStringLiteral("fluid");
     const QJsonObject fluid = object(json.value(fluidAt), fluidAt);
@@ -257,8 +270,9 @@ DesignDocument readDocument(const QJsonObject& json, const DesignOutline& outlin
         const auto type = valves->second.names.find(kValveType);
         if (type != valves->second.names.end() &&
             (type->second.contains(QLatin1Char('/')) || type->second.contains(QLatin1Char('\\')))) {
-            throw Refusal{QStringLiteral("pages.%1.names.%2").arg(kValvePage, kValveType),
-                          QStringLiteral("a valve type is a name, not a path")};
+            throw Refusal{
+                QStringLiteral("pages.%1.names.%2").arg(kValvePage, kValveType),
+                QCoreApplication::translate("DesignFile", "a valve type is a name, not a path")};
         }
     }
     document.log = text(json.value(QStringLiteral("log")), QStringLiteral("log"));
@@ -292,42 +306,50 @@ DesignReading readDesignJson(const QByteArray& json, const DesignOutline& outlin
     QJsonParseError error;
     const QJsonDocument parsed = QJsonDocument::fromJson(json, &error);
     if (parsed.isNull()) {
-        return {std::nullopt,
-                QStringLiteral("At character %1: %2 - the file is no design, or it is cut short.")
-                    .arg(error.offset)
-                    .arg(error.errorString())};
+        return {
+            std::nullopt,
+            QCoreApplication::translate(
+                "DesignFile", "At character %1: %2 - the file is no design, or it is cut short.")
+                .arg(error.offset)
+                .arg(error.errorString())};
     }
     if (!parsed.isObject()) {
-        return {std::nullopt, QStringLiteral("The file holds no design object.")};
+        return {std::nullopt,
+                QCoreApplication::translate("DesignFile", "The file holds no design object.")};
     }
     try {
         return {readDocument(parsed.object(), outline), {}};
     } catch (const Refusal& refusal) {
-        return {std::nullopt, QStringLiteral("At %1: %2.").arg(refusal.where, refusal.what)};
+        return {std::nullopt, QCoreApplication::translate("DesignFile", "At %1: %2.")
+                                  .arg(refusal.where, refusal.what)};
     }
 }
 
 DesignReading readDesignFile(const QString& path, const DesignOutline& outline) {
     const QFileInfo info(path);
     if (!info.exists()) {
-        return {std::nullopt, QStringLiteral("The file does not exist.")};
+        return {std::nullopt,
+                QCoreApplication::translate("DesignFile", "The file does not exist.")};
     }
     if (info.size() > kLargestDesignFile) {
-        return {std::nullopt,
-                QStringLiteral("The file is %1 MB, far larger than any design (at most %2 MB); "
-                               "it was not read.")
-                    .arg(info.size() / (1024 * 1024))
-                    .arg(kLargestDesignFile / (1024 * 1024))};
+        return {std::nullopt, QCoreApplication::translate(
+                                  "DesignFile",
+                                  "The file is %1 MB, far larger than any design (at most %2 MB); "
+                                  "it was not read.")
+                                  .arg(info.size() / (1024 * 1024))
+                                  .arg(kLargestDesignFile / (1024 * 1024))};
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        return {std::nullopt, QStringLiteral("It cannot be read: %1.").arg(file.errorString())};
+        return {std::nullopt, QCoreApplication::translate("DesignFile", "It cannot be read: %1.")
+                                  .arg(file.errorString())};
     }
     // The size may grow between the look and the read; never more than the limit.
     const QByteArray content = file.read(kLargestDesignFile + 1);
     if (content.size() > kLargestDesignFile) {
         return {std::nullopt,
-                QStringLiteral("The file is larger than any design; it was not read.")};
+                QCoreApplication::translate(
+                    "DesignFile", "The file is larger than any design; it was not read.")};
     }
     return readDesignJson(content, outline);
 }

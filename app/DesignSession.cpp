@@ -30,9 +30,6 @@
 
 namespace {
 
-const QString kCaption = QStringLiteral("Hydraulic calculator QX7  ver: 1.0");
-const QString kDesignCaption = QStringLiteral("Design");
-const QString kFilter = QStringLiteral("Hydraulic designs (*.hcalc)");
 const QString kRecentKey = QStringLiteral("designs/recent");
 const QString kFolderKey = QStringLiteral("designs/folder");
 constexpr int kRecentCount = 5;
@@ -65,19 +62,19 @@ void DesignSession::makeCommands() {
         std::function<void()> run;
     };
     const Command commands[] = {
-        {"actNewDesign", "New design", QKeySequence(QStringLiteral("Ctrl+N")),
+        {"actNewDesign", QT_TR_NOOP("New design"), QKeySequence(QStringLiteral("Ctrl+N")),
          [this] { newDesign(); }},
-        {"actOpenDesign", "Open design\u2026", QKeySequence(QStringLiteral("Ctrl+O")),
+        {"actOpenDesign", QT_TR_NOOP("Open design\u2026"), QKeySequence(QStringLiteral("Ctrl+O")),
          [this] { openDesign(); }},
-        {"actSaveDesign", "Save design", QKeySequence(QStringLiteral("Ctrl+S")),
+        {"actSaveDesign", QT_TR_NOOP("Save design"), QKeySequence(QStringLiteral("Ctrl+S")),
          [this] { saveDesign(); }},
-        {"actSaveDesignAs", "Save design as\u2026", QKeySequence(QStringLiteral("Ctrl+Shift+S")),
-         [this] { saveDesignAs(); }},
+        {"actSaveDesignAs", QT_TR_NOOP("Save design as\u2026"),
+         QKeySequence(QStringLiteral("Ctrl+Shift+S")), [this] { saveDesignAs(); }},
     };
     menu_ = new QMenu(parts_.window);
     menu_->setObjectName(QStringLiteral("mnuDesign"));
     for (const Command& command : commands) {
-        auto* action = new QAction(QString::fromUtf8(command.text), parts_.window);
+        auto* action = new QAction(tr(command.text), parts_.window);
         action->setObjectName(QString::fromLatin1(command.name));
         action->setShortcut(command.keys);
         // Wherever the window has the focus, the page's own fields included.
@@ -87,7 +84,7 @@ void DesignSession::makeCommands() {
         connect(action, &QAction::triggered, this,
                 [this, run = command.run] { parts_.guarded(run); });
         if (QString::fromLatin1(command.name) == QStringLiteral("actOpenDesign")) {
-            recentMenu_ = menu_->addMenu(QStringLiteral("Recent designs"));
+            recentMenu_ = menu_->addMenu(tr("Recent designs"));
             recentMenu_->setObjectName(QStringLiteral("mnuRecentDesigns"));
         }
     }
@@ -96,8 +93,8 @@ void DesignSession::makeCommands() {
 
     button_ = new QToolButton(parts_.panel);
     button_->setObjectName(QStringLiteral("btnDesign"));
-    button_->setText(QStringLiteral("Design"));
-    button_->setToolTip(QStringLiteral("New, open and save designs (Ctrl+N, Ctrl+O, Ctrl+S)"));
+    button_->setText(tr("Design"));
+    button_->setToolTip(tr("New, open and save designs (Ctrl+N, Ctrl+O, Ctrl+S)"));
     button_->setPopupMode(QToolButton::InstantPopup);
     button_->setToolButtonStyle(Qt::ToolButtonTextOnly);
     button_->setMenu(menu_);
@@ -231,12 +228,12 @@ void DesignSession::setModified(bool modified) {
 }
 
 QString DesignSession::title() const {
+    const QString caption = tr("Hydraulic calculator QX7  ver: 1.0");
     if (fileName_.isEmpty() && !modified_) {
-        return kCaption;
+        return caption;
     }
-    const QString name =
-        fileName_.isEmpty() ? QStringLiteral("untitled") : QFileInfo(fileName_).fileName();
-    return kCaption + QStringLiteral(" - ") + name + (modified_ ? QStringLiteral("*") : QString());
+    const QString name = fileName_.isEmpty() ? tr("untitled") : QFileInfo(fileName_).fileName();
+    return caption + QStringLiteral(" - ") + name + (modified_ ? QStringLiteral("*") : QString());
 }
 
 void DesignSession::updateTitle() {
@@ -259,8 +256,8 @@ DesignDocument DesignSession::capture() {
     document.formatMinor = kDesignFormatMinor;
     document.program = programTitle();
     WorkingFluidPanel& panel = *parts_.panel;
-    document.fluid.type =
-        panel.cmbUlje->currentIndex() >= 0 ? panel.cmbUlje->currentText() : QString();
+    // By its key: a design saved in one language opens in the other.
+    document.fluid.type = panel.fluidKey();
     // A design keeps metric figures whatever the panel shows.
     const units::UnitSystem shown = units::unitSystems().at(
         static_cast<std::size_t>(std::max(0, panel.cbUnits->currentIndex())));
@@ -310,8 +307,8 @@ void DesignSession::apply(const DesignDocument& document) {
         ~Done() { --applying; }
     } done{applying_};
     WorkingFluidPanel& panel = *parts_.panel;
-    if (!document.fluid.type.isEmpty()) {
-        panel.cmbUlje->setCurrentIndex(panel.cmbUlje->findText(document.fluid.type));
+    if (!document.fluid.type.isEmpty() && !panel.chooseFluid(document.fluid.type)) {
+        panel.cmbUlje->setCurrentIndex(-1);
     }
     const struct {
         QLineEdit* field;
@@ -414,8 +411,8 @@ void DesignSession::showResultNotes(const QString& source) {
             when.isValid() ? when.toString(QStringLiteral("yyyy-MM-dd HH:mm")) : computed->second;
         page->setResultsNote(
             recalculated_.count(page->objectName()) > 0
-                ? QStringLiteral("Results of %1, calculated again on opening %2").arg(date, source)
-                : QStringLiteral("Results as calculated on %1, opened from %2").arg(date, source));
+                ? tr("Results of %1, calculated again on opening %2").arg(date, source)
+                : tr("Results as calculated on %1, opened from %2").arg(date, source));
     }
 }
 
@@ -425,14 +422,14 @@ bool DesignSession::designNeedsQuestion() const {
 
 bool DesignSession::mayDiscard() {
     if (modified_) {
-        const QString name = fileName_.isEmpty() ? QStringLiteral("The new design")
-                                                 : QFileInfo(fileName_).fileName();
-        const int answer = parts_.ask(
-            QStringLiteral("%1 has changes that were never saved.\n\nSave the design, with its "
-                           "results log, first?")
-                .arg(name),
-            kDesignCaption, QMessageBox::Question,
-            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, {});
+        const QString name =
+            fileName_.isEmpty() ? tr("The new design") : QFileInfo(fileName_).fileName();
+        const int answer =
+            parts_.ask(tr("%1 has changes that were never saved.\n\nSave the design, with its "
+                          "results log, first?")
+                           .arg(name),
+                       tr("Design"), QMessageBox::Question,
+                       QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, {});
         if (answer == QMessageBox::Discard) {
             return true;
         }
@@ -444,9 +441,9 @@ bool DesignSession::mayDiscard() {
         return true;
     }
     const int answer =
-        parts_.ask(QStringLiteral("The results log holds calculations that were never saved.\n\n"
-                                  "Save them before closing?"),
-                   QStringLiteral("Results log"), QMessageBox::Question,
+        parts_.ask(tr("The results log holds calculations that were never saved.\n\n"
+                      "Save them before closing?"),
+                   tr("Results log"), QMessageBox::Question,
                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, {});
     if (answer == QMessageBox::Discard) {
         return true;
@@ -479,11 +476,11 @@ bool DesignSession::openDesign() {
     if (!mayDiscard()) {
         return false;
     }
-    QFileDialog dialog(parts_.window, QStringLiteral("Open design"));
+    QFileDialog dialog(parts_.window, tr("Open design"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setNameFilters({kFilter, QStringLiteral("All files (*)")});
+    dialog.setNameFilters({tr("Hydraulic designs (*.hcalc)"), tr("All files (*)")});
     const std::unique_ptr<QSettings> settings = parts_.desktop->settings();
     const QString folder = settings->value(kFolderKey).toString();
     if (!fileName_.isEmpty()) {
@@ -512,9 +509,8 @@ bool DesignSession::openDesignFile(const QString& path) {
     }
     DesignReading reading = readDesignFile(path, outline());
     if (!reading.document) {
-        parts_.ask(QStringLiteral("The design %1 cannot be opened; nothing was changed.")
-                       .arg(shownName(path)),
-                   kDesignCaption, QMessageBox::Warning, QMessageBox::Ok, reading.problem);
+        parts_.ask(tr("The design %1 cannot be opened; nothing was changed.").arg(shownName(path)),
+                   tr("Design"), QMessageBox::Warning, QMessageBox::Ok, reading.problem);
         return false;
     }
     const QStringList missing = takeOutMissingValveFiles(*reading.document);
@@ -524,12 +520,12 @@ bool DesignSession::openDesignFile(const QString& path) {
     rememberRecent(fileName_);
     setModified(false);
     if (!missing.isEmpty()) {
-        parts_.ask(QStringLiteral("The design %1 was opened without its valve type: the valve "
-                                  "data file %2 was not found.")
+        parts_.ask(tr("The design %1 was opened without its valve type: the valve "
+                      "data file %2 was not found.")
                        .arg(shownName(path), missing.join(QStringLiteral(", "))),
-                   kDesignCaption, QMessageBox::Warning, QMessageBox::Ok,
-                   QStringLiteral("Everything else of the design is as it was saved. Choose the "
-                                  "valve type on the valve page again."));
+                   tr("Design"), QMessageBox::Warning, QMessageBox::Ok,
+                   tr("Everything else of the design is as it was saved. Choose the "
+                      "valve type on the valve page again."));
     }
     return true;
 }
@@ -542,10 +538,10 @@ bool DesignSession::saveDesign() {
 }
 
 bool DesignSession::saveDesignAs() {
-    QFileDialog dialog(parts_.window, QStringLiteral("Save design as"));
+    QFileDialog dialog(parts_.window, tr("Save design as"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setNameFilters({kFilter});
+    dialog.setNameFilters({tr("Hydraulic designs (*.hcalc)")});
     dialog.setDefaultSuffix(QString::fromLatin1(kDesignSuffix));
     const std::unique_ptr<QSettings> settings = parts_.desktop->settings();
     const QString folder = settings->value(kFolderKey).toString();
@@ -564,10 +560,9 @@ bool DesignSession::saveDesignAs() {
 bool DesignSession::writeTo(const QString& path) {
     const QString failure = writeDesignFile(path, capture());
     if (!failure.isEmpty()) {
-        parts_.ask(
-            QStringLiteral("The design could not be saved to %1: %2").arg(shownName(path), failure),
-            kDesignCaption, QMessageBox::Warning, QMessageBox::Ok,
-            QStringLiteral("A file that was there before is as it was."));
+        parts_.ask(tr("The design could not be saved to %1: %2").arg(shownName(path), failure),
+                   tr("Design"), QMessageBox::Warning, QMessageBox::Ok,
+                   tr("A file that was there before is as it was."));
         return false;
     }
     fileName_ = QFileInfo(path).absoluteFilePath();
@@ -624,17 +619,17 @@ bool DesignSession::beginRecovery(const QString& folder) {
         recovery_->dropOrphans();
         return false;
     }
-    const int answer = parts_.ask(
-        QStringLiteral("The calculator did not end normally last time, and its design and "
-                       "results log held changes that were never saved.\n\nRestore them? No "
-                       "deletes them."),
-        kDesignCaption, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, {});
+    const int answer =
+        parts_.ask(tr("The calculator did not end normally last time, and its design and "
+                      "results log held changes that were never saved.\n\nRestore them? No "
+                      "deletes them."),
+                   tr("Design"), QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, {});
     if (answer == QMessageBox::Yes) {
         DesignDocument document = *reading.document;
         takeOutMissingValveFiles(document);
         apply(document);
         fileName_ = path;
-        showResultNotes(QStringLiteral("the copy kept after the crash"));
+        showResultNotes(tr("the copy kept after the crash"));
         setModified(true);
         keepCopy();
     } else if (answer != QMessageBox::No) {

@@ -1,5 +1,6 @@
 #include "app/Desktop.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
@@ -21,13 +22,17 @@ bool openThroughForwardingPage(const QUrl& url) {
     }
     QSaveFile page(QDir(folder).filePath(QStringLiteral("open-manual.html")));
     const QString target = url.toString(QUrl::FullyEncoded).toHtmlEscaped();
-    const QByteArray html = QStringLiteral(
-                                "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\">"
-                                "<meta http-equiv=\"refresh\" content=\"0; url=%1\">"
-                                "<title>Hydraulic calculator manual</title></head>"
-                                "<body><p><a href=\"%1\">Open the manual</a></p></body></html>\n")
-                                .arg(target)
-                                .toUtf8();
+    const QByteArray html =
+        QStringLiteral(
+            "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\">"
+            "<meta http-equiv=\"refresh\" content=\"0; url=%1\">"
+            "<title>%2</title></head>"
+            "<body><p><a href=\"%1\">%3</a></p></body></html>\n")
+            .arg(target,
+                 QCoreApplication::translate("Desktop", "Hydraulic calculator manual")
+                     .toHtmlEscaped(),
+                 QCoreApplication::translate("Desktop", "Open the manual").toHtmlEscaped())
+            .toUtf8();
     if (!page.open(QIODevice::WriteOnly) || page.write(html) != html.size() || !page.commit()) {
         return false;
     }

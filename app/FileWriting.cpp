@@ -1,6 +1,7 @@
 #include "app/FileWriting.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFileDevice>
 #include <QSaveFile>
 #include <cerrno>
@@ -17,7 +18,7 @@ QString reasonOf(const QFileDevice& file, int systemError) {
     if (systemError != 0) {
         return QString::fromLocal8Bit(std::strerror(systemError));
     }
-    return QStringLiteral("The file was not written completely.");
+    return QCoreApplication::translate("FileWriting", "The file was not written completely.");
 }
 
 }  // namespace

@@ -9,17 +9,8 @@
 #include "model/fluids.h"
 #include "model/numtext.h"
 #include "ui/FieldAccess.h"
+#include "ui/ModelText.h"
 #include "ui/UpDown.h"
-
-namespace {
-
-const QString kCaption = QStringLiteral("Working fluid");
-
-QString userDefinedText() {
-    return QString::fromUtf8(kUserDefinedFluid.data(), static_cast<int>(kUserDefinedFluid.size()));
-}
-
-}  // namespace
 
 FluidSelector::FluidSelector(WorkingFluidPanel& panel, PageServices& services,
                              const FluidPanelUnits& units)
@@ -53,8 +44,7 @@ void FluidSelector::edTemperaturaExit() {
 }
 
 void FluidSelector::fluidFiguresTyped() {
-    const int userDefined = panel_.cmbUlje->findText(userDefinedText());
-    panel_.cmbUlje->setCurrentIndex(userDefined);
+    panel_.chooseFluid(userDefinedFluidKey());
     appliedTemperature_.clear();
 }
 
@@ -63,30 +53,31 @@ void FluidSelector::takeFiguresAsApplied() {
 }
 
 void FluidSelector::applyChosenFluid() {
-    const FluidGrade* fluid = findFluid(panel_.cmbUlje->currentText().toStdString());
+    const FluidGrade* fluid = findFluid(panel_.fluidKey().toStdString());
     if (fluid == nullptr) {
         // "User defined" (or nothing chosen): the fields are the user's.
         return;
     }
     const QString temperatureText = panel_.edTemperatura->text();
+    const QString caption = tr("Working fluid");
     double celsius = 0;
     try {
         celsius = numtext::StrToFloat(units_.metricTemperature().toStdString());
     } catch (const ConversionError&) {
         services_.showMessage(
-            QStringLiteral("The temperature '%1' is no number: type a temperature in %2.")
+            tr("The temperature '%1' is no number: type a temperature in %2.")
                 .arg(
                     temperatureText,
                     QString::fromUtf8(
                         units::displayUnit(units::Quantity::Temperature, units_.system()).display)),
-            kCaption);
+            caption);
         return;
     }
     FluidState state;
     try {
         state = fluidAt(*fluid, celsius);
     } catch (const FluidRangeError& outside) {
-        services_.showMessage(QString::fromUtf8(outside.what()), kCaption);
+        services_.showMessage(faultText(outside), caption);
         return;
     }
     const QString density = units_.shownDensity(state.density);

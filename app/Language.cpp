@@ -50,6 +50,10 @@ QString translationCode(LanguageChoice choice, const QLocale& locale) {
     return locale.language() == QLocale::Serbian ? QStringLiteral("sr") : QStringLiteral("en");
 }
 
+QStringList translationCodes() {
+    return {QStringLiteral("en"), QStringLiteral("sr")};
+}
+
 bool loadTranslation(QTranslator& translator, const QString& code) {
     return translator.load(QStringLiteral(":/i18n/hydrocalc_%1.qm").arg(code));
 }

@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 
 class QSettings;
 class QTranslator;
@@ -20,6 +21,9 @@ void saveLanguage(QSettings& settings, LanguageChoice choice);
 // The translation a choice stands for: "en" or "sr". The system default
 // follows the locale's language; any language other than Serbian gets English.
 QString translationCode(LanguageChoice choice, const QLocale& locale = QLocale::system());
+
+// Every translation the program ships, by code.
+QStringList translationCodes();
 
 // Loads the program's translation for the code (compiled into the program);
 // false when there is none.

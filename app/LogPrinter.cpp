@@ -110,7 +110,7 @@ LogPrinter::Outcome LogPrinter::print(const QTextDocument& document, QPrinter& p
         painter.drawLine(QPointF(0, page.headLine * 1.3), QPointF(page.width, page.headLine * 1.3));
         painter.drawText(QRectF(0, page.height - page.headLine, page.width, page.headLine),
                          Qt::AlignHCenter | Qt::AlignVCenter,
-                         QStringLiteral("Page %1 of %2").arg(number).arg(pages));
+                         tr("Page %1 of %2").arg(number).arg(pages));
     };
     startPage(firstPage);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 
@@ -12,6 +13,8 @@ class QFont;
 // log of millions of characters never stalls in one long layout and the
 // caller can show progress and stop after any page.
 class LogPrinter {
+    Q_DECLARE_TR_FUNCTIONS(LogPrinter)
+
   public:
     // How far the printing is, in thousandths; false stops it.
     using Progress = std::function<bool(int permille)>;

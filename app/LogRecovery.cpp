@@ -100,15 +100,13 @@ QString LogRecovery::lockOwnCopy() {
         return {};
     }
     if (!QDir().mkpath(folder_)) {
-        return QStringLiteral("Cannot make the folder %1").arg(folder_);
+        return tr("Cannot make the folder %1").arg(folder_);
     }
     // The lock comes before the copy, so a copy without a live lock is
     // always one whose program has gone.
     auto lock = lockNamed(pathOf(name_, kLockSuffix));
     if (!lock->tryLock(0)) {
-        return QStringLiteral("Cannot lock %1 (error %2)")
-            .arg(lock->fileName())
-            .arg(int(lock->error()));
+        return tr("Cannot lock %1 (error %2)").arg(lock->fileName()).arg(int(lock->error()));
     }
     lock_ = std::move(lock);
     return {};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <memory>
 #include <vector>
@@ -12,6 +13,8 @@ class QLockFile;
 // copy whose lock can be taken was left behind by a program that did not end
 // cleanly. Two calculators open at once never see each other's copies.
 class LogRecovery {
+    Q_DECLARE_TR_FUNCTIONS(LogRecovery)
+
   public:
     explicit LogRecovery(QString folder);
     ~LogRecovery();

@@ -20,16 +20,13 @@
 #include "app/Desktop.h"
 #include "app/FileWriting.h"
 #include "app/LogPrinter.h"
+#include "app/MessageButtons.h"
 #include "app/ResultsLogState.h"
 #include "app/RtfWriter.h"
 #include "app/SystemError.h"
 #include "ui/HandlerGuard.h"
 
 namespace {
-
-const QString kTextFilter = QStringLiteral("Tekst fajl (*.txt)");
-const QString kRtfFilter = QStringLiteral("Rich text (*.rtf)");
-const QString kPrintJobName = QStringLiteral("Hydraulic calculator - values");
 
 constexpr int kMargin = 8;
 constexpr int kButtonTop = 4;
@@ -52,17 +49,17 @@ ResultsLogPage::ResultsLogPage(ResultsLogState& state, Desktop& desktop, Failure
     setObjectName(QStringLiteral("tbInfo"));
 
     int left = kMargin;
-    auto* saveAs = addButton("BitBtn2", QStringLiteral("Save as..."),
+    auto* saveAs = addButton("BitBtn2", tr("Save as..."),
                              QStringLiteral(":/program/glyphs/save-as.svg"), left);
     left = saveAs->geometry().right() + 1 + kButtonGap;
-    auto* save = addButton("BitBtn1", QStringLiteral("Save"),
-                           QStringLiteral(":/program/glyphs/save.svg"), left);
+    auto* save =
+        addButton("BitBtn1", tr("Save"), QStringLiteral(":/program/glyphs/save.svg"), left);
     left = save->geometry().right() + 1 + kButtonGap;
-    auto* erase = addButton("btnClear", QStringLiteral("Erase text"),
-                            QStringLiteral(":/program/glyphs/erase.svg"), left);
+    auto* erase =
+        addButton("btnClear", tr("Erase text"), QStringLiteral(":/program/glyphs/erase.svg"), left);
     left = erase->geometry().right() + 1 + kButtonGap;
-    auto* print = addButton("BitBtn6", QStringLiteral("Print"),
-                            QStringLiteral(":/program/glyphs/print.svg"), left);
+    auto* print =
+        addButton("BitBtn6", tr("Print"), QStringLiteral(":/program/glyphs/print.svg"), left);
 
     log_ = new QTextEdit(this);
     log_->setObjectName(QStringLiteral("RichEdit1"));
@@ -154,10 +151,12 @@ bool ResultsLogPage::hasUnsavedWork() const {
 }
 
 bool ResultsLogPage::BitBtn2Click() {
-    QFileDialog dialog(this, QStringLiteral("Snimi proracune kao.."));
+    QFileDialog dialog(this, tr("Snimi proracune kao.."));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setNameFilters({kTextFilter, kRtfFilter});
+    // The translations keep each filter's pattern, which the dialog reads.
+    const QString rtfFilter = tr("Rich text (*.rtf)");
+    dialog.setNameFilters({tr("Tekst fajl (*.txt)"), rtfFilter});
     dialog.setDefaultSuffix(QStringLiteral("txt"));
     if (!state_.fileName.isEmpty()) {
         dialog.selectFile(state_.fileName);
@@ -173,9 +172,9 @@ bool ResultsLogPage::BitBtn2Click() {
     }
     QFileDialog* dialogPtr = &dialog;
     connectGuarded(&dialog, &QFileDialog::filterSelected, this, failures_,
-                   [dialogPtr](const QString& filter) {
-                       dialogPtr->setDefaultSuffix(filter == kRtfFilter ? QStringLiteral("rtf")
-                                                                        : QStringLiteral("txt"));
+                   [dialogPtr, rtfFilter](const QString& filter) {
+                       dialogPtr->setDefaultSuffix(filter == rtfFilter ? QStringLiteral("rtf")
+                                                                       : QStringLiteral("txt"));
                    });
 
     if (desktop_.runDialog(dialog) != QDialog::Accepted) {
@@ -202,12 +201,12 @@ bool ResultsLogPage::BitBtn1Click() {
 
 void ResultsLogPage::btnClearClick() {
     if (hasUnsavedWork()) {
-        QMessageBox question(QMessageBox::Question, QStringLiteral("Results log"),
-                             QStringLiteral("The results log holds calculations that were never "
-                                            "saved.\n\nSave them before erasing?"),
+        QMessageBox question(QMessageBox::Question, tr("Results log"),
+                             tr("The results log holds calculations that were never "
+                                "saved.\n\nSave them before erasing?"),
                              QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
-        question.setInformativeText(
-            QStringLiteral("After Discard, Ctrl+Z in the log brings the text back."));
+        nameStandardButtons(question);
+        question.setInformativeText(tr("After Discard, Ctrl+Z in the log brings the text back."));
         const int answer = desktop_.runDialog(question);
         if (answer == QMessageBox::Save) {
             // A cancelled save keeps the text; a failed one throws before the erase.
@@ -234,16 +233,16 @@ void ResultsLogPage::BitBtn6Click() {
     if (desktop_.runDialog(dialog) != QDialog::Accepted) {
         return;
     }
-    printer.setDocName(kPrintJobName);
+    const QString jobName = tr("Hydraulic calculator - values");
+    printer.setDocName(jobName);
 
     // A long log takes seconds: the user sees how far it is and may stop it.
-    QProgressDialog progress(QStringLiteral("Printing the results log..."),
-                             QStringLiteral("Cancel"), 0, 1000, this);
-    progress.setWindowTitle(kPrintJobName);
+    QProgressDialog progress(tr("Printing the results log..."), tr("Cancel"), 0, 1000, this);
+    progress.setWindowTitle(jobName);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(400);
     progress.setMinimumWidth(360);  // room for the job name in the caption
-    LogPrinter pages(programTitle() + QStringLiteral(" \u2013 results log"),
+    LogPrinter pages(tr("%1 \u2013 results log").arg(shownProgramTitle()),
                      QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")),
                      log_->font());
     const LogPrinter::Outcome outcome =
@@ -253,8 +252,8 @@ void ResultsLogPage::BitBtn6Click() {
         });
     progress.reset();
     if (outcome == LogPrinter::Outcome::Failed) {
-        throw SystemError("Printing \"" + kPrintJobName.toStdString() + "\" failed",
-                          "The printer or the print file could not be written.");
+        throw SystemError(tr("Printing \"%1\" failed").arg(jobName).toStdString(),
+                          tr("The printer or the print file could not be written.").toStdString());
     }
 }
 
@@ -264,7 +263,7 @@ void ResultsLogPage::writeLogFile(const QString& fileName) {
     // The content goes to a temporary file that replaces the old one only
     // once it is complete, so a failure never leaves half a log behind.
     if (const QString failure = saveWhole(fileName, content); !failure.isEmpty()) {
-        throw SystemError("Cannot save the results to " + fileName.toStdString(),
+        throw SystemError(tr("Cannot save the results to %1").arg(fileName).toStdString(),
                           failure.toStdString());
     }
     log_->document()->setModified(false);

@@ -25,14 +25,17 @@
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <utility>
 
 #include "app/About.h"
 #include "app/DesignSession.h"
+#include "app/EveryLanguage.h"
 #include "app/FluidPanelUnits.h"
 #include "app/FluidSelector.h"
 #include "app/Language.h"
 #include "app/LogRecovery.h"
+#include "app/MessageButtons.h"
 #include "app/ResultsLogPage.h"
 #include "app/SystemError.h"
 #include "app/WorkingFluidPanel.h"
@@ -53,6 +56,7 @@
 #include "ui/DigitKeyFilter.h"
 #include "ui/FieldAccess.h"
 #include "ui/FieldWidgets.h"
+#include "ui/ModelText.h"
 #include "ui/ScaledArrangement.h"
 #include "ui/SvgIcon.h"
 
@@ -63,7 +67,9 @@ constexpr int kPanelHeight = 114;
 // The caption of the application-wide message is cut like its 256-byte buffer.
 constexpr int kCaptionLimit = 255;
 
-const QString kLogCaption = QStringLiteral("Results log");
+QString logCaption() {
+    return TfrmKalvorMain::tr("Results log");
+}
 
 // The manual's section for each page, by the page's name.
 constexpr std::pair<const char*, const char*> kManualSections[] = {
@@ -84,8 +90,12 @@ bool isNumber(const QString& text) {
 }
 
 // The log's lines that start a run and name the fluid of the entries below.
+// The heading's start is the same in every language, the fluid line's is not.
 constexpr const char* kHeadingStart = " ===== ";
-constexpr const char* kFluidLineStart = " Working fluid: ";
+constexpr const char* kContext = "TfrmKalvorMain";
+constexpr const char* kFluidLineStart = QT_TRANSLATE_NOOP("TfrmKalvorMain", " Working fluid: ");
+constexpr const char* kFluidAt = QT_TRANSLATE_NOOP("TfrmKalvorMain", "%1 at %2 %3");
+constexpr const char* kUserDefined = QT_TRANSLATE_NOOP("TfrmKalvorMain", "user defined");
 
 QString now() {
     return QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
@@ -97,9 +107,10 @@ TfrmKalvorMain::TfrmKalvorMain(QWidget* parent, std::unique_ptr<Desktop> desktop
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
-      desktop_(desktop ? std::move(desktop) : std::make_unique<Desktop>()) {
+      desktop_(desktop ? std::move(desktop) : std::make_unique<Desktop>()),
+      languages_(std::make_unique<EveryLanguage>(shippedTranslations())) {
     setObjectName(QStringLiteral("frmKalvorMain"));
-    setWindowTitle(QStringLiteral("Hydraulic calculator QX7  ver: 1.0"));
+    setWindowTitle(tr("Hydraulic calculator QX7  ver: 1.0"));
     setWindowIcon(svgIcon(QStringLiteral(":/program/hydrocalc.svg")));
     QFont windowFont(QStringLiteral("DejaVu Sans"));
     windowFont.setPixelSize(11);
@@ -177,14 +188,14 @@ void TfrmKalvorMain::buildPages() {
         int image;
     };
     const Tab tabs[] = {
-        {"tsPumpa", "Pump", 0},
-        {"tdHidromotor", "Hydro motor", 1},
-        {"tsHidrocilinder", "Hydro Cylinder", 2},
-        {"tsUsputni", "Pipe pressure drop", 3},
-        {"tsLokalni", "Valve pressure drop", 4},
-        {"tbProst", "Simple pipeline", 6},
-        {"tsSystem", "System", 7},
-        {"tbInfo", "Result's", 5},
+        {"tsPumpa", QT_TR_NOOP("Pump"), 0},
+        {"tdHidromotor", QT_TR_NOOP("Hydro motor"), 1},
+        {"tsHidrocilinder", QT_TR_NOOP("Hydro Cylinder"), 2},
+        {"tsUsputni", QT_TR_NOOP("Pipe pressure drop"), 3},
+        {"tsLokalni", QT_TR_NOOP("Valve pressure drop"), 4},
+        {"tbProst", QT_TR_NOOP("Simple pipeline"), 6},
+        {"tsSystem", QT_TR_NOOP("System"), 7},
+        {"tbInfo", QT_TR_NOOP("Result's"), 5},
     };
     for (const Tab& tab : tabs) {
         auto* sheet = new QWidget;
@@ -197,7 +208,7 @@ void TfrmKalvorMain::buildPages() {
             sheets_[static_cast<std::size_t>(PageControl1->count())] = sheet;
         }
         const QIcon icon = svgIcon(QStringLiteral(":/program/tabs/%1.svg").arg(tab.image));
-        PageControl1->addTab(sheet, icon, QString::fromLatin1(tab.caption));
+        PageControl1->addTab(sheet, icon, tr(tab.caption));
     }
     // The log's tab stands out from the calculators.
     PageControl1->tabBar()->setTabTextColor(PageControl1->indexOf(logSheet_), QColor(0, 0, 160));
@@ -434,7 +445,7 @@ void TfrmKalvorMain::startPage(CalculatorPage& page) {
         page.startUp();
         page.loadPictures();
     } catch (const std::exception& failure) {
-        showMessage(QStringLiteral("ERROR: Aplication start"), QString::fromUtf8(failure.what()));
+        showMessage(tr("ERROR: Aplication start"), faultText(failure));
     }
 }
 
@@ -466,7 +477,7 @@ void TfrmKalvorMain::FormActivate() {
         }
         started = true;
     } catch (const std::exception& failure) {
-        showMessage(QStringLiteral("ERROR: Aplication start"), QString::fromUtf8(failure.what()));
+        showMessage(tr("ERROR: Aplication start"), faultText(failure));
     }
     // What the pages show now is the start of every new design.
     design_->begin();
@@ -495,7 +506,7 @@ void TfrmKalvorMain::drawDuePictures() {
             }
         }
     } catch (const std::exception& failure) {
-        showMessage(QStringLiteral("ERROR: Aplication start"), QString::fromUtf8(failure.what()));
+        showMessage(tr("ERROR: Aplication start"), faultText(failure));
     }
 }
 
@@ -535,11 +546,8 @@ bool TfrmKalvorMain::mayClose() {
 
 void TfrmKalvorMain::restoreSettings() {
     const std::unique_ptr<QSettings> settings = desktop_->settings();
-    const QString fluid = settings->value(QStringLiteral("fluid/type")).toString();
-    const int fluidIndex = panel_->cmbUlje->findText(fluid);
-    if (!fluid.isEmpty() && fluidIndex >= 0) {
-        panel_->cmbUlje->setCurrentIndex(fluidIndex);
-    }
+    // By its key, whatever language the last run spoke.
+    panel_->chooseFluid(settings->value(QStringLiteral("fluid/type")).toString());
     const std::pair<const char*, QLineEdit*> figures[] = {
         {"fluid/temperature", panel_->edTemperatura},
         {"fluid/density", panel_->Edit1},
@@ -590,9 +598,7 @@ void TfrmKalvorMain::restoreSettings() {
 
 void TfrmKalvorMain::saveSettings() {
     const std::unique_ptr<QSettings> settings = desktop_->settings();
-    settings->setValue(QStringLiteral("fluid/type"), panel_->cmbUlje->currentIndex() >= 0
-                                                         ? panel_->cmbUlje->currentText()
-                                                         : QString());
+    settings->setValue(QStringLiteral("fluid/type"), panel_->fluidKey());
     settings->setValue(QStringLiteral("fluid/temperature"), fluidUnits_->metricTemperature());
     settings->setValue(QStringLiteral("fluid/density"), fluidUnits_->metricDensity());
     settings->setValue(QStringLiteral("units/system"), QString::fromUtf8(shared_.unitSystem.name));
@@ -669,11 +675,11 @@ void TfrmKalvorMain::offerRecovery() {
         recovery_->dropOrphans();
         return;
     }
-    const int answer = runMessage(
-        QStringLiteral("The calculator did not end normally last time, and its results log "
-                       "held calculations that were never saved.\n\nRestore them into the "
-                       "log? No deletes them."),
-        kLogCaption, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No);
+    const int answer =
+        runMessage(tr("The calculator did not end normally last time, and its results log "
+                      "held calculations that were never saved.\n\nRestore them into the "
+                      "log? No deletes them."),
+                   logCaption(), QMessageBox::Question, QMessageBox::Yes | QMessageBox::No);
     if (answer == QMessageBox::Yes) {
         resultsLog().appendRestored(orphaned);
         PageControl1->setCurrentWidget(logSheet_);
@@ -704,19 +710,19 @@ bool TfrmKalvorMain::keepRecoveryCopy(bool adoptingOrphans) {
     // Once a run is enough: the copy is tried again at every change.
     if (!recoveryFailureShown_) {
         recoveryFailureShown_ = true;
-        showMessage(QStringLiteral("The results log cannot be kept safe against a crash in "
-                                   "%1:\n%2\n\nSave it yourself now and then.")
+        showMessage(tr("The results log cannot be kept safe against a crash in "
+                       "%1:\n%2\n\nSave it yourself now and then.")
                         .arg(QDir::toNativeSeparators(recovery_->folder()), failure),
-                    kLogCaption);
+                    logCaption());
     }
     return false;
 }
 
 ReportLines TfrmKalvorMain::sessionHeading() const {
-    return {QStringLiteral(" ===== %1, %2 =====").arg(programTitle(), now()).toStdString()};
+    return {QStringLiteral(" ===== %1, %2 =====").arg(shownProgramTitle(), now()).toStdString()};
 }
 
-std::string TfrmKalvorMain::fluidLine() const {
+QString TfrmKalvorMain::fluidLine(const EveryLanguage::Words& words) const {
     // Only a fluid of the table has a temperature its figures belong to;
     // typed figures (or the start values) are the user's own. The panel
     // shows its figures in the units of the pages: the line names those.
@@ -728,17 +734,16 @@ std::string TfrmKalvorMain::fluidLine() const {
             static_cast<qsizetype>(symbol ? unit.display.size() : unit.ascii.size()));
     };
     const QString temperature = fluidSelector_->appliedTemperature();
-    const bool fromTable = !temperature.isEmpty() &&
-                           findFluid(panel_->cmbUlje->currentText().toStdString()) != nullptr;
-    const QString kind = fromTable ? QStringLiteral("%1 at %2 %3")
-                                         .arg(panel_->cmbUlje->currentText(), temperature,
-                                              unitOf(units::Quantity::Temperature, true))
-                                   : QStringLiteral("user defined");
+    const QString fluid = panel_->fluidKey();
+    const bool fromTable = !temperature.isEmpty() && findFluid(fluid.toStdString()) != nullptr;
+    const QString kind =
+        fromTable ? words(kContext, kFluidAt)
+                        .arg(fluid, temperature, unitOf(units::Quantity::Temperature, true))
+                  : words(kContext, kUserDefined);
     return QStringLiteral("%1%2, %3 %4, %5 %6")
-        .arg(QString::fromLatin1(kFluidLineStart), kind, panel_->Edit1->text(),
+        .arg(words(kContext, kFluidLineStart), kind, panel_->Edit1->text(),
              unitOf(units::Quantity::Density), panel_->Edit2->text(),
-             unitOf(units::Quantity::KinematicViscosity))
-        .toStdString();
+             unitOf(units::Quantity::KinematicViscosity));
 }
 
 void TfrmKalvorMain::btnExitClick() {
@@ -770,40 +775,40 @@ void TfrmKalvorMain::openManual(const QString& section) {
     const QString name = QStringLiteral("HCHelp.html");
     const QString help = findDataFile(name);
     if (help.isEmpty()) {
-        showMessage(QStringLiteral("The manual %1 was not found in the working folder, beside "
-                                   "the program or in %2.")
+        showMessage(tr("The manual %1 was not found in the working folder, beside "
+                       "the program or in %2.")
                         .arg(name, installedDataDirs().join(QStringLiteral(", "))),
-                    QStringLiteral("Help"));
+                    tr("Help"));
         return;
     }
     QUrl manual = QUrl::fromLocalFile(help);
     if (!section.isEmpty()) {
         manual.setFragment(section);
     }
-    openExternally(manual, QStringLiteral("the manual"));
+    openExternally(manual, tr("the manual"));
 }
 
 void TfrmKalvorMain::openExternally(const QUrl& url, const QString& what) {
     if (!desktop_->openUrl(url)) {
         QString where = url.isLocalFile() ? url.toLocalFile() : url.toString();
         if (url.isLocalFile() && url.hasFragment()) {
-            where += QStringLiteral(" (section \"%1\")").arg(url.fragment());
+            where += tr(" (section \"%1\")").arg(url.fragment());
         }
-        showMessage(QStringLiteral("No program on this desktop opens %1. Please open it "
-                                   "yourself:\n%2")
+        showMessage(tr("No program on this desktop opens %1. Please open it "
+                       "yourself:\n%2")
                         .arg(what, where),
-                    QStringLiteral("Help"));
+                    tr("Help"));
     }
 }
 
 void TfrmKalvorMain::setProjectPage(const QString& url) {
     projectPage_ = url;
     if (projectPage_.isEmpty()) {
-        panel_->StaticText1->setText(QStringLiteral("About this calculator"));
-        panel_->StaticText1->setToolTip(QStringLiteral("The manual's About section"));
+        panel_->StaticText1->setText(tr("About this calculator"));
+        panel_->StaticText1->setToolTip(tr("The manual's About section"));
     } else {
         panel_->StaticText1->setText(QUrl(projectPage_).host());
-        panel_->StaticText1->setToolTip(QStringLiteral("Go to Internet page"));
+        panel_->StaticText1->setToolTip(tr("Go to Internet page"));
     }
 }
 
@@ -815,10 +820,9 @@ void TfrmKalvorMain::StaticText1Click() {
         return;
     }
     try {
-        openExternally(QUrl(projectPage_), QStringLiteral("the project's web page"));
+        openExternally(QUrl(projectPage_), tr("the project's web page"));
     } catch (const std::exception&) {
-        showMessage(QStringLiteral("INNET CONNECITON ERROR"),
-                    QStringLiteral("COULDN'T ESTABLISH CONNECTION"));
+        showMessage(tr("INNET CONNECITON ERROR"), tr("COULDN'T ESTABLISH CONNECTION"));
     }
 }
 
@@ -826,6 +830,7 @@ int TfrmKalvorMain::runMessage(const QString& text, const QString& caption, int 
                                const QString& detail) {
     QMessageBox box(static_cast<QMessageBox::Icon>(icon), caption, text,
                     static_cast<QMessageBox::StandardButtons>(buttons), this);
+    nameStandardButtons(box);
     // Shown under the text, not behind a button: which field to correct.
     box.setInformativeText(detail);
     return desktop_->runDialog(box);
@@ -840,8 +845,8 @@ void TfrmKalvorMain::showMessage(const QString& text, const QString& caption,
 }
 
 void TfrmKalvorMain::reportFailure(const std::exception& failure) {
-    const QString message = QString::fromUtf8(failure.what());
-    const QString caption = (QStringLiteral("FATAL ERROR:: ") + message).left(kCaptionLimit);
+    const QString message = faultText(failure);
+    const QString caption = tr("FATAL ERROR:: %1").arg(message).left(kCaptionLimit);
     QString text = message;
     // The system's error text only where a system call failed.
     if (const auto* system = dynamic_cast<const SystemError*>(&failure)) {
@@ -853,7 +858,7 @@ void TfrmKalvorMain::reportFailure(const std::exception& failure) {
 }
 
 void TfrmKalvorMain::reportUnknownFailure() {
-    runMessage(QString(), QStringLiteral("FATAL ERROR:: "), QMessageBox::Warning, QMessageBox::Ok);
+    runMessage(QString(), tr("FATAL ERROR:: "), QMessageBox::Warning, QMessageBox::Ok);
 }
 
 void TfrmKalvorMain::resetEditColours() {
@@ -894,15 +899,19 @@ void TfrmKalvorMain::appendToLog(const ReportLines& lines) {
     // fluid is not the one last named above it (or with none named since
     // the run's heading or an erase) gets a line naming it. The line and
     // the entry are one addition, so one undo takes both away.
-    const std::string fluid = fluidLine();
-    const QStringList marks{QString::fromLatin1(kFluidLineStart),
-                            QString::fromLatin1(kHeadingStart)};
+    // The log may hold entries of runs in another language (restored after a
+    // crash, opened with a design): their fluid lines count in theirs.
+    QStringList marks = languages_->texts(kContext, kFluidLineStart);
+    marks << QString::fromLatin1(kHeadingStart);
     ResultsLogPage& log = resultsLog();
-    if (log.lastLineStartingWith(marks) == QString::fromStdString(fluid)) {
+    const QString named = log.lastLineStartingWith(marks);
+    if (std::ranges::any_of(languages_->languages(), [this, &named](const auto& words) {
+            return fluidLine(words) == named;
+        })) {
         log.appendReport(lines);
         return;
     }
-    ReportLines entry{fluid};
+    ReportLines entry{fluidLine(languages_->running()).toStdString()};
     entry.insert(entry.end(), lines.begin(), lines.end());
     log.appendReport(entry);
 }

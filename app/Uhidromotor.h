@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/Desktop.h"
+#include "app/EveryLanguage.h"
 #include "app/ResultsLogState.h"
 #include "ui/PageServices.h"
 #include "ui/PictureBundle.h"
@@ -166,8 +167,9 @@ class TfrmKalvorMain : public QWidget, public PageServices {
     // adoptingOrphans: the log holds the restored copies, which go once it is kept.
     bool keepRecoveryCopy(bool adoptingOrphans = false);
     ReportLines sessionHeading() const;
-    // The log's line naming the working fluid the pages compute with now.
-    std::string fluidLine() const;
+    // The log's line naming the working fluid the pages compute with now,
+    // in the words of a language.
+    QString fluidLine(const EveryLanguage::Words& words) const;
     void openManual(const QString& section);
     int runMessage(const QString& text, const QString& caption, int icon, int buttons,
                    const QString& detail = {});
@@ -175,6 +177,8 @@ class TfrmKalvorMain : public QWidget, public PageServices {
     void openExternally(const QUrl& url, const QString& what);
 
     std::unique_ptr<Desktop> desktop_;
+    // The words of every language, for the log's lines written by other runs.
+    std::unique_ptr<EveryLanguage> languages_;
     PictureBundle pictures_;
     ResultsLogState logState_;
     SharedState shared_;

@@ -2,12 +2,14 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
+#include <string>
 
 #include "model/fluids.h"
 #include "ui/ClickableLabel.h"
@@ -17,78 +19,82 @@
 
 WorkingFluidPanel::WorkingFluidPanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Panel2"));
-    GroupBox1 = new QGroupBox(QStringLiteral("Working fluid"), this);
+    GroupBox1 = new QGroupBox(tr("Working fluid"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setGeometry(4, 2, 859, 110);
     QWidget* box = GroupBox1;
 
-    addCaption(box, QStringLiteral("Type"), 8, 32);
+    addCaption(box, tr("Type"), 8, 32);
     // The fluids of the table, then figures typed by hand. No fluid is
     // chosen at start: the fields hold the start values until the user picks.
-    QStringList fluids;
+    // Each item keeps its untranslated name as its key: the grade names are
+    // the same in every language, "User defined" is not.
+    QStringList keys;
     for (const FluidGrade& fluid : fluidTable()) {
-        fluids << QString::fromStdString(fluid.name);
+        keys << QString::fromStdString(fluid.name);
     }
-    fluids << QString::fromUtf8(kUserDefinedFluid.data(), kUserDefinedFluid.size());
-    cmbUlje = addComboField(box, "cmbUlje", 80, 32, 145, 0, fluids);
+    QStringList shown = keys;
+    keys << userDefinedFluidKey();
+    shown << tr("User defined");
+    cmbUlje = addComboField(box, "cmbUlje", 80, 32, 145, 0, shown);
+    for (int index = 0; index < cmbUlje->count(); ++index) {
+        cmbUlje->setItemData(index, keys.at(index), kFluidKeyRole);
+    }
     cmbUlje->setEditable(false);
     cmbUlje->setCurrentIndex(-1);
     cmbUlje->setMaxVisibleItems(16);
 
-    lblTemperature = addCaption(box, QStringLiteral("Temp. [\u00B0C]"), 8, 60);
+    lblTemperature = addCaption(box, tr("Temp. [°C]"), 8, 60);
     edTemperatura = addEditField(box, "edTemperatura", 80, 60, 49, 0);
     edTemperatura->setText(QStringLiteral("40"));
-    edTemperatura->setToolTip(
-        QStringLiteral("Working temperature of the fluid, -20 to 120 \u00B0C"));
+    edTemperatura->setToolTip(tr("Working temperature of the fluid, -20 to 120 °C"));
     UpDown3 = new UpDown(edTemperatura, -20, 120, 5, 40, box);
     UpDown3->setObjectName(QStringLiteral("UpDown3"));
     UpDown3->setGeometry(129, 57, 17, 21);
 
-    lblDensity = addCaption(box, QStringLiteral("Density [kg/m3]"), 256, 32);
+    lblDensity = addCaption(box, tr("Density [kg/m3]"), 256, 32);
     Edit1 = addEditField(box, "Edit1", 416, 32, 49, 0);
     Edit1->setText(QStringLiteral("840"));
     UpDown2 = new UpDown(Edit1, 800, 1100, 2, 840, box);
     UpDown2->setObjectName(QStringLiteral("UpDown2"));
     UpDown2->setGeometry(465, 29, 17, 21);
 
-    lblViscosity = addCaption(box, QStringLiteral("Kinematic viscosity [mm2/s]"), 256, 64);
+    lblViscosity = addCaption(box, tr("Kinematic viscosity [mm2/s]"), 256, 64);
     Edit2 = addEditField(box, "Edit2", 416, 64, 49, 0);
     Edit2->setText(QStringLiteral("12"));
     UpDown1 = new UpDown(Edit2, 1, 1000, 2, 12, box);
     UpDown1->setObjectName(QStringLiteral("UpDown1"));
     UpDown1->setGeometry(465, 61, 17, 21);
 
-    grOpcije = new QGroupBox(QStringLiteral("Options"), box);
+    grOpcije = new QGroupBox(tr("Options"), box);
     grOpcije->setObjectName(QStringLiteral("grOpcije"));
     grOpcije->setGeometry(496, 16, 241, 89);
-    chBelezi = new QCheckBox(QStringLiteral("Write calculations"), grOpcije);
+    chBelezi = new QCheckBox(tr("Write calculations"), grOpcije);
     chBelezi->setObjectName(QStringLiteral("chBelezi"));
     chBelezi->setChecked(true);
     chBelezi->setGeometry(8, 20, 225, 20);
-    cbUnits = addComboField(
-        grOpcije, "cbUnits", 8, 42, 225, 0,
-        {QStringLiteral("Metric (bar, l/min, mm)"), QStringLiteral("US customary (psi, gpm, in)")});
+    cbUnits = addComboField(grOpcije, "cbUnits", 8, 42, 225, 0,
+                            {tr("Metric (bar, l/min, mm)"), tr("US customary (psi, gpm, in)")});
     cbUnits->setEditable(false);
     cbUnits->setCurrentIndex(0);
-    cbUnits->setToolTip(QStringLiteral("The units the pages show; the figures stay as they are"));
+    cbUnits->setToolTip(tr("The units the pages show; the figures stay as they are"));
     // In the order of LanguageChoice.
-    cbLanguage = addComboField(
-        grOpcije, "cbLanguage", 8, 66, 225, 0,
-        {QStringLiteral("System default"), QStringLiteral("English"), QStringLiteral("Srpski")});
+    cbLanguage = addComboField(grOpcije, "cbLanguage", 8, 66, 225, 0,
+                               {tr("System default"), tr("English"), tr("Srpski")});
     cbLanguage->setEditable(false);
     cbLanguage->setCurrentIndex(0);
     cbLanguage->setToolTip(
-        QStringLiteral("The language of the window and of new log entries, from the next start"));
+        tr("The language of the window and of new log entries, from the next start"));
 
     spdHelp = new QToolButton(box);
     spdHelp->setObjectName(QStringLiteral("spdHelp"));
     spdHelp->setIcon(svgIcon(QStringLiteral(":/program/glyphs/help.svg")));
     spdHelp->setText(QStringLiteral("?"));
     spdHelp->setAutoRaise(true);
-    spdHelp->setToolTip(QStringLiteral("Help me .."));
+    spdHelp->setToolTip(tr("Help me .."));
     spdHelp->setGeometry(828, 16, 23, 22);
 
-    btnExit = new QPushButton(QStringLiteral("Exit"), box);
+    btnExit = new QPushButton(tr("Exit"), box);
     btnExit->setObjectName(QStringLiteral("btnExit"));
     btnExit->setGeometry(760, 64, 91, 33);
 
@@ -106,18 +112,37 @@ WorkingFluidPanel::WorkingFluidPanel(QWidget* parent) : QWidget(parent) {
 
 void WorkingFluidPanel::captionUnits(units::UnitSystem system) {
     const auto unit = [system](units::Quantity quantity) {
+        // Spelled as the pages' fields spell it.
         return QStringLiteral(" [") +
-               QString::fromUtf8(units::displayUnit(quantity, system).display) + QLatin1Char(']');
+               QCoreApplication::translate(
+                   "Unit", std::string(units::displayUnit(quantity, system).display).c_str()) +
+               QLatin1Char(']');
     };
     // In metric the captions keep their plain spellings.
     if (system == units::kMetric) {
-        recaption(lblTemperature, QStringLiteral("Temp. [\u00B0C]"));
-        recaption(lblDensity, QStringLiteral("Density [kg/m3]"));
-        recaption(lblViscosity, QStringLiteral("Kinematic viscosity [mm2/s]"));
+        recaption(lblTemperature, tr("Temp. [°C]"));
+        recaption(lblDensity, tr("Density [kg/m3]"));
+        recaption(lblViscosity, tr("Kinematic viscosity [mm2/s]"));
         return;
     }
-    recaption(lblTemperature, QStringLiteral("Temp.") + unit(units::Quantity::Temperature));
-    recaption(lblDensity, QStringLiteral("Density") + unit(units::Quantity::Density));
-    recaption(lblViscosity,
-              QStringLiteral("Kinematic viscosity") + unit(units::Quantity::KinematicViscosity));
+    recaption(lblTemperature, tr("Temp.") + unit(units::Quantity::Temperature));
+    recaption(lblDensity, tr("Density") + unit(units::Quantity::Density));
+    recaption(lblViscosity, tr("Kinematic viscosity") + unit(units::Quantity::KinematicViscosity));
+}
+
+QString userDefinedFluidKey() {
+    return QString::fromUtf8(kUserDefinedFluid.data(),
+                             static_cast<qsizetype>(kUserDefinedFluid.size()));
+}
+
+QString WorkingFluidPanel::fluidKey() const {
+    return cmbUlje->currentData(kFluidKeyRole).toString();
+}
+
+bool WorkingFluidPanel::chooseFluid(const QString& key) {
+    const int index = key.isEmpty() ? -1 : cmbUlje->findData(key, kFluidKeyRole);
+    if (index >= 0) {
+        cmbUlje->setCurrentIndex(index);
+    }
+    return index >= 0;
 }

@@ -14,6 +14,9 @@ class QPushButton;
 class QToolButton;
 class UpDown;
 
+// The key of "User defined" among the fluids (its text on screen is translated).
+QString userDefinedFluidKey();
+
 // The panel below the pages: the working fluid (type, density, viscosity),
 // the option that sends reports to the log, help, the web link and "Exit".
 // It only holds the controls; the main window reacts to them.
@@ -24,6 +27,14 @@ class WorkingFluidPanel : public QWidget {
 
     // The captions of the fluid's figures in the system's units.
     void captionUnits(units::UnitSystem system);
+
+    // The chosen fluid as settings and designs keep it, the same in every
+    // language: a grade's name or userDefinedFluidKey(); empty when none is
+    // chosen.
+    QString fluidKey() const;
+    // Chooses the fluid of that key; false (and nothing changed) when the
+    // panel has none such.
+    bool chooseFluid(const QString& key);
 
     QGroupBox* GroupBox1 = nullptr;
     QComboBox* cmbUlje = nullptr;
@@ -45,4 +56,7 @@ class WorkingFluidPanel : public QWidget {
     QToolButton* spdHelp = nullptr;
     ClickableLabel* StaticText1 = nullptr;
     QPushButton* btnExit = nullptr;
+
+  private:
+    static constexpr int kFluidKeyRole = Qt::UserRole;
 };

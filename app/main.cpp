@@ -9,6 +9,7 @@
 #include "app/Desktop.h"
 #include "app/Language.h"
 #include "app/Uhidromotor.h"
+#include "ui/ModelText.h"
 
 int main(int argc, char** argv) {
     if (const std::optional<int> answered = answerOnConsole(argc, argv)) {
@@ -36,10 +37,11 @@ int main(int argc, char** argv) {
         }
         return QApplication::exec();
     } catch (const std::exception& failure) {
-        QMessageBox::critical(nullptr, QApplication::applicationName(),
-                              QString::fromUtf8(failure.what()));
+        QMessageBox::critical(nullptr, QApplication::translate("main", "Hidraulic Calculator"),
+                              faultText(failure));
     } catch (...) {
-        QMessageBox::critical(nullptr, QApplication::applicationName(), QString());
+        QMessageBox::critical(nullptr, QApplication::translate("main", "Hidraulic Calculator"),
+                              QString());
     }
     return 1;
 }
