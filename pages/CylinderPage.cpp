@@ -26,6 +26,7 @@
 #include "ui/FieldAccess.h"
 #include "ui/FieldPairs.h"
 #include "ui/FieldWidgets.h"
+#include "ui/ModelText.h"
 #include "ui/PictureBundle.h"
 #include "ui/ReportLog.h"
 
@@ -44,7 +45,7 @@ enum Pair {
     Efficiency
 };
 
-const char* const kErrorCaption = "ERROR !!!";
+const char* const kErrorCaption = QT_TRANSLATE_NOOP("CylinderPage", "ERROR !!!");
 
 // Rows of the pairs on the right half of the page.
 constexpr int kCaptionLeft = 392;
@@ -68,7 +69,7 @@ constexpr PairPlacement rowAt(int row) {
 std::vector<QuantityRow> pairTable() {
     return {
         // clang-format off
-        {.caption = "Resistant Force", .quantity = units::Quantity::Force,
+        {.caption = CylinderPage::tr("Resistant Force"), .quantity = units::Quantity::Force,
          .slider = {.name = "tbHCSila", .minimum = 0, .maximum = 500000, .start = 0, .tick = 100,
                     .scale = 0.001, .format = "%.2f"},
          .field = {.name = "edHCF", .tag = 120},
@@ -76,7 +77,7 @@ std::vector<QuantityRow> pairTable() {
          .range = {.lowest = 0.001, .highest = 100000},
          .at = rowAt(0),
          .reset = {.kind = ResetKind::TextThenSlider}},
-        {.caption = "Pressure in", .quantity = units::Quantity::Pressure,
+        {.caption = CylinderPage::tr("Pressure in"), .quantity = units::Quantity::Pressure,
          .slider = {.name = "tbHCPul", .minimum = 1, .maximum = 250, .start = 1, .tick = 1,
                     .format = "%.1f"},
          .field = {.name = "edHCPul", .tag = 121},
@@ -84,7 +85,7 @@ std::vector<QuantityRow> pairTable() {
          .range = {.lowest = 1, .highest = 1000},
          .at = rowAt(1),
          .reset = {.kind = ResetKind::TextThenSlider}},
-        {.caption = "Pressure out", .quantity = units::Quantity::Pressure,
+        {.caption = CylinderPage::tr("Pressure out"), .quantity = units::Quantity::Pressure,
          .slider = {.name = "tbHCPiz", .minimum = 1, .maximum = 250, .start = 1, .tick = 1,
                     .format = "%.1f"},
          .field = {.name = "edHCPiz", .tag = 122},
@@ -92,7 +93,7 @@ std::vector<QuantityRow> pairTable() {
          .range = {.lowest = 0, .highest = 1000},
          .at = rowAt(2),
          .reset = {.kind = ResetKind::SliderThenText}},
-        {.caption = "Flow in", .quantity = units::Quantity::Flow,
+        {.caption = CylinderPage::tr("Flow in"), .quantity = units::Quantity::Flow,
          .slider = {.name = "tbHCQ1", .minimum = 1, .maximum = 200, .start = 1, .tick = 1,
                     .format = "%.1f"},
          .field = {.name = "edHCQ1", .tag = 123},
@@ -100,7 +101,7 @@ std::vector<QuantityRow> pairTable() {
          .range = {.lowest = 0.1, .highest = 10000},
          .at = rowAt(3),
          .reset = {.kind = ResetKind::SliderThenText}},
-        {.caption = "Flow out", .quantity = units::Quantity::Flow,
+        {.caption = CylinderPage::tr("Flow out"), .quantity = units::Quantity::Flow,
          .slider = {.name = "tbHCQ2", .minimum = 1, .maximum = 200, .start = 1, .tick = 1,
                     .format = "%.1f"},
          .field = {.name = "edHCQ2", .tag = 124},
@@ -108,7 +109,7 @@ std::vector<QuantityRow> pairTable() {
          .range = {.lowest = 0.1, .highest = 10000},
          .at = rowAt(4),
          .reset = {.kind = ResetKind::SliderThenText}},
-        {.caption = "Piston diameter", .quantity = units::Quantity::SmallLength,
+        {.caption = CylinderPage::tr("Piston diameter"), .quantity = units::Quantity::SmallLength,
          .slider = {.name = "tbHCD1", .minimum = 1, .maximum = 300, .start = 1, .tick = 1,
                     .format = "%.d"},
          .field = {.name = "edHCD1", .tag = 125, .keys = KeyFilterKind::Whole},
@@ -116,7 +117,8 @@ std::vector<QuantityRow> pairTable() {
          .range = {.lowest = 1, .highest = 2000},
          .at = rowAt(5),
          .reset = {.kind = ResetKind::SliderThenText}},
-        {.caption = "Piston rod diameter", .quantity = units::Quantity::SmallLength,
+        {.caption = CylinderPage::tr("Piston rod diameter"),
+         .quantity = units::Quantity::SmallLength,
          .slider = {.name = "tbHCD2", .minimum = 1, .maximum = 299, .start = 1, .tick = 1,
                     .format = "%.d"},
          .field = {.name = "edHCD2", .tag = 126, .keys = KeyFilterKind::Whole},
@@ -124,7 +126,7 @@ std::vector<QuantityRow> pairTable() {
          .range = {.lowest = 1, .highest = 2000},
          .at = rowAt(6),
          .reset = {.kind = ResetKind::SliderThenText}},
-        {.caption = "Stroke speed", .quantity = units::Quantity::Velocity,
+        {.caption = CylinderPage::tr("Stroke speed"), .quantity = units::Quantity::Velocity,
          .slider = {.name = "tbHCv", .minimum = 0, .maximum = 100, .start = 0, .tick = 1,
                     .scale = 0.01, .format = "%.2f"},
          .field = {.name = "edHCv", .tag = 127},
@@ -133,7 +135,7 @@ std::vector<QuantityRow> pairTable() {
          .at = rowAt(7),
          .reset = {.kind = ResetKind::SliderThenText}},
         // Only the slider sets the efficiency; a reset keeps it.
-        {.caption = "Efficiency",
+        {.caption = CylinderPage::tr("Efficiency"),
          .slider = {.name = "tbHCNi", .minimum = 95, .maximum = 100, .start = 99, .tick = 1,
                     .scale = 0.01, .format = "%f"},
          .field = {.name = "lblHCNi", .kind = FieldKind::Label, .keys = KeyFilterKind::None},
@@ -158,17 +160,17 @@ std::vector<QuantityRow> designTable() {
     };
     return {
         // clang-format off
-        {.caption = "Stroke", .quantity = units::Quantity::SmallLength,
+        {.caption = CylinderPage::tr("Stroke"), .quantity = units::Quantity::SmallLength,
          .field = {.name = "edHCStroke", .tag = 128},
          .exit = {.kind = ExitKind::Decimal, .format = "%.0f"},
          .range = {.lowest = 1, .highest = 50000},
          .at = at(8, 20, 134)},
-        {.caption = "Retracted length", .quantity = units::Quantity::SmallLength,
+        {.caption = CylinderPage::tr("Retracted length"), .quantity = units::Quantity::SmallLength,
          .field = {.name = "edHCMountLength", .tag = 129},
          .exit = {.kind = ExitKind::Decimal, .format = "%.0f"},
          .range = {.lowest = 0, .highest = 50000},
          .at = at(8, 44, 134)},
-        {.caption = "Safety factor",
+        {.caption = CylinderPage::tr("Safety factor"),
          .field = {.name = "edHCSafety", .tag = 130},
          .exit = {.kind = ExitKind::Decimal, .format = "%.2f"},
          .range = {.lowest = 1, .highest = 100},
@@ -183,24 +185,33 @@ struct Mounting {
     const char* tip;
 };
 const Mounting kMountings[] = {
-    {"Flange, free rod", "Rear flange, the rod end free (fixed - free): L_K = 2 L"},
-    {"Eye, rod eye", "Rear eye and rod eye (pinned - pinned): L_K = L"},
-    {"Flange, rod eye", "Rear flange, the rod eye guided (fixed - pinned): L_K = 0.7 L"},
-    {"Flange, fixed rod", "Rear flange, the rod end fixed (fixed - fixed): L_K = 0.5 L"},
+    {QT_TRANSLATE_NOOP("CylinderPage", "Flange, free rod"),
+     QT_TRANSLATE_NOOP("CylinderPage", "Rear flange, the rod end free (fixed - free): L_K = 2 L")},
+    {QT_TRANSLATE_NOOP("CylinderPage", "Eye, rod eye"),
+     QT_TRANSLATE_NOOP("CylinderPage", "Rear eye and rod eye (pinned - pinned): L_K = L")},
+    {QT_TRANSLATE_NOOP("CylinderPage", "Flange, rod eye"),
+     QT_TRANSLATE_NOOP("CylinderPage",
+                       "Rear flange, the rod eye guided (fixed - pinned): L_K = 0.7 L")},
+    {QT_TRANSLATE_NOOP("CylinderPage", "Flange, fixed rod"),
+     QT_TRANSLATE_NOOP("CylinderPage",
+                       "Rear flange, the rod end fixed (fixed - fixed): L_K = 0.5 L")},
 };
 
-const char* const kDesignCaption = "Stroke and buckling";
+const char* const kDesignCaption = QT_TRANSLATE_NOOP("CylinderPage", "Stroke and buckling");
 
 // The pairs of each mode's first to fourth arguments are marked and validated.
 ModeRules modeRules() {
     return {
-        .modes = {{"Pressure,Flow,Diameters", {PressureIn, FlowIn, PistonDiameter, RodDiameter}},
-                  {"Force, Flow,Diameters", {Force, FlowIn, PistonDiameter, RodDiameter}},
-                  {"Pressure, Stroke spd, Diameters",
+        .modes = {{CylinderPage::tr("Pressure,Flow,Diameters"),
+                   {PressureIn, FlowIn, PistonDiameter, RodDiameter}},
+                  {CylinderPage::tr("Force, Flow,Diameters"),
+                   {Force, FlowIn, PistonDiameter, RodDiameter}},
+                  {CylinderPage::tr("Pressure, Stroke spd, Diameters"),
                    {PressureIn, Speed, PistonDiameter, RodDiameter}},
-                  {"Force, Stroke speed, Diameters", {Force, Speed, PistonDiameter, RodDiameter}}},
+                  {CylinderPage::tr("Force, Stroke speed, Diameters"),
+                   {Force, Speed, PistonDiameter, RodDiameter}}},
         .efficiencies = {Efficiency},
-        .refusal = {"DATA INPUT IS NOT VALID", kErrorCaption},
+        .refusal = {CylinderPage::tr("DATA INPUT IS NOT VALID"), CylinderPage::tr(kErrorCaption)},
     };
 }
 
@@ -213,7 +224,8 @@ const QSize kPictureSize{370, 65};
 QImage renderPicture(const QString& resource) {
     QSvgRenderer renderer(resource);
     if (!renderer.isValid()) {
-        throw ResourceNotFound(("Picture " + resource + " not found").toStdString());
+        throw ResourceNotFound(
+            CylinderPage::tr("Picture %1 not found").arg(resource).toStdString());
     }
     QImage image(kPictureSize, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -244,6 +256,15 @@ QString resultText(const QuantityPair& pair, long double value) {
     return formatText(pair.row.exit.format, value);
 }
 
+// The verdict on the rod in the program's language: its rows translated as a
+// report's are, then written in the system's units.
+QString verdictText(const BucklingFigures& buckling, std::optional<double> pushLoad,
+                    units::UnitSystem system) {
+    ReportLines lines;
+    units::appendRows(lines, translatedRows(bucklingVerdictRows(buckling, pushLoad)), system);
+    return lines.empty() ? QString() : QString::fromStdString(lines.front());
+}
+
 }  // namespace
 
 CylinderPage::CylinderPage(PageServices& services, PumpFlowSource pumpFlow)
@@ -260,11 +281,12 @@ void CylinderPage::buildControls() {
     Panel3->setGeometry(0, 0, 867, 44);
 
     typeButtons_ = new QButtonGroup(this);
-    RadioGroup3 = addRadioGroup(
-        Panel3, "RadioGroup3", QString(), QRect(4, 3, 370, 38),
-        {QStringLiteral("Single action cyliner"), QStringLiteral("Double action cylinder")},
-        typeButtons_, {8, 9, 0, 180});
-    RadioGroup3->setToolTip(QStringLiteral("Dupli klik za izbor smera opterecenja"));
+    // Wide enough for the kinds' full names, and the direction's caption after
+    // the combo for the side the oil pushes on.
+    RadioGroup3 = addRadioGroup(Panel3, "RadioGroup3", QString(), QRect(4, 3, 462, 38),
+                                {tr("Single action cyliner"), tr("Double action cylinder")},
+                                typeButtons_, {8, 9, 0, 228});
+    RadioGroup3->setToolTip(tr("Dupli klik za izbor smera opterecenja"));
     RadioGroup3->setContextMenuPolicy(Qt::CustomContextMenu);
     typeButtons_->button(kSingleActing)->setChecked(true);
 
@@ -272,9 +294,9 @@ void CylinderPage::buildControls() {
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
     auto* directions = new QActionGroup(PopupMenu1);
     directions->setExclusive(true);
-    Potisnasila1 = PopupMenu1->addAction(QStringLiteral("Push load"));
+    Potisnasila1 = PopupMenu1->addAction(tr("Push load"));
     Potisnasila1->setObjectName(QStringLiteral("Potisnasila1"));
-    Vucnasila1 = PopupMenu1->addAction(QStringLiteral("Pull load"));
+    Vucnasila1 = PopupMenu1->addAction(tr("Pull load"));
     Vucnasila1->setObjectName(QStringLiteral("Vucnasila1"));
     for (QAction* action : {Potisnasila1, Vucnasila1}) {
         action->setCheckable(true);
@@ -286,21 +308,20 @@ void CylinderPage::buildControls() {
     ComboBox2 = new QComboBox(Panel3);
     ComboBox2->setObjectName(QStringLiteral("ComboBox2"));
     ComboBox2->setEditable(false);
-    ComboBox2->addItems({QStringLiteral("Push Force"), QStringLiteral("Pull Force")});
+    ComboBox2->addItems({tr("Push Force"), tr("Pull Force")});
     ComboBox2->setCurrentIndex(0);
-    ComboBox2->setGeometry(392, 11, 130, 22);
+    ComboBox2->setGeometry(472, 11, 104, 22);
 
     lblHCSmer = new QLabel(Panel3);
     lblHCSmer->setObjectName(QStringLiteral("lblHCSmer"));
     lblHCSmer->setStyleSheet(QStringLiteral("color: red;"));
-    lblHCSmer->setGeometry(540, 11, 240, 22);
+    lblHCSmer->setGeometry(584, 11, 280, 22);
 
     // Compact, so the stroke and buckling group fits below the picture.
-    addModeGroup("RadioGroup4", QStringLiteral("Known or desired values"), QRect(4, 48, 370, 96),
-                 {10, 18, 20});
+    addModeGroup("RadioGroup4", tr("Known or desired values"), QRect(4, 48, 370, 96), {10, 18, 20});
     addPairs(pairTable());
     setFieldText(field(PressureOut), QStringLiteral("0"));
-    field(FlowIn)->setToolTip(QStringLiteral("Double click for last calculated pump flow"));
+    field(FlowIn)->setToolTip(tr("Double click for last calculated pump flow"));
 
     // The efficiency and the outlet pressure are needed in every mode.
     Label37 = addRequiredMark(this, kMarkLeft, rowAt(Efficiency).top - 2);
@@ -313,12 +334,12 @@ void CylinderPage::buildControls() {
     Image3->setGeometry(4, 146, kPictureSize.width(), kPictureSize.height());
 
     buildDesignGroup();
-    addCalculateButton("BitBtn3", QStringLiteral("Calculatie"), QRect(80, 382, 105, 33));
+    addCalculateButton("BitBtn3", tr("Calculatie"), QRect(80, 382, 105, 33));
     addResetButton("BitBtn4", QRect(196, 382, 105, 33));
 }
 
 void CylinderPage::buildDesignGroup() {
-    grpHCDesign = new QGroupBox(QStringLiteral("Stroke and buckling"), this);
+    grpHCDesign = new QGroupBox(tr(kDesignCaption), this);
     grpHCDesign->setObjectName(QStringLiteral("grpHCDesign"));
     grpHCDesign->setGeometry(4, 214, 370, 162);
     // No room for sliders here: the fields keep the key filter, the exit and
@@ -326,8 +347,8 @@ void CylinderPage::buildDesignGroup() {
     design_ = new FieldPairs(services_, grpHCDesign);
     design_->build(designTable());
     design_->pair(MountingLength)
-        .field->setToolTip(QStringLiteral(
-            "between the mounting points, rod retracted; extended, the stroke is added"));
+        .field->setToolTip(
+            tr("between the mounting points, rod retracted; extended, the stroke is added"));
 
     // The items name the mounting and show its picture; the tool tips name
     // the Euler case.
@@ -335,11 +356,11 @@ void CylinderPage::buildDesignGroup() {
     cbHCMounting->setObjectName(QStringLiteral("cbHCMounting"));
     cbHCMounting->setGeometry(200, 17, 164, 22);
     cbHCMounting->setIconSize(QSize(24, 12));
-    cbHCMounting->setToolTip(QStringLiteral("Mounting case of the cylinder"));
+    cbHCMounting->setToolTip(tr("Mounting case of the cylinder"));
     for (int item = 0; item < 4; ++item) {
         cbHCMounting->addItem(QIcon(QStringLiteral(":/program/mounting/%1.svg").arg(item)),
-                              QString::fromLatin1(kMountings[item].name));
-        cbHCMounting->setItemData(item, QString::fromLatin1(kMountings[item].tip), Qt::ToolTipRole);
+                              tr(kMountings[item].name));
+        cbHCMounting->setItemData(item, tr(kMountings[item].tip), Qt::ToolTipRole);
     }
     cbHCMounting->setCurrentIndex(static_cast<int>(MountingCase::PinnedPinned));
 
@@ -367,27 +388,26 @@ void CylinderPage::buildDesignGroup() {
         {&lblHCBucklingLength, "lblHCBucklingLength", "L_K", 3, 8, 64, Quantity::SmallLength,
          "%.0f"},
         {&lblHCSlenderness, "lblHCSlenderness", "\u03bb", 3, 130, 146, Quantity::Ratio, "%.1f"},
-        {&lblHCPermissibleForce, "lblHCPermissibleForce", "F perm.", 3, 212, 290, Quantity::Force,
-         "%.2f"},
+        {&lblHCPermissibleForce, "lblHCPermissibleForce", QT_TR_NOOP("F perm."), 3, 212, 290,
+         Quantity::Force, "%.2f"},
     };
-    const char* const rowCaptions[] = {"Extend", "Retract", "Regenerative"};
+    const char* const rowCaptions[] = {QT_TR_NOOP("Extend"), QT_TR_NOOP("Retract"),
+                                       QT_TR_NOOP("Regenerative")};
     constexpr int kFirstResult = 70;
     constexpr int kResultStep = 16;
     for (int row = 0; row < 3; ++row) {
-        addCaption(grpHCDesign, QString::fromLatin1(rowCaptions[row]), 8,
-                   kFirstResult + row * kResultStep);
+        addCaption(grpHCDesign, tr(rowCaptions[row]), 8, kFirstResult + row * kResultStep);
     }
     for (const Result& result : results) {
         const int top = kFirstResult + result.row * kResultStep;
-        QLabel* caption =
-            addCaption(grpHCDesign, QString::fromUtf8(result.caption), result.left, top);
+        QLabel* caption = addCaption(grpHCDesign, tr(result.caption), result.left, top);
         auto* label = new QLabel(grpHCDesign);
         label->setObjectName(QString::fromLatin1(result.name));
         label->setGeometry(result.valueLeft, top, 46, 16);
         *result.label = label;
         designResults_.add({.value = label,
                             .caption = caption,
-                            .symbol = QString::fromUtf8(result.caption),
+                            .symbol = tr(result.caption),
                             .quantity = result.quantity,
                             .format = result.format});
     }
@@ -434,18 +454,18 @@ void CylinderPage::RadioGroup3Click() {
 
 void CylinderPage::ComboBox2Change(int index) {
     if (index == 0) {
-        setLoadDirection(false, QStringLiteral("Load direction : Push"));
+        setLoadDirection(false, tr("Load direction : Push"));
     } else {
-        setLoadDirection(true, QStringLiteral("Load direction: Pull"));
+        setLoadDirection(true, tr("Load direction: Pull"));
     }
 }
 
 void CylinderPage::Potisnasila1Click() {
-    setLoadDirection(false, QStringLiteral("Load direction : Push"));
+    setLoadDirection(false, tr("Load direction : Push"));
 }
 
 void CylinderPage::Vucnasila1Click() {
-    setLoadDirection(true, QStringLiteral("Load direction : Pull"));
+    setLoadDirection(true, tr("Load direction : Pull"));
 }
 
 // The combo, the menu, the caption, the picture and what the calculations and
@@ -474,16 +494,15 @@ bool CylinderPage::acceptInputs(int item) {
         return false;
     }
     const double outletPressure = *outlet;
-    const QString caption = QString::fromLatin1(kErrorCaption);
+    const QString caption = tr(kErrorCaption);
     // The oil must push against the back pressure, and the rod must leave an
     // annulus: otherwise there is no working area to divide by.
     if (isGiven(item, PressureIn) && !(pairs().modelValue(PressureIn) > outletPressure)) {
-        services_.showMessage(QStringLiteral("PRESSURE INPUT IS NOT VALID"), caption);
+        services_.showMessage(tr("PRESSURE INPUT IS NOT VALID"), caption);
         return false;
     }
     if (!(pairs().modelValue(PistonDiameter) > pairs().modelValue(RodDiameter))) {
-        services_.showMessage(QStringLiteral("PISTON OR PISTON ROD DIAMETAR ARE NOT VALID  "),
-                              caption);
+        services_.showMessage(tr("PISTON OR PISTON ROD DIAMETAR ARE NOT VALID  "), caption);
         return false;
     }
     if (strokeGiven()) {
@@ -502,11 +521,11 @@ bool CylinderPage::strokeGiven() const {
 }
 
 std::optional<CylinderDesignInputs> CylinderPage::designInputs(const klip& cylinder, double flow) {
-    const QString caption = QString::fromLatin1(kDesignCaption);
+    const QString caption = tr(kDesignCaption);
     if (fieldText(design_->pair(MountingLength).field).isEmpty()) {
         services_.showMessage(
-            QStringLiteral("Retracted length must be given for the buckling check: the distance "
-                           "between the mounting points, retracted, in mm"),
+            tr("Retracted length must be given for the buckling check: the distance "
+               "between the mounting points, retracted, in mm"),
             caption);
         return std::nullopt;
     }
@@ -533,7 +552,7 @@ std::optional<CylinderDesignInputs> CylinderPage::designInputs(const klip& cylin
     in.mountingLength = readings[MountingLength].value;
     in.safetyFactor = readings[SafetyFactor].value;
     if (const auto problem = checkDesignInputs(in)) {
-        services_.showMessage(QString::fromStdString(*problem), caption);
+        services_.showMessage(modelText(*problem), caption);
         return std::nullopt;
     }
     for (const FieldReading& reading : readings) {
@@ -566,8 +585,8 @@ void CylinderPage::showDesignFigures(const CylinderDesign& design, std::optional
     designResults_.show(BucklingLength, design.buckling.freeLength);
     designResults_.show(Slenderness, design.buckling.slenderness);
     designResults_.show(PermissibleForce, design.buckling.permissible);
-    lblHCBucklingVerdict->setText(QString::fromStdString(
-        bucklingVerdict(design.buckling, pushLoad, designResults_.unitSystem())));
+    lblHCBucklingVerdict->setText(
+        verdictText(design.buckling, pushLoad, designResults_.unitSystem()));
     const bool safe = rodSafe(design.buckling, pushLoad);
     lblHCBucklingVerdict->setStyleSheet(safe ? QStringLiteral("color: #007000;")
                                              : QStringLiteral("color: red;"));
@@ -632,7 +651,7 @@ void CylinderPage::warnOfHighPressure(double inletPressure) {
     constexpr double kPressureWarningLimit = 250.0;  // bar
     if (inletPressure > kPressureWarningLimit) {
         services_.showMessage(pressureWarning(inletPressure, pairs().unitSystem()),
-                              QStringLiteral("CALCULATION ERROR"));
+                              tr("CALCULATION ERROR"));
     }
 }
 
@@ -680,7 +699,7 @@ void CylinderPage::edHCQ1DblClick() {
 void CylinderPage::startUp() {
     const QuantityPair& efficiency = pair(Efficiency);
     setFieldText(efficiency.field, formatText("%f", efficiency.slider->value() * 0.01L));
-    setLoadDirection(false, QStringLiteral("Load direction: Push"));
+    setLoadDirection(false, tr("Load direction: Push"));
     // Cylinder catalogues' usual safety against buckling.
     setFieldText(design_->pair(SafetyFactor).field, QStringLiteral("3.50"));
 }
@@ -701,8 +720,8 @@ void CylinderPage::setUnitSystem(units::UnitSystem system) {
     }
     // The verdict names the loads in the units shown.
     if (shownDesign_) {
-        lblHCBucklingVerdict->setText(QString::fromStdString(
-            bucklingVerdict(shownDesign_->design.buckling, shownDesign_->pushLoad, system)));
+        lblHCBucklingVerdict->setText(
+            verdictText(shownDesign_->design.buckling, shownDesign_->pushLoad, system));
     }
 }
 
@@ -729,8 +748,8 @@ std::vector<PageChoice> CylinderPage::choices() {
          .setItem =
              [this](int item) {
                  // The captions of the start and of the combo's choice.
-                 setLoadDirection(item == 1, item == 1 ? QStringLiteral("Load direction: Pull")
-                                                       : QStringLiteral("Load direction: Push"));
+                 setLoadDirection(item == 1, item == 1 ? tr("Load direction: Pull")
+                                                       : tr("Load direction: Push"));
              }},
         {.name = QStringLiteral("cbHCMounting"),
          .count = cbHCMounting->count(),

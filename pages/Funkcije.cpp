@@ -180,8 +180,8 @@ void legend(QPainter& painter, QSize size) {
     caption(flowUnit, size.width() - metrics.horizontalAdvance(flowUnit) - 8,
             size.height() - 2 * row - 6, kNumbers);
     // The legend: a stroke of each curve's colour before its name.
-    const QString names[] = {QCoreApplication::translate("CircuitPage", "supply side"),
-                             QCoreApplication::translate("CircuitPage", "return side")};
+    const QString names[] = {QCoreApplication::translate("Funkcije", "supply side"),
+                             QCoreApplication::translate("Funkcije", "return side")};
     const QColor colours[] = {kCurve, kReturnCurve};
     const int widest =
         std::max(metrics.horizontalAdvance(names[0]), metrics.horizontalAdvance(names[1]));

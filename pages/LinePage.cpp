@@ -24,6 +24,7 @@
 #include "ui/FieldAccess.h"
 #include "ui/FieldPairs.h"
 #include "ui/FieldWidgets.h"
+#include "ui/ModelText.h"
 #include "ui/NumberText.h"
 #include "ui/ReportLog.h"
 
@@ -50,7 +51,7 @@ const QColor kCaptionBackground{255, 0, 0};
 QStringList tubeTypes() {
     QStringList names;
     for (unsigned material = 1; material <= 6; ++material) {
-        names << QString::fromUtf8(tubeTypeName(material));
+        names << modelText(std::string(tubeTypeName(material)));
     }
     return names;
 }
@@ -64,7 +65,7 @@ constexpr int kLineCharacteristicIntervals = 200;
 std::vector<QuantityRow> pairTable() {
     return {
         // clang-format off
-        {.caption = "Diameter", .quantity = units::Quantity::SmallLength,
+        {.caption = LinePage::tr("Diameter"), .quantity = units::Quantity::SmallLength,
          .slider = {.name = "tbUSd", .minimum = 1, .maximum = 100, .start = 1, .tick = 1,
                     .format = "%f"},
          .field = {.name = "edUSd"},
@@ -73,7 +74,7 @@ std::vector<QuantityRow> pairTable() {
          .at = {.captionLeft = 8, .top = 70, .sliderLeft = 130, .sliderWidth = 200,
                 .fieldLeft = 340, .fieldWidth = 76},
          .reset = {.kind = ResetKind::SliderThenText}},
-        {.caption = "Length", .quantity = units::Quantity::Length,
+        {.caption = LinePage::tr("Length"), .quantity = units::Quantity::Length,
          .slider = {.name = "tbUSl", .minimum = 0, .maximum = 200, .start = 1, .tick = 2,
                     .scale = 0.1, .format = "%2.1f"},
          .field = {.name = "edUSl"},
@@ -83,7 +84,7 @@ std::vector<QuantityRow> pairTable() {
                 .fieldLeft = 340, .fieldWidth = 76}},
         // What the field holds, speed or flow, is said by the option group above it.
         // Its caption names it in messages only.
-        {.caption = "Fluid speed", .quantity = units::Quantity::Velocity,
+        {.caption = LinePage::tr("Fluid speed"), .quantity = units::Quantity::Velocity,
          .slider = {.name = "tbUS", .minimum = 1, .maximum = 100, .start = 1, .tick = 1,
                     .scale = kSpeedScale, .format = "%f"},
          .field = {.name = "edUS"},
@@ -92,7 +93,7 @@ std::vector<QuantityRow> pairTable() {
          .at = {.top = 184, .sliderLeft = 130, .sliderWidth = 200,
                 .fieldLeft = 340, .fieldWidth = 76}},
         // Shown for the user's reference; no calculation reads it.
-        {.caption = "Pressure in", .quantity = units::Quantity::Pressure,
+        {.caption = LinePage::tr("Pressure in"), .quantity = units::Quantity::Pressure,
          .slider = {.name = "TrackBar10", .minimum = 1, .maximum = 300, .start = 1, .tick = 1,
                     .format = "%f"},
          .field = {.name = "btnUsputPul"},
@@ -125,7 +126,9 @@ struct UsualVelocity {
     const char* line;
 };
 constexpr UsualVelocity kUsualVelocities[] = {
-    {6.0, "a pressure line"}, {4.0, "a return line"}, {1.5, "a suction line"}};
+    {6.0, QT_TRANSLATE_NOOP("LinePage", "a pressure line")},
+    {4.0, QT_TRANSLATE_NOOP("LinePage", "a return line")},
+    {1.5, QT_TRANSLATE_NOOP("LinePage", "a suction line")}};
 
 // The note in the shown units; in metric it reads as the limits are written.
 QString velocityAdvice(double velocity, units::UnitSystem system) {
@@ -139,11 +142,11 @@ QString velocityAdvice(double velocity, units::UnitSystem system) {
             return QStringLiteral("v = ") +
                    formatText("%.2f",
                               units::toDisplay(velocity, units::Quantity::Velocity, system)) +
-                   QStringLiteral(
+                   LinePage::tr(
                        " %1 is above the usual %2 %1 of %3. Usual velocities: pressure "
                        "lines %4\u2013%5 %1, return lines %6\u2013%7 %1, suction "
                        "lines %8\u2013%9 %1.")
-                       .arg(unit, shown(usual.limit), QString::fromLatin1(usual.line), shown(2.0),
+                       .arg(unit, shown(usual.limit), LinePage::tr(usual.line), shown(2.0),
                             shown(6.0), shown(1.5), shown(4.0), shown(0.5), shown(1.5));
         }
     }
@@ -161,11 +164,10 @@ LinePage::LinePage(PageServices& services, ReturnFlowSources returnFlow)
 
 void LinePage::buildControls() {
     lineKind_ = new QButtonGroup(this);
-    RGcevCrevo =
-        addRadioGroup(this, "RGcevCrevo", QString(), QRect(8, 4, 416, 34),
-                      {QStringLiteral("Tube"), QStringLiteral("Hose")}, lineKind_, {8, 6, 0, 204});
+    RGcevCrevo = addRadioGroup(this, "RGcevCrevo", QString(), QRect(8, 4, 416, 34),
+                               {tr("Tube"), tr("Hose")}, lineKind_, {8, 6, 0, 204});
     lineKind_->button(0)->setChecked(true);
-    RGcevCrevo->setToolTip(QStringLiteral("Dupli klik za izbor smera opterecenja"));
+    RGcevCrevo->setToolTip(tr("Dupli klik za izbor smera opterecenja"));
 
     pairs_ = new FieldPairs(services_, this);
     pairs_->build(pairTable());
@@ -176,11 +178,12 @@ void LinePage::buildControls() {
 
     speedOrFlow_ = new QButtonGroup(this);
     USRadio = addRadioGroup(this, "USRadio", QString(), QRect(8, 138, 416, 34),
-                            {QStringLiteral("Fluid speed [m/s]"), QStringLiteral("Flow [l/min]")},
+                            {tr("Fluid speed [%1]").arg(QStringLiteral("m/s")),
+                             tr("Flow [%1]").arg(QStringLiteral("l/min"))},
                             speedOrFlow_, {8, 6, 0, 204});
     speedOrFlow_->button(0)->setChecked(true);
 
-    addCaption(this, QStringLiteral("Tube type :"), 8, 254);
+    addCaption(this, tr("Tube type :"), 8, 254);
     cmbVrsta = new QComboBox(this);
     cmbVrsta->setObjectName(QStringLiteral("cmbVrsta"));
     cmbVrsta->setEditable(false);
@@ -189,16 +192,17 @@ void LinePage::buildControls() {
     cmbVrsta->setGeometry(8, 272, 416, 24);
 
     BitBtn5 = new QPushButton(QIcon(QStringLiteral(":/program/glyphs/calculate.svg")),
-                              QStringLiteral("Calculate"), this);
+                              tr("Calculate"), this);
     setCalculateButton(BitBtn5);
     BitBtn5->setObjectName(QStringLiteral("BitBtn5"));
     BitBtn5->setGeometry(8, 312, 97, 33);
-    BitBtn7 = new QPushButton(QIcon(QStringLiteral(":/program/glyphs/reset.svg")),
-                              QStringLiteral("Reset"), this);
+    BitBtn7 =
+        new QPushButton(QIcon(QStringLiteral(":/program/glyphs/reset.svg")), tr("Reset"), this);
     BitBtn7->setObjectName(QStringLiteral("BitBtn7"));
     BitBtn7->setGeometry(112, 312, 97, 33);
 
-    QLabel* dropCaption = addCaption(this, QStringLiteral("Pressure drop [bar]"), 230, 321);
+    QLabel* dropCaption =
+        addCaption(this, tr("Pressure drop [%1]").arg(QStringLiteral("bar")), 230, 321);
     lblDp_Cev = new QLabel(QStringLiteral("0"), this);
     lblDp_Cev->setObjectName(QStringLiteral("lblDp_Cev"));
     QFont bold = lblDp_Cev->font();
@@ -214,7 +218,7 @@ void LinePage::buildControls() {
     QLabel* velocityCaption = nullptr;
     const auto figure = [this, &velocityCaption](const char* caption, const char* name, int left,
                                                  int top, int width) {
-        velocityCaption = addCaption(this, QString::fromUtf8(caption), left, top + 1);
+        velocityCaption = addCaption(this, tr(caption), left, top + 1);
         auto* label = new QLabel(this);
         label->setObjectName(QString::fromLatin1(name));
         label->setGeometry(left + 56, top, width, 18);
@@ -223,7 +227,7 @@ void LinePage::buildControls() {
     lblUSVelocity = figure("v [m/s]", "lblUSVelocity", 8, 352, 80);
     figures_.add({.value = lblDp_Cev,
                   .caption = dropCaption,
-                  .symbol = QStringLiteral("Pressure drop"),
+                  .symbol = tr("Pressure drop"),
                   .quantity = units::Quantity::Pressure,
                   .format = "%2.2f",
                   .blank = QStringLiteral("0")});
@@ -234,7 +238,7 @@ void LinePage::buildControls() {
                   .format = "%.2f"});
     lblUSReynolds = figure("Re", "lblUSReynolds", 150, 352, 80);
     lblUSLambda = figure("\u03bb", "lblUSLambda", 292, 352, 76);
-    lblUSRegime = figure("Regime", "lblUSRegime", 8, 372, 360);
+    lblUSRegime = figure(QT_TR_NOOP("Regime"), "lblUSRegime", 8, 372, 360);
     lblUSAdvice = new QLabel(this);
     lblUSAdvice->setObjectName(QStringLiteral("lblUSAdvice"));
     lblUSAdvice->setWordWrap(true);
@@ -298,7 +302,7 @@ void LinePage::RGcevCrevoClick() {
 void LinePage::USRadioClick() {
     // The number in the field keeps its text; only its meaning changes.
     QuantityRow& row = pairs_->pair(SpeedOrFlow).row;
-    row.caption = flowGiven() ? QStringLiteral("Flow") : QStringLiteral("Fluid speed");
+    row.caption = flowGiven() ? tr("Flow") : tr("Fluid speed");
     row.range = flowGiven() ? kFlowRange : kSpeedRange;
     pairs_->setQuantity(SpeedOrFlow,
                         flowGiven() ? units::Quantity::Flow : units::Quantity::Velocity,
@@ -308,10 +312,9 @@ void LinePage::USRadioClick() {
 void LinePage::BitBtn5Click() {
     // The explanation stands in the text, where the desktop does not cut it.
     const auto refuse = [this] {
-        services_.showMessage(QStringLiteral("Pipeline input data is not regular "),
-                              QStringLiteral("INPUT ERROR"),
-                              QStringLiteral("Diameter, speed or flow, viscosity and density must "
-                                             "be greater than 0, the length not negative"));
+        services_.showMessage(tr("Pipeline input data is not regular "), tr("INPUT ERROR"),
+                              tr("Diameter, speed or flow, viscosity and density must "
+                                 "be greater than 0, the length not negative"));
     };
     for (int pair : {Diameter, Length, SpeedOrFlow}) {
         if (fieldText(field(pair)).isEmpty()) {
@@ -323,8 +326,8 @@ void LinePage::BitBtn5Click() {
     // range, and its field turns red.
     for (int pair : {Diameter, Length, SpeedOrFlow}) {
         if (const FieldReading reading = pairs_->read(pair); !reading.usable()) {
-            services_.showMessage(QStringLiteral("Pipeline input data is not regular "),
-                                  QStringLiteral("INPUT ERROR"), reading.problem);
+            services_.showMessage(tr("Pipeline input data is not regular "), tr("INPUT ERROR"),
+                                  reading.problem);
             return;
         }
     }
@@ -376,7 +379,7 @@ void LinePage::showFigures(const cev& line) {
     figures_.show(kVelocityFigure, line.velocity);
     lblUSReynolds->setText(formatText("%.0f", line.reynolds));
     lblUSLambda->setText(QString::fromStdString(fourSignificantDigits(line.frictionFactor)));
-    lblUSRegime->setText(QString::fromStdString(line.flowType).trimmed());
+    lblUSRegime->setText(modelText(line.flowType).trimmed());
     shownVelocity_ = line.velocity;
     lblUSAdvice->setText(velocityAdvice(line.velocity, pairs_->unitSystem()));
 }
@@ -432,7 +435,7 @@ void LinePage::drawDiagram() {
         return QString::fromUtf8(units::displayUnit(quantity, system).ascii);
     };
     diagram.titles = {QStringLiteral("Q [%1]").arg(unit(units::Quantity::Flow)),
-                      QStringLiteral("prssure lost [%1]").arg(unit(units::Quantity::Pressure)),
+                      tr("prssure lost [%1]").arg(unit(units::Quantity::Pressure)),
                       kCaptionBackground};
     PaintBox2->setDiagram(std::move(diagram));
     // The valve's flow slider counts in the model's flow.
@@ -444,9 +447,8 @@ void LinePage::setUnitSystem(units::UnitSystem system) {
     const auto unit = [system](units::Quantity quantity) {
         return QString::fromUtf8(units::displayUnit(quantity, system).ascii);
     };
-    speedOrFlow_->button(0)->setText(
-        QStringLiteral("Fluid speed [%1]").arg(unit(units::Quantity::Velocity)));
-    speedOrFlow_->button(1)->setText(QStringLiteral("Flow [%1]").arg(unit(units::Quantity::Flow)));
+    speedOrFlow_->button(0)->setText(tr("Fluid speed [%1]").arg(unit(units::Quantity::Velocity)));
+    speedOrFlow_->button(1)->setText(tr("Flow [%1]").arg(unit(units::Quantity::Flow)));
     figures_.setUnitSystem(system);
     if (shownVelocity_ && !lblUSAdvice->text().isEmpty()) {
         lblUSAdvice->setText(velocityAdvice(*shownVelocity_, system));
@@ -478,9 +480,9 @@ void LinePage::edUSDblClick() {
     const QuantityPair& flow = pairs_->pair(SpeedOrFlow);
     const std::optional<double> pumpFlow = returnFlow_.pumpFlow();
     if (!pumpFlow) {
-        services_.showMessage(QStringLiteral("The pump page has no flow yet: calculate the pump, "
-                                             "or type the flow here."),
-                              QStringLiteral("INPUT ERROR"));
+        services_.showMessage(tr("The pump page has no flow yet: calculate the pump, "
+                                 "or type the flow here."),
+                              tr("INPUT ERROR"));
         return;
     }
     FieldPairs::showValue(flow, "%2.2f", *pumpFlow);

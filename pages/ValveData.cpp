@@ -1,5 +1,6 @@
 #include "pages/ValveData.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QStringDecoder>
 #include <algorithm>
@@ -30,8 +31,16 @@ QString trimField(const QString& text) {
 }
 
 const char* const kFieldNames[kFieldCount] = {
-    "largest flow (field 1)", "largest drop (field 2)", "constant term p0 (field 3)",
-    "flow coefficient k (field 4)", "first flow (field 5)"};
+    QT_TRANSLATE_NOOP("ValveData", "largest flow (field 1)"),
+    QT_TRANSLATE_NOOP("ValveData", "largest drop (field 2)"),
+    QT_TRANSLATE_NOOP("ValveData", "constant term p0 (field 3)"),
+    QT_TRANSLATE_NOOP("ValveData", "flow coefficient k (field 4)"),
+    QT_TRANSLATE_NOOP("ValveData", "first flow (field 5)")};
+
+// A field's name in the program's language: the reasons are sentences for the user.
+QString fieldName(int field) {
+    return QCoreApplication::translate("ValveData", kFieldNames[field]);
+}
 
 QString quoted(const QString& text) {
     return QLatin1Char('"') + text + QLatin1Char('"');
@@ -98,8 +107,10 @@ std::optional<QStringList> readDataFile(const QString& path, QString* fault) {
     // The size before the content: a huge file is refused unread.
     const qint64 size = file.size();
     if (size > kMaxDataFileBytes) {
-        return fail(QStringLiteral("it holds %1 MB, far more than valve data (a few kilobytes); "
-                                   "files above %2 MB are not read")
+        return fail(QCoreApplication::translate(
+                        "ValveData",
+                        "it holds %1 MB, far more than valve data (a few kilobytes); "
+                        "files above %2 MB are not read")
                         .arg(QString::number(static_cast<double>(size) / (1024.0 * 1024.0), 'f', 1))
                         .arg(kMaxDataFileBytes / (1024 * 1024)));
     }
@@ -124,10 +135,12 @@ ValveLineReading readValveLine(const QString& line) {
         }
     }
     if (barCount < kBarsRead) {
-        return refuse(QStringLiteral("it holds %1 of the five fields a valve needs "
-                                     "(name|largest flow|largest drop|p0|k|first flow|, "
-                                     "each field closed by a bar)")
-                          .arg(std::max(barCount - 1, 0)));
+        return refuse(
+            QCoreApplication::translate("ValveData",
+                                        "it holds %1 of the five fields a valve needs "
+                                        "(name|largest flow|largest drop|p0|k|first flow|, "
+                                        "each field closed by a bar)")
+                .arg(std::max(barCount - 1, 0)));
     }
     ValveLine valve;
     valve.name = line.left(bars[0]);
@@ -147,46 +160,54 @@ ValveLineReading readValveLine(const QString& line) {
     for (int f = 0; f < kFieldCount; ++f) {
         if (!numbers[f]) {
             const bool whole = f == 0 || f == 1 || f == 4;
-            return refuse(QStringLiteral("the %1 %2 is no %3")
-                              .arg(QLatin1String(kFieldNames[f]), quoted(fields[f]),
-                                   whole ? QStringLiteral("whole number")
-                                         : QStringLiteral("number (decimal point: \".\")")));
+            return refuse(QCoreApplication::translate("ValveData", "the %1 %2 is no %3")
+                              .arg(fieldName(f), quoted(fields[f]),
+                                   whole ? QCoreApplication::translate("ValveData", "whole number")
+                                         : QCoreApplication::translate(
+                                               "ValveData", "number (decimal point: \".\")")));
         }
     }
     if (*flow < 1 || *flow > kMaxDiagramFlow) {
-        return refuse(QStringLiteral("the largest flow %1 l/min is not between 1 and %2 l/min")
+        return refuse(QCoreApplication::translate(
+                          "ValveData", "the largest flow %1 l/min is not between 1 and %2 l/min")
                           .arg(*flow)
                           .arg(kMaxDiagramFlow));
     }
     if (*drop < 1 || *drop > kMaxDiagramDrop) {
-        return refuse(QStringLiteral("the largest drop %1 bar is not between 1 and %2 bar")
+        return refuse(QCoreApplication::translate(
+                          "ValveData", "the largest drop %1 bar is not between 1 and %2 bar")
                           .arg(*drop)
                           .arg(kMaxDiagramDrop));
     }
     if (*first < 0 || *first > *flow - 1) {
-        return refuse(QStringLiteral("the first flow %1 l/min is not between 0 and %2 l/min "
-                                     "(below the largest flow)")
-                          .arg(*first)
-                          .arg(*flow - 1));
+        return refuse(
+            QCoreApplication::translate("ValveData",
+                                        "the first flow %1 l/min is not between 0 and %2 l/min "
+                                        "(below the largest flow)")
+                .arg(*first)
+                .arg(*flow - 1));
     }
     // Figures no valve has: they would only overflow the characteristic.
     if (!(*p0 >= 0.0 && *p0 <= kMaxDiagramDrop)) {
-        return refuse(QStringLiteral("the %1 %2 bar is not between 0 and %3 bar")
-                          .arg(QLatin1String(kFieldNames[2]), quoted(fields[2]))
-                          .arg(kMaxDiagramDrop));
+        return refuse(
+            QCoreApplication::translate("ValveData", "the %1 %2 bar is not between 0 and %3 bar")
+                .arg(fieldName(2), quoted(fields[2]))
+                .arg(kMaxDiagramDrop));
     }
     if (!(*k >= 0.0)) {
-        return refuse(QStringLiteral("the %1 %2 is below 0")
-                          .arg(QLatin1String(kFieldNames[3]), quoted(fields[3])));
+        return refuse(QCoreApplication::translate("ValveData", "the %1 %2 is below 0")
+                          .arg(fieldName(3), quoted(fields[3])));
     }
     // Compared as a quotient, which cannot overflow as k x Q^2 can.
     const double flowSquared = static_cast<double>(*flow) * static_cast<double>(*flow);
     if (*k > (static_cast<double>(kMaxDiagramDrop) - *p0) / flowSquared) {
-        return refuse(QStringLiteral("the %1 %2 gives a drop above %3 bar at the largest flow "
-                                     "%4 l/min")
-                          .arg(QLatin1String(kFieldNames[3]), quoted(fields[3]))
-                          .arg(kMaxDiagramDrop)
-                          .arg(*flow));
+        return refuse(
+            QCoreApplication::translate("ValveData",
+                                        "the %1 %2 gives a drop above %3 bar at the largest flow "
+                                        "%4 l/min")
+                .arg(fieldName(3), quoted(fields[3]))
+                .arg(kMaxDiagramDrop)
+                .arg(*flow));
     }
     valve.largestFlow = *flow;
     valve.largestDrop = *drop;

@@ -27,6 +27,7 @@
 #include "ui/FieldAccess.h"
 #include "ui/FieldPairs.h"
 #include "ui/FieldWidgets.h"
+#include "ui/ModelText.h"
 #include "ui/ReportLog.h"
 
 namespace {
@@ -38,7 +39,7 @@ std::vector<QuantityRow> pairTable() {
     return {
         // clang-format off
         // Only the slider sets the coefficient: its field is disabled.
-        {.caption = "Hydraulic character coeficient:",
+        {.caption = ValvePage::tr("Hydraulic character coeficient:"),
          .slider = {.name = "tbHidrKar", .minimum = 1, .maximum = 50, .start = 1, .tick = 1,
                     .scale = 1.0 / 1500.0, .format = "%.3f"},
          .field = {.name = "edLokalK", .keys = KeyFilterKind::None},
@@ -46,7 +47,7 @@ std::vector<QuantityRow> pairTable() {
          .range = {.lowest = 0, .highest = 10},
          .at = {.captionLeft = 8, .top = 34, .sliderLeft = 8, .sliderWidth = 240,
                 .fieldLeft = 256, .fieldWidth = 80, .captionTop = 12}},
-        {.caption = "Min. working ressure", .quantity = units::Quantity::Pressure,
+        {.caption = ValvePage::tr("Min. working ressure"), .quantity = units::Quantity::Pressure,
          .slider = {.name = "TrackBar8", .minimum = 0, .maximum = 10, .start = 0, .tick = 1,
                     .format = "%.d"},
          .field = {.name = "edQ0", .keys = KeyFilterKind::None},
@@ -54,30 +55,42 @@ std::vector<QuantityRow> pairTable() {
          .range = {.lowest = 0, .highest = 1000},
          .at = {.captionLeft = 8, .top = 94, .sliderLeft = 8, .sliderWidth = 240,
                 .fieldLeft = 256, .fieldWidth = 80, .unitLeft = 342, .captionTop = 72}},
-        {.caption = "Pressure in", .quantity = units::Quantity::Pressure,
+        {.caption = ValvePage::tr("Pressure in"), .quantity = units::Quantity::Pressure,
          .slider = {.name = "TrackBar9", .minimum = 0, .maximum = 300, .start = 1, .tick = 10,
                     .format = "%d"},
          .field = {.name = "edVENTIL_Pul", .keys = KeyFilterKind::None},
          .exit = {.kind = ExitKind::None, .format = nullptr},
          .range = {.lowest = 0, .highest = 1000},
-         .at = {.captionLeft = 8, .top = 352, .sliderLeft = 104, .sliderWidth = 200,
+         // Room for the caption with its unit in either language.
+         .at = {.captionLeft = 8, .top = 352, .sliderLeft = 128, .sliderWidth = 176,
                 .fieldLeft = 310, .fieldWidth = 64}},
         // clang-format on
     };
 }
 
-const QStringList kValveTypes{QStringLiteral("DirectionalControlValve 4-3"),
-                              QStringLiteral("Double Check Valve"), QStringLiteral("Check Valve"),
-                              QStringLiteral("Pilot Operated Check Valve")};
+// The valve types: each names its data file (and a design keeps it so); the
+// list shows it in the program's language.
+const char* const kValveTypes[] = {QT_TRANSLATE_NOOP("ValvePage", "DirectionalControlValve 4-3"),
+                                   QT_TRANSLATE_NOOP("ValvePage", "Double Check Valve"),
+                                   QT_TRANSLATE_NOOP("ValvePage", "Check Valve"),
+                                   QT_TRANSLATE_NOOP("ValvePage", "Pilot Operated Check Valve")};
 // Pictures of the valve types, by item of the type list.
 constexpr int kValvePictures[] = {1001, 1001, 1002, 1003};
 
 constexpr int kTestFlow = 75;  // l/min
 constexpr int kTestDrop = 15;  // bar
-const QString kApplicationTitle = QStringLiteral("Hidraulic Calculator");
+const char* const kApplicationTitle = QT_TRANSLATE_NOOP("ValvePage", "Hidraulic Calculator");
 const QColor kFieldYellow{255, 255, 0};
 const QColor kDropRed{255, 0, 0};
-const QString kInputError = QStringLiteral("INPUT ERROR");
+const char* const kInputError = QT_TRANSLATE_NOOP("ValvePage", "INPUT ERROR");
+
+// A figure with its unit, in the system's unit, as a report row writes it.
+QString figureText(double value, units::Quantity quantity, const char* number,
+                   units::UnitSystem system) {
+    return QString::fromStdString(units::renderRow(
+        units::numberRow("", value, quantity, units::NumberRules::Framework, number, " {unit}"),
+        system));
+}
 
 // The diagram of a valve whose characteristic spans the given axes.
 ValveDiagram characteristic(int largestFlow, int largestDrop, double p0, double k, int firstFlow) {
@@ -87,7 +100,9 @@ ValveDiagram characteristic(int largestFlow, int largestDrop, double p0, double 
     diagram.firstFlow = firstFlow;
     diagram.curve = DiagramCurve{p0, k, static_cast<double>(largestFlow),
                                  static_cast<double>(largestDrop), firstFlow};
-    diagram.titles = {QStringLiteral("Q [l/min]"), QStringLiteral("pressure drop [bar]"), {}};
+    diagram.titles = {QStringLiteral("Q [l/min]"),
+                      ValvePage::tr("pressure drop [%1]").arg(QStringLiteral("bar")),
+                      {}};
     return diagram;
 }
 
@@ -126,7 +141,7 @@ ValveDiagram diagramIn(const ValveDiagram& model, units::UnitSystem system) {
         return QString::fromUtf8(unit.display.data(), static_cast<qsizetype>(unit.display.size()));
     };
     shown.titles = {QStringLiteral("Q [%1]").arg(unitText(flowUnit)),
-                    QStringLiteral("pressure drop [%1]").arg(unitText(dropUnit)),
+                    ValvePage::tr("pressure drop [%1]").arg(unitText(dropUnit)),
                     {}};
     return shown;
 }
@@ -150,10 +165,10 @@ void ValvePage::buildControls() {
     TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
     auto* TabSheet2 = new QWidget;
     TabSheet2->setObjectName(QStringLiteral("TabSheet2"));
-    pgcntrsValves->addTab(TabSheet1, QStringLiteral("Select From Database"));
-    pgcntrsValves->addTab(TabSheet2, QStringLiteral("User defined"));
+    pgcntrsValves->addTab(TabSheet1, tr("Select From Database"));
+    pgcntrsValves->addTab(TabSheet2, tr("User defined"));
 
-    addCaption(TabSheet1, QStringLiteral("Valve type"), 8, 8);
+    addCaption(TabSheet1, tr("Valve type"), 8, 8);
     ComboBox1 = new QComboBox(TabSheet1);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     // Enter in the valve type loads the typed type; it does not calculate.
@@ -163,7 +178,9 @@ void ValvePage::buildControls() {
     // as typed, not as completed to one of the items.
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);
     ComboBox1->setCompleter(nullptr);
-    ComboBox1->addItems(kValveTypes);
+    for (const char* type : kValveTypes) {
+        ComboBox1->addItem(tr(type), QString::fromLatin1(type));
+    }
     ComboBox1->setCurrentIndex(-1);
     ComboBox1->setGeometry(8, 24, 356, 22);
     ListBox1 = new QListWidget(TabSheet1);
@@ -175,9 +192,9 @@ void ValvePage::buildControls() {
     imgVentil->setObjectName(QStringLiteral("imgVentil"));
     imgVentil->setGeometry(188, 54, 176, 150);
     imgVentil->setScaledContents(true);
-    btnValveOpen = new QPushButton(QStringLiteral("Open data file\u2026"), TabSheet1);
+    btnValveOpen = new QPushButton(tr("Open data file\u2026"), TabSheet1);
     btnValveOpen->setObjectName(QStringLiteral("btnValveOpen"));
-    btnValveOpen->setToolTip(QStringLiteral("Load the valves of a data file of your choice"));
+    btnValveOpen->setToolTip(tr("Load the valves of a data file of your choice"));
     btnValveOpen->setGeometry(188, 228, 176, 30);
     ComboBox1->lineEdit()->installEventFilter(this);
 
@@ -194,11 +211,11 @@ void ValvePage::buildControls() {
     setFieldText(intake, QStringLiteral("1"));
     setFieldColour(intake, kFieldYellow);
 
-    btnTest = new QPushButton(QStringLiteral("Test"), TabSheet2);
+    btnTest = new QPushButton(tr("Test"), TabSheet2);
     btnTest->setObjectName(QStringLiteral("btnTest"));
     btnTest->setGeometry(8, 140, 97, 28);
 
-    QLabel* dropCaption = addCaption(this, QStringLiteral("pressure drop"), 8, 316);
+    QLabel* dropCaption = addCaption(this, tr("pressure drop"), 8, 316);
     lblFall = new QLabel(QStringLiteral("0"), this);
     lblFall->setObjectName(QStringLiteral("lblFall"));
     QFont bold = lblFall->font();
@@ -212,13 +229,13 @@ void ValvePage::buildControls() {
     lblFall->setGeometry(150, 310, 200, 24);
     drop_.add({.value = lblFall,
                .caption = dropCaption,
-               .symbol = QStringLiteral("pressure drop"),
+               .symbol = tr("pressure drop"),
                .quantity = units::Quantity::Pressure,
                .format = "%2.2f",
                .blank = QStringLiteral("0")});
 
     BitBtn10 = new QPushButton(QIcon(QStringLiteral(":/program/glyphs/calculate.svg")),
-                               QStringLiteral("Calculate"), this);
+                               tr("Calculate"), this);
     setCalculateButton(BitBtn10);
     BitBtn10->setObjectName(QStringLiteral("BitBtn10"));
     BitBtn10->setGeometry(8, 384, 97, 33);
@@ -230,7 +247,7 @@ void ValvePage::buildDiagramArea() {
     // The flow can be slid or typed; the calculation reads the field.
     flowPair_ = new FieldPairs(services_, this);
     flowPair_->build({{
-        .caption = "Flow",
+        .caption = tr("Flow"),
         .quantity = units::Quantity::Flow,
         .slider = {.name = "tbVENTIL_Q",
                    .minimum = 0,
@@ -243,25 +260,25 @@ void ValvePage::buildDiagramArea() {
         .range = {.lowest = 0, .highest = 10000},
         .at = {.captionLeft = 390,
                .top = 360,
-               .sliderLeft = 466,
-               .sliderWidth = 196,
+               .sliderLeft = 476,
+               .sliderWidth = 186,
                .fieldLeft = 670,
                .fieldWidth = 64},
     }});
     tbVENTIL_Q = flowPair_->pair(0).slider;
     setFieldText(flowPair_->pair(0).field, QStringLiteral("0"));
-    tbVENTIL_Q->setToolTip(QStringLiteral("Right click for pump flow"));
+    tbVENTIL_Q->setToolTip(tr("Right click for pump flow"));
     tbVENTIL_Q->setContextMenuPolicy(Qt::CustomContextMenu);
     popUpUseFlow = new QMenu(this);
     popUpUseFlow->setObjectName(QStringLiteral("popUpUseFlow"));
-    Koristiprotok1 = popUpUseFlow->addAction(QStringLiteral("Use Flow"));
+    Koristiprotok1 = popUpUseFlow->addAction(tr("Use Flow"));
     Koristiprotok1->setObjectName(QStringLiteral("Koristiprotok1"));
-    Koristiprotok1->setToolTip(QStringLiteral("Use last calculated pump flow"));
+    Koristiprotok1->setToolTip(tr("Use last calculated pump flow"));
     Koristiprotok1->setStatusTip(Koristiprotok1->toolTip());
     popUpUseFlow->setToolTipsVisible(true);
 
     BitBtn8 = new QPushButton(QIcon(QStringLiteral(":/program/glyphs/erase.svg")),
-                              QStringLiteral("Erase diagram"), this);
+                              tr("Erase diagram"), this);
     BitBtn8->setObjectName(QStringLiteral("BitBtn8"));
     BitBtn8->setGeometry(750, 352, 109, 30);
 }
@@ -307,12 +324,26 @@ void ValvePage::connectHandlers() {
 }
 
 void ValvePage::ComboBox1Change() {
-    const QString name = ComboBox1->currentText();
+    loadType(typeOf(ComboBox1->currentText()));
+}
+
+QString ValvePage::typeOf(const QString& shown) const {
+    const int item = ComboBox1->findText(shown, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    return item >= 0 ? ComboBox1->itemData(item).toString() : shown;
+}
+
+void ValvePage::showType(const QString& type) {
+    const int item = ComboBox1->findData(type);
+    ComboBox1->setCurrentIndex(item);
+    ComboBox1->setEditText(item >= 0 ? ComboBox1->itemText(item) : type);
+}
+
+void ValvePage::loadType(const QString& type) {
     // A type that did not load keeps the picture of the list on screen.
-    if (!name.isEmpty() && !loadValveFile(name)) {
+    if (!type.isEmpty() && !loadValveFile(type)) {
         return;
     }
-    loadValvePicture();
+    loadValvePicture(type);
 }
 
 bool ValvePage::eventFilter(QObject* watched, QEvent* event) {
@@ -337,11 +368,11 @@ bool ValvePage::loadValveFile(const QString& name, const QString& path) {
         // their type in the box: a row calculated or taken over later must not
         // be named after a file that never loaded.
         showLoadedType();
-        const QString caption = QStringLiteral("File load error");
+        const QString caption = tr("File load error");
         if (path.isEmpty()) {
-            services_.showMessage(QStringLiteral("Error no : 1000"), caption);
+            services_.showMessage(tr("Error no : 1000"), caption);
         } else {
-            services_.showMessage(QStringLiteral("The valve data file %1 is not loaded: %2.")
+            services_.showMessage(tr("The valve data file %1 is not loaded: %2.")
                                       .arg(QDir::toNativeSeparators(path), fault),
                                   caption);
         }
@@ -365,14 +396,11 @@ bool ValvePage::loadValveFile(const QString& name, const QString& path) {
 }
 
 void ValvePage::showLoadedType() {
-    const int item = ComboBox1->findText(loadedType_, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    ComboBox1->setCurrentIndex(item);
-    ComboBox1->setEditText(loadedType_);
+    showType(loadedType_);
 }
 
-void ValvePage::loadValvePicture() {
-    const int item =
-        ComboBox1->findText(ComboBox1->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+void ValvePage::loadValvePicture(const QString& type) {
+    const int item = ComboBox1->findData(type);
     if (item < 0 || item >= static_cast<int>(std::size(kValvePictures))) {
         return;
     }
@@ -381,8 +409,7 @@ void ValvePage::loadValvePicture() {
             imgVentil->setPixmap(QPixmap::fromImage(*picture));
         }
     } catch (const std::exception&) {
-        services_.showMessage(QStringLiteral("Error no: 1001"),
-                              QStringLiteral("Resource loading error"));
+        services_.showMessage(tr("Error no: 1001"), tr("Resource loading error"));
     }
 }
 
@@ -407,10 +434,10 @@ void ValvePage::markOperatingPoint(double flow, double drop, double p0, double k
 }
 
 void ValvePage::showLineFault(int row, const QString& fault) {
-    services_.showMessage(QStringLiteral("Line %1 of the valve data file %2 is not used: %3.")
+    services_.showMessage(tr("Line %1 of the valve data file %2 is not used: %3.")
                               .arg(row + 1)
                               .arg(QDir::toNativeSeparators(loadedFile_), fault),
-                          QStringLiteral("Valve data error"));
+                          tr("Valve data error"));
 }
 
 int ValvePage::selectedRow() const {
@@ -456,8 +483,8 @@ void ValvePage::ListBox1Click() {
 }
 
 void ValvePage::btnTestClick() {
-    const auto k = userPairs_->valueOrRefusal(Coefficient, kInputError);
-    const auto p0 = k ? userPairs_->valueOrRefusal(MinimumPressure, kInputError) : std::nullopt;
+    const auto k = userPairs_->valueOrRefusal(Coefficient, tr(kInputError));
+    const auto p0 = k ? userPairs_->valueOrRefusal(MinimumPressure, tr(kInputError)) : std::nullopt;
     if (!p0) {
         return;
     }
@@ -472,9 +499,9 @@ void ValvePage::BitBtn8Click() {
 void ValvePage::BitBtn10Click() {
     const bool userDefined = pgcntrsValves->currentIndex() == 1;
     // A text that is no figure is named, its field red, before anything is computed.
-    const std::optional<double> flow = flowPair_->valueOrRefusal(0, kInputError);
+    const std::optional<double> flow = flowPair_->valueOrRefusal(0, tr(kInputError));
     const std::optional<double> intake =
-        flow ? pairs_->valueOrRefusal(0, kInputError) : std::nullopt;
+        flow ? pairs_->valueOrRefusal(0, tr(kInputError)) : std::nullopt;
     if (!intake) {
         return;
     }
@@ -484,22 +511,21 @@ void ValvePage::BitBtn10Click() {
     QString name;
     QString source;
     if (userDefined) {
-        const auto userK = userPairs_->valueOrRefusal(Coefficient, kInputError);
+        const auto userK = userPairs_->valueOrRefusal(Coefficient, tr(kInputError));
         const auto userP0 =
-            userK ? userPairs_->valueOrRefusal(MinimumPressure, kInputError) : std::nullopt;
+            userK ? userPairs_->valueOrRefusal(MinimumPressure, tr(kInputError)) : std::nullopt;
         if (!userP0) {
             return;
         }
         k = *userK;
         p0 = *userP0;
-        name = QStringLiteral("User defined valve");
+        name = tr("User defined valve");
     } else {
         const int row = selectedRow();
         if (row < 0) {
-            services_.showMessage(
-                QStringLiteral("Please select a valve first: choose the valve type, then "
-                               "click the valve's size in the list below it."),
-                QStringLiteral("No valve selected"));
+            services_.showMessage(tr("Please select a valve first: choose the valve type, then "
+                                     "click the valve's size in the list below it."),
+                                  tr("No valve selected"));
             return;
         }
         // A refused line was reported when it was chosen; the drop label
@@ -512,33 +538,29 @@ void ValvePage::BitBtn10Click() {
         p0 = valve->constantTerm;
         largestFlow = valve->largestFlow;
         name = loadedType_ + QLatin1Char(' ') + ListBox1->item(row)->text();
-        source =
-            QStringLiteral("Data line: ") + services_.shared().valveDataLines.at(row).trimmed();
+        source = tr("Data line: %1").arg(services_.shared().valveDataLines.at(row).trimmed());
     }
     Valve valve(*intake, *flow, k, p0, PortSide::Intake);
     valve.setName(name.toStdString());
     valve.computeDrop();
     const double drop = valve.drop();
+    const units::UnitSystem system = services_.shared().unitSystem;
     // The outlet cannot lie below nought: the intake must carry the drop.
     if (*intake < drop) {
         using units::Quantity;
-        constexpr auto kRules = units::NumberRules::Framework;
-        const units::ReportRows refusal{
-            units::numberRow("The intake pressure ", *intake, Quantity::Pressure, kRules, "%.2f",
-                             " {unit} is below the valve's drop of ", true),
-            units::numberRow("", drop, Quantity::Pressure, kRules, "%.2f", " {unit} at ", true),
-            units::numberRow("", *flow, Quantity::Flow, kRules, "%.2f",
-                             " {unit}: the outlet would be below ", true),
-            units::numberRow("", 0.0, Quantity::Pressure, kRules, "%.f",
-                             " {unit}. Please raise the intake pressure."),
-        };
-        services_.showMessage(QString::fromStdString(shownLines(services_, refusal).front()),
-                              QStringLiteral("Intake pressure too low"));
+        services_.showMessage(
+            tr("The intake pressure %1 is below the valve's drop of %2 at %3: the outlet would be "
+               "below %4. Please raise the intake pressure.")
+                .arg(figureText(*intake, Quantity::Pressure, "%.2f", system),
+                     figureText(drop, Quantity::Pressure, "%.2f", system),
+                     figureText(*flow, Quantity::Flow, "%.2f", system),
+                     figureText(0.0, Quantity::Pressure, "%.f", system)),
+            tr("Intake pressure too low"));
         return;
     }
     if (source.isEmpty()) {
         // As many digits as the coefficient has: the slider gives 1/1500 steps.
-        source = QStringLiteral("User coefficients: k = %1 bar/(l/min)^2, p0 = %2 bar")
+        source = tr("User coefficients: k = %1 bar/(l/min)^2, p0 = %2 bar")
                      .arg(QString::number(k, 'g', 6), QString::number(p0, 'g', 6));
     }
     valve.setSource(source.toStdString());
@@ -547,40 +569,36 @@ void ValvePage::BitBtn10Click() {
     markOperatingPoint(*flow, drop, p0, k);
     // Above the largest flow of its data the valve runs outside what its
     // maker measured: said here and in the report, as the circuit does.
-    units::ReportRows warning;
+    // One sentence, so that a translation may place the name and the figures.
+    QString warning;
     if (largestFlow && *flow > *largestFlow) {
         using units::Quantity;
-        constexpr auto kRules = units::NumberRules::Framework;
-        // The name is the user's text: a row that no unit mark is read in.
-        warning = {
-            units::textRow("Warning: the valve \"" + name.toStdString() + "\"", true),
-            units::numberRow(" runs at ", *flow, Quantity::Flow, kRules, "%.2f", " {unit}", true),
-            units::numberRow(", above the largest flow of its data, ", *largestFlow, Quantity::Flow,
-                             kRules, "%.2f", " {unit}"),
-        };
+        warning = tr("Warning: the valve \"%1\" runs at %2, above the largest flow of its data, %3")
+                      .arg(name, figureText(*flow, Quantity::Flow, "%.2f", system),
+                           figureText(*largestFlow, Quantity::Flow, "%.2f", system));
     }
     if (services_.writeCalculations()) {
         units::ReportRows rows;
         valve.writeReportRows(rows);
-        if (!warning.empty()) {
+        if (!warning.isEmpty()) {
             rows.push_back(units::textRow(" ", true));
-            rows.insert(rows.end(), warning.begin(), warning.end());
+            // A text row: the user's name may hold anything, a unit mark too.
+            rows.push_back(units::textRow(warning.toStdString()));
         }
         appendReportRows(services_, rows);
     }
-    if (!warning.empty()) {
-        services_.showMessage(QString::fromStdString(shownLines(services_, warning).front()),
-                              QStringLiteral("Valve pressure drop"));
+    if (!warning.isEmpty()) {
+        services_.showMessage(warning, tr("Valve pressure drop"));
     }
 }
 
 void ValvePage::btnValveOpenClick() {
-    QFileDialog dialog(this, QStringLiteral("Open valve data file"));
+    QFileDialog dialog(this, tr("Open valve data file"));
     // The program's own dialog, so it looks the same everywhere and a test
     // can answer it.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters({QStringLiteral("Valve data (*.dat)"), QStringLiteral("All files (*)")});
+    dialog.setNameFilters({tr("Valve data (*.dat)"), tr("All files (*)")});
     dialog.setDirectory(loadedFile_.isEmpty() ? dataFolder(QStringLiteral("valves"))
                                               : QFileInfo(loadedFile_).absolutePath());
     if (services_.runDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
@@ -589,12 +607,10 @@ void ValvePage::btnValveOpenClick() {
     const QString path = dialog.selectedFiles().constFirst();
     // Listed under the file's name, as a type typed into the box would be.
     const QString name = QFileInfo(path).completeBaseName();
-    const int item = ComboBox1->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    ComboBox1->setCurrentIndex(item);
-    ComboBox1->setEditText(name);
+    showType(name);
     typedName_ = false;
     if (loadValveFile(name, path)) {
-        loadValvePicture();
+        loadValvePicture(name);
     }
 }
 
@@ -610,12 +626,12 @@ void ValvePage::Koristiprotok1Click() {
             FieldPairs::showResult(flowPair_->pair(0), std::max(*pumpFlow, 0.0),
                                    shownFlow(std::max(*pumpFlow, 0.0)));
         } else {
-            services_.showMessage(QStringLiteral("Flow to big for this valve, please select other"),
-                                  kApplicationTitle);
+            services_.showMessage(tr("Flow to big for this valve, please select other"),
+                                  tr(kApplicationTitle));
         }
     } catch (const std::exception& failure) {
-        services_.showMessage(QStringLiteral("ERROR::") + QString::fromUtf8(failure.what()),
-                              QStringLiteral("Valve flow slider set error"));
+        services_.showMessage(tr("ERROR::%1").arg(faultText(failure)),
+                              tr("Valve flow slider set error"));
     }
 }
 
@@ -651,12 +667,10 @@ void ValvePage::restoreValveType(const QString& name) {
         imgVentil->clear();
         return;
     }
-    ComboBox1->setEditText(name);
-    const int item = ComboBox1->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (item >= 0) {
-        ComboBox1->setCurrentIndex(item);
-    }
-    ComboBox1Change();
+    // By the type itself, not by the text shown for it: a design keeps types
+    // in no language.
+    showType(name);
+    loadType(name);
 }
 
 void ValvePage::restoreValveLine(const QString& name) {

@@ -77,9 +77,16 @@ class ValvePage : public CalculatorPage {
     bool loadValveFile(const QString& name);
     // The same for a file already found: `name` is the type it is listed as.
     bool loadValveFile(const QString& name, const QString& path);
+    // The type (its data file's name) a text of the type box stands for: a
+    // listed item's, in whatever language it is shown, or the text as typed.
+    QString typeOf(const QString& shown) const;
+    // The type box on a type: its item where it is listed, else its name.
+    void showType(const QString& type);
+    // Loads a type's data file (empty: none) and shows its picture.
+    void loadType(const QString& type);
     // The type box back on the type of the listed valves.
     void showLoadedType();
-    void loadValvePicture();
+    void loadValvePicture(const QString& type);
     // The type and its list as a design names them: loads its data file
     // (empty: none), without a message.
     void restoreValveType(const QString& name);
