@@ -136,6 +136,19 @@ std::string withUnit(std::string_view text, const Unit& unit, const UnitSpelling
     return out;
 }
 
+// The cut at `at` moved back to where a character starts: a line in another
+// language, or a user's name, holds characters of more than one byte (UTF-8),
+// and half a character is no text.
+std::size_t characterStart(const std::string& line, std::size_t at) {
+    constexpr unsigned char kContinuationMask = 0xC0;
+    constexpr unsigned char kContinuation = 0x80;
+    while (at > 0 && at < line.size() &&
+           (static_cast<unsigned char>(line[at]) & kContinuationMask) == kContinuation) {
+        --at;
+    }
+    return at;
+}
+
 }  // namespace
 
 ReportRow textRow(std::string text, bool continues) {
@@ -175,7 +188,7 @@ void appendRows(ReportLines& lines, std::span<const ReportRow> rows, UnitSystem 
     bool open = false;
     const auto close = [&]() {
         if (buffer > 0 && line.size() >= buffer) {
-            line.resize(buffer - 1);
+            line.resize(characterStart(line, buffer - 1));
         }
         added.push_back(std::move(line));
         line.clear();

@@ -15,6 +15,10 @@ QString modelText(const std::string& key) {
     return modelText(key.c_str());
 }
 
+QString modelText(std::string_view key) {
+    return modelText(std::string(key));
+}
+
 QString modelText(const KeyedText& text) {
     QString message = modelText(text.key);
     // One pass over the key: a figure that holds "%2" itself stays as it is.

@@ -15,6 +15,9 @@
 
 QString modelText(const char* key);
 QString modelText(const std::string& key);
+// For the names the model hands up as views: tubeTypeName, slotLabel,
+// kUserDefinedFluid.
+QString modelText(std::string_view key);
 
 // The key translated and its figures put in place: a figure that is a model
 // text itself translated too, any other as it is.

@@ -129,4 +129,29 @@ TEST(ReportUnits, ASpellingMapWritesEveryUnitMarkAndNothingElse) {
     EXPECT_EQ(us, (ReportLines{" Speed 1450 [o/min] at 104 <°F>", "Valve {unit}"}));
 }
 
+// A line cut by its buffer keeps whole characters: "č" is two bytes, and a
+// cut through it would leave a byte that is no text.
+TEST(ReportUnits, ALineCutByItsBufferKeepsWholeCharacters) {
+    struct Case {
+        std::size_t buffer;
+        std::string line;
+    };
+    // "Tip: " then "č" (2 bytes), "a": the buffer keeps buffer - 1 bytes at most.
+    const Case cases[] = {
+        {6, "Tip: "},     // the cut falls on the first byte of "č"
+        {7, "Tip: "},     // ... on its second: the whole "č" goes
+        {8, "Tip: č"},    // right after it
+        {9, "Tip: ča"},   // the line fits
+        {99, "Tip: ča"},  // no cut at all
+    };
+    for (const Case& c : cases) {
+        const units::ReportRows rows{{.label = "Tip: ", .continues = true, .lineBuffer = c.buffer},
+                                     {.label = "ča", .lineBuffer = c.buffer, .userText = true}};
+        ReportLines lines;
+        units::appendRows(lines, rows, units::kMetric);
+        ASSERT_EQ(lines.size(), 1u);
+        EXPECT_EQ(lines[0], c.line) << c.buffer;
+    }
+}
+
 }  // namespace

@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "circuit/CircuitArithmetic.h"
 #include "model/InputError.h"
 #include "model/Valve.h"
 #include "model/faults.h"
@@ -111,6 +112,9 @@ TEST(ModelTextTest, ReportRowsReachTheLogTranslatedWithTheLanguagesUnits) {
     units::ReportRows valveRows;
     valve.writeReportRows(valveRows);
     EXPECT_EQ(shownLines(services, valveRows).at(1), "Tip ventila: Throttle");
+
+    // A name the model hands up as a view.
+    EXPECT_EQ(modelText(slotLabel(CircuitSlot::Throttle)), QStringLiteral("prigušni ventil"));
 
     // A message's text in the units of a system of its own.
     const units::ReportRows speed{
