@@ -19,9 +19,8 @@ struct KeyedText {
     // its own (a slot's name, a remedy) that is translated as the key is.
     struct Figure {
         // Implicit: most figures are plain texts, written as such in a list.
-        Figure(std::string shown)
-            : text(std::move(shown)) {}             // NOLINT(google-explicit-constructor)
-        Figure(const char* shown) : text(shown) {}  // NOLINT(google-explicit-constructor)
+        Figure(std::string shown) : text(std::move(shown)) {}
+        Figure(const char* shown) : text(shown) {}
 
         std::string text;
         bool isKey = false;

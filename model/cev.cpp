@@ -17,9 +17,8 @@ constexpr std::array<long double, 6> kWallRoughness = {0.0015L, 0.03L, 0.4L, 2.5
 constexpr long double kCopperRoughness = 0.0015L;
 
 // The line page's names of the same materials, in its order; the first is
-// also the name of copper taken for an unlisted material.
-// They are model texts: the page shows them, and a report names them, in the
-// program's language.
+// also the name of copper taken for an unlisted material. Model texts: the
+// page and the reports show them in the program's language.
 constexpr std::array<std::string_view, 6> kTubeTypeNames = {
     TEXT_KEY("Model", "Technical plain tube pull broaching  (copper,brass,glass)"),
     TEXT_KEY("Model", "Technical plain tube pull broaching (steel)"),
