@@ -1,8 +1,8 @@
 #include "circuit/CircuitArithmetic.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
+#include <iterator>
 #include <limits>
 #include <memory>
 #include <utility>
@@ -61,54 +61,82 @@ std::string bound(double value) {
 }
 
 // "must be greater than 0" for a figure that is not, "must lie between" for
-// one beyond the bounds, or nothing.
-std::optional<std::string> outOfBounds(double value, Bounds bounds, std::string_view name,
-                                       std::string_view unit, std::string_view remedy) {
-    std::string message(name);
+// one beyond the bounds, or nothing. Name, unit and remedy are model texts;
+// a figure without a unit (an efficiency) passes "".
+std::optional<KeyedText> outOfBounds(double value, Bounds bounds, const char* name,
+                                     const char* unit, const char* remedy) {
+    const bool hasUnit = unit[0] != '\0';
     if (!positive(value)) {
-        message.append(" must be greater than 0");
-    } else if (!within(value, bounds)) {
-        message.append(" must lie between ")
-            .append(bound(bounds.least))
-            .append(" and ")
-            .append(bound(bounds.most));
-    } else {
-        return std::nullopt;
+        if (hasUnit) {
+            return KeyedText{TEXT_KEY("Model", "%1 must be greater than 0 %2: %3"),
+                             {keyFigure(name), keyFigure(unit), keyFigure(remedy)}};
+        }
+        return KeyedText{TEXT_KEY("Model", "%1 must be greater than 0: %2"),
+                         {keyFigure(name), keyFigure(remedy)}};
     }
-    if (!unit.empty()) {
-        message.append(" ").append(unit);
+    if (!within(value, bounds)) {
+        if (hasUnit) {
+            return KeyedText{TEXT_KEY("Model", "%1 must lie between %2 and %3 %4: %5"),
+                             {keyFigure(name), bound(bounds.least), bound(bounds.most),
+                              keyFigure(unit), keyFigure(remedy)}};
+        }
+        return KeyedText{
+            TEXT_KEY("Model", "%1 must lie between %2 and %3: %4"),
+            {keyFigure(name), bound(bounds.least), bound(bounds.most), keyFigure(remedy)}};
     }
-    return message.append(": ").append(remedy);
+    return std::nullopt;
 }
 
 constexpr char kSlotBar = '|';
 constexpr char kSlotPercent = '%';
 
-std::string capitalised(std::string_view text) {
-    std::string result(text);
-    if (!result.empty()) {
-        result[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(result[0])));
-    }
-    return result;
-}
+// A slot's texts, each whole so that a translation need not build them: its
+// name inside a sentence and at a sentence's start, its figures' names (a
+// line) or the start of its flow warning (a valve), and how the user fills
+// it again.
+struct SlotTexts {
+    const char* label;
+    const char* name;
+    const char* diameter;
+    const char* length;
+    const char* warning;
+    const char* remedy;
+};
 
-bool isLineSlot(CircuitSlot slot) {
-    return slot == CircuitSlot::OperationLine || slot == CircuitSlot::ReturnLine;
-}
+constexpr const char* kLineRemedy =
+    TEXT_KEY("Model", "calculate the line on its page and take it over again");
+constexpr const char* kValveRemedy =
+    TEXT_KEY("Model", "calculate the valve on its page and take it over again");
 
-// How the user fills the slot again.
-std::string slotRemedy(CircuitSlot slot) {
-    return isLineSlot(slot) ? "calculate the line on its page and take it over again"
-                            : "calculate the valve on its page and take it over again";
+// In the order of CircuitSlot.
+constexpr SlotTexts kSlotTexts[] = {
+    {TEXT_KEY("Model", "operation line"), TEXT_KEY("Model", "Operation line"),
+     TEXT_KEY("Model", "Operation line diameter"), TEXT_KEY("Model", "Operation line length"), "",
+     kLineRemedy},
+    {TEXT_KEY("Model", "return line"), TEXT_KEY("Model", "Return line"),
+     TEXT_KEY("Model", "Return line diameter"), TEXT_KEY("Model", "Return line length"), "",
+     kLineRemedy},
+    {TEXT_KEY("Model", "directional control valve"), TEXT_KEY("Model", "Directional control valve"),
+     "", "", TEXT_KEY("Model", "Warning: the directional control valve "), kValveRemedy},
+    {TEXT_KEY("Model", "blocking valve"), TEXT_KEY("Model", "Blocking valve"), "", "",
+     TEXT_KEY("Model", "Warning: the blocking valve "), kValveRemedy},
+    {TEXT_KEY("Model", "throttle"), TEXT_KEY("Model", "Throttle"), "", "",
+     TEXT_KEY("Model", "Warning: the throttle "), kValveRemedy},
+};
+
+const SlotTexts& textsOf(CircuitSlot slot) {
+    return kSlotTexts[static_cast<std::size_t>(slot)];
 }
 
 CircuitInputError slotError(CircuitSlot slot, std::string_view text, std::string_view form) {
     if (text.empty()) {
         return emptySlotError(slot);
     }
-    return CircuitInputError("The " + std::string(slotLabel(slot)) + " slot '" + std::string(text) +
-                             "' is not " + std::string(form) +
-                             " with numbers: " + slotRemedy(slot));
+    // The slot's text stands as it is: it is what the user sees in the slot.
+    return CircuitInputError(
+        KeyedText{TEXT_KEY("Model", "The %1 slot '%2' is not %3 with numbers: %4"),
+                  {keyFigure(textsOf(slot).label), std::string(text), keyFigure(form),
+                   keyFigure(textsOf(slot).remedy)}});
 }
 
 // A slot's number: with the point, whatever the locale.
@@ -121,31 +149,37 @@ double slotNumber(std::string_view part, CircuitSlot slot, std::string_view text
     }
 }
 
-std::optional<std::string> checkLine(CircuitSlot slot, const LineInputs& line) {
-    const std::string name = capitalised(slotLabel(slot));
-    const std::string remedy = slotRemedy(slot);
-    if (auto problem =
-            outOfBounds(line.diameter, kLineDiameter, name + " diameter", "mm", remedy)) {
+std::optional<KeyedText> checkLine(CircuitSlot slot, const LineInputs& line) {
+    const SlotTexts& texts = textsOf(slot);
+    if (auto problem = outOfBounds(line.diameter, kLineDiameter, texts.diameter,
+                                   TEXT_KEY("Model", "mm"), texts.remedy)) {
         return problem;
     }
-    if (auto problem = outOfBounds(line.length, kLineLength, name + " length", "m", remedy)) {
+    if (auto problem = outOfBounds(line.length, kLineLength, texts.length, TEXT_KEY("Model", "m"),
+                                   texts.remedy)) {
         return problem;
     }
     if (line.materialIndex < 0 || line.materialIndex >= kTubeTypes) {
-        return name + " tube type must be one of the six tube types: " + remedy;
+        return KeyedText{TEXT_KEY("Model", "%1 tube type must be one of the six tube types: %2"),
+                         {keyFigure(texts.name), keyFigure(texts.remedy)}};
     }
     return std::nullopt;
 }
 
-std::optional<std::string> checkValve(CircuitSlot slot, const ValveInputs& valve) {
+std::optional<KeyedText> checkValve(CircuitSlot slot, const ValveInputs& valve) {
+    const SlotTexts& texts = textsOf(slot);
     if (!std::isfinite(valve.constantTerm) || !std::isfinite(valve.flowCoefficient)) {
-        return capitalised(slotLabel(slot)) + " p0 and k must be numbers: " + slotRemedy(slot);
+        return KeyedText{TEXT_KEY("Model", "%1 p0 and k must be numbers: %2"),
+                         {keyFigure(texts.name), keyFigure(texts.remedy)}};
     }
     if (!(std::fabs(valve.constantTerm) <= kMostValveTerm) ||
         !(std::fabs(valve.flowCoefficient) <= kMostValveCoefficient)) {
-        return capitalised(slotLabel(slot)) + " p0 must lie within " + bound(kMostValveTerm) +
-               " bar and k within " + bound(kMostValveCoefficient) +
-               " bar/(l/min)2 either side of 0: " + slotRemedy(slot);
+        return KeyedText{
+            TEXT_KEY("Model",
+                     "%1 p0 must lie within %2 bar and k within %3 bar/(l/min)2 either side of "
+                     "0: %4"),
+            {keyFigure(texts.name), bound(kMostValveTerm), bound(kMostValveCoefficient),
+             keyFigure(texts.remedy)}};
     }
     return std::nullopt;
 }
@@ -169,28 +203,18 @@ double addSupplyValve(prost_cevovod& chain, const ValveInputs& inputs, double in
 }  // namespace
 
 std::string_view slotLabel(CircuitSlot slot) {
-    switch (slot) {
-        case CircuitSlot::OperationLine:
-            return "operation line";
-        case CircuitSlot::ReturnLine:
-            return "return line";
-        case CircuitSlot::DirectionalValve:
-            return "directional control valve";
-        case CircuitSlot::BlockingValve:
-            return "blocking valve";
-        case CircuitSlot::Throttle:
-            return "throttle";
-    }
-    return "unknown";
+    const auto index = static_cast<std::size_t>(slot);
+    return index < std::size(kSlotTexts) ? kSlotTexts[index].label : "unknown";
 }
 
 CircuitInputError emptySlotError(CircuitSlot slot) {
-    return CircuitInputError("The " + std::string(slotLabel(slot)) +
-                             " slot is empty: " + slotRemedy(slot));
+    return CircuitInputError(
+        KeyedText{TEXT_KEY("Model", "The %1 slot is empty: %2"),
+                  {keyFigure(textsOf(slot).label), keyFigure(textsOf(slot).remedy)}});
 }
 
 LineInputs parseLineSlot(CircuitSlot slot, std::string_view text, int materialIndex) {
-    constexpr std::string_view kForm = "diameter|length";
+    constexpr std::string_view kForm = TEXT_KEY("Model", "diameter|length");
     const auto bar = text.find(kSlotBar);
     if (bar == std::string_view::npos) {
         throw slotError(slot, text, kForm);
@@ -203,7 +227,7 @@ LineInputs parseLineSlot(CircuitSlot slot, std::string_view text, int materialIn
 }
 
 ValveInputs parseValveSlot(CircuitSlot slot, std::string_view text) {
-    constexpr std::string_view kForm = "name|p0%k";
+    constexpr std::string_view kForm = TEXT_KEY("Model", "name|p0%k");
     const auto bar = text.find(kSlotBar);
     const auto percent =
         bar == std::string_view::npos ? std::string_view::npos : text.find(kSlotPercent, bar + 1);
@@ -234,18 +258,22 @@ std::string valveSlotText(std::string_view name, std::string_view constantTerm,
     return text;
 }
 
-std::optional<std::string> validate(const CircuitInputs& inputs) {
+std::optional<KeyedText> inputProblem(const CircuitInputs& inputs) {
     // The divisors of the chain first: the flows and the cylinder's areas.
-    if (auto problem = outOfBounds(inputs.supplyFlow, kSupplyFlow, "Supply flow Q", "l/min",
-                                   "calculate the pump or type a flow")) {
+    if (auto problem = outOfBounds(inputs.supplyFlow, kSupplyFlow,
+                                   TEXT_KEY("Model", "Supply flow Q"), TEXT_KEY("Model", "l/min"),
+                                   TEXT_KEY("Model", "calculate the pump or type a flow"))) {
         return problem;
     }
     const CylinderInputs& cylinder = inputs.cylinder;
-    if (auto problem = checkCylinderDiameters(cylinder.pistonDiameter, cylinder.rodDiameter)) {
-        return problem;
+    if (const char* problem =
+            cylinderDiametersProblem(cylinder.pistonDiameter, cylinder.rodDiameter)) {
+        return KeyedText{problem};
     }
-    if (auto problem = outOfBounds(cylinder.pistonDiameter, kCylinderDiameter, "Piston diameter D1",
-                                   "mm", "set it on the cylinder page")) {
+    const char* const cylinderPage = TEXT_KEY("Model", "set it on the cylinder page");
+    if (auto problem = outOfBounds(cylinder.pistonDiameter, kCylinderDiameter,
+                                   TEXT_KEY("Model", "Piston diameter D1"), TEXT_KEY("Model", "mm"),
+                                   cylinderPage)) {
         return problem;
     }
     double back = 0.0;
@@ -256,9 +284,10 @@ std::optional<std::string> validate(const CircuitInputs& inputs) {
         back = 0.0;  // beyond the double range: reported below like a vanishing flow
     }
     if (!positive(back) || !within(back, kReturnFlow)) {
-        return std::string(
-            "Return flow Qr must be greater than 0 l/min and within range: check the supply flow "
-            "Q and the cylinder's diameters D1 and D2");
+        return KeyedText{
+            TEXT_KEY("Model",
+                     "Return flow Qr must be greater than 0 l/min and within range: check the "
+                     "supply flow Q and the cylinder's diameters D1 and D2")};
     }
 
     const PumpInputs& pump = inputs.pump;
@@ -269,20 +298,26 @@ std::optional<std::string> validate(const CircuitInputs& inputs) {
         const char* unit;
         const char* remedy;
     };
-    const char* const pumpPage = "calculate the pump";
+    const char* const pumpPage = TEXT_KEY("Model", "calculate the pump");
+    const char* const pumpFields = TEXT_KEY("Model", "set it on the pump page");
+    const char* const fluidFields = TEXT_KEY("Model", "set it below the pages");
     const Figure figures[] = {
-        {pump.power, kPumpPower, "Pump power", "kW", pumpPage},
-        {pump.pressure, kPumpPressure, "Pump pressure", "bar", pumpPage},
-        {pump.displacement, kPumpDisplacement, "Pump displacement", "cm3", pumpPage},
-        {pump.volumetricEfficiency, kEfficiency, "Pump volumetric efficiency", "",
-         "set it on the pump page"},
-        {pump.hydromechanicalEfficiency, kEfficiency, "Pump mechanical efficiency", "",
-         "set it on the pump page"},
-        {inputs.density, kDensity, "Working fluid density", "kg/m3", "set it below the pages"},
-        {inputs.viscosity, kViscosity, "Working fluid viscosity", "mm2/s",
-         "set it below the pages"},
-        {cylinder.efficiency, kEfficiency, "Cylinder efficiency", "",
-         "set it on the cylinder page"},
+        {pump.power, kPumpPower, TEXT_KEY("Model", "Pump power"), TEXT_KEY("Model", "kW"),
+         pumpPage},
+        {pump.pressure, kPumpPressure, TEXT_KEY("Model", "Pump pressure"), TEXT_KEY("Model", "bar"),
+         pumpPage},
+        {pump.displacement, kPumpDisplacement, TEXT_KEY("Model", "Pump displacement"),
+         TEXT_KEY("Model", "cm3"), pumpPage},
+        {pump.volumetricEfficiency, kEfficiency, TEXT_KEY("Model", "Pump volumetric efficiency"),
+         "", pumpFields},
+        {pump.hydromechanicalEfficiency, kEfficiency,
+         TEXT_KEY("Model", "Pump mechanical efficiency"), "", pumpFields},
+        {inputs.density, kDensity, TEXT_KEY("Model", "Working fluid density"),
+         TEXT_KEY("Model", "kg/m3"), fluidFields},
+        {inputs.viscosity, kViscosity, TEXT_KEY("Model", "Working fluid viscosity"),
+         TEXT_KEY("Model", "mm2/s"), fluidFields},
+        {cylinder.efficiency, kEfficiency, TEXT_KEY("Model", "Cylinder efficiency"), "",
+         cylinderPage},
     };
     for (const Figure& figure : figures) {
         if (auto problem =
@@ -312,9 +347,16 @@ std::optional<std::string> validate(const CircuitInputs& inputs) {
     return std::nullopt;
 }
 
+std::optional<std::string> validate(const CircuitInputs& inputs) {
+    if (auto problem = inputProblem(inputs)) {
+        return problem->filled();
+    }
+    return std::nullopt;
+}
+
 prost_cevovod buildCircuit(const CircuitInputs& inputs) {
-    if (auto problem = validate(inputs)) {
-        throw CircuitInputError(*problem);
+    if (auto problem = inputProblem(inputs)) {
+        throw CircuitInputError(std::move(*problem));
     }
     const double Q = inputs.supplyFlow;
     const CylinderInputs& cylinder = inputs.cylinder;
@@ -405,11 +447,12 @@ units::ReportRows cannotMoveLoadRows(const prost_cevovod& chain) {
     const double pump = chain.element(0).pressureOut;
     const double drops = chain.supplyDrop() + chain.returnDrop();
     return {
-        figure("The pressure drops use up the pump pressure: the pump gives ", pump,
-               Quantity::Pressure, " {unit}, the drops take ", true),
-        figure("", drops, Quantity::Pressure, " {unit} (supply ", true),
-        figure("", chain.supplyDrop(), Quantity::Pressure, ", return ", true),
-        figure("", chain.returnDrop(), Quantity::Pressure, "). The cylinder cannot move the load."),
+        figure(TEXT_KEY("Model", "The pressure drops use up the pump pressure: the pump gives "),
+               pump, Quantity::Pressure, TEXT_KEY("Model", " {unit}, the drops take "), true),
+        figure("", drops, Quantity::Pressure, TEXT_KEY("Model", " {unit} (supply "), true),
+        figure("", chain.supplyDrop(), Quantity::Pressure, TEXT_KEY("Model", ", return "), true),
+        figure("", chain.returnDrop(), Quantity::Pressure,
+               TEXT_KEY("Model", "). The cylinder cannot move the load.")),
     };
 }
 
@@ -439,14 +482,15 @@ std::vector<units::ReportRows> flowWarningRows(const CircuitInputs& inputs,
         // The throttle carries the return flow; the supply valves the pump's.
         const double flow = slot == CircuitSlot::Throttle ? chain.returnFlow() : chain.supplyFlow();
         if (flow > *valve->largestFlow) {
-            // The name is the user's text: a row that no unit mark is read in.
+            // The name is the user's text: a row that no unit mark is read in
+            // and no translation changes.
             warnings.push_back({
-                units::textRow(
-                    "Warning: the " + std::string(slotLabel(slot)) + " \"" + valve->name + "\"",
-                    true),
-                figure(" runs at ", flow, units::Quantity::Flow, " {unit}", true),
-                figure(", above the largest flow of its data, ", *valve->largestFlow,
-                       units::Quantity::Flow, " {unit}"),
+                units::textRow(textsOf(slot).warning, true),
+                units::userTextRow("\"" + valve->name + "\"", true),
+                figure(TEXT_KEY("Model", " runs at "), flow, units::Quantity::Flow, " {unit}",
+                       true),
+                figure(TEXT_KEY("Model", ", above the largest flow of its data, "),
+                       *valve->largestFlow, units::Quantity::Flow, " {unit}"),
             });
         }
     }

@@ -32,8 +32,8 @@
 inline constexpr double kLeastSupplyFlow = 0.1;
 inline constexpr double kMostSupplyFlow = 10000.0;
 
-// The caption of every message about the circuit's inputs.
-inline constexpr const char* kCircuitCaption = "Simple pipeline";
+// The caption of every message about the circuit's inputs (a model text).
+inline constexpr const char* kCircuitCaption = TEXT_KEY("Model", "Simple pipeline");
 
 // An input of the circuit the user has to correct. what() names the input and
 // says how to fix it; the page shows it captioned kCircuitCaption. The same
@@ -92,7 +92,7 @@ struct CircuitInputs {
     double viscosity = 0.0;  // mm2/s
 };
 
-// The slot's name as messages use it, e.g. "operation line".
+// The slot's name as messages use it, e.g. "operation line" (a model text).
 std::string_view slotLabel(CircuitSlot slot);
 
 // A line slot holds "diameter|length", the numbers as the line page shows
@@ -121,7 +121,9 @@ std::string valveSlotText(std::string_view name, std::string_view constantTerm,
 // figure has bounds no drive goes beyond (a pump of 1000 bar at most, a valve's
 // p0 within 1000 bar of 0), so for every input accepted the chain's sums, its
 // messages, its report and its characteristic stay finite. Computes nothing
-// that can fail.
+// that can fail. inputProblem gives the message as a key and figures, for a
+// window that shows it in its language; validate the English text.
+std::optional<KeyedText> inputProblem(const CircuitInputs& inputs);
 std::optional<std::string> validate(const CircuitInputs& inputs);
 
 // Builds the whole chain in flow order, carrying the supply pressure forward

@@ -92,9 +92,11 @@ void prost_cevovod::writeReportRows(units::ReportRows& rows, std::size_t element
             const PortsShownFromZero shown(element);
             element.writeReportRows(report);
             report.push_back(
-                units::numberRow(" No pressure is left here: the drops up to this element take ",
+                units::numberRow(TEXT_KEY("Model",
+                                          " No pressure is left here: the drops up to "
+                                          "this element take "),
                                  -lowest, units::Quantity::Pressure, units::NumberRules::Framework,
-                                 "%.2f", " {unit} more than the pump gives."));
+                                 "%.2f", TEXT_KEY("Model", " {unit} more than the pump gives.")));
         } else {
             element.writeReportRows(report);
         }
@@ -110,7 +112,8 @@ bool prost_cevovod::cylinderMovesLoad() const {
 units::ReportRows prost_cevovod::summaryRows() const {
     const klip* cylinder = cylinderAtTheEnd(elements_);
     if (cylinder == nullptr) {
-        return {units::textRow(" Result: no cylinder at the end of the circuit")};
+        return {
+            units::textRow(TEXT_KEY("Model", " Result: no cylinder at the end of the circuit"))};
     }
     using units::Quantity;
     const auto row = [](const char* label, double value, Quantity quantity, const char* number,
@@ -121,15 +124,18 @@ units::ReportRows prost_cevovod::summaryRows() const {
     const auto* single = dynamic_cast<const klipJednostrani*>(cylinder);
     const double flow = single != nullptr ? single->inletFlow : supplyFlow_;
     if (!cylinderMovesLoad()) {
-        return {row(" Result: flow ", flow, Quantity::Flow, "%.2f",
-                    " {unit}; the pressure drops use up the pump pressure: the cylinder cannot "
-                    "move the load")};
+        return {row(TEXT_KEY("Model", " Result: flow "), flow, Quantity::Flow, "%.2f",
+                    TEXT_KEY("Model",
+                             " {unit}; the pressure drops use up the pump pressure: the cylinder "
+                             "cannot move the load"))};
     }
     return {
-        row(" Result: flow ", flow, Quantity::Flow, "%.2f", " {unit}, pressure at the cylinder ",
+        row(TEXT_KEY("Model", " Result: flow "), flow, Quantity::Flow, "%.2f",
+            TEXT_KEY("Model", " {unit}, pressure at the cylinder "), true),
+        row("", cylinder->pressureIn, Quantity::Pressure, "%.2f",
+            TEXT_KEY("Model", " {unit}, force "), true),
+        row("", cylinder->force, Quantity::Force, "%.3f", TEXT_KEY("Model", " {unit}, speed "),
             true),
-        row("", cylinder->pressureIn, Quantity::Pressure, "%.2f", " {unit}, force ", true),
-        row("", cylinder->force, Quantity::Force, "%.3f", " {unit}, speed ", true),
         row("", cylinder->strokeSpeed, Quantity::Velocity, "%.4f", " {unit}"),
     };
 }

@@ -19,7 +19,7 @@ class prost_cevovod {
   public:
     // The report's first line; an empty line follows it.
     static constexpr const char* kReportHeading =
-        " ----------- SIMPLE PIPELINE CALCULATION --------------- ";
+        TEXT_KEY("Model", " ----------- SIMPLE PIPELINE CALCULATION --------------- ");
 
     // density in kg/m3, kinematic viscosity in mm2/s: the fluid of the lines.
     prost_cevovod(double density, double viscosity);

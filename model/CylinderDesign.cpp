@@ -32,13 +32,13 @@ long double speedOf(long double flow, long double area) {
 const char* lawName(BucklingLaw law) {
     switch (law) {
         case BucklingLaw::Yield:
-            return "yield strength";
+            return TEXT_KEY("Model", "yield strength");
         case BucklingLaw::Tetmajer:
-            return "Tetmajer";
+            return TEXT_KEY("Model", "Tetmajer");
         case BucklingLaw::Euler:
-            return "Euler";
+            return TEXT_KEY("Model", "Euler");
     }
-    return "Euler";
+    return TEXT_KEY("Model", "Euler");
 }
 
 }  // namespace
@@ -59,24 +59,25 @@ double bucklingLengthFactor(MountingCase mounting) {
 
 std::optional<std::string> checkDesignInputs(const CylinderDesignInputs& in) {
     if (!positive(in.stroke)) {
-        return std::string("Stroke must be greater than 0 mm");
+        return std::string(TEXT_KEY("Model", "Stroke must be greater than 0 mm"));
     }
     if (!positive(in.pistonDiameter) || !positive(in.rodDiameter) ||
         !(in.rodDiameter < in.pistonDiameter)) {
-        return std::string(
-            "Rod diameter d must be greater than 0 and smaller than the piston diameter D");
+        return std::string(TEXT_KEY(
+            "Model",
+            "Rod diameter d must be greater than 0 and smaller than the piston diameter D"));
     }
     if (!(std::isfinite(in.mountingLength) && in.mountingLength >= 0.0)) {
-        return std::string("Mounting length must not be negative");
+        return std::string(TEXT_KEY("Model", "Mounting length must not be negative"));
     }
     if (!(std::isfinite(in.safetyFactor) && in.safetyFactor >= 1.0)) {
-        return std::string("Safety factor must be at least 1");
+        return std::string(TEXT_KEY("Model", "Safety factor must be at least 1"));
     }
     if (!positive(in.flow)) {
-        return std::string("Flow must be greater than 0 l/min");
+        return std::string(TEXT_KEY("Model", "Flow must be greater than 0 l/min"));
     }
     if (!(positive(in.efficiency) && in.efficiency <= 1.0)) {
-        return std::string("Efficiency must lie in (0, 1]");
+        return std::string(TEXT_KEY("Model", "Efficiency must lie in (0, 1]"));
     }
     return std::nullopt;
 }
@@ -148,13 +149,14 @@ bool rodSafe(const BucklingFigures& buckling, std::optional<double> pushLoad) {
 units::ReportRows bucklingVerdictRows(const BucklingFigures& buckling,
                                       std::optional<double> pushLoad) {
     if (!pushLoad) {
-        return {units::textRow("pull load: the rod is not pushed and does not buckle")};
+        return {units::textRow(
+            TEXT_KEY("Model", "pull load: the rod is not pushed and does not buckle"))};
     }
     if (rodSafe(buckling, pushLoad)) {
-        return {units::textRow("rod safe against buckling")};
+        return {units::textRow(TEXT_KEY("Model", "rod safe against buckling"))};
     }
-    return {row("rod may buckle: permissible ", buckling.permissible, Quantity::Force, "%.2f",
-                " {unit}, load ", true),
+    return {row(TEXT_KEY("Model", "rod may buckle: permissible "), buckling.permissible,
+                Quantity::Force, "%.2f", TEXT_KEY("Model", " {unit}, load "), true),
             row("", *pushLoad, Quantity::Force, "%.2f", " {unit}")};
 }
 
@@ -171,35 +173,45 @@ void writeDesignReportRows(const CylinderDesignInputs& in, const CylinderDesign&
     constexpr Quantity kMm = Quantity::SmallLength;
     const StrokeFigures& s = design.stroke;
     const BucklingFigures& b = design.buckling;
-    rows.push_back(units::textRow(" ---------- Stroke and buckling ---------- "));
-    rows.push_back(row(" Stroke: s = ", in.stroke, kMm, "%.0f", " [{unit}], flow Q = ", true));
+    rows.push_back(
+        units::textRow(TEXT_KEY("Model", " ---------- Stroke and buckling ---------- ")));
+    rows.push_back(row(TEXT_KEY("Model", " Stroke: s = "), in.stroke, kMm, "%.0f",
+                       TEXT_KEY("Model", " [{unit}], flow Q = "), true));
     rows.push_back(row("", in.flow, Quantity::Flow, "%.2f", " [{unit}]"));
     const auto motion = [&rows](const char* label, double speed, double time, double volume) {
-        rows.push_back(row(label, speed, Quantity::Velocity, "%.4f", " [{unit}], t = ", true));
-        rows.push_back(row("", time, Quantity::Time, "%.2f", " [{unit}], V = ", true));
+        rows.push_back(row(label, speed, Quantity::Velocity, "%.4f",
+                           TEXT_KEY("Model", " [{unit}], t = "), true));
+        rows.push_back(
+            row("", time, Quantity::Time, "%.2f", TEXT_KEY("Model", " [{unit}], V = "), true));
         rows.push_back(row("", volume, Quantity::Volume, "%.3f", " [{unit}]"));
     };
-    motion(" Extend:  v = ", s.extendSpeed, s.extendTime, s.extendVolume);
-    motion(" Retract: v = ", s.retractSpeed, s.retractTime, s.retractVolume);
+    motion(TEXT_KEY("Model", " Extend:  v = "), s.extendSpeed, s.extendTime, s.extendVolume);
+    motion(TEXT_KEY("Model", " Retract: v = "), s.retractSpeed, s.retractTime, s.retractVolume);
     if (design.regenerative) {
         const RegenerativeFigures& r = *design.regenerative;
-        rows.push_back(row(" Regenerative extension: v = ", r.speed, Quantity::Velocity, "%.4f",
-                           " [{unit}], F = ", true));
-        rows.push_back(row("", r.force, Quantity::Force, "%.2f", " [{unit}], t = ", true));
+        rows.push_back(row(TEXT_KEY("Model", " Regenerative extension: v = "), r.speed,
+                           Quantity::Velocity, "%.4f", TEXT_KEY("Model", " [{unit}], F = "), true));
+        rows.push_back(
+            row("", r.force, Quantity::Force, "%.2f", TEXT_KEY("Model", " [{unit}], t = "), true));
         rows.push_back(row("", r.time, Quantity::Time, "%.2f", " [{unit}]"));
     }
-    const char* const mountings[] = {"fixed - free", "pinned - pinned", "fixed - pinned",
-                                     "fixed - fixed"};
-    rows.push_back(
-        row(std::string(" Mounting: ") + mountings[static_cast<int>(in.mounting)] + ", L = ",
-            in.mountingLength + in.stroke, kMm, "%.0f", " [{unit}] extended"));
-    rows.push_back(row(" Buckling length L_K = ", b.freeLength, kMm, "%.0f",
-                       " [{unit}], slenderness = ", true));
-    rows.push_back(
-        row("", b.slenderness, Quantity::Ratio, "%.1f", std::string(" (") + lawName(b.law) + ")"));
-    rows.push_back(row(" Buckling load ", b.load, Quantity::Force, "%.2f",
-                       " [{unit}], permissible push force ", true));
-    rows.push_back(row("", b.permissible, Quantity::Force, "%.2f", " [{unit}] (safety ", true));
+    const char* const mountings[] = {
+        TEXT_KEY("Model", "fixed - free"), TEXT_KEY("Model", "pinned - pinned"),
+        TEXT_KEY("Model", "fixed - pinned"), TEXT_KEY("Model", "fixed - fixed")};
+    // The mounting's name in a row of its own, so that it is translated apart.
+    rows.push_back(units::textRow(TEXT_KEY("Model", " Mounting: "), true));
+    rows.push_back(units::textRow(mountings[static_cast<int>(in.mounting)], true));
+    rows.push_back(row(", L = ", in.mountingLength + in.stroke, kMm, "%.0f",
+                       TEXT_KEY("Model", " [{unit}] extended")));
+    rows.push_back(row(TEXT_KEY("Model", " Buckling length L_K = "), b.freeLength, kMm, "%.0f",
+                       TEXT_KEY("Model", " [{unit}], slenderness = "), true));
+    rows.push_back(row("", b.slenderness, Quantity::Ratio, "%.1f", " (", true));
+    rows.push_back(units::textRow(lawName(b.law), true));
+    rows.push_back(units::textRow(")"));
+    rows.push_back(row(TEXT_KEY("Model", " Buckling load "), b.load, Quantity::Force, "%.2f",
+                       TEXT_KEY("Model", " [{unit}], permissible push force "), true));
+    rows.push_back(row("", b.permissible, Quantity::Force, "%.2f",
+                       TEXT_KEY("Model", " [{unit}] (safety "), true));
     rows.push_back(row("", in.safetyFactor, Quantity::Ratio, "%.2f", ")"));
     rows.push_back(units::textRow(" ", true));
     for (units::ReportRow& verdict : bucklingVerdictRows(b, pushLoad)) {

@@ -5,18 +5,26 @@
 #include "model/InputError.h"
 #include "model/faults.h"
 
-std::optional<std::string> checkCylinderDiameters(double pistonDiameter, double rodDiameter) {
-    constexpr const char* kRemedy = ": set it on the cylinder page";
+const char* cylinderDiametersProblem(double pistonDiameter, double rodDiameter) {
     if (!positive(pistonDiameter)) {
-        return std::string("Piston diameter D1 must be greater than 0 mm") + kRemedy;
+        return TEXT_KEY(
+            "Model", "Piston diameter D1 must be greater than 0 mm: set it on the cylinder page");
     }
     if (!positive(rodDiameter)) {
-        return std::string("Rod diameter D2 must be greater than 0 mm") + kRemedy;
+        return TEXT_KEY("Model",
+                        "Rod diameter D2 must be greater than 0 mm: set it on the cylinder page");
     }
     if (pistonDiameter <= rodDiameter) {
-        return std::string(
-            "Piston diameter D1 must be greater than the rod diameter D2: correct the cylinder on "
-            "the cylinder page");
+        return TEXT_KEY("Model",
+                        "Piston diameter D1 must be greater than the rod diameter D2: correct the "
+                        "cylinder on the cylinder page");
+    }
+    return nullptr;
+}
+
+std::optional<std::string> checkCylinderDiameters(double pistonDiameter, double rodDiameter) {
+    if (const char* problem = cylinderDiametersProblem(pistonDiameter, rodDiameter)) {
+        return std::string(problem);
     }
     return std::nullopt;
 }
@@ -26,8 +34,8 @@ double returnFlow(double supplyFlow, double pistonDiameter, double rodDiameter, 
     if (kind == CylinderKind::DoubleActing) {
         return supplyFlow;
     }
-    if (auto problem = checkCylinderDiameters(pistonDiameter, rodDiameter)) {
-        throw InputError(*problem);
+    if (const char* problem = cylinderDiametersProblem(pistonDiameter, rodDiameter)) {
+        throw InputError(KeyedText{problem});
     }
     FloatingPointWatch watch;
     const long double piston = static_cast<long double>(pistonDiameter) * pistonDiameter;

@@ -11,8 +11,11 @@ enum class CylinderKind { SingleActing, DoubleActing };
 enum class LoadDirection { Push, Pull };
 
 // Why the cylinder's diameters cannot be calculated with, or nothing when they
-// can: both greater than 0 and the piston larger than the rod.
+// can: both greater than 0 and the piston larger than the rod. The message is
+// a model text, its own key; cylinderDiametersProblem gives that key, or
+// nullptr when the diameters can be calculated with.
 std::optional<std::string> checkCylinderDiameters(double pistonDiameter, double rodDiameter);
+const char* cylinderDiametersProblem(double pistonDiameter, double rodDiameter);
 
 // The flow leaving the cylinder for the return line (l/min), from the flow Q
 // into it. Pushing, oil enters the piston side and the annulus returns

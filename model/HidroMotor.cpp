@@ -224,15 +224,18 @@ void HidroMotor::pressureFromPower() {
 void HidroMotor::writeReportRows(units::ReportRows& rows) const {
     using units::Quantity;
     const units::RowWriter row(rows, units::NumberRules::Printf);
-    rows.push_back(
-        units::textRow(" ==========   HYDRAULIC MOTOR CALCULATION ====================="));
-    row(" Power : ", power, Quantity::Power, "%.3f", " {unit} ");
-    row(" Flow  : ", flow, Quantity::Flow, "%.3f", " [{unit}] ");
-    row(" Torque  : ", torque, Quantity::Torque, "%.3f", " [{unit}] ");
-    row("Pressure in: ", pressureIn, Quantity::Pressure, "%.3f", "  [{unit}] ");
-    row("Angular spped: ", speed, Quantity::Speed, "%d", "  [{unit}] ");
-    row("Displacement  je: ", displacement, Quantity::Displacement, "%3.3f", "  [{unit}] ");
+    rows.push_back(units::textRow(
+        TEXT_KEY("Model", " ==========   HYDRAULIC MOTOR CALCULATION =====================")));
+    row(TEXT_KEY("Model", " Power : "), power, Quantity::Power, "%.3f", " {unit} ");
+    row(TEXT_KEY("Model", " Flow  : "), flow, Quantity::Flow, "%.3f", " [{unit}] ");
+    row(TEXT_KEY("Model", " Torque  : "), torque, Quantity::Torque, "%.3f", " [{unit}] ");
+    row(TEXT_KEY("Model", "Pressure in: "), pressureIn, Quantity::Pressure, "%.3f", "  [{unit}] ");
+    row(TEXT_KEY("Model", "Angular spped: "), speed, Quantity::Speed, "%d", "  [{unit}] ");
+    row(TEXT_KEY("Model", "Displacement  je: "), displacement, Quantity::Displacement, "%3.3f",
+        "  [{unit}] ");
     // The efficiencies are inputs the results above depend on.
-    row(" Volumetric efficiency : ", volumetricEfficiency, Quantity::Ratio, "%.3f", " ");
-    row(" Hydromechanical efficiency : ", hydromechanicalEfficiency, Quantity::Ratio, "%.3f", " ");
+    row(TEXT_KEY("Model", " Volumetric efficiency : "), volumetricEfficiency, Quantity::Ratio,
+        "%.3f", " ");
+    row(TEXT_KEY("Model", " Hydromechanical efficiency : "), hydromechanicalEfficiency,
+        Quantity::Ratio, "%.3f", " ");
 }

@@ -121,14 +121,42 @@ std::string replaced(std::string_view text, std::string_view mark, std::string_v
     return out;
 }
 
-std::string withUnit(std::string_view text, const Unit& unit) {
-    return replaced(replaced(text, kUnitMark, unit.ascii), kSymbolMark, unit.display);
+std::string withUnit(std::string_view text, const Unit& unit, const UnitSpelling& spelling) {
+    if (!spelling) {
+        return replaced(replaced(text, kUnitMark, unit.ascii), kSymbolMark, unit.display);
+    }
+    // Only a text that holds a mark asks for a spelling.
+    std::string out(text);
+    if (out.find(kUnitMark) != std::string::npos) {
+        out = replaced(out, kUnitMark, spelling(unit.ascii));
+    }
+    if (out.find(kSymbolMark) != std::string::npos) {
+        out = replaced(out, kSymbolMark, spelling(unit.display));
+    }
+    return out;
+}
+
+// The cut at `at` moved back to where a character starts: a line in another
+// language, or a user's name, holds characters of more than one byte (UTF-8),
+// and half a character is no text.
+std::size_t characterStart(const std::string& line, std::size_t at) {
+    constexpr unsigned char kContinuationMask = 0xC0;
+    constexpr unsigned char kContinuation = 0x80;
+    while (at > 0 && at < line.size() &&
+           (static_cast<unsigned char>(line[at]) & kContinuationMask) == kContinuation) {
+        --at;
+    }
+    return at;
 }
 
 }  // namespace
 
 ReportRow textRow(std::string text, bool continues) {
     return {.label = std::move(text), .continues = continues};
+}
+
+ReportRow userTextRow(std::string text, bool continues) {
+    return {.label = std::move(text), .continues = continues, .userText = true};
 }
 
 ReportRow numberRow(std::string label, double value, Quantity quantity, NumberRules rules,
@@ -140,33 +168,34 @@ ReportRow numberRow(std::string label, double value, Quantity quantity, NumberRu
             .continues = continues};
 }
 
-std::string renderRow(const ReportRow& row, UnitSystem system) {
+std::string renderRow(const ReportRow& row, UnitSystem system, const UnitSpelling& spelling) {
     if (row.format.number.empty()) {
         return row.label + row.format.after;
     }
     const Unit& unit = displayUnit(row.quantity, system);
-    std::string text = withUnit(row.label, unit);
+    std::string text = withUnit(row.label, unit, spelling);
     const int extra = unit.isIdentity() ? 0 : unit.extraDecimals;
     text += numberText(row.format, toDisplay(row.value, row.quantity, system), extra);
-    text += withUnit(row.format.after, unit);
+    text += withUnit(row.format.after, unit, spelling);
     return text;
 }
 
-void appendRows(ReportLines& lines, std::span<const ReportRow> rows, UnitSystem system) {
+void appendRows(ReportLines& lines, std::span<const ReportRow> rows, UnitSystem system,
+                const UnitSpelling& spelling) {
     ReportLines added;
     std::string line;
     std::size_t buffer = 0;
     bool open = false;
     const auto close = [&]() {
         if (buffer > 0 && line.size() >= buffer) {
-            line.resize(buffer - 1);
+            line.resize(characterStart(line, buffer - 1));
         }
         added.push_back(std::move(line));
         line.clear();
         buffer = 0;
     };
     for (const auto& row : rows) {
-        line += renderRow(row, system);
+        line += renderRow(row, system, spelling);
         if (row.lineBuffer > 0 && (buffer == 0 || row.lineBuffer < buffer)) {
             buffer = row.lineBuffer;
         }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -7,6 +8,7 @@
 
 #include "model/Quantity.h"
 #include "model/ReportLines.h"
+#include "model/TextKey.h"
 
 // A report as data: each row a fixed text, one value in the model unit, its
 // quantity and the way the number is written. The rows are turned into text
@@ -49,12 +51,17 @@ struct ReportRow {
     // The line this row stands in is cut to lineBuffer - 1 characters, as a
     // fixed printf line buffer of that size cuts it; 0: never cut.
     std::size_t lineBuffer = 0;
+    // The label is the user's own text (a valve's name, a data line): it
+    // stands as typed in every language, even where it reads like a label.
+    bool userText = false;
 };
 
 using ReportRows = std::vector<ReportRow>;
 
-// A row of text alone: a heading, a remark, a user's name.
+// A row of text alone: a heading, a remark.
 ReportRow textRow(std::string text, bool continues = false);
+// A row of the user's own text.
+ReportRow userTextRow(std::string text, bool continues = false);
 // A row with one figure.
 ReportRow numberRow(std::string label, double value, Quantity quantity, NumberRules rules,
                     std::string number, std::string after, bool continues = false);
@@ -82,16 +89,22 @@ class RowWriter {
     std::size_t lineBuffer_;
 };
 
+// How a unit's spelling (ASCII or display, as the unit table has it) is
+// written in a report: a window in another language may write "o/min" where
+// the table spells "rpm". Empty: as the table spells it.
+using UnitSpelling = std::function<std::string(std::string_view spelling)>;
+
 // One row's text in the system's units. A number format outside the grammar
 // above, or a "%d" value with no whole-number text (not finite, or beyond
 // 64 bits), throws ConversionError; a value the system's unit cannot hold
 // throws FloatingPointFault (see toDisplay).
-std::string renderRow(const ReportRow& row, UnitSystem system);
+std::string renderRow(const ReportRow& row, UnitSystem system, const UnitSpelling& spelling = {});
 
 // Appends the rows' lines to `lines`: one line per row, a continued row and the
 // rows after it joined into one. Nothing is appended when a row cannot be
 // written (the exceptions of renderRow).
-void appendRows(ReportLines& lines, std::span<const ReportRow> rows, UnitSystem system);
+void appendRows(ReportLines& lines, std::span<const ReportRow> rows, UnitSystem system,
+                const UnitSpelling& spelling = {});
 
 // The rows' lines in the metric system, which are the elements' report texts.
 ReportLines metricLines(std::span<const ReportRow> rows);

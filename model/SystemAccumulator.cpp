@@ -22,13 +22,13 @@ constexpr double kRuleTolerance = 1e-9;
 const char* processName(GasProcess process) {
     switch (process) {
         case GasProcess::Isothermal:
-            return "isothermal";
+            return TEXT_KEY("Model", "isothermal");
         case GasProcess::Adiabatic:
-            return "adiabatic";
+            return TEXT_KEY("Model", "adiabatic");
         case GasProcess::Polytropic:
             break;
     }
-    return "polytropic";
+    return TEXT_KEY("Model", "polytropic");
 }
 
 std::string pressureText(double value) {
@@ -58,28 +58,32 @@ double gasExponent(GasProcess process, double polytropic) {
 }
 
 AccumulatorResult computeAccumulator(const AccumulatorInputs& in) {
-    syscheck::requirePositive(in.precharge, "Precharge p0");
-    syscheck::requirePositive(in.minimumPressure, "Minimum pressure p1");
-    syscheck::requirePositive(in.maximumPressure, "Maximum pressure p2");
+    syscheck::requirePositive(in.precharge, TEXT_KEY("Model", "Precharge p0"));
+    syscheck::requirePositive(in.minimumPressure, TEXT_KEY("Model", "Minimum pressure p1"));
+    syscheck::requirePositive(in.maximumPressure, TEXT_KEY("Model", "Maximum pressure p2"));
     if (!(in.minimumPressure > in.precharge)) {
-        throw InputError("Minimum pressure p1 (" + pressureText(in.minimumPressure) +
-                         ") must be above the precharge p0 (" + pressureText(in.precharge) + ")");
+        throw InputError(KeyedText{
+            TEXT_KEY("Model", "Minimum pressure p1 (%1) must be above the precharge p0 (%2)"),
+            {pressureText(in.minimumPressure), pressureText(in.precharge)}});
     }
     if (!(in.maximumPressure > in.minimumPressure)) {
-        throw InputError("Maximum pressure p2 (" + pressureText(in.maximumPressure) +
-                         ") must be above the minimum pressure p1 (" +
-                         pressureText(in.minimumPressure) + ")");
+        throw InputError(KeyedText{
+            TEXT_KEY("Model",
+                     "Maximum pressure p2 (%1) must be above the minimum pressure p1 (%2)"),
+            {pressureText(in.maximumPressure), pressureText(in.minimumPressure)}});
     }
     const double n = gasExponent(in.process, in.exponent);
-    syscheck::requireWithin(n, kMinExponent, kMaxExponent, "Polytropic exponent n");
+    syscheck::requireWithin(n, kMinExponent, kMaxExponent,
+                            TEXT_KEY("Model", "Polytropic exponent n"));
     if (!std::isfinite(in.gasTemperature) || in.gasTemperature <= -kKelvinOffset) {
-        throw InputError("Gas temperature: " + numtext::FloatToStr(in.gasTemperature) +
-                         " is not above absolute zero");
+        throw InputError(
+            KeyedText{TEXT_KEY("Model", "Gas temperature: %1 is not above absolute zero"),
+                      {numtext::FloatToStr(in.gasTemperature)}});
     }
     if (in.solve == AccumulatorSolve::SizeForUsefulVolume) {
-        syscheck::requirePositive(in.usefulVolume, "Useful volume");
+        syscheck::requirePositive(in.usefulVolume, TEXT_KEY("Model", "Useful volume"));
     } else {
-        syscheck::requirePositive(in.size, "Accumulator size");
+        syscheck::requirePositive(in.size, TEXT_KEY("Model", "Accumulator size"));
     }
 
     FloatingPointWatch watch;
@@ -93,12 +97,13 @@ AccumulatorResult computeAccumulator(const AccumulatorInputs& in) {
     if (!(p1 > p0)) {
         // Warm gas raises the precharge: the bladder would never leave its
         // valve at p1, and no volume would be stored between p0 and p1.
-        throw InputError("At " + numtext::FloatToStr(in.gasTemperature) + " " +
-                         std::string(units::modelUnit(Quantity::Temperature).display) +
-                         " the precharge is " + Format("%.2f", {out.workingPrecharge}) + " " +
-                         std::string(units::modelUnit(Quantity::Pressure).ascii) +
-                         ", not below the minimum pressure p1 (" +
-                         pressureText(in.minimumPressure) + ")");
+        throw InputError(KeyedText{
+            TEXT_KEY("Model", "At %1 the precharge is %2, not below the minimum pressure p1 (%3)"),
+            {numtext::FloatToStr(in.gasTemperature) + " " +
+                 std::string(units::modelUnit(Quantity::Temperature).display),
+             Format("%.2f", {out.workingPrecharge}) + " " +
+                 std::string(units::modelUnit(Quantity::Pressure).ascii),
+             pressureText(in.minimumPressure)}});
     }
     const long double share1 = std::pow(p0 / p1, 1.0L / n);
     const long double share2 = std::pow(p0 / p2, 1.0L / n);
@@ -116,42 +121,47 @@ AccumulatorResult computeAccumulator(const AccumulatorInputs& in) {
     }
     if (out.workingPrecharge >
         kPrechargeShareOfMinimum * in.minimumPressure * (1.0 + kRuleTolerance)) {
-        out.advice.push_back("precharge at most 0.9 \u00D7 minimum pressure");
+        out.advice.push_back(TEXT_KEY("Model", "precharge at most 0.9 \u00D7 minimum pressure"));
     }
     if (out.pressureRatio > kBladderPressureRatio * (1.0 + kRuleTolerance)) {
-        out.advice.push_back("p2/p0 above 4, the usual limit of a bladder");
+        out.advice.push_back(TEXT_KEY("Model", "p2/p0 above 4, the usual limit of a bladder"));
     }
     return out;
 }
 
 units::ReportRows accumulatorReportRows(const AccumulatorInputs& in, const AccumulatorResult& out) {
-    units::ReportRows rows{units::textRow(" -------   Gas accumulator (nitrogen)  ----------- ")};
-    rows.push_back(
-        row(" Precharge p0 = ", in.precharge, Quantity::Pressure, "%.2f", " [{unit}] at ", true));
+    units::ReportRows rows{
+        units::textRow(TEXT_KEY("Model", " -------   Gas accumulator (nitrogen)  ----------- "))};
+    rows.push_back(row(TEXT_KEY("Model", " Precharge p0 = "), in.precharge, Quantity::Pressure,
+                       "%.2f", TEXT_KEY("Model", " [{unit}] at "), true));
     rows.push_back(row("", kPrechargeCelsius, Quantity::Temperature, "%.f", " {symbol}"));
-    rows.push_back(row(" Minimum pressure p1 = ", in.minimumPressure, Quantity::Pressure, "%.2f",
-                       " [{unit}]"));
-    rows.push_back(row(" Maximum pressure p2 = ", in.maximumPressure, Quantity::Pressure, "%.2f",
-                       " [{unit}]"));
-    rows.push_back(row(" Gas temperature = ", in.gasTemperature, Quantity::Temperature, "%.1f",
-                       " [{symbol}]"));
-    rows.push_back(row(std::string(" Process: ") + processName(in.process) + ", n = ", out.exponent,
-                       Quantity::Ratio, "%.3f", ""));
-    rows.push_back(row(" Precharge at gas temperature = ", out.workingPrecharge, Quantity::Pressure,
-                       "%.2f", " [{unit}]"));
+    rows.push_back(row(TEXT_KEY("Model", " Minimum pressure p1 = "), in.minimumPressure,
+                       Quantity::Pressure, "%.2f", " [{unit}]"));
+    rows.push_back(row(TEXT_KEY("Model", " Maximum pressure p2 = "), in.maximumPressure,
+                       Quantity::Pressure, "%.2f", " [{unit}]"));
+    rows.push_back(row(TEXT_KEY("Model", " Gas temperature = "), in.gasTemperature,
+                       Quantity::Temperature, "%.1f", " [{symbol}]"));
+    // The process's name in a row of its own, so that it is translated apart.
+    rows.push_back(units::textRow(TEXT_KEY("Model", " Process: "), true));
+    rows.push_back(units::textRow(processName(in.process), true));
+    rows.push_back(row(", n = ", out.exponent, Quantity::Ratio, "%.3f", ""));
+    rows.push_back(row(TEXT_KEY("Model", " Precharge at gas temperature = "), out.workingPrecharge,
+                       Quantity::Pressure, "%.2f", " [{unit}]"));
     const bool sized = in.solve == AccumulatorSolve::SizeForUsefulVolume;
-    rows.push_back(row(" Useful volume dV = ", out.usefulVolume, Quantity::Volume, "%.3f",
-                       sized ? " [{unit}] (given)" : " [{unit}]"));
-    rows.push_back(row(" Size V0 = ", out.size, Quantity::Volume, "%.3f",
-                       sized ? " [{unit}]" : " [{unit}] (given)"));
-    rows.push_back(row(" Gas volume at p1: V1 = ", out.volumeAtMinimum, Quantity::Volume, "%.3f",
-                       " [{unit}]"));
-    rows.push_back(row(" Gas volume at p2: V2 = ", out.volumeAtMaximum, Quantity::Volume, "%.3f",
-                       " [{unit}]"));
-    rows.push_back(
-        row(" Pressure ratio p2/p0 (absolute) = ", out.pressureRatio, Quantity::Ratio, "%.3f", ""));
+    const char* const given = TEXT_KEY("Model", " [{unit}] (given)");
+    rows.push_back(row(TEXT_KEY("Model", " Useful volume dV = "), out.usefulVolume,
+                       Quantity::Volume, "%.3f", sized ? given : " [{unit}]"));
+    rows.push_back(row(TEXT_KEY("Model", " Size V0 = "), out.size, Quantity::Volume, "%.3f",
+                       sized ? " [{unit}]" : given));
+    rows.push_back(row(TEXT_KEY("Model", " Gas volume at p1: V1 = "), out.volumeAtMinimum,
+                       Quantity::Volume, "%.3f", " [{unit}]"));
+    rows.push_back(row(TEXT_KEY("Model", " Gas volume at p2: V2 = "), out.volumeAtMaximum,
+                       Quantity::Volume, "%.3f", " [{unit}]"));
+    rows.push_back(row(TEXT_KEY("Model", " Pressure ratio p2/p0 (absolute) = "), out.pressureRatio,
+                       Quantity::Ratio, "%.3f", ""));
     for (const std::string& advice : out.advice) {
-        rows.push_back(units::textRow(" Advice: " + advice));
+        rows.push_back(units::textRow(TEXT_KEY("Model", " Advice: "), true));
+        rows.push_back(units::textRow(advice));
     }
     return rows;
 }

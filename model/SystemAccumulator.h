@@ -33,14 +33,15 @@ struct AccumulatorInputs {
 };
 
 struct AccumulatorResult {
-    double exponent = 1.0;            // n used
-    double workingPrecharge = 0.0;    // p0 at the working temperature, bar gauge
-    double size = 0.0;                // V0, l
-    double usefulVolume = 0.0;        // dV, l
-    double volumeAtMinimum = 0.0;     // V1, l
-    double volumeAtMaximum = 0.0;     // V2, l
-    double pressureRatio = 0.0;       // p2/p0, absolute, at the working temperature
-    std::vector<std::string> advice;  // empty while the design keeps within the rules
+    double exponent = 1.0;          // n used
+    double workingPrecharge = 0.0;  // p0 at the working temperature, bar gauge
+    double size = 0.0;              // V0, l
+    double usefulVolume = 0.0;      // dV, l
+    double volumeAtMinimum = 0.0;   // V1, l
+    double volumeAtMaximum = 0.0;   // V2, l
+    double pressureRatio = 0.0;     // p2/p0, absolute, at the working temperature
+    // Empty while the design keeps within the rules; each a model text (a key).
+    std::vector<std::string> advice;
 };
 
 inline constexpr double kPrechargeCelsius = 20.0;

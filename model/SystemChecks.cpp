@@ -14,22 +14,24 @@ std::string shown(double value) {
 
 }  // namespace
 
-void requirePositive(double value, const std::string& name) {
+void requirePositive(double value, const char* name) {
     if (!positive(value)) {
-        throw InputError(name + ": " + shown(value) + " is not greater than 0");
+        throw InputError(KeyedText{TEXT_KEY("Model", "%1: %2 is not greater than 0"),
+                                   {keyFigure(name), shown(value)}});
     }
 }
 
-void requireNotNegative(double value, const std::string& name) {
+void requireNotNegative(double value, const char* name) {
     if (!std::isfinite(value) || value < 0.0) {
-        throw InputError(name + ": " + shown(value) + " is negative");
+        throw InputError(
+            KeyedText{TEXT_KEY("Model", "%1: %2 is negative"), {keyFigure(name), shown(value)}});
     }
 }
 
-void requireWithin(double value, double low, double high, const std::string& name) {
+void requireWithin(double value, double low, double high, const char* name) {
     if (!std::isfinite(value) || value < low || value > high) {
-        throw InputError(name + ": " + shown(value) + " is not in [" + shown(low) + ", " +
-                         shown(high) + "]");
+        throw InputError(KeyedText{TEXT_KEY("Model", "%1: %2 is not in [%3, %4]"),
+                                   {keyFigure(name), shown(value), shown(low), shown(high)}});
     }
 }
 

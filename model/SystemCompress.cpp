@@ -37,19 +37,20 @@ struct Columns {
 };
 
 void checkCylinder(const CylinderStiffnessInputs& in) {
-    syscheck::requirePositive(in.bore, "Bore");
-    syscheck::requirePositive(in.rod, "Rod");
+    syscheck::requirePositive(in.bore, TEXT_KEY("Model", "Bore"));
+    syscheck::requirePositive(in.rod, TEXT_KEY("Model", "Rod"));
     if (!(in.rod < in.bore)) {
         const std::string mm = " " + std::string(units::modelUnit(Quantity::SmallLength).ascii);
-        throw InputError("Rod (" + numtext::FloatToStr(in.rod) + mm +
-                         ") must be thinner than the bore (" + numtext::FloatToStr(in.bore) + mm +
-                         ")");
+        throw InputError(
+            KeyedText{TEXT_KEY("Model", "Rod (%1) must be thinner than the bore (%2)"),
+                      {numtext::FloatToStr(in.rod) + mm, numtext::FloatToStr(in.bore) + mm}});
     }
-    syscheck::requirePositive(in.stroke, "Stroke");
-    syscheck::requirePositive(in.mass, "Moving mass");
-    syscheck::requireNotNegative(in.deadVolumePiston, "Dead volume, piston side");
-    syscheck::requireNotNegative(in.deadVolumeRod, "Dead volume, rod side");
-    syscheck::requirePositive(in.bulkModulus, "Bulk modulus K");
+    syscheck::requirePositive(in.stroke, TEXT_KEY("Model", "Stroke"));
+    syscheck::requirePositive(in.mass, TEXT_KEY("Model", "Moving mass"));
+    syscheck::requireNotNegative(in.deadVolumePiston,
+                                 TEXT_KEY("Model", "Dead volume, piston side"));
+    syscheck::requireNotNegative(in.deadVolumeRod, TEXT_KEY("Model", "Dead volume, rod side"));
+    syscheck::requirePositive(in.bulkModulus, TEXT_KEY("Model", "Bulk modulus K"));
 }
 
 Columns columnsOf(const CylinderStiffnessInputs& in) {
@@ -78,9 +79,9 @@ long double frequencyOf(long double stiffness, double mass) {
 }  // namespace
 
 double compressedVolume(const CompressionInputs& in) {
-    syscheck::requirePositive(in.volume, "Oil volume");
-    syscheck::requirePositive(in.pressureRise, "Pressure rise");
-    syscheck::requirePositive(in.bulkModulus, "Bulk modulus K");
+    syscheck::requirePositive(in.volume, TEXT_KEY("Model", "Oil volume"));
+    syscheck::requirePositive(in.pressureRise, TEXT_KEY("Model", "Pressure rise"));
+    syscheck::requirePositive(in.bulkModulus, TEXT_KEY("Model", "Bulk modulus K"));
     FloatingPointWatch watch;
     const long double taken = static_cast<long double>(in.volume) * in.pressureRise /
                               in.bulkModulus * kCubicCentimetresPerLitre;
@@ -131,13 +132,15 @@ std::vector<std::pair<double, double>> naturalFrequencyCurve(const CylinderStiff
 
 units::ReportRows compressionReportRows(const CompressionInputs& in, double compressed) {
     return {
-        units::textRow(" -------   Oil compressibility  ----------- "),
-        row(" Oil volume V = ", in.volume, Quantity::Volume, "%.3f", " [{unit}]"),
-        row(" Pressure rise dp = ", in.pressureRise, Quantity::Pressure, "%.2f", " [{unit}]"),
-        row(" Effective bulk modulus K = ", in.bulkModulus, Quantity::Pressure, "%.1f",
+        units::textRow(TEXT_KEY("Model", " -------   Oil compressibility  ----------- ")),
+        row(TEXT_KEY("Model", " Oil volume V = "), in.volume, Quantity::Volume, "%.3f",
             " [{unit}]"),
-        row(" Oil taken by compression dV = ", compressed, Quantity::SmallVolume, "%.2f",
+        row(TEXT_KEY("Model", " Pressure rise dp = "), in.pressureRise, Quantity::Pressure, "%.2f",
             " [{unit}]"),
+        row(TEXT_KEY("Model", " Effective bulk modulus K = "), in.bulkModulus, Quantity::Pressure,
+            "%.1f", " [{unit}]"),
+        row(TEXT_KEY("Model", " Oil taken by compression dV = "), compressed, Quantity::SmallVolume,
+            "%.2f", " [{unit}]"),
     };
 }
 
@@ -150,21 +153,24 @@ units::ReportRows stiffnessReportRows(const CylinderStiffnessInputs& in,
     constexpr Quantity kMm = Quantity::SmallLength;
     constexpr Quantity kCm3 = Quantity::SmallVolume;
     return {
-        units::textRow(" -------   Cylinder stiffness and natural frequency  ----------- "),
-        row(" Bore D = ", in.bore, kMm, "%.2f", " [{unit}], rod d = ", true),
-        row("", in.rod, kMm, "%.2f", " [{unit}], stroke s = ", true),
+        units::textRow(
+            TEXT_KEY("Model", " -------   Cylinder stiffness and natural frequency  ----------- ")),
+        row(TEXT_KEY("Model", " Bore D = "), in.bore, kMm, "%.2f",
+            TEXT_KEY("Model", " [{unit}], rod d = "), true),
+        row("", in.rod, kMm, "%.2f", TEXT_KEY("Model", " [{unit}], stroke s = "), true),
         row("", in.stroke, kMm, "%.2f", " [{unit}]"),
-        row(" Moving mass m = ", in.mass, Quantity::Mass, "%.2f", " [{unit}]"),
-        row(" Dead volume piston side V1 = ", in.deadVolumePiston, kCm3, "%.2f",
-            " [{unit}], rod side V2 = ", true),
+        row(TEXT_KEY("Model", " Moving mass m = "), in.mass, Quantity::Mass, "%.2f", " [{unit}]"),
+        row(TEXT_KEY("Model", " Dead volume piston side V1 = "), in.deadVolumePiston, kCm3, "%.2f",
+            TEXT_KEY("Model", " [{unit}], rod side V2 = "), true),
         row("", in.deadVolumeRod, kCm3, "%.2f", " [{unit}]"),
-        row(" Effective bulk modulus K = ", in.bulkModulus, Quantity::Pressure, "%.1f",
-            " [{unit}]"),
-        row(" Lowest natural frequency f0 = ", out.lowestFrequency, Quantity::Frequency, "%.2f",
-            " [{unit}] at x = ", true),
+        row(TEXT_KEY("Model", " Effective bulk modulus K = "), in.bulkModulus, Quantity::Pressure,
+            "%.1f", " [{unit}]"),
+        row(TEXT_KEY("Model", " Lowest natural frequency f0 = "), out.lowestFrequency,
+            Quantity::Frequency, "%.2f", TEXT_KEY("Model", " [{unit}] at x = "), true),
         row("", out.position, kMm, "%.1f", " [{unit}]"),
-        row(" Stiffness there c = ", out.stiffness / kNewtonsPerMetreInKilonewtonsPerMillimetre,
-            Quantity::Stiffness, "%.2f", " [{unit}]"),
+        row(TEXT_KEY("Model", " Stiffness there c = "),
+            out.stiffness / kNewtonsPerMetreInKilonewtonsPerMillimetre, Quantity::Stiffness, "%.2f",
+            " [{unit}]"),
     };
 }
 

@@ -33,7 +33,7 @@ long double coolingPerKelvin(const HeatInputs& in) {
 }  // namespace
 
 double tankSurfaceArea(double litres) {
-    syscheck::requirePositive(litres, "Tank volume");
+    syscheck::requirePositive(litres, TEXT_KEY("Model", "Tank volume"));
     FloatingPointWatch watch;
     const long double area = kTankAreaFactor * std::cbrt(static_cast<long double>(litres) * litres);
     syscheck::requireSound(watch, area);
@@ -41,25 +41,28 @@ double tankSurfaceArea(double litres) {
 }
 
 HeatResult computeHeatBalance(const HeatInputs& in) {
-    syscheck::requirePositive(in.powerLost, "Power lost");
+    syscheck::requirePositive(in.powerLost, TEXT_KEY("Model", "Power lost"));
     if (!std::isfinite(in.duty) || !(in.duty > 0.0) || in.duty > 100.0) {
-        throw InputError("Duty: " + numtext::FloatToStr(in.duty) + " is not in (0, 100]");
+        throw InputError(KeyedText{TEXT_KEY("Model", "Duty: %1 is not in (0, 100]"),
+                                   {numtext::FloatToStr(in.duty)}});
     }
-    syscheck::requirePositive(in.tankVolume, "Tank volume");
-    syscheck::requirePositive(in.tankArea, "Tank surface");
-    syscheck::requirePositive(in.transfer, "Heat transfer coefficient k");
-    syscheck::requirePositive(in.density, "Oil density");
-    syscheck::requirePositive(in.specificHeat, "Specific heat");
+    syscheck::requirePositive(in.tankVolume, TEXT_KEY("Model", "Tank volume"));
+    syscheck::requirePositive(in.tankArea, TEXT_KEY("Model", "Tank surface"));
+    syscheck::requirePositive(in.transfer, TEXT_KEY("Model", "Heat transfer coefficient k"));
+    syscheck::requirePositive(in.density, TEXT_KEY("Model", "Oil density"));
+    syscheck::requirePositive(in.specificHeat, TEXT_KEY("Model", "Specific heat"));
     for (const double temperature : {in.ambient, in.highestOil}) {
         if (!std::isfinite(temperature) || temperature <= -units::kKelvinOffset) {
-            throw InputError("Temperature: " + numtext::FloatToStr(temperature) +
-                             " is not above absolute zero");
+            throw InputError(
+                KeyedText{TEXT_KEY("Model", "Temperature: %1 is not above absolute zero"),
+                          {numtext::FloatToStr(temperature)}});
         }
     }
     if (!(in.highestOil > in.ambient)) {
-        throw InputError("Highest oil temperature (" + numtext::FloatToStr(in.highestOil) +
-                         ") must be above the ambient temperature (" +
-                         numtext::FloatToStr(in.ambient) + ")");
+        throw InputError(KeyedText{
+            TEXT_KEY("Model",
+                     "Highest oil temperature (%1) must be above the ambient temperature (%2)"),
+            {numtext::FloatToStr(in.highestOil), numtext::FloatToStr(in.ambient)}});
     }
     FloatingPointWatch watch;
     HeatResult out;
@@ -100,34 +103,39 @@ double oilTemperatureAt(const HeatInputs& in, const HeatResult& out, double minu
 units::ReportRows heatReportRows(const HeatInputs& in, const HeatResult& out) {
     constexpr Quantity kCelsius = Quantity::Temperature;
     constexpr Quantity kMinutes = Quantity::Minutes;
-    units::ReportRows rows{units::textRow(" -------   Heat balance of the tank  ----------- ")};
-    rows.push_back(row(" Power lost P = ", in.powerLost, Quantity::Power, "%.3f",
-                       " [{unit}] at a duty of ", true));
+    units::ReportRows rows{
+        units::textRow(TEXT_KEY("Model", " -------   Heat balance of the tank  ----------- "))};
+    rows.push_back(row(TEXT_KEY("Model", " Power lost P = "), in.powerLost, Quantity::Power, "%.3f",
+                       TEXT_KEY("Model", " [{unit}] at a duty of "), true));
     rows.push_back(row("", in.duty, Quantity::Ratio, "%.1f", " [%]"));
-    rows.push_back(row(" Tank volume V = ", in.tankVolume, Quantity::Volume, "%.1f", " [{unit}]"));
+    rows.push_back(row(TEXT_KEY("Model", " Tank volume V = "), in.tankVolume, Quantity::Volume,
+                       "%.1f", " [{unit}]"));
+    rows.push_back(row(TEXT_KEY("Model", " Tank surface A = "), in.tankArea, Quantity::LargeArea,
+                       "%.3f", " [{unit}]"));
+    rows.push_back(row(TEXT_KEY("Model", " Heat transfer coefficient k = "), in.transfer,
+                       Quantity::HeatTransfer, "%.2f", " [{unit}]"));
     rows.push_back(
-        row(" Tank surface A = ", in.tankArea, Quantity::LargeArea, "%.3f", " [{unit}]"));
-    rows.push_back(row(" Heat transfer coefficient k = ", in.transfer, Quantity::HeatTransfer,
-                       "%.2f", " [{unit}]"));
-    rows.push_back(row(" Ambient Ta = ", in.ambient, kCelsius, "%.1f", " [{symbol}]"));
-    rows.push_back(
-        row(" Highest oil temperature Tmax = ", in.highestOil, kCelsius, "%.1f", " [{symbol}]"));
-    rows.push_back(row(" Oil density = ", in.density, Quantity::Density, "%.1f",
-                       " [{unit}], specific heat c = ", true));
+        row(TEXT_KEY("Model", " Ambient Ta = "), in.ambient, kCelsius, "%.1f", " [{symbol}]"));
+    rows.push_back(row(TEXT_KEY("Model", " Highest oil temperature Tmax = "), in.highestOil,
+                       kCelsius, "%.1f", " [{symbol}]"));
+    rows.push_back(row(TEXT_KEY("Model", " Oil density = "), in.density, Quantity::Density, "%.1f",
+                       TEXT_KEY("Model", " [{unit}], specific heat c = "), true));
     rows.push_back(row("", in.specificHeat, Quantity::SpecificHeat, "%.2f", " [{unit}]"));
-    rows.push_back(
-        units::textRow(" The tank's steel is left out of the heat capacity (on the safe side)"));
-    rows.push_back(
-        row(" Steady oil temperature = ", out.steadyTemperature, kCelsius, "%.1f", " [{symbol}]"));
-    rows.push_back(row(" Time constant tau = ", out.timeConstant, kMinutes, "%.1f", " [{unit}]"));
+    rows.push_back(units::textRow(TEXT_KEY(
+        "Model", " The tank's steel is left out of the heat capacity (on the safe side)")));
+    rows.push_back(row(TEXT_KEY("Model", " Steady oil temperature = "), out.steadyTemperature,
+                       kCelsius, "%.1f", " [{symbol}]"));
+    rows.push_back(row(TEXT_KEY("Model", " Time constant tau = "), out.timeConstant, kMinutes,
+                       "%.1f", " [{unit}]"));
     if (out.timeToHighest) {
-        rows.push_back(row(" Time from ambient to Tmax = ", *out.timeToHighest, kMinutes, "%.1f",
-                           " [{unit}]"));
+        rows.push_back(row(TEXT_KEY("Model", " Time from ambient to Tmax = "), *out.timeToHighest,
+                           kMinutes, "%.1f", " [{unit}]"));
     } else {
-        rows.push_back(units::textRow(" Time from ambient to Tmax: not reached"));
+        rows.push_back(
+            units::textRow(TEXT_KEY("Model", " Time from ambient to Tmax: not reached")));
     }
-    rows.push_back(row(" Cooler power to hold Tmax = ", out.coolerPower, Quantity::Power, "%.3f",
-                       " [{unit}]"));
+    rows.push_back(row(TEXT_KEY("Model", " Cooler power to hold Tmax = "), out.coolerPower,
+                       Quantity::Power, "%.3f", " [{unit}]"));
     return rows;
 }
 

@@ -8,14 +8,12 @@
 #include "model/faults.h"
 #include "model/numtext.h"
 
-using numtext::Format;
-
 namespace {
 
 constexpr std::array<LineKindVelocities, 3> kKinds = {{
-    {"Suction", 0.5, 1.5, 1.0},
-    {"Return", 1.5, 4.0, 3.0},
-    {"Pressure", 2.0, 6.0, 5.0},
+    {TEXT_KEY("Model", "Suction"), 0.5, 1.5, 1.0},
+    {TEXT_KEY("Model", "Return"), 1.5, 4.0, 3.0},
+    {TEXT_KEY("Model", "Pressure"), 2.0, 6.0, 5.0},
 }};
 
 constexpr std::array<HoseSize, 10> kHoses = {{
@@ -59,11 +57,11 @@ std::optional<HoseSize> nextHoseSize(double diameter) {
 }
 
 LineSizingResult sizeLine(const LineSizingInputs& in) {
-    syscheck::requirePositive(in.flow, "Flow");
-    syscheck::requirePositive(in.velocity, "Design velocity");
-    syscheck::requirePositive(in.length, "Length");
-    syscheck::requirePositive(in.density, "Oil density");
-    syscheck::requirePositive(in.viscosity, "Kinematic viscosity");
+    syscheck::requirePositive(in.flow, TEXT_KEY("Model", "Flow"));
+    syscheck::requirePositive(in.velocity, TEXT_KEY("Model", "Design velocity"));
+    syscheck::requirePositive(in.length, TEXT_KEY("Model", "Length"));
+    syscheck::requirePositive(in.density, TEXT_KEY("Model", "Oil density"));
+    syscheck::requirePositive(in.viscosity, TEXT_KEY("Model", "Kinematic viscosity"));
     FloatingPointWatch watch;
     LineSizingResult out;
     // d = sqrt(4 Q / (pi v)), Q in m3/s, d in mm.
@@ -86,39 +84,52 @@ LineSizingResult sizeLine(const LineSizingInputs& in) {
 
 units::ReportRows lineSizingReportRows(const LineSizingInputs& in, const LineSizingResult& out) {
     using units::Quantity;
-    const auto row = [](std::string label, double value, Quantity quantity, const char* number,
-                        std::string after, bool continues = false) {
-        return units::numberRow(std::move(label), value, quantity, units::NumberRules::Framework,
-                                number, std::move(after), continues);
+    const auto row = [](const char* label, double value, Quantity quantity, const char* number,
+                        const char* after, bool continues = false) {
+        return units::numberRow(label, value, quantity, units::NumberRules::Framework, number,
+                                after, continues);
+    };
+    // Each kind's label whole, so that a translation need not build it.
+    constexpr std::array<const char*, 3> kKindLabels = {
+        TEXT_KEY("Model", " Suction line, usual "),
+        TEXT_KEY("Model", " Return line, usual "),
+        TEXT_KEY("Model", " Pressure line, usual "),
     };
     const LineKindVelocities& kind = lineKindVelocities(in.kind);
-    units::ReportRows rows{units::textRow(" -------   Line sizing  ----------- ")};
-    rows.push_back(row(" Flow Q = ", in.flow, Quantity::Flow, "%.2f", " [{unit}]"));
-    rows.push_back(row(std::string(" ") + kind.name + " line, usual ", kind.lowest,
-                       Quantity::Velocity, "%.1f", " to ", true));
+    units::ReportRows rows{
+        units::textRow(TEXT_KEY("Model", " -------   Line sizing  ----------- "))};
     rows.push_back(
-        row("", kind.highest, Quantity::Velocity, "%.1f", " [{unit}]; design velocity v = ", true));
+        row(TEXT_KEY("Model", " Flow Q = "), in.flow, Quantity::Flow, "%.2f", " [{unit}]"));
+    rows.push_back(row(kKindLabels.at(static_cast<std::size_t>(in.kind)), kind.lowest,
+                       Quantity::Velocity, "%.1f", TEXT_KEY("Model", " to "), true));
+    rows.push_back(row("", kind.highest, Quantity::Velocity, "%.1f",
+                       TEXT_KEY("Model", " [{unit}]; design velocity v = "), true));
     rows.push_back(row("", in.velocity, Quantity::Velocity, "%.2f", " [{unit}]"));
-    rows.push_back(row(" Length L = ", in.length, Quantity::Length, "%.2f", " [{unit}]"));
-    rows.push_back(row(" Oil density = ", in.density, Quantity::Density, "%.1f",
-                       " [{unit}], viscosity = ", true));
+    rows.push_back(
+        row(TEXT_KEY("Model", " Length L = "), in.length, Quantity::Length, "%.2f", " [{unit}]"));
+    rows.push_back(row(TEXT_KEY("Model", " Oil density = "), in.density, Quantity::Density, "%.1f",
+                       TEXT_KEY("Model", " [{unit}], viscosity = "), true));
     rows.push_back(row("", in.viscosity, Quantity::KinematicViscosity, "%.2f", " [{unit}]"));
-    rows.push_back(row(" Inner diameter for v: d = ", out.diameter, Quantity::SmallLength, "%.2f",
-                       " [{unit}]"));
+    rows.push_back(row(TEXT_KEY("Model", " Inner diameter for v: d = "), out.diameter,
+                       Quantity::SmallLength, "%.2f", " [{unit}]"));
+    // The hose sizes (-32) and the regime's name stand in rows of their own.
     if (!out.hose) {
-        rows.push_back(row(std::string(" No hose of the series up to ") + kHoses.back().dash + " (",
-                           kHoses.back().diameter, Quantity::SmallLength, "%.2f",
-                           " [{unit}]) is wide enough"));
+        rows.push_back(units::textRow(TEXT_KEY("Model", " No hose of the series up to "), true));
+        rows.push_back(units::textRow(kHoses.back().dash, true));
+        rows.push_back(row(" (", kHoses.back().diameter, Quantity::SmallLength, "%.2f",
+                           TEXT_KEY("Model", " [{unit}]) is wide enough")));
         return rows;
     }
-    rows.push_back(row(std::string(" Next hose size ") + out.hose->dash + ": d = ",
-                       out.hose->diameter, Quantity::SmallLength, "%.2f", " [{unit}]"));
-    rows.push_back(
-        row(" Hose velocity v = ", out.hoseVelocity, Quantity::Velocity, "%.2f", " [{unit}]"));
-    rows.push_back(
-        row(" Hose pressure drop dp = ", out.hoseDrop, Quantity::Pressure, "%.3f", " [{unit}]"));
-    rows.push_back(row(" Reynolds number Re = ", out.reynolds, Quantity::Ratio, "%.f",
-                       ", flow type: " + out.flowType));
+    rows.push_back(units::textRow(TEXT_KEY("Model", " Next hose size "), true));
+    rows.push_back(units::textRow(out.hose->dash, true));
+    rows.push_back(row(": d = ", out.hose->diameter, Quantity::SmallLength, "%.2f", " [{unit}]"));
+    rows.push_back(row(TEXT_KEY("Model", " Hose velocity v = "), out.hoseVelocity,
+                       Quantity::Velocity, "%.2f", " [{unit}]"));
+    rows.push_back(row(TEXT_KEY("Model", " Hose pressure drop dp = "), out.hoseDrop,
+                       Quantity::Pressure, "%.3f", " [{unit}]"));
+    rows.push_back(row(TEXT_KEY("Model", " Reynolds number Re = "), out.reynolds, Quantity::Ratio,
+                       "%.f", TEXT_KEY("Model", ", flow type: "), true));
+    rows.push_back(units::textRow(out.flowType));
     return rows;
 }
 

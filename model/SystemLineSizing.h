@@ -15,7 +15,7 @@ enum class LineKind { Suction, Return, Pressure };
 
 // The usual velocities of a kind, m/s, and the one a design starts from.
 struct LineKindVelocities {
-    const char* name;
+    const char* name;  // a model text: "Suction", "Return", "Pressure"
     double lowest;
     double highest;
     double design;

@@ -24,18 +24,19 @@ long double areaOf(long double diameterMm) {
 
 OrificeResult computeOrifice(const OrificeInputs& in) {
     if (!std::isfinite(in.discharge) || !(in.discharge > 0.0) || in.discharge > 1.0) {
-        throw InputError("Discharge coefficient alpha: " + numtext::FloatToStr(in.discharge) +
-                         " is not in (0, 1]");
+        throw InputError(
+            KeyedText{TEXT_KEY("Model", "Discharge coefficient alpha: %1 is not in (0, 1]"),
+                      {numtext::FloatToStr(in.discharge)}});
     }
-    syscheck::requirePositive(in.density, "Oil density");
+    syscheck::requirePositive(in.density, TEXT_KEY("Model", "Oil density"));
     if (in.unknown != OrificeUnknown::Diameter) {
-        syscheck::requirePositive(in.diameter, "Diameter");
+        syscheck::requirePositive(in.diameter, TEXT_KEY("Model", "Diameter"));
     }
     if (in.unknown != OrificeUnknown::PressureDrop) {
-        syscheck::requirePositive(in.pressureDrop, "Pressure drop");
+        syscheck::requirePositive(in.pressureDrop, TEXT_KEY("Model", "Pressure drop"));
     }
     if (in.unknown != OrificeUnknown::Flow) {
-        syscheck::requirePositive(in.flow, "Flow");
+        syscheck::requirePositive(in.flow, TEXT_KEY("Model", "Flow"));
     }
     FloatingPointWatch watch;
     OrificeResult out{in.diameter, in.pressureDrop, in.flow};
@@ -77,20 +78,23 @@ units::ReportRows orificeReportRows(const OrificeInputs& in, const OrificeResult
         return units::numberRow(label, value, quantity, units::NumberRules::Framework, number,
                                 std::move(after));
     };
-    const auto given = [&in](OrificeUnknown quantity) {
-        return std::string(in.unknown == quantity ? "" : " (given)");
+    const auto given = [&in](OrificeUnknown quantity) -> const char* {
+        return in.unknown == quantity ? " [{unit}]" : TEXT_KEY("Model", " [{unit}] (given)");
     };
     return {
-        units::textRow(" -------   Sharp-edged orifice  ----------- "),
-        row(" Diameter d = ", out.diameter, Quantity::SmallLength, "%.3f",
-            " [{unit}]" + given(OrificeUnknown::Diameter)),
-        row(" Pressure drop dp = ", out.pressureDrop, Quantity::Pressure, "%.3f",
-            " [{unit}]" + given(OrificeUnknown::PressureDrop)),
-        row(" Flow Q = ", out.flow, Quantity::Flow, "%.3f",
-            " [{unit}]" + given(OrificeUnknown::Flow)),
-        row(" Discharge coefficient alpha = ", in.discharge, Quantity::Ratio, "%.3f", ""),
-        row(" Jet velocity = ", out.jetVelocity, Quantity::Velocity, "%.2f", " [{unit}]"),
-        row(" Oil density = ", in.density, Quantity::Density, "%.1f", " [{unit}]"),
+        units::textRow(TEXT_KEY("Model", " -------   Sharp-edged orifice  ----------- ")),
+        row(TEXT_KEY("Model", " Diameter d = "), out.diameter, Quantity::SmallLength, "%.3f",
+            given(OrificeUnknown::Diameter)),
+        row(TEXT_KEY("Model", " Pressure drop dp = "), out.pressureDrop, Quantity::Pressure, "%.3f",
+            given(OrificeUnknown::PressureDrop)),
+        row(TEXT_KEY("Model", " Flow Q = "), out.flow, Quantity::Flow, "%.3f",
+            given(OrificeUnknown::Flow)),
+        row(TEXT_KEY("Model", " Discharge coefficient alpha = "), in.discharge, Quantity::Ratio,
+            "%.3f", ""),
+        row(TEXT_KEY("Model", " Jet velocity = "), out.jetVelocity, Quantity::Velocity, "%.2f",
+            " [{unit}]"),
+        row(TEXT_KEY("Model", " Oil density = "), in.density, Quantity::Density, "%.1f",
+            " [{unit}]"),
     };
 }
 

@@ -3,11 +3,12 @@
 std::string KeyedText::filled() const {
     std::string text;
     for (const char* at = key; *at != '\0'; ++at) {
-        // %1 to %9; the keys hold no more figures than that.
+        // %1 to %9; the keys hold no more figures than that. A figure is put
+        // in as it is: a "%2" inside a figure stays.
         if (at[0] == '%' && at[1] >= '1' && at[1] <= '9') {
             const auto index = static_cast<std::size_t>(at[1] - '1');
             if (index < figures.size()) {
-                text += figures[index];
+                text += figures[index].text;
                 ++at;
                 continue;
             }
@@ -15,4 +16,10 @@ std::string KeyedText::filled() const {
         text += *at;
     }
     return text;
+}
+
+KeyedText::Figure keyFigure(std::string_view key) {
+    KeyedText::Figure figure{std::string(key)};
+    figure.isKey = true;
+    return figure;
 }

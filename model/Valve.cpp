@@ -79,17 +79,21 @@ void Valve::writeReportRows(units::ReportRows& rows) const {
                         .continues = continues,
                         .lineBuffer = kReportLineBuffer});
     };
-    rows.push_back(units::textRow(" ---------------- VALVE CALCULATION --- -------------- "));
-    // The name is the user's text: a row of its own that no unit mark is read in.
-    rows.push_back(units::textRow("Valve type: ", true));
-    rows.push_back({.label = name, .lineBuffer = kReportLineBuffer});
-    row("Pressure intake port: [{unit}]:  ", pressureIn, Quantity::Pressure, " {unit} ");
-    row("Presure drop:  ", flow, Quantity::Flow, " [{unit}]:  ", true);
+    rows.push_back(units::textRow(
+        TEXT_KEY("Model", " ---------------- VALVE CALCULATION --- -------------- ")));
+    // The name is the user's text: a row of its own that no unit mark is read
+    // in and no translation changes.
+    rows.push_back(units::textRow(TEXT_KEY("Model", "Valve type: "), true));
+    rows.push_back({.label = name, .lineBuffer = kReportLineBuffer, .userText = true});
+    row(TEXT_KEY("Model", "Pressure intake port: [{unit}]:  "), pressureIn, Quantity::Pressure,
+        " {unit} ");
+    row(TEXT_KEY("Model", "Presure drop:  "), flow, Quantity::Flow, " [{unit}]:  ", true);
     row("", pressureDrop, Quantity::Pressure, " {unit} ");
-    row("Presure out:  [{unit}]:  ", pressureOut, Quantity::Pressure, " {unit} ");
+    row(TEXT_KEY("Model", "Presure out:  [{unit}]:  "), pressureOut, Quantity::Pressure,
+        " {unit} ");
     if (!source.empty()) {
         // The data line as it stands in its file: the data files are metric
-        // whatever the system shown.
-        rows.push_back(units::textRow(" " + source));
+        // whatever the system shown. The caller's text, in its language.
+        rows.push_back(units::userTextRow(" " + source));
     }
 }

@@ -9,8 +9,6 @@
 #include "model/faults.h"
 #include "model/numtext.h"
 
-using numtext::Format;
-
 namespace {
 
 // Wall roughness k [mm] of the materials 1 to 6 as the line page numbers them;
@@ -19,14 +17,15 @@ constexpr std::array<long double, 6> kWallRoughness = {0.0015L, 0.03L, 0.4L, 2.5
 constexpr long double kCopperRoughness = 0.0015L;
 
 // The line page's names of the same materials, in its order; the first is
-// also the name of copper taken for an unlisted material.
+// also the name of copper taken for an unlisted material. Model texts: the
+// page and the reports show them in the program's language.
 constexpr std::array<std::string_view, 6> kTubeTypeNames = {
-    "Technical plain tube pull broaching  (copper,brass,glass)",
-    "Technical plain tube pull broaching (steel)",
-    "Technical, pull broaching rusted (steel)",
-    "Technical, pull broaching strong rusted (steel)",
-    "Welded new (steel)",
-    "Welded, new, little rusted (steel)",
+    TEXT_KEY("Model", "Technical plain tube pull broaching  (copper,brass,glass)"),
+    TEXT_KEY("Model", "Technical plain tube pull broaching (steel)"),
+    TEXT_KEY("Model", "Technical, pull broaching rusted (steel)"),
+    TEXT_KEY("Model", "Technical, pull broaching strong rusted (steel)"),
+    TEXT_KEY("Model", "Welded new (steel)"),
+    TEXT_KEY("Model", "Welded, new, little rusted (steel)"),
 };
 
 bool isListedMaterial(unsigned material) {
@@ -39,13 +38,14 @@ long double wallRoughness(unsigned material) {
 
 // Regime names as the line page and the reports show them. They name the
 // flow, by the classic bounds of Re and Re k/d; the friction factor of every
-// turbulent regime is Colebrook-White's all the same.
-constexpr const char* kLaminar = "Lamilar";
-constexpr const char* kTransitional = "Transitional";
-constexpr const char* kSmoothApproximated = " Lambda by approximation  ";
-constexpr const char* kSmooth = " Turbulence flow by hydaulic smooth pipes  ";
-constexpr const char* kRough = " Hydarulic  asperity pipes ";
-constexpr const char* kFullyRough = "  Full Hydarulic  asperity pipes ";
+// turbulent regime is Colebrook-White's all the same. Model texts, kept as
+// written: a line's flowType is one of them, whatever the language shown.
+constexpr const char* kLaminar = TEXT_KEY("Model", "Lamilar");
+constexpr const char* kTransitional = TEXT_KEY("Model", "Transitional");
+constexpr const char* kSmoothApproximated = TEXT_KEY("Model", " Lambda by approximation  ");
+constexpr const char* kSmooth = TEXT_KEY("Model", " Turbulence flow by hydaulic smooth pipes  ");
+constexpr const char* kRough = TEXT_KEY("Model", " Hydarulic  asperity pipes ");
+constexpr const char* kFullyRough = TEXT_KEY("Model", "  Full Hydarulic  asperity pipes ");
 
 constexpr double kTransitionalFrom = 2320.0;
 constexpr double kTurbulentFrom = 4000.0;
@@ -87,20 +87,22 @@ long double colebrookInverseRoot(long double re, long double k, int maxRounds) {
         const long double next = 1.0L / (x * x);
         if (!std::isfinite(next)) {
             // An Re far too small for turbulence took x out of the logarithm's domain.
-            throw FloatingPointFault("Invalid floating point operation");
+            throw FloatingPointFault(TEXT_KEY("Model", "Invalid floating point operation"));
         }
         if (std::fabs(next - lambda) < kColebrookTolerance * next) {
             if (!(x > 0.0L)) {
-                throw FloatingPointFault(numtext::Format(
-                    "Relative roughness k/d = %.4f leaves Colebrook-White without a friction "
-                    "factor",
-                    {k}));
+                throw FloatingPointFault(KeyedText{
+                    TEXT_KEY("Model",
+                             "Relative roughness k/d = %1 leaves Colebrook-White without a "
+                             "friction factor"),
+                    {numtext::Format("%.4f", {k})}});
             }
             return x;
         }
         lambda = next;
     }
-    throw FloatingPointFault("Friction factor by Colebrook-White did not converge");
+    throw FloatingPointFault(
+        TEXT_KEY("Model", "Friction factor by Colebrook-White did not converge"));
 }
 
 // d lambda / d Re on the Colebrook-White curve at its root x, by implicit
@@ -115,10 +117,11 @@ long double colebrookSlope(long double re, long double k, long double x) {
 
 void addRoughnessWarning(units::ReportRows& rows, double relativeRoughness) {
     if (relativeRoughness > kMeasuredRoughnessUpTo) {
-        rows.push_back(
-            units::textRow(Format(" Relative roughness k/d = %.4f is above %.2f, beyond the "
-                                  "measured range of the friction laws",
-                                  {relativeRoughness, kMeasuredRoughnessUpTo})));
+        const units::RowWriter row(rows, units::NumberRules::Framework);
+        row(TEXT_KEY("Model", " Relative roughness k/d = "), relativeRoughness,
+            units::Quantity::Ratio, "%.4f", TEXT_KEY("Model", " is above "), true);
+        row("", kMeasuredRoughnessUpTo, units::Quantity::Ratio, "%.2f",
+            TEXT_KEY("Model", ", beyond the measured range of the friction laws"));
     }
 }
 
@@ -145,14 +148,18 @@ void addLineReport(units::ReportRows& rows, const cev& line, const LineReportTex
     row(texts.diameter, line.diameter, Quantity::SmallLength, "%.f", " [{unit}] ");
     row(texts.reynolds, line.reynolds, Quantity::Ratio, "%.3f", "");
     row(texts.velocity, line.velocity, Quantity::Velocity, "%.3f", " [{unit}]");
-    rows.push_back(units::textRow(texts.lambda + fourSignificantDigits(line.frictionFactor) + " "));
+    // The label and the figure apart: the label is translated, the figure not.
+    rows.push_back(units::textRow(texts.lambda, true));
+    rows.push_back(units::textRow(fourSignificantDigits(line.frictionFactor) + " "));
     row(texts.length, line.length, Quantity::Length, "%.2f", " [{unit}]");
     row(texts.drop, line.pressureDrop, Quantity::Pressure, "%.3f", " [{unit}]");
     row(texts.flow, line.flow, Quantity::Flow, "%.3f", " [{unit}]");
-    rows.push_back(units::textRow(texts.tubeType + line.tubeType));
+    rows.push_back(units::textRow(texts.tubeType, true));
+    rows.push_back(units::textRow(line.tubeType));
     row(texts.roughness, line.roughness, Quantity::SmallLength, "%.4f", " [{unit}]");
     addRoughnessWarning(rows, line.relativeRoughness);
-    rows.push_back(units::textRow(texts.flowType + line.flowType));
+    rows.push_back(units::textRow(texts.flowType, true));
+    rows.push_back(units::textRow(line.flowType));
 }
 
 }  // namespace
@@ -350,30 +357,32 @@ void cev::computePressureDrop() {
 
 void cev::writeReportRows(units::ReportRows& rows) const {
     addLineReport(rows, *this,
-                  {.heading = " -------   Single pipe pressure drop calculation  ----------- ",
-                   .diameter = " Pipe diametar: d = ",
-                   .reynolds = " Reynold's number: Re = ",
-                   .velocity = " Fluid flow speed  v =  ",
-                   .lambda = "Resistance coefficient Lambda = ",
-                   .length = "Pipe lenght L=  ",
-                   .drop = "Pressure drop dP=  ",
-                   .flow = "Flow Q=  ",
-                   .tubeType = "Tube type :  ",
-                   .roughness = "Wall roughness k =  ",
-                   .flowType = "Flow type :  "});
+                  {.heading = TEXT_KEY(
+                       "Model", " -------   Single pipe pressure drop calculation  ----------- "),
+                   .diameter = TEXT_KEY("Model", " Pipe diametar: d = "),
+                   .reynolds = TEXT_KEY("Model", " Reynold's number: Re = "),
+                   .velocity = TEXT_KEY("Model", " Fluid flow speed  v =  "),
+                   .lambda = TEXT_KEY("Model", "Resistance coefficient Lambda = "),
+                   .length = TEXT_KEY("Model", "Pipe lenght L=  "),
+                   .drop = TEXT_KEY("Model", "Pressure drop dP=  "),
+                   .flow = TEXT_KEY("Model", "Flow Q=  "),
+                   .tubeType = TEXT_KEY("Model", "Tube type :  "),
+                   .roughness = TEXT_KEY("Model", "Wall roughness k =  "),
+                   .flowType = TEXT_KEY("Model", "Flow type :  ")});
 }
 
 void crevo::writeReportRows(units::ReportRows& rows) const {
     addLineReport(rows, *this,
-                  {.heading = " =========Hose pipe calculation ============================",
-                   .diameter = " Diameter d = ",
-                   .reynolds = " Reynolds number Re= ",
-                   .velocity = " Flow velocity v= ",
-                   .lambda = "Resistance coefficient  Lambda = ",
-                   .length = "Length L=  ",
-                   .drop = "Pressure drop dP = ",
-                   .flow = "Flow Q = ",
-                   .tubeType = "Tube type :   ",
-                   .roughness = "Wall roughness k =   ",
-                   .flowType = "Flow type :   "});
+                  {.heading = TEXT_KEY(
+                       "Model", " =========Hose pipe calculation ============================"),
+                   .diameter = TEXT_KEY("Model", " Diameter d = "),
+                   .reynolds = TEXT_KEY("Model", " Reynolds number Re= "),
+                   .velocity = TEXT_KEY("Model", " Flow velocity v= "),
+                   .lambda = TEXT_KEY("Model", "Resistance coefficient  Lambda = "),
+                   .length = TEXT_KEY("Model", "Length L=  "),
+                   .drop = TEXT_KEY("Model", "Pressure drop dP = "),
+                   .flow = TEXT_KEY("Model", "Flow Q = "),
+                   .tubeType = TEXT_KEY("Model", "Tube type :   "),
+                   .roughness = TEXT_KEY("Model", "Wall roughness k =   "),
+                   .flowType = TEXT_KEY("Model", "Flow type :   ")});
 }

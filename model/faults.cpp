@@ -8,9 +8,9 @@
 
 namespace {
 
-constexpr const char* kDivisionByZero = "Floating point division by zero";
-constexpr const char* kInvalidOperation = "Invalid floating point operation";
-constexpr const char* kOverflow = "Floating point overflow";
+constexpr const char* kDivisionByZero = TEXT_KEY("Model", "Floating point division by zero");
+constexpr const char* kInvalidOperation = TEXT_KEY("Model", "Invalid floating point operation");
+constexpr const char* kOverflow = TEXT_KEY("Model", "Floating point overflow");
 
 }  // namespace
 

@@ -4,19 +4,26 @@
 #include <stdexcept>
 #include <string>
 
+#include "model/TextKey.h"
+
 // The errors the element model raises. Callers show what() to the user, so the
-// texts are the ones an engineer recognises from any numeric program.
+// texts are the ones an engineer recognises from any numeric program; a
+// message with figures also comes as keyed() (see TextKey.h).
 
 // A formula divided by zero, overflowed or produced an invalid result.
-class FloatingPointFault : public std::runtime_error {
+class FloatingPointFault : public std::runtime_error, public KeyedMessage {
   public:
     using std::runtime_error::runtime_error;
+    explicit FloatingPointFault(KeyedText text)
+        : std::runtime_error(text.filled()), KeyedMessage(std::move(text)) {}
 };
 
 // A text that is no number reached a conversion.
-class ConversionError : public std::invalid_argument {
+class ConversionError : public std::invalid_argument, public KeyedMessage {
   public:
     using std::invalid_argument::invalid_argument;
+    explicit ConversionError(KeyedText text)
+        : std::invalid_argument(text.filled()), KeyedMessage(std::move(text)) {}
 };
 
 // Clears the floating-point status flags on construction; check() throws the

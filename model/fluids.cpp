@@ -80,12 +80,15 @@ std::vector<FluidGrade> buildTable() {
     return table;
 }
 
-// The comparison is written so that nan falls outside.
-void requireWithin(double celsius, double minCelsius, double maxCelsius, const std::string& of) {
+// The comparison is written so that nan falls outside. `of` names the fluid
+// (its grade, the same in every language) or the relation (a model text).
+void requireWithin(double celsius, double minCelsius, double maxCelsius,
+                   const KeyedText::Figure& of) {
     if (!(celsius >= minCelsius && celsius <= maxCelsius)) {
-        throw FluidRangeError("Temperature " + numtext::FloatToStr(celsius) +
-                              " °C is outside the range " + numtext::FloatToStr(minCelsius) +
-                              " to " + numtext::FloatToStr(maxCelsius) + " °C of " + of);
+        throw FluidRangeError(
+            KeyedText{TEXT_KEY("Model", "Temperature %1 °C is outside the range %2 to %3 °C of %4"),
+                      {numtext::FloatToStr(celsius), numtext::FloatToStr(minCelsius),
+                       numtext::FloatToStr(maxCelsius), of}});
     }
 }
 
@@ -110,7 +113,8 @@ const FluidGrade* findFluid(std::string_view name) {
 }
 
 double waltherViscosity(double nu40, double nu100, double celsius) {
-    requireWithin(celsius, kFluidMinCelsius, kFluidMaxCelsius, "the viscosity relation");
+    requireWithin(celsius, kFluidMinCelsius, kFluidMaxCelsius,
+                  keyFigure(TEXT_KEY("Model", "the viscosity relation")));
     // Written so that nan fails too.
     if (!(nu100 >= kMinViscosity100 && nu100 < nu40 && nu40 <= kMaxViscosity40)) {
         throw std::invalid_argument("The reference viscosities " + numtext::FloatToStr(nu40) +

@@ -5,15 +5,19 @@
 #include <string_view>
 #include <vector>
 
+#include "model/TextKey.h"
+
 // Working fluids by grade: the density and kinematic viscosity of a hydraulic
 // fluid at a working temperature, from two viscosities and one density of a
 // typical data sheet. The working-fluid panel writes the results into its
 // density and viscosity fields; the line calculations read only those fields.
 
 // A temperature outside the range in which a fluid's figures hold.
-class FluidRangeError : public std::runtime_error {
+class FluidRangeError : public std::runtime_error, public KeyedMessage {
   public:
     using std::runtime_error::runtime_error;
+    explicit FluidRangeError(KeyedText text)
+        : std::runtime_error(text.filled()), KeyedMessage(std::move(text)) {}
 };
 
 // The temperatures the viscosity relation is used over, in °C. Beyond them the
@@ -22,8 +26,9 @@ class FluidRangeError : public std::runtime_error {
 inline constexpr double kFluidMinCelsius = -20.0;
 inline constexpr double kFluidMaxCelsius = 120.0;
 
-// The panel's name for figures typed in by hand; no table item bears it.
-inline constexpr std::string_view kUserDefinedFluid = "User defined";
+// The panel's name for figures typed in by hand; no table item bears it. A
+// model text: the panel shows it translated and knows it by its place.
+inline constexpr std::string_view kUserDefinedFluid = TEXT_KEY("Model", "User defined");
 
 struct FluidGrade {
     std::string name;

@@ -175,21 +175,25 @@ void klipJednostrani::writeReport(ReportLines& lines) {
 void klipJednostrani::writeReportRows(units::ReportRows& rows) const {
     using units::Quantity;
     const units::RowWriter row(rows, units::NumberRules::Printf, kSingleReportLineBuffer);
-    rows.push_back(
-        units::textRow(" ----------- Single action cylinder calculaton -------------- "));
-    row(" External force : ", force, Quantity::Force, "%3.3f", "  [{unit}]");
-    row(" Diameter of piston /piston rod   : ", pistonDiameter, Quantity::SmallLength, "%2.0f",
-        " [{unit}] / ", true);
+    rows.push_back(units::textRow(
+        TEXT_KEY("Model", " ----------- Single action cylinder calculaton -------------- ")));
+    row(TEXT_KEY("Model", " External force : "), force, Quantity::Force, "%3.3f", "  [{unit}]");
+    row(TEXT_KEY("Model", " Diameter of piston /piston rod   : "), pistonDiameter,
+        Quantity::SmallLength, "%2.0f", " [{unit}] / ", true);
     row("", rodDiameter, Quantity::SmallLength, "%2.0f", " [{unit}]");
-    row(" Stroke speed : ", strokeSpeed, Quantity::Velocity, "%3.3f", "  {unit}");
-    row(" Piston area : ", pistonArea, Quantity::Area, "%3.3f", "  {unit}");
-    row(" Piston rod side area: ", rodSideArea, Quantity::Area, "%3.3f", "  {unit}");
-    row(" Working pressure:  ", pressureIn, Quantity::Pressure, "%3.2f", "  [{unit}]");
-    row(" Outgoing pressure  ", pressureOut, Quantity::Pressure, "%3.2f", "  [{unit}]");
-    row("Piston side flow  ", inletFlow, Quantity::Flow, "%3.3f", "  [{unit}]");
-    row("Outgoing flow  ", outletFlow, Quantity::Flow, "%3.3f", "  [{unit}]");
+    row(TEXT_KEY("Model", " Stroke speed : "), strokeSpeed, Quantity::Velocity, "%3.3f",
+        "  {unit}");
+    row(TEXT_KEY("Model", " Piston area : "), pistonArea, Quantity::Area, "%3.3f", "  {unit}");
+    row(TEXT_KEY("Model", " Piston rod side area: "), rodSideArea, Quantity::Area, "%3.3f",
+        "  {unit}");
+    row(TEXT_KEY("Model", " Working pressure:  "), pressureIn, Quantity::Pressure, "%3.2f",
+        "  [{unit}]");
+    row(TEXT_KEY("Model", " Outgoing pressure  "), pressureOut, Quantity::Pressure, "%3.2f",
+        "  [{unit}]");
+    row(TEXT_KEY("Model", "Piston side flow  "), inletFlow, Quantity::Flow, "%3.3f", "  [{unit}]");
+    row(TEXT_KEY("Model", "Outgoing flow  "), outletFlow, Quantity::Flow, "%3.3f", "  [{unit}]");
     // An input the force and pressure depend on.
-    row(" Cylinder efficiency : ", efficiency, Quantity::Ratio, "%.3f", "");
+    row(TEXT_KEY("Model", " Cylinder efficiency : "), efficiency, Quantity::Ratio, "%.3f", "");
 }
 
 klipDvostrani::klipDvostrani(double first, double second, double third, double fourth,
@@ -268,14 +272,18 @@ void klipDvostrani::writeReport(ReportLines& lines) {
 void klipDvostrani::writeReportRows(units::ReportRows& rows) const {
     using units::Quantity;
     const units::RowWriter row(rows, units::NumberRules::Framework);
-    rows.push_back(
-        units::textRow(" ----------- Double action hydro cylinder calculation -------------- "));
-    row(" External Force :  ", force, Quantity::Force, "%3.3f", " {unit}");
-    row(" Stroke speed : ", strokeSpeed, Quantity::Velocity, "%3.3f", "  [{unit}]");
-    row(" Pison diameater : ", pistonDiameter, Quantity::SmallLength, "%3.3f", "  [{unit}]");
-    row(" Pison rod diameter : ", rodDiameter, Quantity::SmallLength, "%3.3f", "  [{unit}]");
-    row(" Piston area  : ", pistonArea, Quantity::Area, "%3.3f", "  [{unit}]");
-    row("Working pressure  ", pressureIn, Quantity::Pressure, "%3.2f", "  [{unit}]");
-    row("Flow:  ", inletFlow, Quantity::Flow, "%3.3f", "  [{unit}]");
-    row(" Cylinder efficiency : ", efficiency, Quantity::Ratio, "%.3f", "");
+    rows.push_back(units::textRow(TEXT_KEY(
+        "Model", " ----------- Double action hydro cylinder calculation -------------- ")));
+    row(TEXT_KEY("Model", " External Force :  "), force, Quantity::Force, "%3.3f", " {unit}");
+    row(TEXT_KEY("Model", " Stroke speed : "), strokeSpeed, Quantity::Velocity, "%3.3f",
+        "  [{unit}]");
+    row(TEXT_KEY("Model", " Pison diameater : "), pistonDiameter, Quantity::SmallLength, "%3.3f",
+        "  [{unit}]");
+    row(TEXT_KEY("Model", " Pison rod diameter : "), rodDiameter, Quantity::SmallLength, "%3.3f",
+        "  [{unit}]");
+    row(TEXT_KEY("Model", " Piston area  : "), pistonArea, Quantity::Area, "%3.3f", "  [{unit}]");
+    row(TEXT_KEY("Model", "Working pressure  "), pressureIn, Quantity::Pressure, "%3.2f",
+        "  [{unit}]");
+    row(TEXT_KEY("Model", "Flow:  "), inletFlow, Quantity::Flow, "%3.3f", "  [{unit}]");
+    row(TEXT_KEY("Model", " Cylinder efficiency : "), efficiency, Quantity::Ratio, "%.3f", "");
 }

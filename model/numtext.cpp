@@ -303,7 +303,8 @@ std::string FloatToStr(long double value) {
 
 double StrToFloat(std::string_view text) {
     const auto fail = [text]() -> double {
-        throw ConversionError("'" + std::string(text) + "' is not a valid floating point value");
+        throw ConversionError(KeyedText{
+            TEXT_KEY("Model", "'%1' is not a valid floating point value"), {std::string(text)}});
     };
     auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
     std::size_t begin = 0;

@@ -113,16 +113,22 @@ void pumpa::setTotalEfficiency(double etaHm, double etaV) {
 void pumpa::writeReportRows(units::ReportRows& rows) const {
     using units::Quantity;
     const units::RowWriter row(rows, units::NumberRules::Printf, kReportLineBuffer);
-    rows.push_back(units::textRow(" ---------   PUMP CALCULATION       --------------------- "));
-    row(" Power : ", power, Quantity::Power, "%3.3f", " [{unit}] ");
-    row(" Flow : ", flow, Quantity::Flow, "%3.3f", " [{unit}] ");
-    row(" Working pressure : ", pressureOut, Quantity::Pressure, "%3.3f", "  [{unit}] ");
-    // The speed's unit keeps the report's own spelling: it is r/min in every
-    // system.
-    row(" Revolution per minute: ", speed, Quantity::Speed, "%d", "  [o/min] ");
-    row(" Displacement volume  : ", displacement, Quantity::Displacement, "%3.3f", "  [{unit}] ");
+    rows.push_back(units::textRow(
+        TEXT_KEY("Model", " ---------   PUMP CALCULATION       --------------------- ")));
+    row(TEXT_KEY("Model", " Power : "), power, Quantity::Power, "%3.3f", " [{unit}] ");
+    row(TEXT_KEY("Model", " Flow : "), flow, Quantity::Flow, "%3.3f", " [{unit}] ");
+    row(TEXT_KEY("Model", " Working pressure : "), pressureOut, Quantity::Pressure, "%3.3f",
+        "  [{unit}] ");
+    // The speed's unit keeps the report's own spelling in every system; a
+    // translation writes it as its language does.
+    row(TEXT_KEY("Model", " Revolution per minute: "), speed, Quantity::Speed, "%d",
+        TEXT_KEY("Model", "  [o/min] "));
+    row(TEXT_KEY("Model", " Displacement volume  : "), displacement, Quantity::Displacement,
+        "%3.3f", "  [{unit}] ");
     // The efficiencies are inputs: without them two reports with the same
     // figures above could not be told apart.
-    row(" Volumetric efficiency : ", volumetricEfficiency, Quantity::Ratio, "%.3f", " ");
-    row(" Hydromechanical efficiency : ", hydromechanicalEfficiency, Quantity::Ratio, "%.3f", " ");
+    row(TEXT_KEY("Model", " Volumetric efficiency : "), volumetricEfficiency, Quantity::Ratio,
+        "%.3f", " ");
+    row(TEXT_KEY("Model", " Hydromechanical efficiency : "), hydromechanicalEfficiency,
+        Quantity::Ratio, "%.3f", " ");
 }

@@ -2,11 +2,10 @@
 
 #include <QCoreApplication>
 
-#include "model/InputError.h"
-
 namespace {
 constexpr const char* kContext = "Model";
-}
+constexpr const char* kUnitContext = "Unit";
+}  // namespace
 
 QString modelText(const char* key) {
     return QCoreApplication::translate(kContext, key);
@@ -14,6 +13,10 @@ QString modelText(const char* key) {
 
 QString modelText(const std::string& key) {
     return modelText(key.c_str());
+}
+
+QString modelText(std::string_view key) {
+    return modelText(std::string(key));
 }
 
 QString modelText(const KeyedText& text) {
@@ -25,7 +28,9 @@ QString modelText(const KeyedText& text) {
             message[at + 1] >= QLatin1Char('1') && message[at + 1] <= QLatin1Char('9')) {
             const auto index = static_cast<std::size_t>(message[at + 1].unicode() - '1');
             if (index < text.figures.size()) {
-                filled += QString::fromStdString(text.figures[index]);
+                const KeyedText::Figure& figure = text.figures[index];
+                filled +=
+                    figure.isKey ? modelText(figure.text) : QString::fromStdString(figure.text);
                 ++at;
                 continue;
             }
@@ -36,9 +41,9 @@ QString modelText(const KeyedText& text) {
 }
 
 QString faultText(const std::exception& failure) {
-    if (const auto* input = dynamic_cast<const InputError*>(&failure);
-        input != nullptr && input->keyed()) {
-        return modelText(*input->keyed());
+    if (const auto* keyed = dynamic_cast<const KeyedMessage*>(&failure);
+        keyed != nullptr && keyed->keyed()) {
+        return modelText(*keyed->keyed());
     }
     return modelText(failure.what());
 }
@@ -46,8 +51,18 @@ QString faultText(const std::exception& failure) {
 units::ReportRows translatedRows(std::span<const units::ReportRow> rows) {
     units::ReportRows translated(rows.begin(), rows.end());
     for (units::ReportRow& row : translated) {
-        row.label = modelText(row.label).toStdString();
+        if (!row.userText) {
+            row.label = modelText(row.label).toStdString();
+        }
         row.format.after = modelText(row.format.after).toStdString();
     }
     return translated;
+}
+
+std::string unitSpelling(std::string_view spelling) {
+    if (spelling.empty()) {
+        return {};
+    }
+    const std::string key(spelling);
+    return QCoreApplication::translate(kUnitContext, key.c_str()).toStdString();
 }

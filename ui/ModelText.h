@@ -4,6 +4,7 @@
 #include <exception>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "model/ReportRow.h"
 #include "model/TextKey.h"
@@ -14,14 +15,23 @@
 
 QString modelText(const char* key);
 QString modelText(const std::string& key);
+// For the names the model hands up as views: tubeTypeName, slotLabel,
+// kUserDefinedFluid.
+QString modelText(std::string_view key);
 
-// The key translated and its figures put in place.
+// The key translated and its figures put in place: a figure that is a model
+// text itself translated too, any other as it is.
 QString modelText(const KeyedText& text);
 
-// An exception's message as the user reads it: a keyed InputError in the
+// An exception's message as the user reads it: a keyed message (InputError,
+// FluidRangeError, FloatingPointFault, ConversionError with figures) in the
 // program's language, any other message translated as a key.
 QString faultText(const std::exception& failure);
 
 // The rows with their label and closing texts translated, ready to be
-// written in a unit system.
+// written in a unit system. A row of the user's own text stays as it is.
 units::ReportRows translatedRows(std::span<const units::ReportRow> rows);
+
+// A unit's spelling from the unit table (context "Unit") as the program's
+// language writes it in a report: "rpm" may read "o/min".
+std::string unitSpelling(std::string_view spelling);

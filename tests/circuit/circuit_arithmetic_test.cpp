@@ -9,6 +9,7 @@
 #include <regex>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "model/Valve.h"
@@ -331,11 +332,17 @@ TEST(CircuitValidation, DivisorsFirstWithMessagesNamingTheInput) {
         CircuitInputs in = withBlockingValveAndThrottle();
         c.spoil(in);
         EXPECT_EQ(messageOf(in), c.message);
+        // The same message as a key with figures, for the window's language.
+        const auto keyed = inputProblem(in);
+        ASSERT_TRUE(keyed.has_value()) << c.message;
+        EXPECT_EQ(keyed->filled(), c.message);
         try {
             buildCircuit(in);
             ADD_FAILURE() << "built despite: " << c.message;
         } catch (const CircuitInputError& error) {
             EXPECT_EQ(error.what(), c.message);
+            ASSERT_TRUE(error.keyed().has_value());
+            EXPECT_STREQ(error.keyed()->key, keyed->key);
         }
     }
 }
@@ -385,6 +392,39 @@ TEST(CircuitSlots, MalformedSlotsNameTheSlot) {
     for (const char* text : {"", "valve", "valve%1|2", "valve|x%1", "valve|2%", "valve|2%0,1"}) {
         fails([text] { parseValveSlot(CircuitSlot::BlockingValve, text); }, "blocking valve");
     }
+}
+
+// A translation changes the model's words, never the user's: a slot's text and
+// a valve's name stand as typed, even a valve named like a slot.
+TEST(CircuitTexts, TheUsersTextsStayOutOfTheTranslatedOnes) {
+    try {
+        parseValveSlot(CircuitSlot::Throttle, "Throttle|x%1");
+        ADD_FAILURE() << "no error";
+    } catch (const CircuitInputError& error) {
+        ASSERT_TRUE(error.keyed().has_value());
+        std::vector<std::pair<std::string, bool>> figures;
+        for (const KeyedText::Figure& figure : error.keyed()->figures) {
+            figures.emplace_back(figure.text, figure.isKey);
+        }
+        EXPECT_EQ(figures, (std::vector<std::pair<std::string, bool>>{
+                               {"throttle", true},
+                               {"Throttle|x%1", false},
+                               {"name|p0%k", true},
+                               {"calculate the valve on its page and take it over again", true}}));
+    }
+    CircuitInputs in = withBlockingValveAndThrottle();
+    in.throttle->largestFlow = 10.0;
+    const prost_cevovod chain = buildCircuit(in);
+    const std::vector<units::ReportRows> warnings = flowWarningRows(in, chain);
+    ASSERT_EQ(warnings.size(), 1u);
+    std::vector<std::string> userTexts;
+    for (const units::ReportRow& row : warnings[0]) {
+        if (row.userText) {
+            userTexts.push_back(row.label);
+        }
+    }
+    EXPECT_EQ(userTexts, std::vector<std::string>{"\"Throttle\""});
+    EXPECT_EQ(warnings[0].front().label, "Warning: the throttle ");
 }
 
 // Every figure the checks accept, at either end of its bounds, leaves the
