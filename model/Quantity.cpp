@@ -1,5 +1,7 @@
 #include "model/Quantity.h"
 
+#include "model/TextKey.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -14,37 +16,38 @@ namespace units {
 namespace {
 
 // The quantities and the units the elements compute them in. A model unit is
-// the unit itself: factor 1, zero 0.
+// the unit itself: factor 1, zero 0. The spellings are keys that a language
+// may write otherwise ("o/min").
 // clang-format off
 constexpr QuantityRow kQuantities[] = {
     // quantity                        name                       ascii    display
-    {Quantity::Pressure,              "pressure",               {"bar",   "bar"}},
-    {Quantity::Flow,                  "flow",                   {"l/min", "l/min"}},
-    {Quantity::Displacement,          "displacement",           {"cm3",   "cm³"}},
-    {Quantity::Speed,                 "speed",                  {"rpm",   "rpm"}},
-    {Quantity::Power,                 "power",                  {"kW",    "kW"}},
-    {Quantity::Torque,                "torque",                 {"daNm",  "daNm"}},
-    {Quantity::Force,                 "force",                  {"kN",    "kN"}},
-    {Quantity::SmallLength,           "small length",           {"mm",    "mm"}},
-    {Quantity::Length,                "length",                 {"m",     "m"}},
-    {Quantity::Velocity,              "velocity",               {"m/s",   "m/s"}},
-    {Quantity::Area,                  "area",                   {"cm2",   "cm²"}},
-    {Quantity::Volume,                "volume",                 {"l",     "l"}},
-    {Quantity::Time,                  "time",                   {"s",     "s"}},
-    {Quantity::Density,               "density",                {"kg/m3", "kg/m³"}},
-    {Quantity::KinematicViscosity,    "kinematic viscosity",    {"mm2/s", "mm²/s"}},
-    {Quantity::Temperature,           "temperature",            {"deg C", "°C"}},
-    {Quantity::TemperatureDifference, "temperature difference", {"deg C", "°C"}},
-    {Quantity::Ratio,                 "ratio",                  {"",      ""}},
-    {Quantity::Mass,                  "mass",                   {"kg",    "kg"}},
-    {Quantity::Frequency,             "frequency",              {"Hz",    "Hz"}},
-    {Quantity::HeatTransfer,          "heat transfer coefficient", {"W/(m2 K)", "W/(m²·K)"}},
-    {Quantity::SpecificHeat,          "specific heat",          {"kJ/(kg K)", "kJ/(kg·K)"}},
-    {Quantity::Stiffness,             "stiffness",              {"kN/mm", "kN/mm"}},
-    {Quantity::Minutes,               "time in minutes",        {"min",   "min"}},
-    {Quantity::SmallVolume,           "small volume",           {"cm3",   "cm³"}},
-    {Quantity::LargeArea,             "large area",             {"m2",    "m²"}},
-    {Quantity::Share,                 "share",                  {"%",     "%"}},
+    {Quantity::Pressure,              "pressure",               {TEXT_KEY("Unit", "bar"), TEXT_KEY("Unit", "bar")}},
+    {Quantity::Flow,                  "flow",                   {TEXT_KEY("Unit", "l/min"), TEXT_KEY("Unit", "l/min")}},
+    {Quantity::Displacement,          "displacement",           {TEXT_KEY("Unit", "cm3"), TEXT_KEY("Unit", "cm³")}},
+    {Quantity::Speed,                 "speed",                  {TEXT_KEY("Unit", "rpm"), TEXT_KEY("Unit", "rpm")}},
+    {Quantity::Power,                 "power",                  {TEXT_KEY("Unit", "kW"), TEXT_KEY("Unit", "kW")}},
+    {Quantity::Torque,                "torque",                 {TEXT_KEY("Unit", "daNm"), TEXT_KEY("Unit", "daNm")}},
+    {Quantity::Force,                 "force",                  {TEXT_KEY("Unit", "kN"), TEXT_KEY("Unit", "kN")}},
+    {Quantity::SmallLength,           "small length",           {TEXT_KEY("Unit", "mm"), TEXT_KEY("Unit", "mm")}},
+    {Quantity::Length,                "length",                 {TEXT_KEY("Unit", "m"), TEXT_KEY("Unit", "m")}},
+    {Quantity::Velocity,              "velocity",               {TEXT_KEY("Unit", "m/s"), TEXT_KEY("Unit", "m/s")}},
+    {Quantity::Area,                  "area",                   {TEXT_KEY("Unit", "cm2"), TEXT_KEY("Unit", "cm²")}},
+    {Quantity::Volume,                "volume",                 {TEXT_KEY("Unit", "l"), TEXT_KEY("Unit", "l")}},
+    {Quantity::Time,                  "time",                   {TEXT_KEY("Unit", "s"), TEXT_KEY("Unit", "s")}},
+    {Quantity::Density,               "density",                {TEXT_KEY("Unit", "kg/m3"), TEXT_KEY("Unit", "kg/m³")}},
+    {Quantity::KinematicViscosity,    "kinematic viscosity",    {TEXT_KEY("Unit", "mm2/s"), TEXT_KEY("Unit", "mm²/s")}},
+    {Quantity::Temperature,           "temperature",            {TEXT_KEY("Unit", "deg C"), TEXT_KEY("Unit", "°C")}},
+    {Quantity::TemperatureDifference, "temperature difference", {TEXT_KEY("Unit", "deg C"), TEXT_KEY("Unit", "°C")}},
+    {Quantity::Ratio,                 "ratio",                  {"", ""}},
+    {Quantity::Mass,                  "mass",                   {TEXT_KEY("Unit", "kg"), TEXT_KEY("Unit", "kg")}},
+    {Quantity::Frequency,             "frequency",              {TEXT_KEY("Unit", "Hz"), TEXT_KEY("Unit", "Hz")}},
+    {Quantity::HeatTransfer,          "heat transfer coefficient", {TEXT_KEY("Unit", "W/(m2 K)"), TEXT_KEY("Unit", "W/(m²·K)")}},
+    {Quantity::SpecificHeat,          "specific heat",          {TEXT_KEY("Unit", "kJ/(kg K)"), TEXT_KEY("Unit", "kJ/(kg·K)")}},
+    {Quantity::Stiffness,             "stiffness",              {TEXT_KEY("Unit", "kN/mm"), TEXT_KEY("Unit", "kN/mm")}},
+    {Quantity::Minutes,               "time in minutes",        {TEXT_KEY("Unit", "min"), TEXT_KEY("Unit", "min")}},
+    {Quantity::SmallVolume,           "small volume",           {TEXT_KEY("Unit", "cm3"), TEXT_KEY("Unit", "cm³")}},
+    {Quantity::LargeArea,             "large area",             {TEXT_KEY("Unit", "m2"), TEXT_KEY("Unit", "m²")}},
+    {Quantity::Share,                 "share",                  {TEXT_KEY("Unit", "%"), TEXT_KEY("Unit", "%")}},
 };
 
 // The units of the other systems, with the factor to the model unit (model
@@ -60,32 +63,32 @@ constexpr QuantityRow kQuantities[] = {
 constexpr std::string_view kUs = kUsCustomary.name;
 constexpr SystemUnitRow kSystemUnits[] = {
     // system quantity                        ascii      display    factor                   zero  decimals
-    {kUs, Quantity::Pressure,               {"psi",     "psi",     0.068947572931683613367}},
-    {kUs, Quantity::Flow,                   {"gpm",     "gpm",     3.785411784}},
-    {kUs, Quantity::Displacement,           {"in3/rev", "in³/rev", 16.387064,               0.0,  1}},
-    {kUs, Quantity::Speed,                  {"rpm",     "rpm",     1.0}},
-    {kUs, Quantity::Power,                  {"hp",      "hp",      0.74569987158227022}},
-    {kUs, Quantity::Torque,                 {"lbf-ft",  "lbf·ft",  0.13558179483314004}},
-    {kUs, Quantity::Force,                  {"lbf",     "lbf",     0.0044482216152605}},
-    {kUs, Quantity::SmallLength,            {"in",      "in",      25.4,                    0.0,  3}},
-    {kUs, Quantity::Length,                 {"ft",      "ft",      0.3048}},
-    {kUs, Quantity::Velocity,               {"ft/s",    "ft/s",    0.3048}},
-    {kUs, Quantity::Area,                   {"in2",     "in²",     6.4516}},
-    {kUs, Quantity::Volume,                 {"gal",     "gal",     3.785411784}},
-    {kUs, Quantity::Time,                   {"s",       "s",       1.0}},
-    {kUs, Quantity::Density,                {"lb/ft3",  "lb/ft³",  16.018463373960139580}},
-    {kUs, Quantity::KinematicViscosity,     {"cSt",     "cSt",     1.0}},
-    {kUs, Quantity::Temperature,            {"deg F",   "°F",      5.0 / 9.0,               32.0}},
-    {kUs, Quantity::TemperatureDifference,  {"deg F",   "°F",      5.0 / 9.0}},
-    {kUs, Quantity::Mass,                   {"lb",      "lb",      0.45359237}},
-    {kUs, Quantity::Frequency,              {"Hz",      "Hz",      1.0}},
-    {kUs, Quantity::HeatTransfer,           {"Btu/(h ft2 F)", "Btu/(h·ft²·°F)", 5.6782633411134877825}},
-    {kUs, Quantity::SpecificHeat,           {"Btu/(lb F)", "Btu/(lb·°F)", 4.1868,           0.0,  1}},
-    {kUs, Quantity::Stiffness,              {"lbf/in",  "lbf/in",  0.00017512683524647637795}},
-    {kUs, Quantity::Minutes,                {"min",     "min",     1.0}},
-    {kUs, Quantity::SmallVolume,            {"in3",     "in³",     16.387064,               0.0,  1}},
-    {kUs, Quantity::LargeArea,              {"ft2",     "ft²",     0.09290304}},
-    {kUs, Quantity::Share,                  {"%",       "%",       1.0}},
+    {kUs, Quantity::Pressure,               {TEXT_KEY("Unit", "psi"), TEXT_KEY("Unit", "psi"),     0.068947572931683613367}},
+    {kUs, Quantity::Flow,                   {TEXT_KEY("Unit", "gpm"), TEXT_KEY("Unit", "gpm"),     3.785411784}},
+    {kUs, Quantity::Displacement,           {TEXT_KEY("Unit", "in3/rev"), TEXT_KEY("Unit", "in³/rev"), 16.387064,               0.0,  1}},
+    {kUs, Quantity::Speed,                  {TEXT_KEY("Unit", "rpm"), TEXT_KEY("Unit", "rpm"),     1.0}},
+    {kUs, Quantity::Power,                  {TEXT_KEY("Unit", "hp"), TEXT_KEY("Unit", "hp"),      0.74569987158227022}},
+    {kUs, Quantity::Torque,                 {TEXT_KEY("Unit", "lbf-ft"), TEXT_KEY("Unit", "lbf·ft"),  0.13558179483314004}},
+    {kUs, Quantity::Force,                  {TEXT_KEY("Unit", "lbf"), TEXT_KEY("Unit", "lbf"),     0.0044482216152605}},
+    {kUs, Quantity::SmallLength,            {TEXT_KEY("Unit", "in"), TEXT_KEY("Unit", "in"),      25.4,                    0.0,  3}},
+    {kUs, Quantity::Length,                 {TEXT_KEY("Unit", "ft"), TEXT_KEY("Unit", "ft"),      0.3048}},
+    {kUs, Quantity::Velocity,               {TEXT_KEY("Unit", "ft/s"), TEXT_KEY("Unit", "ft/s"),    0.3048}},
+    {kUs, Quantity::Area,                   {TEXT_KEY("Unit", "in2"), TEXT_KEY("Unit", "in²"),     6.4516}},
+    {kUs, Quantity::Volume,                 {TEXT_KEY("Unit", "gal"), TEXT_KEY("Unit", "gal"),     3.785411784}},
+    {kUs, Quantity::Time,                   {TEXT_KEY("Unit", "s"), TEXT_KEY("Unit", "s"),       1.0}},
+    {kUs, Quantity::Density,                {TEXT_KEY("Unit", "lb/ft3"), TEXT_KEY("Unit", "lb/ft³"),  16.018463373960139580}},
+    {kUs, Quantity::KinematicViscosity,     {TEXT_KEY("Unit", "cSt"), TEXT_KEY("Unit", "cSt"),     1.0}},
+    {kUs, Quantity::Temperature,            {TEXT_KEY("Unit", "deg F"), TEXT_KEY("Unit", "°F"),      5.0 / 9.0,               32.0}},
+    {kUs, Quantity::TemperatureDifference,  {TEXT_KEY("Unit", "deg F"), TEXT_KEY("Unit", "°F"),      5.0 / 9.0}},
+    {kUs, Quantity::Mass,                   {TEXT_KEY("Unit", "lb"), TEXT_KEY("Unit", "lb"),      0.45359237}},
+    {kUs, Quantity::Frequency,              {TEXT_KEY("Unit", "Hz"), TEXT_KEY("Unit", "Hz"),      1.0}},
+    {kUs, Quantity::HeatTransfer,           {TEXT_KEY("Unit", "Btu/(h ft2 F)"), TEXT_KEY("Unit", "Btu/(h·ft²·°F)"), 5.6782633411134877825}},
+    {kUs, Quantity::SpecificHeat,           {TEXT_KEY("Unit", "Btu/(lb F)"), TEXT_KEY("Unit", "Btu/(lb·°F)"), 4.1868,           0.0,  1}},
+    {kUs, Quantity::Stiffness,              {TEXT_KEY("Unit", "lbf/in"), TEXT_KEY("Unit", "lbf/in"),  0.00017512683524647637795}},
+    {kUs, Quantity::Minutes,                {TEXT_KEY("Unit", "min"), TEXT_KEY("Unit", "min"),     1.0}},
+    {kUs, Quantity::SmallVolume,            {TEXT_KEY("Unit", "in3"), TEXT_KEY("Unit", "in³"),     16.387064,               0.0,  1}},
+    {kUs, Quantity::LargeArea,              {TEXT_KEY("Unit", "ft2"), TEXT_KEY("Unit", "ft²"),     0.09290304}},
+    {kUs, Quantity::Share,                  {TEXT_KEY("Unit", "%"), TEXT_KEY("Unit", "%"),       1.0}},
 };
 // clang-format on
 

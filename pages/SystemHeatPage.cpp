@@ -132,7 +132,8 @@ void SystemHeatPage::calculate() {
     in.tankVolume = value(Tank);
     if (!areaTypedOver() && !filled(Area)) {
         // The surface follows the volume: a volume it cannot follow is named.
-        syscheck::requirePositive(in.tankVolume, row(Tank).caption.toStdString());
+        const std::string caption = row(Tank).caption.toStdString();
+        syscheck::requirePositive(in.tankVolume, caption.c_str());
     }
     in.tankArea = value(Area);
     in.transfer = value(Transfer);
