@@ -37,21 +37,17 @@ void saveLanguage(QSettings& settings, LanguageChoice choice) {
 }
 
 QString translationCode(LanguageChoice choice, const QLocale& locale) {
-    switch (choice) {
-        case LanguageChoice::English:
-            return QStringLiteral("en");
-        case LanguageChoice::Serbian:
-            return QStringLiteral("sr");
-        case LanguageChoice::SystemDefault:
-            break;
+    if (choice != LanguageChoice::SystemDefault) {
+        return languageKey(choice);
     }
     // Serbian in either script reads the Latin translation; the neighbouring
     // languages that read it as easily are not guessed at.
-    return locale.language() == QLocale::Serbian ? QStringLiteral("sr") : QStringLiteral("en");
+    return locale.language() == QLocale::Serbian ? languageKey(LanguageChoice::Serbian)
+                                                 : languageKey(LanguageChoice::English);
 }
 
 QStringList translationCodes() {
-    return {QStringLiteral("en"), QStringLiteral("sr")};
+    return {languageKey(LanguageChoice::English), languageKey(LanguageChoice::Serbian)};
 }
 
 bool loadTranslation(QTranslator& translator, const QString& code) {
