@@ -243,7 +243,8 @@ void LinePage::buildControls() {
     lblUSAdvice->setObjectName(QStringLiteral("lblUSAdvice"));
     lblUSAdvice->setWordWrap(true);
     lblUSAdvice->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblUSAdvice->setGeometry(8, 392, 424, 44);
+    // Under the diagram too: in two lines the advice stays above the page's edge.
+    lblUSAdvice->setGeometry(8, 392, 849, 30);
     QPalette advice = lblUSAdvice->palette();
     advice.setColor(QPalette::WindowText, QColor(170, 70, 0));
     lblUSAdvice->setPalette(advice);
