@@ -83,6 +83,16 @@ TEST_F(FluidLineInEitherLanguage, TheFluidLastNamedCountsInTheLanguageItWasWritt
     }
 }
 
+// A run in English or in Serbian, in a home shared with the next run; its
+// language goes after its window.
+struct RunIn : TestTranslator, ProgramRun {
+    RunIn(const QString& home, bool inSerbian)
+        : TestTranslator(inSerbian ? serbian() : Table{}), ProgramRun(home) {
+        window->show();
+    }
+    QComboBox* fluids() { return child<QComboBox>("cmbUlje"); }
+};
+
 TEST(FluidChoiceInEitherLanguage, ComesBackFromSettingsAndDesigns) {
     const struct {
         const char* name;
@@ -99,32 +109,26 @@ TEST(FluidChoiceInEitherLanguage, ComesBackFromSettingsAndDesigns) {
             QTemporaryDir home;
             DesignDocument design;
             {
-                const TestTranslator language(r.writtenInSerbian ? serbian()
-                                                                 : TestTranslator::Table{});
-                ProgramRun first(home.path());
-                first.window->show();
-                auto* fluids = first.child<QComboBox>("cmbUlje");
+                RunIn first(home.path(), r.writtenInSerbian);
                 if (typed) {
                     // Typing a figure switches to the user's own figures.
                     auto* density = first.child<QLineEdit>("Edit1");
                     density->setText("900");
                     emit density->textEdited("900");
                 } else {
-                    fluids->setCurrentIndex(fluids->findText("HLP 46"));
+                    first.fluids()->setCurrentIndex(first.fluids()->findText("HLP 46"));
                 }
-                ASSERT_EQ(fluids->currentIndex() == fluids->count() - 1, typed);
+                ASSERT_EQ(first.fluids()->currentIndex() == first.fluids()->count() - 1, typed);
                 design = first.window->design().capture();
                 first.window->close();
             }
-            const TestTranslator language(r.readInSerbian ? serbian() : TestTranslator::Table{});
-            ProgramRun second(home.path());
-            second.window->show();
-            auto* fluids = second.child<QComboBox>("cmbUlje");
-            const int expected = typed ? fluids->count() - 1 : fluids->findText("HLP 46");
-            EXPECT_EQ(fluids->currentIndex(), expected) << "settings";
-            fluids->setCurrentIndex(-1);
+            RunIn second(home.path(), r.readInSerbian);
+            const int expected =
+                typed ? second.fluids()->count() - 1 : second.fluids()->findText("HLP 46");
+            EXPECT_EQ(second.fluids()->currentIndex(), expected) << "settings";
+            second.fluids()->setCurrentIndex(-1);
             second.window->design().apply(design);
-            EXPECT_EQ(fluids->currentIndex(), expected) << "design";
+            EXPECT_EQ(second.fluids()->currentIndex(), expected) << "design";
         }
     }
 }
