@@ -1,15 +1,12 @@
 // What one run writes (the log's fluid lines, the settings, a design) reads
 // back the same in a run of another language. The other language here is a
-// small stand-in translator, so the tests do not hang on the shipped lists.
+// small table of words, so the tests do not hang on the shipped lists.
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTextEdit>
-#include <QTranslator>
-#include <map>
-#include <utility>
 
 #include "app/DesignSession.h"
 #include "app/EveryLanguage.h"
@@ -17,20 +14,14 @@
 #include "app/ResultsLogState.h"
 #include "model/InputError.h"
 #include "tests/support/MainWindowFixture.h"
+#include "tests/support/ProgramRun.h"
+#include "tests/support/TestTranslator.h"
 
 namespace {
 
 // A few texts of the window in "Serbian".
-class StandIn : public QTranslator {
-  public:
-    QString translate(const char* context, const char* source, const char* = nullptr,
-                      int = -1) const override {
-        const auto found = words.find({context, source});
-        return found == words.end() ? QString() : found->second;
-    }
-    bool isEmpty() const override { return false; }
-
-    std::map<std::pair<std::string, std::string>, QString> words{
+TestTranslator::Table serbian() {
+    return {
         {{"TfrmKalvorMain", " Working fluid: "}, " Radni fluid: "},
         {{"TfrmKalvorMain", "user defined"}, "korisnički zadat"},
         {{"TfrmKalvorMain", "%1 at %2 %3"}, "%1 na %2 %3"},
@@ -39,23 +30,7 @@ class StandIn : public QTranslator {
         {{"WorkingFluidPanel", "User defined"}, "Korisnički zadat"},
         {{"ResultsLogPage", "Rich text (*.rtf)"}, "RTF dokument (*.rtf)"},
     };
-};
-
-// The stand-in speaks while one of these lives.
-struct Speaking {
-    explicit Speaking(bool on) : on(on) {
-        if (on) {
-            QCoreApplication::installTranslator(&serbian);
-        }
-    }
-    ~Speaking() {
-        if (on) {
-            QCoreApplication::removeTranslator(&serbian);
-        }
-    }
-    bool on;
-    StandIn serbian;
-};
+}
 
 const QString kEnglishStart = " Working fluid: user defined, 840 kg/m3, 12 mm2/s";
 const QString kSerbianStart = " Radni fluid: korisnički zadat, 840 kg/m3, 12 mm2/s";
@@ -66,22 +41,24 @@ const QString kSerbianOther =
 
 TEST(EveryLanguage, HasEachSpellingOnceTheRunningOneFirst) {
     std::vector<std::unique_ptr<QTranslator>> shipped;
-    shipped.push_back(std::make_unique<StandIn>());
+    shipped.push_back(
+        std::make_unique<TestTranslator>(serbian(), TestTranslator::Options{.installed = false}));
     const EveryLanguage languages(std::move(shipped));
     EXPECT_EQ(languages.texts("TfrmKalvorMain", " Working fluid: "),
               QStringList({" Working fluid: ", " Radni fluid: "}));
     // A text the translation lacks is the source's in it too.
     EXPECT_EQ(languages.texts("TfrmKalvorMain", "Pump"), QStringList({"Pump"}));
-    const Speaking serbian(true);
+    const TestTranslator speaking(serbian());
     EXPECT_EQ(languages.texts("TfrmKalvorMain", " Working fluid: "),
               QStringList({" Radni fluid: ", " Working fluid: "}));
 }
 
-class FluidLineInEitherLanguage : public MainWindowFixture {};
+class FluidLineInEitherLanguage : public MainWindowFixture {
+  protected:
+    const TestTranslator speaking{serbian()};  // before SetUp opens the window
+};
 
 TEST_F(FluidLineInEitherLanguage, TheFluidLastNamedCountsInTheLanguageItWasWrittenIn) {
-    const Speaking serbian(true);
-    open({});
     const struct {
         const char* name;
         QString logBefore;  // as an earlier run left it
@@ -106,20 +83,14 @@ TEST_F(FluidLineInEitherLanguage, TheFluidLastNamedCountsInTheLanguageItWasWritt
     }
 }
 
-// A run's settings and designs, in a home shared with the next run.
-struct ProgramRun {
-    ProgramRun(const QString& home, bool inSerbian) : speaking(inSerbian) {
-        auto scripted = std::make_unique<ScriptedDesktop>();
-        scripted->home = home;
-        window = std::make_unique<TfrmKalvorMain>(nullptr, std::move(scripted));
-        window->buildEveryPage();
-        window->pictures().setSearchDirs({});
+// A run in English or in Serbian, in a home shared with the next run; its
+// language goes after its window.
+struct RunIn : TestTranslator, ProgramRun {
+    RunIn(const QString& home, bool inSerbian)
+        : TestTranslator(inSerbian ? serbian() : Table{}), ProgramRun(home) {
         window->show();
     }
-    QComboBox* fluids() { return window->findChild<QComboBox*>("cmbUlje"); }
-
-    Speaking speaking;
-    std::unique_ptr<TfrmKalvorMain> window;
+    QComboBox* fluids() { return child<QComboBox>("cmbUlje"); }
 };
 
 TEST(FluidChoiceInEitherLanguage, ComesBackFromSettingsAndDesigns) {
@@ -138,10 +109,10 @@ TEST(FluidChoiceInEitherLanguage, ComesBackFromSettingsAndDesigns) {
             QTemporaryDir home;
             DesignDocument design;
             {
-                ProgramRun first(home.path(), r.writtenInSerbian);
+                RunIn first(home.path(), r.writtenInSerbian);
                 if (typed) {
                     // Typing a figure switches to the user's own figures.
-                    auto* density = first.window->findChild<QLineEdit*>("Edit1");
+                    auto* density = first.child<QLineEdit>("Edit1");
                     density->setText("900");
                     emit density->textEdited("900");
                 } else {
@@ -151,7 +122,7 @@ TEST(FluidChoiceInEitherLanguage, ComesBackFromSettingsAndDesigns) {
                 design = first.window->design().capture();
                 first.window->close();
             }
-            ProgramRun second(home.path(), r.readInSerbian);
+            RunIn second(home.path(), r.readInSerbian);
             const int expected =
                 typed ? second.fluids()->count() - 1 : second.fluids()->findText("HLP 46");
             EXPECT_EQ(second.fluids()->currentIndex(), expected) << "settings";
@@ -163,17 +134,15 @@ TEST(FluidChoiceInEitherLanguage, ComesBackFromSettingsAndDesigns) {
 }
 
 TEST(FailureInEitherLanguage, TheWindowShowsTheMessageInItsLanguage) {
-    const Speaking serbian(true);
-    auto scripted = std::make_unique<ScriptedDesktop>();
-    ScriptedDesktop& desktop = *scripted;
-    TfrmKalvorMain window(nullptr, std::move(scripted));
-    window.reportFailure(InputError(KeyedText{"Flow %1 is too high", {"250"}}));
-    ASSERT_EQ(desktop.shown.size(), 1u);
-    EXPECT_EQ(desktop.shown[0].title, "Kalkulator: Protok 250 je prevelik");
+    const TestTranslator speaking(serbian());
+    ProgramRun run;
+    run.window->reportFailure(InputError(KeyedText{"Flow %1 is too high", {"250"}}));
+    ASSERT_EQ(run.desktop->shown.size(), 1u);
+    EXPECT_EQ(run.desktop->shown[0].title, "Kalkulator: Protok 250 je prevelik");
 }
 
 TEST(SavingInEitherLanguage, TheRichTextFilterWritesRichText) {
-    const Speaking serbian(true);
+    const TestTranslator speaking(serbian());
     QTemporaryDir dir;
     ResultsLogState state;
     ScriptedDesktop desktop;

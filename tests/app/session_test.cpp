@@ -17,34 +17,9 @@
 
 #include "app/LogRecovery.h"
 #include "tests/support/MainWindowFixture.h"
+#include "tests/support/ProgramRun.h"
 
 namespace {
-
-// A run of the program whose settings and files live in home.
-struct ProgramRun {
-    explicit ProgramRun(const QString& home) {
-        auto scripted = std::make_unique<ScriptedDesktop>();
-        scripted->home = home;
-        desktop = scripted.get();
-        window = std::make_unique<TfrmKalvorMain>(nullptr, std::move(scripted));
-        // Every control reachable; logging_session runs with the log made
-        // at its first report, as the program does.
-        window->buildEveryPage();
-        window->pictures().setSearchDirs({});
-    }
-    void start() {
-        window->show();
-        window->beginSession();
-    }
-    template <typename T>
-    T* child(const char* name) {
-        return window->findChild<T*>(QString::fromLatin1(name));
-    }
-    QString log() { return child<QTextEdit>("RichEdit1")->toPlainText(); }
-
-    std::unique_ptr<TfrmKalvorMain> window;
-    ScriptedDesktop* desktop = nullptr;
-};
 
 QStringList copiesIn(const QString& home) {
     return QDir(home + QStringLiteral("/data/recovery"))

@@ -7,6 +7,7 @@
 
 #include "app/Language.h"
 #include "tests/support/FilledWindowFixture.h"
+#include "tests/support/ProgramRun.h"
 #include "tests/support/ShownTexts.h"
 
 namespace {
@@ -103,23 +104,13 @@ bool sameInEveryLanguage(const QString& text) {
 
 TEST(SerbianWindowTest, LeavesNoEnglishTextOnAnyPage) {
     // The same window built twice: with the source texts, and in Serbian.
-    const auto build = [](QTranslator* translator) {
-        if (translator != nullptr) {
-            QCoreApplication::installTranslator(translator);
-        }
-        auto scripted = std::make_unique<ScriptedDesktop>();
-        TfrmKalvorMain window(nullptr, std::move(scripted));
-        window.buildEveryPage();
-        auto texts = shownTexts(&window);
-        if (translator != nullptr) {
-            QCoreApplication::removeTranslator(translator);
-        }
-        return texts;
-    };
-    const auto source = build(nullptr);
+    const auto build = [] { return shownTexts(ProgramRun().window.get()); };
+    const auto source = build();
     QTranslator serbian;
     ASSERT_TRUE(loadTranslation(serbian, QStringLiteral("sr")));
-    const auto translated = build(&serbian);
+    QCoreApplication::installTranslator(&serbian);
+    const auto translated = build();
+    QCoreApplication::removeTranslator(&serbian);
 
     int compared = 0;
     for (const auto& [where, text] : source) {

@@ -3,54 +3,31 @@
 // translator that marks every text of these pages and of the model stands in
 // for a real translation.
 #include <QComboBox>
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QListWidget>
-#include <QTemporaryDir>
-#include <QTranslator>
 #include <functional>
 
 #include "pages/CylinderPage.h"
 #include "pages/LinePage.h"
 #include "pages/ValvePage.h"
 #include "tests/support/PageFixture.h"
+#include "tests/support/TestTranslator.h"
+#include "tests/support/WorkingFolder.h"
 #include "ui/PageState.h"
 
 namespace {
 
-QString marked(const QString& text) {
-    return QStringLiteral("\u2039%1\u203a").arg(text);
-}
+constexpr auto marked = &TestTranslator::mark;
 
-class MarkingTranslator : public QTranslator {
-  public:
-    bool isEmpty() const override { return false; }
-    QString translate(const char* context, const char* source, const char*, int) const override {
-        static const QByteArrayList kContexts = {"CylinderPage", "LinePage", "ValvePage", "Model"};
-        if (source == nullptr || *source == '\0' || !kContexts.contains(QByteArray(context))) {
-            return {};
-        }
-        return marked(QString::fromUtf8(source));
-    }
-};
-
-// The translator is in place before the page makes its controls, as at start.
+// In place before SetUp makes the page's controls, as at start; the page
+// goes before its language and its working folder do.
 template <typename Page>
 class TranslatedPage : public PageFixture<Page> {
   protected:
-    void SetUp() override {
-        QCoreApplication::installTranslator(&translator_);
-        PageFixture<Page>::SetUp();
-    }
-    void TearDown() override {
-        this->page.reset();
-        QCoreApplication::removeTranslator(&translator_);
-    }
-
-  private:
-    MarkingTranslator translator_;
+    void TearDown() override { this->page.reset(); }
+    TestTranslator language_{
+        {},
+        {.markOthers = true, .markedContexts = {"CylinderPage", "LinePage", "ValvePage", "Model"}}};
 };
 
 std::optional<double> noPumpFlow() {
@@ -139,20 +116,12 @@ const char* const kSizes[] = {"NG6", "NG10", "NG16", "NG25"};
 class ValveLanguageTest : public TranslatedPage<LoneValvePage> {
   protected:
     void SetUp() override {
-        previousDir_ = QDir::currentPath();
-        ASSERT_TRUE(dataDir_.isValid());
-        ASSERT_TRUE(QDir::setCurrent(dataDir_.path()));
+        ASSERT_TRUE(folder.entered());
         for (int type = 0; type < 4; ++type) {
-            QFile file(
-                QDir(dataDir_.path()).filePath(QString::fromLatin1(kValveTypes[type]) + ".dat"));
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write(QByteArray(kSizes[type]) + "|60|15|0.5|0.0032|0|\n");
+            ASSERT_TRUE(folder.write(QString::fromLatin1(kValveTypes[type]) + ".dat",
+                                     QByteArray(kSizes[type]) + "|60|15|0.5|0.0032|0|\n"));
         }
         TranslatedPage<LoneValvePage>::SetUp();
-    }
-    void TearDown() override {
-        TranslatedPage<LoneValvePage>::TearDown();
-        QDir::setCurrent(previousDir_);
     }
 
     QComboBox* types() { return child<QComboBox>("ComboBox1"); }
@@ -163,8 +132,7 @@ class ValveLanguageTest : public TranslatedPage<LoneValvePage> {
         page->ComboBox1Change();
     }
 
-    QTemporaryDir dataDir_;
-    QString previousDir_;
+    WorkingFolder folder;
 };
 
 // The list shows the types translated; each loads its own file, and a design

@@ -584,7 +584,8 @@ TEST_F(SystemPageTest, EachCalculatorComesBackWithItsChoices) {
 class SystemLanguageTest : public SystemPageTest {
   protected:
     void SetUp() override {
-        language = std::make_unique<TestTranslator>(TestTranslator::Table{}, true);
+        language = std::make_unique<TestTranslator>(TestTranslator::Table{},
+                                                    TestTranslator::Options{.markOthers = true});
         SystemPageTest::SetUp();
     }
     static bool marked(const QString& text) { return text.startsWith(u'\u2039'); }

@@ -16,6 +16,7 @@
 #include "model/Quantity.h"
 #include "pages/ValvePage.h"
 #include "tests/support/MainWindowFixture.h"
+#include "tests/support/WorkingFolder.h"
 #include "ui/Diagram.h"
 #include "ui/DiagramBox.h"
 
@@ -45,22 +46,15 @@ const QString kProgramTitle = QStringLiteral("Hydraulic calculator QX7  ver: 1.0
 class ValvePageTest : public MainWindowFixture {
   protected:
     void SetUp() override {
-        previousDir_ = QDir::currentPath();
-        ASSERT_TRUE(dataDir_.isValid());
-        ASSERT_TRUE(QDir::setCurrent(dataDir_.path()));
+        ASSERT_TRUE(folder.entered());
         writeFile("Test Valves.dat", kTestValves);
         MainWindowFixture::SetUp();
         showPage("tsLokalni");
     }
-    void TearDown() override {
-        window.reset();
-        QDir::setCurrent(previousDir_);
-    }
+    void TearDown() override { window.reset(); }
 
     void writeFile(const QString& name, const QByteArray& content) {
-        QFile file(QDir(dataDir_.path()).filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
+        ASSERT_TRUE(folder.write(name, content)) << name.toStdString();
     }
 
     ValvePage* page() { return child<ValvePage>("tsLokalni"); }
@@ -109,8 +103,7 @@ class ValvePageTest : public MainWindowFixture {
         return false;
     }
 
-    QTemporaryDir dataDir_;
-    QString previousDir_;
+    WorkingFolder folder;
 };
 
 TEST_F(ValvePageTest, StartsWithItsControlsAndDefaults) {

@@ -4,17 +4,15 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
 #include <QGroupBox>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QSlider>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTextEdit>
 
 #include "tests/support/MainWindowFixture.h"
+#include "tests/support/WorkingFolder.h"
 
 // The main window with a valve data file in the working folder, and every
 // page filled in and calculated as a user would: each component taken over
@@ -23,19 +21,14 @@ class FilledWindowFixture : public MainWindowFixture {
   protected:
     void SetUp() override {
         // The valve data files are looked up in the working folder first.
-        ASSERT_TRUE(folder.isValid());
-        previousDir_ = QDir::currentPath();
-        ASSERT_TRUE(QDir::setCurrent(folder.path()));
-        QFile valves(path("Check Valve.dat"));
-        ASSERT_TRUE(valves.open(QIODevice::WriteOnly));
-        valves.write("NG6 0.5 bar|40|6|0.5|0.0022|0|\nNG10 0.5 bar|80|6|0.5|0.00055|0|\n");
-        valves.close();
+        ASSERT_TRUE(folder.entered());
+        ASSERT_TRUE(
+            folder.write("Check Valve.dat",
+                         "NG6 0.5 bar|40|6|0.5|0.0022|0|\nNG10 0.5 bar|80|6|0.5|0.00055|0|\n"));
         MainWindowFixture::SetUp();
     }
-    void TearDown() override {
-        window.reset();
-        QDir::setCurrent(previousDir_);
-    }
+    // The window goes before the working folder does.
+    void TearDown() override { window.reset(); }
 
     void click(const char* name) {
         QTest::mouseClick(child<QAbstractButton>(name), Qt::LeftButton);
@@ -159,6 +152,5 @@ class FilledWindowFixture : public MainWindowFixture {
         click("btnOrfCalc");
     }
 
-    QTemporaryDir folder;
-    QString previousDir_;
+    WorkingFolder folder;
 };
