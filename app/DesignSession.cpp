@@ -428,7 +428,7 @@ bool DesignSession::mayDiscard() {
             parts_.ask(tr("%1 has changes that were never saved.\n\nSave the design, with its "
                           "results log, first?")
                            .arg(name),
-                       tr("Design"), QMessageBox::Question,
+                       tr("Design", "unsaved changes"), QMessageBox::Question,
                        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, {});
         if (answer == QMessageBox::Discard) {
             return true;
@@ -510,7 +510,8 @@ bool DesignSession::openDesignFile(const QString& path) {
     DesignReading reading = readDesignFile(path, outline());
     if (!reading.document) {
         parts_.ask(tr("The design %1 cannot be opened; nothing was changed.").arg(shownName(path)),
-                   tr("Design"), QMessageBox::Warning, QMessageBox::Ok, reading.problem);
+                   tr("Design", "cannot open"), QMessageBox::Warning, QMessageBox::Ok,
+                   reading.problem);
         return false;
     }
     const QStringList missing = takeOutMissingValveFiles(*reading.document);
@@ -523,7 +524,7 @@ bool DesignSession::openDesignFile(const QString& path) {
         parts_.ask(tr("The design %1 was opened without its valve type: the valve "
                       "data file %2 was not found.")
                        .arg(shownName(path), missing.join(QStringLiteral(", "))),
-                   tr("Design"), QMessageBox::Warning, QMessageBox::Ok,
+                   tr("Design", "valve data missing"), QMessageBox::Warning, QMessageBox::Ok,
                    tr("Everything else of the design is as it was saved. Choose the "
                       "valve type on the valve page again."));
     }
@@ -561,7 +562,7 @@ bool DesignSession::writeTo(const QString& path) {
     const QString failure = writeDesignFile(path, capture());
     if (!failure.isEmpty()) {
         parts_.ask(tr("The design could not be saved to %1: %2").arg(shownName(path), failure),
-                   tr("Design"), QMessageBox::Warning, QMessageBox::Ok,
+                   tr("Design", "not saved"), QMessageBox::Warning, QMessageBox::Ok,
                    tr("A file that was there before is as it was."));
         return false;
     }
@@ -619,11 +620,11 @@ bool DesignSession::beginRecovery(const QString& folder) {
         recovery_->dropOrphans();
         return false;
     }
-    const int answer =
-        parts_.ask(tr("The calculator did not end normally last time, and its design and "
-                      "results log held changes that were never saved.\n\nRestore them? No "
-                      "deletes them."),
-                   tr("Design"), QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, {});
+    const int answer = parts_.ask(
+        tr("The calculator did not end normally last time, and its design and "
+           "results log held changes that were never saved.\n\nRestore them? No "
+           "deletes them."),
+        tr("Design", "restore"), QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, {});
     if (answer == QMessageBox::Yes) {
         DesignDocument document = *reading.document;
         takeOutMissingValveFiles(document);

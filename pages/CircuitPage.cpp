@@ -52,9 +52,16 @@ class CircuitPaintBox : public QWidget {
 
 namespace {
 
-// The title of every message of the page.
+// The title of every message of the page: the same text with no translation,
+// a title for what went wrong in each language.
 QString messageCaption() {
     return CircuitPage::tr("Simple pipeline");
+}
+QString takeOverCaption() {
+    return CircuitPage::tr("Simple pipeline", "nothing to take over");
+}
+QString warningCaption() {
+    return CircuitPage::tr("Simple pipeline", "the calculated circuit");
 }
 
 // The information lists' own texts. An item keeps its line untranslated
@@ -502,7 +509,7 @@ void CircuitPage::takeOverLine(QLineEdit* field, CircuitSlot slot) {
     const std::optional<LineTakeOver> line = sources_.line();
     if (!line) {
         services_.showMessage(tr("Calculate a line on the line page first, then take it over."),
-                              messageCaption());
+                              takeOverCaption());
         return;
     }
     showModel(field, line->drop);
@@ -525,7 +532,7 @@ std::optional<ValveTakeOver> CircuitPage::valveToTakeOver() {
     auto valve = sources_.valve();
     if (!valve) {
         services_.showMessage(tr("Calculate a valve on the valve page first, then take it over."),
-                              messageCaption());
+                              takeOverCaption());
     }
     return valve;
 }
@@ -782,7 +789,7 @@ void CircuitPage::btnNovProstClick() {
         problems << modelText(warning);
     }
     if (!problems.isEmpty()) {
-        services_.showMessage(problems.join(QLatin1Char('\n')), caption);
+        services_.showMessage(problems.join(QLatin1Char('\n')), warningCaption());
     }
 }
 

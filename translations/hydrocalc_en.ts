@@ -200,6 +200,16 @@
         <translation>The circuit is not complete yet. Still to be taken over:
 %1</translation>
     </message>
+    <message>
+        <source>Simple pipeline</source>
+        <comment>nothing to take over</comment>
+        <translation>Simple circuit: nothing to take over</translation>
+    </message>
+    <message>
+        <source>Simple pipeline</source>
+        <comment>the calculated circuit</comment>
+        <translation>Simple circuit: check the results</translation>
+    </message>
 </context>
 <context>
     <name>CircuitSketch</name>
@@ -683,6 +693,31 @@ Restore them? No deletes them.</translation>
     <message>
         <source>the copy kept after the crash</source>
         <translation>the copy kept after the crash</translation>
+    </message>
+    <message>
+        <source>Design</source>
+        <comment>unsaved changes</comment>
+        <translation>Design: unsaved changes</translation>
+    </message>
+    <message>
+        <source>Design</source>
+        <comment>cannot open</comment>
+        <translation>Design: cannot open</translation>
+    </message>
+    <message>
+        <source>Design</source>
+        <comment>valve data missing</comment>
+        <translation>Design: valve data missing</translation>
+    </message>
+    <message>
+        <source>Design</source>
+        <comment>not saved</comment>
+        <translation>Design: not saved</translation>
+    </message>
+    <message>
+        <source>Design</source>
+        <comment>restore</comment>
+        <translation>Design: restore unsaved work</translation>
     </message>
 </context>
 <context>

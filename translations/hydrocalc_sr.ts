@@ -200,6 +200,16 @@
         <translation>Kolo još nije potpuno. Treba još preuzeti:
 %1</translation>
     </message>
+    <message>
+        <source>Simple pipeline</source>
+        <comment>nothing to take over</comment>
+        <translation>Prosto kolo: nema šta da se preuzme</translation>
+    </message>
+    <message>
+        <source>Simple pipeline</source>
+        <comment>the calculated circuit</comment>
+        <translation>Prosto kolo: proverite rezultate</translation>
+    </message>
 </context>
 <context>
     <name>CircuitSketch</name>
@@ -683,6 +693,31 @@ Vratiti ih? „Ne“ ih briše.</translation>
     <message>
         <source>the copy kept after the crash</source>
         <translation>kopije sačuvane posle pada programa</translation>
+    </message>
+    <message>
+        <source>Design</source>
+        <comment>unsaved changes</comment>
+        <translation>Projekat: nesačuvane izmene</translation>
+    </message>
+    <message>
+        <source>Design</source>
+        <comment>cannot open</comment>
+        <translation>Projekat: ne može da se otvori</translation>
+    </message>
+    <message>
+        <source>Design</source>
+        <comment>valve data missing</comment>
+        <translation>Projekat: nedostaju podaci ventila</translation>
+    </message>
+    <message>
+        <source>Design</source>
+        <comment>not saved</comment>
+        <translation>Projekat: nije sačuvan</translation>
+    </message>
+    <message>
+        <source>Design</source>
+        <comment>restore</comment>
+        <translation>Projekat: vraćanje nesačuvanog rada</translation>
     </message>
 </context>
 <context>
