@@ -727,11 +727,11 @@ QString TfrmKalvorMain::fluidLine(const EveryLanguage::Words& words) const {
     // typed figures (or the start values) are the user's own. The panel
     // shows its figures in the units of the pages: the line names those.
     const units::UnitSystem system = shared_.unitSystem;
-    const auto unitOf = [system](units::Quantity quantity, bool symbol = false) {
+    // The spellings are the unit table's literals: whole C strings, which the
+    // language spells its own way, as it does in the reports.
+    const auto unitOf = [system, &words](units::Quantity quantity, bool symbol = false) {
         const units::Unit& unit = units::displayUnit(quantity, system);
-        return QString::fromUtf8(
-            symbol ? unit.display.data() : unit.ascii.data(),
-            static_cast<qsizetype>(symbol ? unit.display.size() : unit.ascii.size()));
+        return words("Unit", symbol ? unit.display.data() : unit.ascii.data());
     };
     const QString temperature = fluidSelector_->appliedTemperature();
     const QString fluid = panel_->fluidKey();

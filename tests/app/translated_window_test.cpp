@@ -168,6 +168,9 @@ TEST_F(SameFiguresTest, EveryPageCalculatesTheSameFiguresInEnglishAndSerbian) {
     for (const char* code : {"en", "sr"}) {
         openIn(QString::fromLatin1(code));
         fillEveryPage();
+        // Every calculation went through, the valve and the circuit included.
+        EXPECT_TRUE(desktop->shown.empty())
+            << code << ": " << desktop->shown.front().text.toStdString();
         logs << log();
         for (auto* edit : window->findChildren<QLineEdit*>()) {
             if (!edit->objectName().isEmpty()) {
