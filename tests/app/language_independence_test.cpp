@@ -9,7 +9,6 @@
 #include <QTextEdit>
 
 #include "app/DesignSession.h"
-#include "app/EveryLanguage.h"
 #include "app/ResultsLogPage.h"
 #include "app/ResultsLogState.h"
 #include "model/InputError.h"
@@ -38,20 +37,6 @@ const QString kEnglishOther =
     QStringLiteral(" Working fluid: HLP 46 at 40 \u00B0C, 862 kg/m3, 46.0 mm2/s");
 const QString kSerbianOther =
     QStringLiteral(" Radni fluid: HLP 46 na 40 \u00B0C, 862 kg/m3, 46.0 mm2/s");
-
-TEST(EveryLanguage, HasEachSpellingOnceTheRunningOneFirst) {
-    std::vector<std::unique_ptr<QTranslator>> shipped;
-    shipped.push_back(
-        std::make_unique<TestTranslator>(serbian(), TestTranslator::Options{.installed = false}));
-    const EveryLanguage languages(std::move(shipped));
-    EXPECT_EQ(languages.texts("TfrmKalvorMain", " Working fluid: "),
-              QStringList({" Working fluid: ", " Radni fluid: "}));
-    // A text the translation lacks is the source's in it too.
-    EXPECT_EQ(languages.texts("TfrmKalvorMain", "Pump"), QStringList({"Pump"}));
-    const TestTranslator speaking(serbian());
-    EXPECT_EQ(languages.texts("TfrmKalvorMain", " Working fluid: "),
-              QStringList({" Radni fluid: ", " Working fluid: "}));
-}
 
 class FluidLineInEitherLanguage : public MainWindowFixture {
   protected:

@@ -3,7 +3,6 @@
 // the next start with a word about when it takes effect.
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QTranslator>
 
 #include "app/Language.h"
 #include "app/WorkingFluidPanel.h"
@@ -37,15 +36,6 @@ TEST(LanguageTest, EachChoiceAndLocaleStandsForOneTranslation) {
     }
     EXPECT_EQ(languageFromKey(QStringLiteral("de")), LanguageChoice::SystemDefault);
     EXPECT_EQ(languageFromKey({}), LanguageChoice::SystemDefault);
-}
-
-TEST(LanguageTest, BothTranslationsAreInTheProgramAndNoOther) {
-    QTranslator translator;
-    for (const char* code : {"en", "sr"}) {
-        EXPECT_TRUE(loadTranslation(translator, QString::fromLatin1(code))) << code;
-        EXPECT_FALSE(translator.isEmpty()) << code;
-    }
-    EXPECT_FALSE(loadTranslation(translator, QStringLiteral("de")));
 }
 
 class LanguageChoiceTest : public MainWindowFixture {

@@ -18,21 +18,6 @@ namespace {
 
 class WorkingOrderTest : public MainWindowFixture {
   protected:
-    void click(const char* name) {
-        QTest::mouseClick(child<QAbstractButton>(name), Qt::LeftButton);
-    }
-    void choose(const char* group, int item) {
-        const auto buttons = child<QGroupBox>(group)->findChildren<QRadioButton*>();
-        ASSERT_GT(buttons.size(), item);
-        // On the indicator, as a user clicks a radio button.
-        QTest::mouseClick(buttons.at(item), Qt::LeftButton, {},
-                          QPoint(6, buttons.at(item)->height() / 2));
-        ASSERT_TRUE(buttons.at(item)->isChecked()) << group << " " << item;
-    }
-    void takeOver(const char* field) {
-        showPage("tbProst");
-        QTest::mouseDClick(child<QWidget>(field), Qt::LeftButton);
-    }
     // A user-defined valve calculated at a flow; returns the drop shown.
     QString userValve(int coefficientPosition, int minimumPressure, int flow) {
         showPage("tsLokalni");

@@ -26,7 +26,6 @@ class StandaloneCircuit : private CircuitSources, public CircuitPage {
 
 class CircuitLanguageTest : public PageFixture<StandaloneCircuit> {
   protected:
-    void click(const char* name) { QTest::mouseClick(child<QWidget>(name), Qt::LeftButton); }
     QStringList items(const char* name) {
         QStringList texts;
         for (int row = 0; row < child<QListWidget>(name)->count(); ++row) {

@@ -40,7 +40,6 @@ class CircuitPageTest : public MainWindowFixture {
     }
 
     void doubleClick(const char* name) { QTest::mouseDClick(field(name), Qt::LeftButton); }
-    void click(const char* name) { QTest::mouseClick(child<QWidget>(name), Qt::LeftButton); }
     void calculate() { click("btnNovProst"); }
     void selectBlocking(int item) {
         // On the indicator: the button's box is wider than what it reacts to.

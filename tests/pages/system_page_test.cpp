@@ -579,8 +579,7 @@ TEST_F(SystemPageTest, EachCalculatorComesBackWithItsChoices) {
 }
 
 // The page built in another language, every text of it marked: the lists are
-// read by their index, designs keep choices and fields by name, and messages
-// name the quantities as the page shows them.
+// read by their index, and messages name the quantities as the page shows them.
 class SystemLanguageTest : public SystemPageTest {
   protected:
     void SetUp() override {
@@ -647,37 +646,6 @@ TEST_F(SystemLanguageTest, ChoicesByIndexAndMessagesInThePagesLanguage) {
     }
 }
 
-TEST_F(SystemLanguageTest, ADesignWrittenInOneLanguageLoadsInAnother) {
-    show("tsAccumulator");
-    child<QComboBox>("cbAccProcess")->setCurrentIndex(2);
-    typeAndLeave("edAccN", "1.25");
-    show("tsLineSizing");
-    child<QComboBox>("cbSizeKind")->setCurrentIndex(0);
-    typeAndLeave("edSizeQ", "40");
-    show("tsOrifice");
-    option("rgOrfSolve", 2);
-    show("tsCompress");
-    std::vector<PageState> written;
-    written.push_back(capturePage(*page));
-    for (CalculatorPage* calculator : page->calculators()) {
-        written.push_back(capturePage(*calculator));
-    }
-
-    language.reset();
-    SystemPage plain(services);
-    ASSERT_FALSE(marked(plain.findChild<QTabWidget*>("pgcSystem")->tabText(0)));
-    std::vector<CalculatorPage*> pages{&plain};
-    for (CalculatorPage* calculator : plain.calculators()) {
-        pages.push_back(calculator);
-    }
-    for (std::size_t index = 0; index < pages.size(); ++index) {
-        applyPage(*pages[index], written[index]);
-        EXPECT_EQ(capturePage(*pages[index]), written[index])
-            << pages[index]->objectName().toStdString();
-    }
-    EXPECT_EQ(plain.findChild<QComboBox*>("cbAccProcess")->currentIndex(), 2);
-    EXPECT_EQ(plain.findChild<QTabWidget*>("pgcSystem")->currentIndex(), 3);
-}
 }  // namespace
 
 // The hand figures typed and read in US units: each result, read back through

@@ -30,20 +30,6 @@ class FilledWindowFixture : public MainWindowFixture {
     // The window goes before the working folder does.
     void TearDown() override { window.reset(); }
 
-    void click(const char* name) {
-        QTest::mouseClick(child<QAbstractButton>(name), Qt::LeftButton);
-    }
-    void choose(const char* group, int item) {
-        const auto buttons = child<QGroupBox>(group)->findChildren<QRadioButton*>();
-        ASSERT_GT(buttons.size(), item);
-        QTest::mouseClick(buttons.at(item), Qt::LeftButton, {},
-                          QPoint(6, buttons.at(item)->height() / 2));
-        ASSERT_TRUE(buttons.at(item)->isChecked()) << group << " " << item;
-    }
-    void takeOver(const char* field) {
-        showPage("tbProst");
-        QTest::mouseDClick(child<QWidget>(field), Qt::LeftButton);
-    }
     QString log() { return child<QTextEdit>("RichEdit1")->toPlainText(); }
     void trigger(const char* action) { child<QAction>(action)->trigger(); }
     QString path(const char* name) { return folder.filePath(QString::fromLatin1(name)); }

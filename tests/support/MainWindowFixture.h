@@ -43,6 +43,13 @@ class MainWindowFixture : public ::testing::Test, public WidgetDriver {
         child<QTabWidget>("PageControl1")->setCurrentWidget(child<QWidget>(name));
     }
 
+    // A field of the circuit page double-clicked: the component last
+    // calculated on its page taken over.
+    void takeOver(const char* field) {
+        showPage("tbProst");
+        QTest::mouseDClick(child<QWidget>(field), Qt::LeftButton);
+    }
+
     QWidget* root() override { return window.get(); }
 
     // Puts a page the test made, with sources of its own, where the window's

@@ -7,9 +7,8 @@
 #include <map>
 #include <utility>
 
-// What a TestTranslator does with the texts its table lacks, and whether it
-// is the running language. (Outside the class, so that its defaults serve as
-// a default argument of the class's constructor.)
+// What a TestTranslator does with the texts its table lacks. (Outside the class, so that its
+// defaults serve as a default argument of the class's constructor.)
 struct TestTranslatorOptions {
     // Marked ("‹Flow Q›"), so that a test sees which texts went through the
     // translator and that the logic does not read them back.
@@ -20,8 +19,6 @@ struct TestTranslatorOptions {
     // context is chosen at run time: one looked up in the wrong context
     // would go untranslated.
     bool markNamesContext = false;
-    // Not installed: a language the program holds but does not speak.
-    bool installed = true;
 };
 
 // A language for tests, without a translation file: the (context, source)
@@ -34,15 +31,9 @@ class TestTranslator : public QTranslator {
 
     explicit TestTranslator(Table table, Options options = {})
         : table_(std::move(table)), options_(std::move(options)) {
-        if (options_.installed) {
-            QCoreApplication::installTranslator(this);
-        }
+        QCoreApplication::installTranslator(this);
     }
-    ~TestTranslator() override {
-        if (options_.installed) {
-            QCoreApplication::removeTranslator(this);
-        }
-    }
+    ~TestTranslator() override { QCoreApplication::removeTranslator(this); }
     TestTranslator(const TestTranslator&) = delete;
     TestTranslator& operator=(const TestTranslator&) = delete;
 

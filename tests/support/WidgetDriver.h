@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QTest>
 #include <stdexcept>
 #include <string>
@@ -59,5 +61,16 @@ class WidgetDriver {
     void typeAndLeave(const char* name, const QString& keys) {
         type(name, keys);
         leave(name);
+    }
+
+    void click(const char* name) { QTest::mouseClick(child<QWidget>(name), Qt::LeftButton); }
+
+    // A group's radio button, clicked on its indicator as a user clicks it.
+    void choose(const char* group, int item) {
+        const auto buttons = child<QGroupBox>(group)->findChildren<QRadioButton*>();
+        ASSERT_GT(buttons.size(), item);
+        QTest::mouseClick(buttons.at(item), Qt::LeftButton, {},
+                          QPoint(6, buttons.at(item)->height() / 2));
+        ASSERT_TRUE(buttons.at(item)->isChecked()) << group << " " << item;
     }
 };
