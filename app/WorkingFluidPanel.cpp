@@ -2,18 +2,17 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
-#include <string>
 
 #include "model/fluids.h"
 #include "ui/ClickableLabel.h"
 #include "ui/FieldWidgets.h"
+#include "ui/ModelText.h"
 #include "ui/SvgIcon.h"
 #include "ui/UpDown.h"
 
@@ -113,9 +112,7 @@ WorkingFluidPanel::WorkingFluidPanel(QWidget* parent) : QWidget(parent) {
 void WorkingFluidPanel::captionUnits(units::UnitSystem system) {
     const auto unit = [system](units::Quantity quantity) {
         // Spelled as the pages' fields spell it.
-        return QStringLiteral(" [") +
-               QCoreApplication::translate(
-                   "Unit", std::string(units::displayUnit(quantity, system).display).c_str()) +
+        return QStringLiteral(" [") + shownUnit(units::displayUnit(quantity, system).display) +
                QLatin1Char(']');
     };
     // In metric the captions keep their plain spellings.

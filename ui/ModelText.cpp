@@ -59,10 +59,15 @@ units::ReportRows translatedRows(std::span<const units::ReportRow> rows) {
     return translated;
 }
 
-std::string unitSpelling(std::string_view spelling) {
+QString shownUnit(std::string_view spelling) {
     if (spelling.empty()) {
         return {};
     }
+    // The table's views need not end in a terminator.
     const std::string key(spelling);
-    return QCoreApplication::translate(kUnitContext, key.c_str()).toStdString();
+    return QCoreApplication::translate(kUnitContext, key.c_str());
+}
+
+std::string unitSpelling(std::string_view spelling) {
+    return shownUnit(spelling).toStdString();
 }

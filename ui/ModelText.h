@@ -32,6 +32,10 @@ QString faultText(const std::exception& failure);
 // written in a unit system. A row of the user's own text stays as it is.
 units::ReportRows translatedRows(std::span<const units::ReportRow> rows);
 
-// A unit's spelling from the unit table (context "Unit") as the program's
-// language writes it in a report: "rpm" may read "o/min".
+// A unit's spelling from the unit table as the user reads it in a caption, a
+// unit label, an axis title or a report: looked up in the program's language
+// (context "Unit"), so that a translation may write its own spelling ("o/min"
+// for "rpm"). A spelling without a translation stands as the table writes it.
+QString shownUnit(std::string_view spelling);
+// The same for a report line's text.
 std::string unitSpelling(std::string_view spelling);

@@ -15,11 +15,6 @@ constexpr double kLargerUnit = 10.0;
 
 }  // namespace
 
-QString shownUnit(std::string_view spelling) {
-    // The table's views need not end in a terminator.
-    return QCoreApplication::translate("Unit", std::string(spelling).c_str());
-}
-
 std::string shownFormat(const char* format, const units::Unit& unit) {
     std::string text = format != nullptr ? format : "%g";
     if (text.empty() || text.back() != 'f' || (unit.factor < kLargerUnit && unit.factor >= 0.1)) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/Quantity.h"
+#include "ui/ModelText.h"
 
 class QLabel;
 
@@ -50,12 +51,6 @@ class QuantityLabels {
     std::vector<Entry> entries_;
     units::UnitSystem system_ = units::kMetric;
 };
-
-// A unit's spelling as the user reads it in a caption, a unit label or an
-// axis title: looked up in the program's language (context "Unit"), so that
-// a translation may write its own spelling ("o/min" for "rpm"). A spelling
-// without a translation stands as the unit table writes it.
-QString shownUnit(std::string_view spelling);
 
 // The format of a model figure in another unit: one decimal more for a unit
 // ten or more times the model's, one less for each decade below it.
